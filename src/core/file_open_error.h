@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string>
+
+// The cause text of a file-open cause code 0-14; empty for any other code.
+std::string FileCauseText(int cause);
+
+// Tells the operator that path could not be opened, and why, in a message box with an OK button.
+void ShowFileOpenError(const std::string& path, int cause);

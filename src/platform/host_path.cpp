@@ -1,0 +1,116 @@
+#include "platform/host_path.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <dirent.h>
+#include <sys/stat.h>
+#include <vector>
+
+namespace {
+
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+bool Exists(const std::string& hostPath) {
+    struct stat info;
+    return lstat(hostPath.c_str(), &info) == 0;
+}
+
+bool SameWithoutCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    }
+    return true;
+}
+
+// The name of the entry of the folder that matches component without regard to case; the component
+// itself when the folder holds no such entry (it may be about to be created).
+std::string MatchComponent(const std::string& folder, const std::string& component) {
+    std::string exact = folder + component;
+    if (component == "." || component == ".." || Exists(exact))
+        return component;
+    DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+    if (dir == nullptr)
+        return component;
+    std::string found = component;
+    while (dirent* entry = readdir(dir)) {
+        if (SameWithoutCase(entry->d_name, component)) {
+            found = entry->d_name;
+            break;
+        }
+    }
+    closedir(dir);
+    return found;
+}
+
+std::vector<std::string> Components(const std::string& path, size_t from) {
+    std::vector<std::string> parts;
+    std::string part;
+    for (size_t i = from; i < path.size(); ++i) {
+        if (IsSeparator(path[i])) {
+            if (!part.empty())
+                parts.push_back(part);
+            part.clear();
+        } else {
+            part += path[i];
+        }
+    }
+    if (!part.empty())
+        parts.push_back(part);
+    return parts;
+}
+
+} // namespace
+
+bool HasDriveLetter(const std::string& path) {
+    return path.size() >= 2 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':';
+}
+
+bool IsPosixPath(const std::string& path) { return !path.empty() && path[0] == '/'; }
+
+std::string WinePrefix() {
+    const char* prefix = std::getenv("WINEPREFIX");
+    if (prefix != nullptr && *prefix != '\0')
+        return prefix;
+    const char* home = std::getenv("HOME");
+    return std::string(home != nullptr ? home : "") + "/.wine";
+}
+
+std::string DriveRoot(char driveLetter) {
+    char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(driveLetter)));
+    std::string link = WinePrefix() + "/dosdevices/" + letter + ":";
+    if (Exists(link))
+        return link;
+    if (letter == 'c')
+        return WinePrefix() + "/drive_c";
+    if (letter == 'z')
+        return "/";
+    return "";
+}
+
+std::string HostPath(const std::string& path) {
+    if (IsPosixPath(path))
+        return path;
+    std::string folder;
+    size_t rest = 0;
+    if (HasDriveLetter(path)) {
+        folder = DriveRoot(path[0]);
+        if (folder.empty())
+            folder = WinePrefix() + "/dosdevices/" + static_cast<char>(std::tolower(path[0])) + ":";
+        rest = 2;
+    } else if (!path.empty() && IsSeparator(path[0])) {
+        folder = DriveRoot('C');
+    }
+    if (!folder.empty() && folder.back() != '/')
+        folder += '/';
+    std::vector<std::string> parts = Components(path, rest);
+    std::string host = folder;
+    for (size_t i = 0; i < parts.size(); ++i) {
+        host += MatchComponent(host, parts[i]);
+        if (i + 1 < parts.size() || IsSeparator(path.back()))
+            host += '/';
+    }
+    return host;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+// Paths are kept as the settings file, the registry and the simulators know them: Windows paths
+// ("C:\Sims\NL\all.cal") or POSIX paths ("/srv/sims/nl/"). They become host paths only when a file is
+// opened, tested or listed.
+
+// True when the path begins with a drive letter and a colon.
+bool HasDriveLetter(const std::string& path);
+
+// True when the path is a POSIX path, one that begins with a slash.
+bool IsPosixPath(const std::string& path);
+
+// The Wine prefix that holds the drives: $WINEPREFIX, else ~/.wine.
+std::string WinePrefix();
+
+// The host folder of a drive letter: the prefix's dosdevices link for it, or drive_c for C: and the
+// root for Z: when that link is missing. Empty when the drive has neither.
+std::string DriveRoot(char driveLetter);
+
+// The host path of a path. A POSIX path is returned as it stands. Anything else is taken as a Windows
+// path: its drive goes through the Wine prefix (a path without a drive is relative to the current
+// folder, one that begins with a separator is on drive C:), backslashes become slashes, and each
+// existing component is matched without regard to case.
+std::string HostPath(const std::string& path);

@@ -1,0 +1,256 @@
+#include "platform/profile_file.h"
+
+#include "platform/file_system.h"
+#include "platform/leading_integer.h"
+
+#include <cctype>
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+
+std::string Trim(const std::string& text) {
+    size_t first = 0;
+    while (first < text.size() && IsBlank(text[first]))
+        ++first;
+    size_t last = text.size();
+    while (last > first && IsBlank(text[last - 1]))
+        --last;
+    return text.substr(first, last - first);
+}
+
+bool SameWithoutCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    }
+    return true;
+}
+
+// The section name of a header line, or nothing when the line is not a header.
+std::optional<std::string> HeaderName(const std::string& line) {
+    std::string text = Trim(line);
+    if (text.empty() || text[0] != '[')
+        return std::nullopt;
+    size_t close = text.find(']');
+    return Trim(text.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+}
+
+bool IsComment(const std::string& line) {
+    std::string text = Trim(line);
+    return !text.empty() && text[0] == ';';
+}
+
+std::optional<std::string> KeyName(const std::string& line) {
+    if (IsComment(line) || HeaderName(line))
+        return std::nullopt;
+    size_t equals = line.find('=');
+    if (equals == std::string::npos)
+        return std::nullopt;
+    return Trim(line.substr(0, equals));
+}
+
+std::string ValueOf(const std::string& line) {
+    std::string value = Trim(line.substr(line.find('=') + 1));
+    size_t nul = value.find('\0');
+    if (nul != std::string::npos)
+        value = Trim(value.substr(0, nul));
+    if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
+        value = value.substr(1, value.size() - 2);
+    return value;
+}
+
+// A line end inside a key or a value would end the line early and let the rest pass for a key or a
+// section of its own.
+std::string OneLine(const std::string& text) {
+    std::string line = text;
+    for (char& c : line) {
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    }
+    return line;
+}
+
+} // namespace
+
+ProfileFile::ProfileFile(std::string path) : m_path(std::move(path)) {
+    FileReadResult read = ReadFileBytes(m_path);
+    m_readCause = read.cause;
+    if (read.cause != CauseNone)
+        return;
+    bool endSeen = false;
+    size_t start = 0;
+    while (start < read.bytes.size()) {
+        size_t feed = read.bytes.find('\n', start);
+        if (feed == std::string::npos) {
+            m_lines.push_back({read.bytes.substr(start), ""});
+            break;
+        }
+        size_t textEnd = feed > start && read.bytes[feed - 1] == '\r' ? feed - 1 : feed;
+        Line line{read.bytes.substr(start, textEnd - start), read.bytes.substr(textEnd, feed + 1 - textEnd)};
+        if (!endSeen) {
+            m_lineEnd = line.end;
+            endSeen = true;
+        }
+        m_lines.push_back(std::move(line));
+        start = feed + 1;
+    }
+}
+
+std::optional<ProfileFile::Range> ProfileFile::FindSection(const std::string& section, size_t from) const {
+    for (size_t i = from; i < m_lines.size(); ++i) {
+        std::optional<std::string> name = HeaderName(m_lines[i].text);
+        if (!name || !SameWithoutCase(*name, Trim(section)))
+            continue;
+        size_t end = i + 1;
+        while (end < m_lines.size() && !HeaderName(m_lines[end].text))
+            ++end;
+        return Range{i, end};
+    }
+    return std::nullopt;
+}
+
+std::optional<size_t> ProfileFile::FindKey(const Range& range, const std::string& key) const {
+    for (size_t i = range.header + 1; i < range.end; ++i) {
+        std::optional<std::string> name = KeyName(m_lines[i].text);
+        if (name && SameWithoutCase(*name, Trim(key)))
+            return i;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ProfileFile::Find(const std::string& section, const std::string& key) const {
+    std::optional<Range> range = FindSection(section);
+    if (!range)
+        return std::nullopt;
+    std::optional<size_t> line = FindKey(*range, key);
+    if (!line)
+        return std::nullopt;
+    return ValueOf(m_lines[*line].text);
+}
+
+std::string ProfileFile::GetString(const std::string& section, const std::string& key,
+                                   const std::string& defaultValue, size_t bufferSize) const {
+    std::string value = Find(section, key).value_or(defaultValue);
+    size_t limit = bufferSize == 0 ? 0 : bufferSize - 1;
+    if (value.size() > limit)
+        value.resize(limit);
+    return value;
+}
+
+int ProfileFile::GetInt(const std::string& section, const std::string& key, int defaultValue) const {
+    std::optional<std::string> value = Find(section, key);
+    if (!value || value->empty())
+        return defaultValue;
+    return LeadingInteger(*value);
+}
+
+void ProfileFile::TerminateLastLine() {
+    if (!m_lines.empty() && m_lines.back().end.empty())
+        m_lines.back().end = m_lineEnd;
+}
+
+void ProfileFile::SetString(const std::string& section, const std::string& key, const std::string& value) {
+    std::string keyLine = OneLine(key) + "=" + OneLine(value);
+    std::optional<Range> range = FindSection(section);
+    if (!range) {
+        AppendLines({{"[" + OneLine(section) + "]", m_lineEnd}, {keyLine, m_lineEnd}});
+        return;
+    }
+    if (std::optional<size_t> line = FindKey(*range, key)) {
+        // The key keeps the spelling it has in the file.
+        std::string& text = m_lines[*line].text;
+        text = text.substr(0, text.find('=')) + "=" + OneLine(value);
+        return;
+    }
+    size_t insertAt = range->end;
+    while (insertAt > range->header + 1 && Trim(m_lines[insertAt - 1].text).empty())
+        --insertAt;
+    if (m_lines[insertAt - 1].end.empty())
+        m_lines[insertAt - 1].end = m_lineEnd;
+    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(insertAt), Line{keyLine, m_lineEnd});
+}
+
+void ProfileFile::RemoveSection(const std::string& section) {
+    while (std::optional<Range> range = FindSection(section)) {
+        m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(range->header),
+                      m_lines.begin() + static_cast<std::ptrdiff_t>(range->end));
+    }
+}
+
+std::vector<ProfileFile::Line> ProfileFile::SectionLines(const std::string& section, const Entries& entries) const {
+    std::vector<Line> lines;
+    lines.push_back({"[" + OneLine(section) + "]", m_lineEnd});
+    for (const auto& [key, value] : entries)
+        lines.push_back({OneLine(key) + "=" + OneLine(value), m_lineEnd});
+    return lines;
+}
+
+void ProfileFile::AppendLines(const std::vector<Line>& lines) {
+    TerminateLastLine();
+    if (!m_lines.empty() && !Trim(m_lines.back().text).empty())
+        m_lines.push_back({"", m_lineEnd});
+    m_lines.insert(m_lines.end(), lines.begin(), lines.end());
+}
+
+void ProfileFile::ReplaceSection(const std::string& section, const Entries& entries) {
+    std::vector<Line> lines = SectionLines(section, entries);
+    std::optional<Range> range = FindSection(section);
+    if (!range) {
+        AppendLines(lines);
+        return;
+    }
+    // Blank lines and comments that end the old section stay where they were, before the next one.
+    size_t keepFrom = range->end;
+    while (keepFrom > range->header + 1 &&
+           (Trim(m_lines[keepFrom - 1].text).empty() || IsComment(m_lines[keepFrom - 1].text)))
+        --keepFrom;
+    if (keepFrom == m_lines.size() && m_lines.back().end.empty())
+        lines.back().end.clear();
+    m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(range->header),
+                  m_lines.begin() + static_cast<std::ptrdiff_t>(keepFrom));
+    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(range->header), lines.begin(), lines.end());
+    size_t after = range->header + lines.size();
+    while (std::optional<Range> duplicate = FindSection(section, after)) {
+        m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(duplicate->header),
+                      m_lines.begin() + static_cast<std::ptrdiff_t>(duplicate->end));
+    }
+}
+
+std::string ProfileFile::Text() const {
+    std::string text;
+    for (const Line& line : m_lines)
+        text += line.text + line.end;
+    return text;
+}
+
+FileCause ProfileFile::Save() const {
+    if (m_readCause != CauseNone && m_readCause != CauseFileNotFound)
+        return m_readCause;
+    return WriteFileAtomically(m_path, Text());
+}
+
+std::string GetPrivateProfileString(const std::string& section, const std::string& key,
+                                    const std::string& defaultValue, size_t bufferSize, const std::string& path) {
+    return ProfileFile(path).GetString(section, key, defaultValue, bufferSize);
+}
+
+int GetPrivateProfileInt(const std::string& section, const std::string& key, int defaultValue,
+                         const std::string& path) {
+    return ProfileFile(path).GetInt(section, key, defaultValue);
+}
+
+FileCause WritePrivateProfileString(const std::string& section, const std::string& key, const std::string& value,
+                                    const std::string& path) {
+    ProfileFile file(path);
+    file.SetString(section, key, value);
+    return file.Save();
+}
+
+FileCause RemovePrivateProfileSection(const std::string& section, const std::string& path) {
+    ProfileFile file(path);
+    file.RemoveSection(section);
+    return file.Save();
+}

@@ -1,0 +1,112 @@
+#include "settings/server_settings.h"
+
+#include "core/app_state.h"
+#include "core/path_helpers.h"
+#include "platform/profile_file.h"
+#include "settings/settings_file.h"
+#include "simfiles/calendars.h"
+
+#include <array>
+#include <variant>
+
+namespace {
+
+constexpr const char* serverSection = "SERVER";
+
+struct ServerKey {
+    const char* key;
+    std::variant<std::string SERVER::*, int SERVER::*> member;
+    const char* textDefault;
+    int numberDefault;
+    size_t readLimit;
+};
+
+ServerKey Text(const char* key, std::string SERVER::*member, const char* readDefault, size_t readLimit) {
+    return {key, member, readDefault, 0, readLimit};
+}
+
+ServerKey Number(const char* key, int SERVER::*member, int readDefault) {
+    return {key, member, "", readDefault, 0};
+}
+
+// In the order in which they are written.
+const std::array<ServerKey, 42> serverKeys = {
+    Text("HostName", &SERVER::HostName, "Anonymous", 79),
+    Text("AdminPassword", &SERVER::AdminPassword, "Kelp", 79),
+    Text("DailyTime", &SERVER::DailyTime, "9:00", 9),
+    Text("PathNL", &SERVER::PathNL, "", 254),
+    Text("PathN3", &SERVER::PathN3, "", 254),
+    Text("CalendarFileNL", &SERVER::CalendarFileNL, "", 254),
+    Text("CalendarFileN3", &SERVER::CalendarFileN3, "", 254),
+    Text("ExeFileN3", &SERVER::ExeFileN3, "", 254),
+    Text("ExeFileNL", &SERVER::ExeFileNL, "", 254),
+    Text("InviteFileN3", &SERVER::InviteFileN3, "", 254),
+    Text("InviteFileNL", &SERVER::InviteFileNL, "", 254),
+    Text("MuzzleFileN3", &SERVER::MuzzleFileN3, "", 254),
+    Text("MuzzleFileNL", &SERVER::MuzzleFileNL, "", 254),
+    Number("CheckLatency", &SERVER::CheckLatency, 0),
+    Number("Millisecs", &SERVER::Millisecs, 0),
+    Number("RaceDelay", &SERVER::RaceDelay, 1),
+    Number("Timing", &SERVER::Timing, 0),
+    Number("Pm", &SERVER::Pm, 1),
+    Number("MaxConnections", &SERVER::MaxConnections, 1),
+    Number("FieldSize", &SERVER::FieldSize, 0),
+    Number("ArenaN3", &SERVER::ArenaN3, 0),
+    Number("ArenaNL", &SERVER::ArenaNL, 0),
+    Number("StopAtEnd", &SERVER::StopAtEnd, 0),
+    Number("RememberRace", &SERVER::RememberRace, 0),
+    Number("ResultsToHTML", &SERVER::ResultsToHTML, 0),
+    Number("UseBitmap", &SERVER::UseBitmap, 1),
+    Number("AutoStart", &SERVER::AutoStart, 0),
+    Number("AutoTerminate", &SERVER::AutoTerminate, 0),
+    Number("ConnectIPX", &SERVER::ConnectIPX, 0),
+    Number("ConnectTCP", &SERVER::ConnectTCP, 1),
+    Number("ConnectNET", &SERVER::ConnectNET, 1),
+    Number("ShowDisplay", &SERVER::ShowDisplay, 0),
+    Text("WonName", &SERVER::WonName, "", 79),
+    Text("WonPassword", &SERVER::WonPassword, "", 79),
+    Number("ClockAdjust", &SERVER::ClockAdjust, 5),
+    Number("LimitTime", &SERVER::LimitTime, 0),
+    Text("StartTime", &SERVER::StartTime, "6:00", 9),
+    Number("StartTimePM", &SERVER::StartTimePM, 1),
+    Text("StopTime", &SERVER::StopTime, "5:00", 9),
+    Number("StopTimePM", &SERVER::StopTimePM, 0),
+    Text("AddedParams", &SERVER::AddedParams, "", 79),
+    Number("Security", &SERVER::Security, 0),
+};
+
+} // namespace
+
+void ReadServerSettings() {
+    if (!Server)
+        return;
+    std::string path = SettingsFilePath();
+    if (!FileExists(path)) {
+        WriteServerSettings();
+        return;
+    }
+    ProfileFile file(path);
+    for (const ServerKey& key : serverKeys) {
+        if (auto text = std::get_if<std::string SERVER::*>(&key.member))
+            Server.get()->*(*text) = file.GetString(serverSection, key.key, key.textDefault, key.readLimit + 1);
+        else
+            Server.get()->*std::get<int SERVER::*>(key.member) =
+                file.GetInt(serverSection, key.key, key.numberDefault);
+    }
+    Server->LastRace = file.GetInt(serverSection, "LastRace", 0);
+    CreateCalendarNL("");
+    CreateCalendarN3("");
+}
+
+void WriteServerSettings() {
+    if (!Server)
+        return;
+    ProfileFile file(SettingsFilePath());
+    for (const ServerKey& key : serverKeys) {
+        if (auto text = std::get_if<std::string SERVER::*>(&key.member))
+            file.SetString(serverSection, key.key, Server.get()->*(*text));
+        else
+            file.SetString(serverSection, key.key, std::to_string(Server.get()->*std::get<int SERVER::*>(key.member)));
+    }
+    StoreSettings(file);
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+// Section "SERVER" of the settings file.
+
+// Loads Server from the settings file, then loads both calendars again from the stored calendar
+// paths. Without a settings file, creates it from Server as it stands instead.
+void ReadServerSettings();
+
+// Stores the 42 server keys in their order, in one write of the file. "LastRace" and "DefaultRace"
+// are not touched.
+void WriteServerSettings();

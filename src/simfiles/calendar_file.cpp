@@ -1,0 +1,93 @@
+#include "simfiles/calendar_file.h"
+
+#include "core/file_open_error.h"
+#include "core/path_helpers.h"
+#include "platform/file_system.h"
+#include "platform/profile_file.h"
+#include "platform/track_name_prompt.h"
+
+#include <algorithm>
+
+namespace {
+
+// Each read of the calendar takes at most this many characters, up to and including a line end.
+constexpr size_t lineReadLimit = 253;
+constexpr size_t trackIdColumn = 13;
+constexpr size_t trackIdLength = 8;
+constexpr const char* dictionarySection = "TRACKS";
+constexpr size_t dictionaryBufferSize = 80;
+
+// The calendar as a text-mode read sees it: CR LF reads as LF.
+std::string AsTextMode(const std::string& bytes) {
+    std::string text;
+    text.reserve(bytes.size());
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            continue;
+        text += bytes[i];
+    }
+    return text;
+}
+
+} // namespace
+
+CCalendarFile::CCalendarFile(std::string path) : m_fileName(std::move(path)) { Read(); }
+
+void CCalendarFile::Read() {
+    // Read only: a read-only calendar still lists its tracks.
+    FileReadResult file = ReadFileBytes(m_fileName);
+    if (file.cause != CauseNone) {
+        m_fileError = file.cause;
+        m_errorText = "The following error occurred while trying to open the calendar file (" + m_fileName + ")\n\n" +
+                      FileCauseText(file.cause);
+        return;
+    }
+    std::string text = AsTextMode(file.bytes);
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t feed = text.find('\n', start);
+        size_t end = feed == std::string::npos ? text.size() : feed + 1;
+        end = std::min(end, start + lineReadLimit);
+        std::string line = text.substr(start, end - start);
+        start = end;
+        // A read hands the line over as a C string: it ends at its first NUL.
+        line = line.substr(0, line.find('\0'));
+        if (line.empty())
+            break;
+        KeepLine(line);
+    }
+}
+
+void CCalendarFile::KeepLine(const std::string& line) {
+    if (line.rfind("SNAME", 0) == 0)
+        return;
+    if (line.find("XXXXXXXX") == trackIdColumn)
+        return;
+    m_trackLines.push_back(line);
+    ++m_trackCount;
+}
+
+std::string CCalendarFile::GetTrackId(int index) const {
+    if (index < 0 || index >= m_trackCount)
+        return "";
+    const std::string& line = m_trackLines[static_cast<size_t>(index)];
+    std::string id = line.size() > trackIdColumn ? line.substr(trackIdColumn, trackIdLength) : "";
+    id = id.substr(0, id.find(' '));
+    size_t last = id.find_last_not_of(" \t\r\n\v\f");
+    return last == std::string::npos ? "" : id.substr(0, last + 1);
+}
+
+std::string CCalendarFile::GetTrackName(int index) const {
+    if (index < 0 || index >= m_trackCount)
+        return "";
+    std::string dictionary = GetProgramFolder() + DictionaryFileName();
+    std::string id = GetTrackId(index);
+    std::string name = GetPrivateProfileString(dictionarySection, id, "", dictionaryBufferSize, dictionary);
+    if (!name.empty())
+        return name;
+    name = AskTrackName(index + 1, id, SimulatorName());
+    FileCause cause = WritePrivateProfileString(dictionarySection, id, name, dictionary);
+    if (cause != CauseNone)
+        ShowFileOpenError(dictionary, cause);
+    return name;
+}

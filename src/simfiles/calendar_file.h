@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/file_cause.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+// A simulator's calendar: the tracks of its season, one line each, read once at construction. Display
+// names come from the simulator's track dictionary in the program's folder; a track the dictionary
+// lacks is asked for once and stored there.
+class CCalendarFile {
+public:
+    virtual ~CCalendarFile() = default;
+
+    std::string GetFileName() const { return m_fileName; }
+    int GetTrackCount() const { return m_trackCount; }
+    std::string GetErrorText() const { return m_errorText; }
+
+    // The short identifier of the track at a 0-based entry index; empty for an index outside the calendar.
+    std::string GetTrackId(int index) const;
+
+    // The display name of the track at a 0-based entry index, from the track dictionary; asks the
+    // operator when the dictionary has none. Empty for an index outside the calendar.
+    std::string GetTrackName(int index) const;
+
+protected:
+    explicit CCalendarFile(std::string path);
+
+    virtual const char* DictionaryFileName() const = 0;
+    virtual const char* SimulatorName() const = 0;
+
+private:
+    void Read();
+    void KeepLine(const std::string& line);
+
+    std::string m_errorText;
+    std::string m_fileName;
+    FileCause m_fileError = CauseNone;
+    std::vector<std::string> m_trackLines;
+    int m_trackCount = 0;
+};
+
+class CCalendarFileN3 : public CCalendarFile {
+public:
+    explicit CCalendarFileN3(std::string path) : CCalendarFile(std::move(path)) {}
+
+protected:
+    const char* DictionaryFileName() const override { return "TrackDictionaryN3.ini"; }
+    const char* SimulatorName() const override { return "Nascar Race 3"; }
+};
+
+class CCalendarFileNL : public CCalendarFile {
+public:
+    explicit CCalendarFileNL(std::string path) : CCalendarFile(std::move(path)) {}
+
+protected:
+    const char* DictionaryFileName() const override { return "TrackDictionaryNL.ini"; }
+    const char* SimulatorName() const override { return "Nascar Legends"; }
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "simfiles/calendar_file.h"
+
+#include <memory>
+#include <string>
+
+// The calendars of the two simulators, or none, and the track count of each (0 when there is none).
+extern std::unique_ptr<CCalendarFileN3> CalendarN3;
+extern std::unique_ptr<CCalendarFileNL> CalendarNL;
+extern int TrackCountN3;
+extern int TrackCountNL;
+
+// Replaces the simulator's calendar with one read from path, or from the server's calendar path when
+// path is empty. A calendar that cannot be read still gives an object, with no tracks. Returns the
+// track count.
+int CreateCalendarN3(const std::string& path);
+int CreateCalendarNL(const std::string& path);
+
+// Deletes both calendars.
+void DestroyCalendars();
