@@ -15,7 +15,9 @@ struct PathParts {
     std::string extension;
 };
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+bool IsSeparator(char c) {
+    return c == '\\' || c == '/';
+}
 
 PathParts SplitPath(const std::string& path) {
     PathParts parts;
@@ -65,7 +67,9 @@ void AddBackslash(std::string& folder) {
     }
 }
 
-bool FileExists(const std::string& path) { return !path.empty() && PathExists(path); }
+bool FileExists(const std::string& path) {
+    return !path.empty() && PathExists(path);
+}
 
 std::string FileNameOf(const std::string& path) {
     PathParts parts = SplitPath(path);

@@ -8,7 +8,9 @@
 
 namespace {
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+bool IsSeparator(char c) {
+    return c == '\\' || c == '/';
+}
 
 bool Exists(const std::string& hostPath) {
     struct stat info;
@@ -68,7 +70,9 @@ bool HasDriveLetter(const std::string& path) {
     return path.size() >= 2 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':';
 }
 
-bool IsPosixPath(const std::string& path) { return !path.empty() && path[0] == '/'; }
+bool IsPosixPath(const std::string& path) {
+    return !path.empty() && path[0] == '/';
+}
 
 std::string WinePrefix() {
     const char* prefix = std::getenv("WINEPREFIX");

@@ -3,7 +3,9 @@
 #include <climits>
 
 namespace {
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
 } // namespace
 
 int LeadingInteger(std::string_view text) {

@@ -26,10 +26,14 @@ MessageSink* currentSink = &consoleSink;
 
 } // namespace
 
-void SetMessageSink(MessageSink* sink) { currentSink = sink != nullptr ? sink : &consoleSink; }
+void SetMessageSink(MessageSink* sink) {
+    currentSink = sink != nullptr ? sink : &consoleSink;
+}
 
 MessageAnswer ShowMessage(const std::string& text, MessageIcon icon, MessageButtons buttons) {
     return currentSink->Show(Message{text, icon, buttons});
 }
 
-void MessageBeep() { currentSink->Beep(); }
+void MessageBeep() {
+    currentSink->Beep();
+}

@@ -7,7 +7,9 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
 
 std::string Trim(const std::string& text) {
     size_t first = 0;
@@ -19,37 +21,11 @@ std::string Trim(const std::string& text) {
     return text.substr(first, last - first);
 }
 
-bool SameWithoutCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return true;
-}
-
-// The section name of a header line, or nothing when the line is not a header.
-std::optional<std::string> HeaderName(const std::string& line) {
-    std::string text = Trim(line);
-    if (text.empty() || text[0] != '[')
-        return std::nullopt;
-    size_t close = text.find(']');
-    return Trim(text.substr(1, close == std::string::npos ? std::string::npos : close - 1));
-}
-
-bool IsComment(const std::string& line) {
-    std::string text = Trim(line);
-    return !text.empty() && text[0] == ';';
-}
-
-std::optional<std::string> KeyName(const std::string& line) {
-    if (IsComment(line) || HeaderName(line))
-        return std::nullopt;
-    size_t equals = line.find('=');
-    if (equals == std::string::npos)
-        return std::nullopt;
-    return Trim(line.substr(0, equals));
+std::string Folded(const std::string& text) {
+    std::string folded = Trim(text);
+    for (char& c : folded)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return folded;
 }
 
 std::string ValueOf(const std::string& line) {
@@ -75,6 +51,23 @@ std::string OneLine(const std::string& text) {
 
 } // namespace
 
+ProfileFile::Line::Line(std::string lineText, std::string lineEnd)
+    : text(std::move(lineText)), end(std::move(lineEnd)) {
+    std::string trimmed = Trim(text);
+    if (!trimmed.empty() && trimmed[0] == '[') {
+        size_t close = trimmed.find(']');
+        kind = Kind::Header;
+        name = Folded(trimmed.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+    } else if (!trimmed.empty() && trimmed[0] == ';') {
+        kind = Kind::Comment;
+    } else if (size_t equals = text.find('='); equals != std::string::npos) {
+        kind = Kind::Key;
+        name = Folded(text.substr(0, equals));
+    } else if (trimmed.empty()) {
+        kind = Kind::Blank;
+    }
+}
+
 ProfileFile::ProfileFile(std::string path) : m_path(std::move(path)) {
     FileReadResult read = ReadFileBytes(m_path);
     m_readCause = read.cause;
@@ -85,11 +78,11 @@ ProfileFile::ProfileFile(std::string path) : m_path(std::move(path)) {
     while (start < read.bytes.size()) {
         size_t feed = read.bytes.find('\n', start);
         if (feed == std::string::npos) {
-            m_lines.push_back({read.bytes.substr(start), ""});
+            m_lines.emplace_back(read.bytes.substr(start), "");
             break;
         }
         size_t textEnd = feed > start && read.bytes[feed - 1] == '\r' ? feed - 1 : feed;
-        Line line{read.bytes.substr(start, textEnd - start), read.bytes.substr(textEnd, feed + 1 - textEnd)};
+        Line line(read.bytes.substr(start, textEnd - start), read.bytes.substr(textEnd, feed + 1 - textEnd));
         if (!endSeen) {
             m_lineEnd = line.end;
             endSeen = true;
@@ -100,12 +93,12 @@ ProfileFile::ProfileFile(std::string path) : m_path(std::move(path)) {
 }
 
 std::optional<ProfileFile::Range> ProfileFile::FindSection(const std::string& section, size_t from) const {
+    std::string wanted = Folded(section);
     for (size_t i = from; i < m_lines.size(); ++i) {
-        std::optional<std::string> name = HeaderName(m_lines[i].text);
-        if (!name || !SameWithoutCase(*name, Trim(section)))
+        if (m_lines[i].kind != Line::Kind::Header || m_lines[i].name != wanted)
             continue;
         size_t end = i + 1;
-        while (end < m_lines.size() && !HeaderName(m_lines[end].text))
+        while (end < m_lines.size() && m_lines[end].kind != Line::Kind::Header)
             ++end;
         return Range{i, end};
     }
@@ -113,9 +106,9 @@ std::optional<ProfileFile::Range> ProfileFile::FindSection(const std::string& se
 }
 
 std::optional<size_t> ProfileFile::FindKey(const Range& range, const std::string& key) const {
+    std::string wanted = Folded(key);
     for (size_t i = range.header + 1; i < range.end; ++i) {
-        std::optional<std::string> name = KeyName(m_lines[i].text);
-        if (name && SameWithoutCase(*name, Trim(key)))
+        if (m_lines[i].kind == Line::Kind::Key && m_lines[i].name == wanted)
             return i;
     }
     return std::nullopt;
@@ -156,7 +149,7 @@ void ProfileFile::SetString(const std::string& section, const std::string& key, 
     std::string keyLine = OneLine(key) + "=" + OneLine(value);
     std::optional<Range> range = FindSection(section);
     if (!range) {
-        AppendLines({{"[" + OneLine(section) + "]", m_lineEnd}, {keyLine, m_lineEnd}});
+        AppendLines({Line("[" + OneLine(section) + "]", m_lineEnd), Line(keyLine, m_lineEnd)});
         return;
     }
     if (std::optional<size_t> line = FindKey(*range, key)) {
@@ -166,11 +159,11 @@ void ProfileFile::SetString(const std::string& section, const std::string& key, 
         return;
     }
     size_t insertAt = range->end;
-    while (insertAt > range->header + 1 && Trim(m_lines[insertAt - 1].text).empty())
+    while (insertAt > range->header + 1 && m_lines[insertAt - 1].kind == Line::Kind::Blank)
         --insertAt;
     if (m_lines[insertAt - 1].end.empty())
         m_lines[insertAt - 1].end = m_lineEnd;
-    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(insertAt), Line{keyLine, m_lineEnd});
+    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(insertAt), Line(keyLine, m_lineEnd));
 }
 
 void ProfileFile::RemoveSection(const std::string& section) {
@@ -180,18 +173,19 @@ void ProfileFile::RemoveSection(const std::string& section) {
     }
 }
 
-std::vector<ProfileFile::Line> ProfileFile::SectionLines(const std::string& section, const Entries& entries) const {
+std::vector<ProfileFile::Line> ProfileFile::SectionLines(const std::string& section,
+                                                         const Entries& entries) const {
     std::vector<Line> lines;
-    lines.push_back({"[" + OneLine(section) + "]", m_lineEnd});
+    lines.emplace_back("[" + OneLine(section) + "]", m_lineEnd);
     for (const auto& [key, value] : entries)
-        lines.push_back({OneLine(key) + "=" + OneLine(value), m_lineEnd});
+        lines.emplace_back(OneLine(key) + "=" + OneLine(value), m_lineEnd);
     return lines;
 }
 
 void ProfileFile::AppendLines(const std::vector<Line>& lines) {
     TerminateLastLine();
-    if (!m_lines.empty() && !Trim(m_lines.back().text).empty())
-        m_lines.push_back({"", m_lineEnd});
+    if (!m_lines.empty() && m_lines.back().kind != Line::Kind::Blank)
+        m_lines.emplace_back("", m_lineEnd);
     m_lines.insert(m_lines.end(), lines.begin(), lines.end());
 }
 
@@ -204,8 +198,8 @@ void ProfileFile::ReplaceSection(const std::string& section, const Entries& entr
     }
     // Blank lines and comments that end the old section stay where they were, before the next one.
     size_t keepFrom = range->end;
-    while (keepFrom > range->header + 1 &&
-           (Trim(m_lines[keepFrom - 1].text).empty() || IsComment(m_lines[keepFrom - 1].text)))
+    while (keepFrom > range->header + 1 && (m_lines[keepFrom - 1].kind == Line::Kind::Blank ||
+                                            m_lines[keepFrom - 1].kind == Line::Kind::Comment))
         --keepFrom;
     if (keepFrom == m_lines.size() && m_lines.back().end.empty())
         lines.back().end.clear();
@@ -233,7 +227,8 @@ FileCause ProfileFile::Save() const {
 }
 
 std::string GetPrivateProfileString(const std::string& section, const std::string& key,
-                                    const std::string& defaultValue, size_t bufferSize, const std::string& path) {
+                                    const std::string& defaultValue, size_t bufferSize,
+                                    const std::string& path) {
     return ProfileFile(path).GetString(section, key, defaultValue, bufferSize);
 }
 
@@ -242,8 +237,8 @@ int GetPrivateProfileInt(const std::string& section, const std::string& key, int
     return ProfileFile(path).GetInt(section, key, defaultValue);
 }
 
-FileCause WritePrivateProfileString(const std::string& section, const std::string& key, const std::string& value,
-                                    const std::string& path) {
+FileCause WritePrivateProfileString(const std::string& section, const std::string& key,
+                                    const std::string& value, const std::string& path) {
     ProfileFile file(path);
     file.SetString(section, key, value);
     return file.Save();

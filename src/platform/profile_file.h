@@ -49,9 +49,14 @@ public:
     std::string Text() const;
 
 private:
+    // A line with what it is, decided once: its section or key name is kept folded to lower case.
     struct Line {
+        enum class Kind { Other, Blank, Comment, Header, Key };
+        Line(std::string lineText, std::string lineEnd);
         std::string text;
         std::string end;
+        Kind kind = Kind::Other;
+        std::string name;
     };
     struct Range {
         size_t header;
@@ -72,9 +77,10 @@ private:
 
 // The Windows-style single calls, each reading the file afresh; every write is one atomic replacement.
 std::string GetPrivateProfileString(const std::string& section, const std::string& key,
-                                    const std::string& defaultValue, size_t bufferSize, const std::string& path);
+                                    const std::string& defaultValue, size_t bufferSize,
+                                    const std::string& path);
 int GetPrivateProfileInt(const std::string& section, const std::string& key, int defaultValue,
                          const std::string& path);
-FileCause WritePrivateProfileString(const std::string& section, const std::string& key, const std::string& value,
-                                    const std::string& path);
+FileCause WritePrivateProfileString(const std::string& section, const std::string& key,
+                                    const std::string& value, const std::string& path);
 FileCause RemovePrivateProfileSection(const std::string& section, const std::string& path);

@@ -20,4 +20,6 @@ std::string ProgramFilePath() {
     return std::string(buffer, static_cast<size_t>(length));
 }
 
-void OverrideProgramFilePath(const std::string& path) { Override() = path; }
+void OverrideProgramFilePath(const std::string& path) {
+    Override() = path;
+}

@@ -4,7 +4,9 @@ namespace {
 TrackNamePrompt* currentPrompt = nullptr;
 }
 
-void SetTrackNamePrompt(TrackNamePrompt* prompt) { currentPrompt = prompt; }
+void SetTrackNamePrompt(TrackNamePrompt* prompt) {
+    currentPrompt = prompt;
+}
 
 std::string AskTrackName(int itemNumber, const std::string& trackId, const std::string& simulatorName) {
     if (currentPrompt == nullptr)

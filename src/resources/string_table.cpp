@@ -14,8 +14,9 @@ struct Entry {
 // Sorted by id.
 constexpr std::array entries = {
     Entry{101, "&About Quorva..."},
-    Entry{1001, "There's a track listed (item #%d) in your %s calendar file that does not exist in the %s track "
-                "dictionary file."},
+    Entry{1001,
+          "There's a track listed (item #%d) in your %s calendar file that does not exist in the %s track "
+          "dictionary file."},
     Entry{1002, "The track is identified as \"%s\" in the calendar file."},
     Entry{2000, "East"},
     Entry{2001, "NorthEast"},
@@ -67,7 +68,8 @@ constexpr std::array entries = {
     Entry{4023, "D_BESTTIME"},
     Entry{4024, "D_BESTSPD"},
     Entry{4025, "D_INCIDENTS"},
-    Entry{5000, "%d,%s,%s,%s,%s,%s,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%s,%s,%d,%d"},
+    Entry{5000,
+          "%d,%s,%s,%s,%s,%s,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%s,%s,%d,%d"},
 };
 
 static_assert(std::is_sorted(entries.begin(), entries.end(),

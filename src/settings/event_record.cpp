@@ -69,7 +69,8 @@ std::string FormatRaceRecord(const RACE& race) {
     std::string record;
     size_t next = 0;
     for (size_t i = 0; i < format.size(); ++i) {
-        bool conversion = format[i] == '%' && i + 1 < format.size() && (format[i + 1] == 'd' || format[i + 1] == 's');
+        bool conversion =
+            format[i] == '%' && i + 1 < format.size() && (format[i + 1] == 'd' || format[i + 1] == 's');
         if (conversion && next < recordFields.size()) {
             record += FieldText(race, recordFields[next++]);
             ++i;
@@ -83,7 +84,8 @@ std::string FormatRaceRecord(const RACE& race) {
 void ParseRaceRecord(const std::string& text, RecordDefaults defaults, RACE& race) {
     for (size_t i = 0; i < recordFields.size(); ++i) {
         const RecordField& field = recordFields[i];
-        const char* fallback = defaults == RecordDefaults::Event ? field.eventDefault : field.defaultRaceDefault;
+        const char* fallback =
+            defaults == RecordDefaults::Event ? field.eventDefault : field.defaultRaceDefault;
         if (fallback == nullptr)
             fallback = NLInstalled ? "1" : "0";
         std::string value = GetRecordField(text, ',', RecordFieldCount, static_cast<int>(i) + 1, fallback);

@@ -21,8 +21,8 @@ void ReadDefaultRace() {
         WriteDefaultRace();
         return;
     }
-    std::string record =
-        GetPrivateProfileString(serverSection, "DefaultRace", BuiltInDefaultRaceRecord, recordBufferSize, path);
+    std::string record = GetPrivateProfileString(serverSection, "DefaultRace", BuiltInDefaultRaceRecord,
+                                                 recordBufferSize, path);
     ParseRaceRecord(record, RecordDefaults::DefaultRace, *DefaultRace);
 }
 

@@ -88,7 +88,8 @@ void ReadServerSettings() {
     ProfileFile file(path);
     for (const ServerKey& key : serverKeys) {
         if (auto text = std::get_if<std::string SERVER::*>(&key.member))
-            Server.get()->*(*text) = file.GetString(serverSection, key.key, key.textDefault, key.readLimit + 1);
+            Server.get()->*(*text) =
+                file.GetString(serverSection, key.key, key.textDefault, key.readLimit + 1);
         else
             Server.get()->*std::get<int SERVER::*>(key.member) =
                 file.GetInt(serverSection, key.key, key.numberDefault);
@@ -106,7 +107,8 @@ void WriteServerSettings() {
         if (auto text = std::get_if<std::string SERVER::*>(&key.member))
             file.SetString(serverSection, key.key, Server.get()->*(*text));
         else
-            file.SetString(serverSection, key.key, std::to_string(Server.get()->*std::get<int SERVER::*>(key.member)));
+            file.SetString(serverSection, key.key,
+                           std::to_string(Server.get()->*std::get<int SERVER::*>(key.member)));
     }
     StoreSettings(file);
 }

@@ -4,7 +4,9 @@
 #include "core/path_helpers.h"
 #include "platform/profile_file.h"
 
-std::string SettingsFilePath() { return GetProgramFolder() + "Quorvadata.ini"; }
+std::string SettingsFilePath() {
+    return GetProgramFolder() + "Quorvadata.ini";
+}
 
 bool StoreSettings(const ProfileFile& file) {
     FileCause cause = file.Save();

@@ -31,15 +31,17 @@ std::string AsTextMode(const std::string& bytes) {
 
 } // namespace
 
-CCalendarFile::CCalendarFile(std::string path) : m_fileName(std::move(path)) { Read(); }
+CCalendarFile::CCalendarFile(std::string path) : m_fileName(std::move(path)) {
+    Read();
+}
 
 void CCalendarFile::Read() {
     // Read only: a read-only calendar still lists its tracks.
     FileReadResult file = ReadFileBytes(m_fileName);
     if (file.cause != CauseNone) {
         m_fileError = file.cause;
-        m_errorText = "The following error occurred while trying to open the calendar file (" + m_fileName + ")\n\n" +
-                      FileCauseText(file.cause);
+        m_errorText = "The following error occurred while trying to open the calendar file (" + m_fileName +
+                      ")\n\n" + FileCauseText(file.cause);
         return;
     }
     std::string text = AsTextMode(file.bytes);

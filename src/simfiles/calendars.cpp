@@ -13,8 +13,8 @@ int TrackCountNL = 0;
 namespace {
 
 template <typename Calendar>
-int CreateCalendar(const std::string& path, const std::string SERVER::*storedPath, std::unique_ptr<Calendar>& calendar,
-                   int& trackCount, const char* allocationMessage) {
+int CreateCalendar(const std::string& path, const std::string SERVER::*storedPath,
+                   std::unique_ptr<Calendar>& calendar, int& trackCount, const char* allocationMessage) {
     trackCount = 0;
     calendar.reset();
     std::string file = path;

@@ -1,8 +1,12 @@
 #include "support/message_recorder.h"
 
-MessageRecorder::MessageRecorder() { SetMessageSink(this); }
+MessageRecorder::MessageRecorder() {
+    SetMessageSink(this);
+}
 
-MessageRecorder::~MessageRecorder() { SetMessageSink(nullptr); }
+MessageRecorder::~MessageRecorder() {
+    SetMessageSink(nullptr);
+}
 
 MessageAnswer MessageRecorder::Show(const Message& message) {
     messages.push_back(message);

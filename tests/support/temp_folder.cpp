@@ -34,4 +34,6 @@ std::string TempFolder::Read(const std::string& name) const {
     return bytes.str();
 }
 
-bool TempFolder::Exists(const std::string& name) const { return std::filesystem::exists(File(name)); }
+bool TempFolder::Exists(const std::string& name) const {
+    return std::filesystem::exists(File(name));
+}

@@ -1,0 +1,89 @@
+// How long the settings file and calendar work takes at the sizes a long-running server reaches:
+// a schedule of 1,000 events and a calendar of 500 lines.
+
+#include "core/app_state.h"
+#include "platform/program_file.h"
+#include "settings/race_store.h"
+#include "simfiles/calendar_file.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+constexpr int scheduleSize = 1000;
+constexpr int calendarLines = 500;
+
+// A program folder of the benchmark's own, removed at the end.
+class BenchFolder {
+public:
+    BenchFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "quorva-bench-XXXXXX").string();
+        m_path = std::string(mkdtemp(pattern.data())) + "/";
+        OverrideProgramFilePath(m_path + "quorva");
+    }
+    ~BenchFolder() {
+        OverrideProgramFilePath("");
+        std::filesystem::remove_all(m_path);
+    }
+    std::string File(const std::string& name) const { return m_path + name; }
+
+private:
+    std::string m_path;
+};
+
+void FillSchedule() {
+    ClearEvents();
+    for (int n = 0; n < scheduleSize; ++n) {
+        auto race = std::make_unique<RACE>();
+        SetNewDefaultRaceValues(*race, true);
+        race->SimExe = "C:\\Sims\\NL\\Nascar Legends.exe";
+        race->CalendarFile = "C:\\Sims\\NL\\all.cal";
+        race->TrackName = "Track number " + std::to_string(n);
+        race->TrackNumber = n % 30 + 1;
+        EventList.push_back(std::move(race));
+    }
+}
+
+void BM_ReadEvents(benchmark::State& state) {
+    BenchFolder folder;
+    FillSchedule();
+    WriteEvents();
+    for (auto _ : state) {
+        ClearEvents();
+        ReadEvents();
+        benchmark::DoNotOptimize(EventList.size());
+    }
+    ClearEvents();
+}
+
+void BM_WriteEvents(benchmark::State& state) {
+    BenchFolder folder;
+    FillSchedule();
+    for (auto _ : state)
+        WriteEvents();
+    ClearEvents();
+}
+
+void BM_ReadCalendar(benchmark::State& state) {
+    BenchFolder folder;
+    {
+        std::ofstream calendar(folder.File("all.cal"), std::ios::binary);
+        calendar << "SNAME Bench season\r\n";
+        for (int n = 1; n < calendarLines; ++n)
+            calendar << "Round " << n % 10 << "      track" << n % 1000 << "  1  200 Sunday 1:00 PM\r\n";
+    }
+    for (auto _ : state) {
+        CCalendarFileN3 calendar(folder.File("all.cal"));
+        benchmark::DoNotOptimize(calendar.GetTrackCount());
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_ReadEvents)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteEvents)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadCalendar)->Unit(benchmark::kMicrosecond);

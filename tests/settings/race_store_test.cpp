@@ -1,0 +1,166 @@
+#include "settings/race_store.h"
+
+#include "core/app_state.h"
+#include "settings/event_record.h"
+#include "support/message_recorder.h"
+#include "support/program_folder.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+const std::string readEventsMessage = "ReadEvents() - length of event record=0";
+
+std::unique_ptr<RACE> EventAt(const std::string& trackName, int trackNumber) {
+    auto race = std::make_unique<RACE>();
+    SetNewDefaultRaceValues(*race, true);
+    race->TrackName = trackName;
+    race->TrackNumber = trackNumber;
+    return race;
+}
+
+class RaceStoreTest : public ::testing::Test {
+protected:
+    ScopedProgramFolder program;
+    MessageRecorder recorder;
+};
+
+} // namespace
+
+TEST_F(RaceStoreTest, WithoutASettingsFileTheDefaultRaceIsStoredAsItStands) {
+    DefaultRace = std::make_unique<RACE>();
+    SetNewDefaultRaceValues(*DefaultRace, false);
+    ReadDefaultRace();
+    EXPECT_EQ(DefaultRace->Sim, 0);
+    EXPECT_EQ(
+        program.Read("Quorvadata.ini"),
+        "[SERVER]\r\nDefaultRace=0,,DEFAULT,,,,1,0,0,1,0,0,0,10,0,0,30,1,0,1,70,0,0,0,100,5,1,1,01/01/2000,"
+        "06:00,1,0\r\n");
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST_F(RaceStoreTest, ASettingsFileWithoutTheKeyGivesTheBuiltInDefaultRace) {
+    program.Write("Quorvadata.ini", "[SERVER]\r\nHostName=Speedy\r\n");
+    DefaultRace = std::make_unique<RACE>();
+    SetNewDefaultRaceValues(*DefaultRace, false);
+    ReadDefaultRace();
+    RACE expected;
+    ParseRaceRecord(BuiltInDefaultRaceRecord, RecordDefaults::DefaultRace, expected);
+    EXPECT_EQ(*DefaultRace, expected);
+    EXPECT_EQ(DefaultRace->Sim, 1);
+    EXPECT_EQ(DefaultRace->Time, "6:00");
+    EXPECT_EQ(program.Read("Quorvadata.ini"), "[SERVER]\r\nHostName=Speedy\r\n");
+}
+
+TEST_F(RaceStoreTest, AnEmptyTrackNameIsDefaultOnlyInTheDefaultRace) {
+    program.Write("Quorvadata.ini", "[SERVER]\nDefaultRace=1,x,,\n[SCHEDULE]\nEvents=1\n1=1,x,,\n");
+    DefaultRace = std::make_unique<RACE>();
+    ReadDefaultRace();
+    ReadEvents();
+    EXPECT_EQ(DefaultRace->TrackName, "DEFAULT");
+    ASSERT_EQ(EventList.size(), 1u);
+    EXPECT_EQ(EventList[0]->TrackName, "");
+    EXPECT_EQ(EventList[0]->TrackId, "x");
+}
+
+TEST_F(RaceStoreTest, WriteEventsRewritesTheWholeScheduleSection) {
+    program.Write("Quorvadata.ini", "; kept\r\n[SERVER]\r\nHostName=Speedy\r\n\r\n[schedule]\r\nEvents=9\r\n"
+                                    "1=old\r\nHandMade=1\r\n9=old\r\n\r\n[Other]\r\nKeep=me\r\n");
+    EventList.push_back(EventAt("A", 1));
+    EventList.push_back(EventAt("B", 2));
+    EventList.push_back(EventAt("C", 3));
+    WriteEvents();
+    std::string record = "1,,%s,,,,%d,0,0,1,0,0,0,10,0,0,30,1,0,1,70,0,0,0,100,5,1,1,01/01/2000,06:00,1,0";
+    auto recordOf = [](const std::unique_ptr<RACE>& race) { return FormatRaceRecord(*race); };
+    EXPECT_EQ(program.Read("Quorvadata.ini"),
+              "; kept\r\n[SERVER]\r\nHostName=Speedy\r\n\r\n[SCHEDULE]\r\nEvents=3\r\n1=" +
+                  recordOf(EventList[0]) + "\r\n2=" + recordOf(EventList[1]) +
+                  "\r\n3=" + recordOf(EventList[2]) + "\r\n\r\n[Other]\r\nKeep=me\r\n");
+
+    EventList.resize(1);
+    WriteEvents();
+    std::string text = program.Read("Quorvadata.ini");
+    EXPECT_NE(text.find("[SCHEDULE]\r\nEvents=1\r\n1=" + recordOf(EventList[0]) + "\r\n\r\n[Other]"),
+              std::string::npos);
+    EXPECT_EQ(text.find("\r\n2="), std::string::npos);
+    EXPECT_EQ(text.find("\r\n3="), std::string::npos);
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST_F(RaceStoreTest, AnEmptyScheduleIsStoredAsACountOfZeroAndLoadsNothing) {
+    WriteEvents();
+    EXPECT_EQ(program.Read("Quorvadata.ini"), "[SCHEDULE]\r\nEvents=0\r\n");
+    ReadEvents();
+    EXPECT_TRUE(EventList.empty());
+    EXPECT_FALSE(ScheduleLoaded);
+}
+
+TEST_F(RaceStoreTest, AStoredScheduleReadsBackInOrder) {
+    EventList.push_back(EventAt("A", 1));
+    EventList.push_back(EventAt("B", 2));
+    EventList[1]->SaveReplay = 1;
+    WriteEvents();
+    std::vector<RACE> written;
+    for (const auto& race : EventList)
+        written.push_back(*race);
+    written[0].Time = "06:00";
+    ClearEvents();
+    ReadEvents();
+    ASSERT_EQ(EventList.size(), 2u);
+    EXPECT_EQ(*EventList[0], written[0]);
+    EXPECT_EQ(*EventList[1], written[1]);
+    EXPECT_TRUE(ScheduleLoaded);
+}
+
+TEST_F(RaceStoreTest, AMissingRecordIsToldOnceAndTheRestLoad) {
+    program.Write("Quorvadata.ini", "[SCHEDULE]\r\nEvents=2\r\n1=1,a\r\n3=1,c\r\n");
+    ReadEvents();
+    ASSERT_EQ(EventList.size(), 1u);
+    EXPECT_EQ(EventList[0]->TrackId, "a");
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].text, readEventsMessage);
+    EXPECT_EQ(recorder.messages[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(recorder.messages[0].buttons, MessageButtons::Ok);
+}
+
+TEST_F(RaceStoreTest, TheScheduleCountsAsLoadedFromItsCountAlone) {
+    program.Write("Quorvadata.ini", "[SCHEDULE]\r\nEvents=1\r\n");
+    ReadEvents();
+    EXPECT_TRUE(EventList.empty());
+    EXPECT_TRUE(ScheduleLoaded);
+    EXPECT_EQ(recorder.Texts(), std::vector<std::string>{readEventsMessage});
+}
+
+TEST_F(RaceStoreTest, WithoutASettingsFileTheScheduleStaysAsItIs) {
+    EventList.push_back(EventAt("A", 1));
+    ReadEvents();
+    EXPECT_EQ(EventList.size(), 1u);
+    EXPECT_FALSE(program.Exists("Quorvadata.ini"));
+}
+
+TEST_F(RaceStoreTest, ARecordIsReadUpToItsThousandTwentyThirdCharacter) {
+    std::string longName(1100, 'n');
+    program.Write("Quorvadata.ini", "[SCHEDULE]\r\nEvents=1\r\n1=1,id," + longName + ",x\r\n");
+    ReadEvents();
+    ASSERT_EQ(EventList.size(), 1u);
+    EXPECT_EQ(EventList[0]->TrackName, std::string(1023 - 5, 'n'));
+    EXPECT_EQ(EventList[0]->SimExe, "");
+    EXPECT_EQ(EventList[0]->AIStrength, 100);
+}
+
+TEST_F(RaceStoreTest, AFailedWriteIsToldOnceAndChangesNothing) {
+    const std::string before = "[SCHEDULE]\r\nEvents=1\r\n1=1,a\r\n";
+    program.Write("Quorvadata.ini", before);
+    chmod(program.SettingsFile().c_str(), 0444);
+    EventList.push_back(EventAt("A", 1));
+    EventList.push_back(EventAt("B", 2));
+    WriteEvents();
+    DefaultRace = std::make_unique<RACE>();
+    WriteDefaultRace();
+    EXPECT_EQ(program.Read("Quorvadata.ini"), before);
+    EXPECT_EQ(EventList.size(), 2u);
+    std::string message =
+        "The following error occurred while trying to open " + program.SettingsFile() + "\n\naccess denied";
+    EXPECT_EQ(recorder.Texts(), (std::vector<std::string>{message, message}));
+}
