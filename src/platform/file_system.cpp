@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -76,6 +77,11 @@ FileReadResult ReadFileBytes(const std::string& path) {
 
 FileCause WriteFileAtomically(const std::string& path, const std::string& bytes) {
     std::string host = HostPath(path);
+    // A settings file kept elsewhere through a link is replaced where it really is; the link stays.
+    if (char* target = realpath(host.c_str(), nullptr)) {
+        host = target;
+        free(target);
+    }
     mode_t mode = 0666;
     struct stat info;
     if (stat(host.c_str(), &info) == 0) {
