@@ -1,0 +1,100 @@
+#include "platform/host_path.h"
+
+#include "support/temp_folder.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <optional>
+
+namespace {
+
+// Sets an environment variable (or unsets it, for nullptr) while it lives, then puts back what was there.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value) : m_name(name) {
+        if (const char* old = std::getenv(name))
+            m_old = old;
+        Set(value);
+    }
+    ~ScopedEnv() { Set(m_old ? m_old->c_str() : nullptr); }
+
+private:
+    void Set(const char* value) {
+        if (value != nullptr)
+            setenv(m_name, value, 1);
+        else
+            unsetenv(m_name);
+    }
+    const char* m_name;
+    std::optional<std::string> m_old;
+};
+
+// A Wine prefix of the test's own: drive C: without a dosdevices link, drive D: with one.
+class HostPathTest : public ::testing::Test {
+protected:
+    HostPathTest() {
+        std::filesystem::create_directories(m_temp.File("prefix/dosdevices"));
+        std::filesystem::create_directories(m_temp.File("games/Racing"));
+        std::filesystem::create_directory_symlink(m_temp.File("games"), m_prefix + "/dosdevices/d:");
+        m_temp.Write("prefix/drive_c/Sims/Legends/All.Cal", "");
+    }
+
+    TempFolder m_temp;
+    std::string m_prefix = m_temp.File("prefix");
+    ScopedEnv m_wine{"WINEPREFIX", m_prefix.c_str()};
+};
+
+} // namespace
+
+TEST_F(HostPathTest, DrivesAreTheDosdevicesLinksElseTheFallbacks) {
+    EXPECT_EQ(DriveRoot('D'), m_prefix + "/dosdevices/d:");
+    EXPECT_EQ(DriveRoot('d'), m_prefix + "/dosdevices/d:");
+    EXPECT_EQ(DriveRoot('C'), m_prefix + "/drive_c");
+    EXPECT_EQ(DriveRoot('z'), "/");
+    EXPECT_EQ(DriveRoot('Q'), "");
+    std::filesystem::create_directory_symlink(m_temp.File("games"), m_prefix + "/dosdevices/c:");
+    EXPECT_EQ(DriveRoot('c'), m_prefix + "/dosdevices/c:");
+    ScopedEnv home("HOME", "/home/racer");
+    for (const char* unset : {static_cast<const char*>(nullptr), ""}) {
+        ScopedEnv none("WINEPREFIX", unset);
+        EXPECT_EQ(WinePrefix(), "/home/racer/.wine");
+        EXPECT_EQ(DriveRoot('C'), "/home/racer/.wine/drive_c");
+    }
+}
+
+TEST_F(HostPathTest, PathsBecomeHostPathsMatchingExistingComponentsWithoutCase) {
+    std::string temp = m_temp.Path();
+    std::string windowsTemp = temp;
+    std::replace(windowsTemp.begin(), windowsTemp.end(), '/', '\\');
+    struct Case {
+        const char* name;
+        std::string path;
+        std::string host;
+    };
+    const Case cases[] = {
+        {"drive C", "c:\\SIMS\\legends\\all.cal", m_prefix + "/drive_c/Sims/Legends/All.Cal"},
+        {"mixed and doubled separators", "C:/Sims\\\\Legends/ALL.CAL",
+         m_prefix + "/drive_c/Sims/Legends/All.Cal"},
+        {"missing tail as given", "C:\\sims\\New Folder\\Race.INI",
+         m_prefix + "/drive_c/Sims/New Folder/Race.INI"},
+        {"trailing separator", "C:\\sims\\LEGENDS\\", m_prefix + "/drive_c/Sims/Legends/"},
+        {"leading separator is on drive C", "\\SIMS\\Legends", m_prefix + "/drive_c/Sims/Legends"},
+        {"dosdevices link", "D:\\RACING\\N3.exe", m_prefix + "/dosdevices/d:/Racing/N3.exe"},
+        {"Z: is the root", "Z:" + windowsTemp + "PREFIX\\Drive_C\\", temp + "prefix/drive_c/"},
+        {"POSIX path as it is", temp + "PREFIX\\drive_c", temp + "PREFIX\\drive_c"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(HostPath(c.path), c.host);
+    }
+}
+
+TEST_F(HostPathTest, RelativePathIsMatchedInTheCurrentFolder) {
+    std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(m_prefix + "/drive_c");
+    std::string host = HostPath("sims\\LEGENDS\\new.cal");
+    std::filesystem::current_path(before);
+    EXPECT_EQ(host, "Sims/Legends/new.cal");
+}

@@ -1,0 +1,171 @@
+#include "platform/profile_file.h"
+
+#include "support/temp_folder.h"
+
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+#include <optional>
+#include <sys/stat.h>
+
+using namespace std::string_literals;
+
+namespace {
+
+const std::string longValue(100 * 1024, 'v');
+
+// What hand edits and damage leave in a settings file: every kind of line, CR LF and LF line ends,
+// binary garbage and a last line without a line end.
+const std::string badInput = "Top=outside\r\n"
+                             "[Server]\r\n"
+                             "  HostName =  Speedway \t\r\n"
+                             "hostname=second\r\n"
+                             "; Comment=not a key\r\n"
+                             "Quoted=\"  spaced  \"\r\n"
+                             "Single='x'\r\n"
+                             "Mixed=\"x'\r\n"
+                             "Empty=\r\n"
+                             "Number= -42laps\r\n"
+                             "Eq=a=b\r\n"
+                             "\r\n"
+                             "[ SERVER ]\r\n"
+                             "Late=hidden\r\n"
+                             "[Other]\n"
+                             "Key=LF line\n"
+                             "Bin=a\0b\x01\xff\n\x02\0\xfe\n"s
+                             "Long=" +
+                             longValue +
+                             "\n"
+                             "Last=no end";
+
+std::string Replaced(const std::string& from, const std::string& to) {
+    std::string text = badInput;
+    return text.replace(text.find(from), from.size(), to);
+}
+
+} // namespace
+
+TEST(ProfileFile, ReadsGiveTheValueOrTheDefault) {
+    TempFolder temp;
+    temp.Write("bad.ini", badInput);
+    ProfileFile file(temp.File("bad.ini"));
+    struct Case {
+        const char* section;
+        const char* key;
+        std::string value;
+    };
+    const Case cases[] = {
+        {"server", "HOSTNAME", "Speedway"},
+        {"Server", "Quoted", "  spaced  "},
+        {"Server", "Single", "x"},
+        {"Server", "Mixed", "\"x'"},
+        {"Server", "Empty", ""},
+        {"Server", "Eq", "a=b"},
+        {"Server", "Late", "(default)"},
+        {"Server", "; Comment", "(default)"},
+        {"Server", "Top", "(default)"},
+        {"", "Top", "(default)"},
+        {"Other", "Key", "LF line"},
+        {"Other", "Bin", "a"},
+        {"Other", "Long", longValue},
+        {"Other", "Last", "no end"},
+        {"Missing", "Key", "(default)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.section) + "/" + c.key);
+        EXPECT_EQ(file.GetString(c.section, c.key, "(default)", 200000), c.value);
+    }
+    EXPECT_EQ(file.GetString("Server", "HostName", "", 5), "Spee");
+    EXPECT_EQ(file.GetString("Server", "Nothing", "default", 4), "def");
+    EXPECT_EQ(file.GetString("Server", "HostName", "", 1), "");
+    EXPECT_EQ(file.GetInt("Server", "Number", 7), -42);
+    EXPECT_EQ(file.GetInt("Server", "HostName", 7), 0);
+    EXPECT_EQ(file.GetInt("Server", "Empty", 7), 7);
+    EXPECT_EQ(GetPrivateProfileString("S", "K", "dflt", 80, temp.File("none.ini")), "dflt");
+    EXPECT_EQ(GetPrivateProfileInt("S", "K", -3, temp.File("none.ini")), -3);
+    EXPECT_FALSE(temp.Exists("none.ini"));
+}
+
+TEST(ProfileFile, WritesChangeOnlyWhatTheyAreAskedTo) {
+    using Edit = std::function<void(ProfileFile&)>;
+    auto set = [](std::string section, std::string key, std::string value) -> Edit {
+        return [=](ProfileFile& file) { file.SetString(section, key, value); };
+    };
+    auto replace = [](std::string section, ProfileFile::Entries entries) -> Edit {
+        return [=](ProfileFile& file) { file.ReplaceSection(section, entries); };
+    };
+    auto remove = [](std::string section) -> Edit {
+        return [=](ProfileFile& file) { file.RemoveSection(section); };
+    };
+    struct Case {
+        const char* name;
+        std::optional<std::string> before;
+        Edit edit;
+        std::string after;
+    };
+    const Case cases[] = {
+        {"key added in an LF file", "[S]\nA=1\n\n[T]\nX=1\n", set("S", "B", "2"),
+         "[S]\nA=1\nB=2\n\n[T]\nX=1\n"},
+        {"key added after no line end", "[S]\r\nA=1", set("S", "B", "2"), "[S]\r\nA=1\r\nB=2\r\n"},
+        {"section after no line end", "[S]\nA=1", set("T", "X", "1"), "[S]\nA=1\n\n[T]\nX=1\n"},
+        {"value set, spelling and no line end kept", "[S]\n  Host = old", set("s", "HOST", "new"),
+         "[S]\n  Host =new"},
+        {"first of duplicate keys set", "[S]\nA=1\na=2\n", set("S", "A", "3"), "[S]\nA=3\na=2\n"},
+        {"keys outside sections kept", "Top=1\r\n", set("S", "A", "1"), "Top=1\r\n\r\n[S]\r\nA=1\r\n"},
+        {"line ends become spaces", std::nullopt, set("S\n", "K\r\ney", "1\n[Evil]"),
+         "[S ]\r\nK  ey=1 [Evil]\r\n"},
+        {"section removed with its duplicates", "[A]\r\nx=1\r\n; note\r\n[B]\r\ny=2\r\n[a]\r\nz=3\r\n",
+         remove("A"), "[B]\r\ny=2\r\n"},
+        {"section replaced where it stood", "[A]\r\nx=1\r\n\r\n; about B\r\n[B]\r\ny=2\r\n[a]\r\nz=3\r\n",
+         replace("A", {{"p", "1"}, {"q", "2"}}), "[A]\r\np=1\r\nq=2\r\n\r\n; about B\r\n[B]\r\ny=2\r\n"},
+        {"missing section replaced", "[B]\ny=2", replace("A", {{"p", "1"}}), "[B]\ny=2\n\n[A]\np=1\n"},
+        {"last section replaced", "[A]\r\nx=1", replace("a", {{"p", "1"}}), "[a]\r\np=1"},
+        {"bad input, value set", badInput, set("other", "KEY", "new"),
+         Replaced("Key=LF line\n", "Key=new\n")},
+        {"bad input, last value set", badInput, set("Other", "Last", "1"), Replaced("Last=no end", "Last=1")},
+        {"bad input, key added", badInput, set("Server", "Added", "1"),
+         Replaced("Eq=a=b\r\n", "Eq=a=b\r\nAdded=1\r\n")},
+        {"bad input, section replaced", badInput, replace("Server", {{"HostName", "Track"}}),
+         "Top=outside\r\n[Server]\r\nHostName=Track\r\n\r\n" + badInput.substr(badInput.find("[Other]"))},
+        {"bad input, section removed", badInput, remove("Other"),
+         badInput.substr(0, badInput.find("[Other]"))},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder temp;
+        if (c.before)
+            temp.Write("test.ini", *c.before);
+        ProfileFile file(temp.File("test.ini"));
+        c.edit(file);
+        EXPECT_EQ(file.Save(), CauseNone);
+        EXPECT_TRUE(temp.Read("test.ini") == c.after) << temp.Read("test.ini").substr(0, 200);
+    }
+}
+
+TEST(ProfileFile, SingleCallsReadTheFileAfreshEachTime) {
+    TempFolder temp;
+    std::string path = temp.File("Quorvadata.ini");
+    EXPECT_EQ(WritePrivateProfileString("S", "A", "1", path), CauseNone);
+    EXPECT_EQ(WritePrivateProfileString("s", "B", "2", path), CauseNone);
+    EXPECT_EQ(temp.Read("Quorvadata.ini"), "[S]\r\nA=1\r\nB=2\r\n");
+    temp.Write("Quorvadata.ini", temp.Read("Quorvadata.ini") + "C=3\r\n");
+    EXPECT_EQ(GetPrivateProfileInt("s", "c", 0, path), 3);
+    EXPECT_EQ(RemovePrivateProfileSection("S", path), CauseNone);
+    EXPECT_EQ(temp.Read("Quorvadata.ini"), "");
+}
+
+TEST(ProfileFile, FailedWritesLeaveTheFileAsItWas) {
+    TempFolder temp;
+    std::string readOnly = temp.File("readonly.ini");
+    temp.Write("readonly.ini", "[S]\nA=1\n");
+    chmod(readOnly.c_str(), 0444);
+    EXPECT_EQ(WritePrivateProfileString("S", "A", "2", readOnly), CauseAccessDenied);
+    EXPECT_EQ(RemovePrivateProfileSection("S", readOnly), CauseAccessDenied);
+    EXPECT_EQ(temp.Read("readonly.ini"), "[S]\nA=1\n");
+    EXPECT_EQ(WritePrivateProfileString("S", "A", "2", temp.File("none/x.ini")), CauseFileNotFound);
+    // A file that exists but cannot be read is not replaced by the little that was seen of it.
+    std::filesystem::create_symlink("loop.ini", temp.File("loop.ini"));
+    EXPECT_EQ(WritePrivateProfileString("S", "A", "2", temp.File("loop.ini")), CauseGeneric);
+    EXPECT_TRUE(std::filesystem::is_symlink(temp.File("loop.ini")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.Path()), {}), 2);
+}

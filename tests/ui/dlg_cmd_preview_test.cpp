@@ -1,0 +1,26 @@
+#include "ui/dialogs/dlg_cmd_preview.h"
+
+#include "ui/dialogs/preview_text.h"
+
+#include <gtest/gtest.h>
+#include <wx/textctrl.h>
+
+TEST(PreviewText, PrecedesEveryLineFeedWithACarriageReturn) {
+    EXPECT_EQ(WithCarriageReturns("a\nb\n"), "a\r\nb\r\n");
+    EXPECT_EQ(WithCarriageReturns("a\r\nb"), "a\r\r\nb");
+    EXPECT_EQ(WithCarriageReturns("\n\n"), "\r\n\r\n");
+    EXPECT_EQ(WithCarriageReturns("no line end"), "no line end");
+}
+
+TEST(CDlgCmdPreview, ShowsOneLinePerLineReadOnly) {
+    CDlgCmdPreview dialog("name: Speedy\nmaxp: 43\nport: 32766\n", nullptr);
+    auto* field = static_cast<wxTextCtrl*>(dialog.FindWindow(CDlgCmdPreview::IDC_PREVIEW_TEXT));
+    ASSERT_NE(field, nullptr);
+    EXPECT_FALSE(field->IsEditable());
+    EXPECT_TRUE(field->IsMultiLine());
+    EXPECT_EQ(field->GetLineText(0), "name: Speedy");
+    EXPECT_EQ(field->GetLineText(1), "maxp: 43");
+    EXPECT_EQ(field->GetLineText(2), "port: 32766");
+    EXPECT_EQ(dialog.GetClientSize(), dialog.ConvertDialogToPixels(wxSize(326, 173)));
+    EXPECT_EQ(dialog.GetTitle(), "Command Line Options File Preview");
+}
