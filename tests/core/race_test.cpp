@@ -15,23 +15,29 @@ TEST(NewDefaultRace, HoldsTheValuesOfANewRecord) {
     race.SimExe = "left over";
     race.SaveReplay = 1;
     SetNewDefaultRaceValues(race, true);
-    const RACE expected{.Sim = 1,
-                        .TrackName = "DEFAULT",
-                        .TrackNumber = 1,
-                        .RaceLength = 10,
-                        .PracticeTime = 30,
-                        .WarmupTime = 1,
-                        .Runs = 1,
-                        .FixedWeather = 1,
-                        .Temperature = 70,
-                        .AIStrength = 100,
-                        .PostRaceTime = 5,
-                        .UseInvite = 1,
-                        .UseMuzzle = 1,
-                        .Date = "01/01/2000",
-                        .Time = "06:00",
-                        .TimePM = 1};
-    EXPECT_EQ(race, expected);
+    EXPECT_EQ(race.SimExe, "");
+    EXPECT_EQ(race.CalendarFile, "");
+    EXPECT_EQ(race.TrackName, "DEFAULT");
+    EXPECT_EQ(race.TrackId, "");
+    EXPECT_EQ(race.TrackNumber, 1);
+    EXPECT_EQ(race.RaceLength, 10);
+    EXPECT_EQ(race.PracticeTime, 30);
+    EXPECT_EQ(race.WarmupTime, 1);
+    EXPECT_EQ(race.Runs, 1);
+    EXPECT_EQ(race.FixedWeather, 1);
+    EXPECT_EQ(race.Temperature, 70);
+    EXPECT_EQ(race.AIStrength, 100);
+    EXPECT_EQ(race.PostRaceTime, 5);
+    EXPECT_EQ(race.UseInvite, 1);
+    EXPECT_EQ(race.UseMuzzle, 1);
+    EXPECT_EQ(race.Date, "01/01/2000");
+    EXPECT_EQ(race.Time, "06:00");
+    EXPECT_EQ(race.TimePM, 1);
+    EXPECT_EQ(race.SaveReplay, 0);
+    EXPECT_EQ(race.Damage + race.ArcadeMode + race.CautionFlags + race.PaceLap + race.DoubleFileRestarts +
+                  race.AllowAI + race.ForceSmoke + race.FixedSetups + race.WindSpeed + race.WindDirection +
+                  race.SaveResults,
+              0);
 }
 
 TEST(RaceCopy, SharesNoTextWithItsSource) {
