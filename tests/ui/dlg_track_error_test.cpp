@@ -70,10 +70,16 @@ TEST(CDlgTrackError, ShowsItsTextsAtItsSize) {
     MessageRecorder recorder;
     CDlgTrackError dialog(5, "abc", "Nascar Race 3", nullptr);
     wxString first, second;
+    wxSize firstSize;
     RunModal(dialog, [&] {
-        first = static_cast<wxStaticText*>(dialog.FindWindow(CDlgTrackError::IDC_FIRST_LINE))->GetLabelText();
+        wxWindow* firstLine = dialog.FindWindow(CDlgTrackError::IDC_FIRST_LINE);
+        first = firstLine->GetLabel();
+        firstSize = firstLine->GetSize();
         second = dialog.FindWindow(CDlgTrackError::IDC_SECOND_LINE)->GetLabel();
     });
+    // The long first line wraps inside its place instead of running past the dialog's edge.
+    EXPECT_EQ(firstSize, dialog.ConvertDialogToPixels(wxSize(211, 28)));
+    EXPECT_NE(first.Find('\n'), wxNOT_FOUND);
     first.Replace("\n", " ");
     EXPECT_EQ(first.utf8_string(), TrackErrorFirstLine(5, "Nascar Race 3"));
     EXPECT_EQ(second.utf8_string(), TrackErrorSecondLine("abc"));
