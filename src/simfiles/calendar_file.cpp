@@ -4,6 +4,7 @@
 #include "core/path_helpers.h"
 #include "platform/file_system.h"
 #include "platform/profile_file.h"
+#include "platform/text_mode.h"
 #include "platform/track_name_prompt.h"
 
 #include <algorithm>
@@ -16,18 +17,6 @@ constexpr size_t trackIdColumn = 13;
 constexpr size_t trackIdLength = 8;
 constexpr const char* dictionarySection = "TRACKS";
 constexpr size_t dictionaryBufferSize = 80;
-
-// The calendar as a text-mode read sees it: CR LF reads as LF.
-std::string AsTextMode(const std::string& bytes) {
-    std::string text;
-    text.reserve(bytes.size());
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
-            continue;
-        text += bytes[i];
-    }
-    return text;
-}
 
 } // namespace
 
@@ -44,16 +33,7 @@ void CCalendarFile::Read() {
                       ")\n\n" + FileCauseText(file.cause);
         return;
     }
-    std::string text = AsTextMode(file.bytes);
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t feed = text.find('\n', start);
-        size_t end = feed == std::string::npos ? text.size() : feed + 1;
-        end = std::min(end, start + lineReadLimit);
-        std::string line = text.substr(start, end - start);
-        start = end;
-        // A read hands the line over as a C string: it ends at its first NUL.
-        line = line.substr(0, line.find('\0'));
+    for (const std::string& line : LimitedLineReads(CrLfToLf(file.bytes), lineReadLimit)) {
         if (line.empty())
             break;
         KeepLine(line);

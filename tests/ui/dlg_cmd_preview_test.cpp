@@ -1,16 +1,7 @@
 #include "ui/dialogs/dlg_cmd_preview.h"
 
-#include "ui/dialogs/preview_text.h"
-
 #include <gtest/gtest.h>
 #include <wx/textctrl.h>
-
-TEST(PreviewText, PrecedesEveryLineFeedWithACarriageReturn) {
-    EXPECT_EQ(WithCarriageReturns("a\nb\n"), "a\r\nb\r\n");
-    EXPECT_EQ(WithCarriageReturns("a\r\nb"), "a\r\r\nb");
-    EXPECT_EQ(WithCarriageReturns("\n\n"), "\r\n\r\n");
-    EXPECT_EQ(WithCarriageReturns("no line end"), "no line end");
-}
 
 TEST(CDlgCmdPreview, ShowsOneLinePerLineReadOnly) {
     CDlgCmdPreview dialog("name: Speedy\nmaxp: 43\nport: 32766\n", nullptr);

@@ -1,6 +1,6 @@
 #include "ui/dialogs/dlg_cmd_preview.h"
 
-#include "ui/dialogs/preview_text.h"
+#include "platform/text_mode.h"
 
 #include <wx/button.h>
 #include <wx/textctrl.h>
@@ -14,7 +14,7 @@ CDlgCmdPreview::CDlgCmdPreview(const std::string& text, wxWindow* parent)
     : wxDialog(parent, templateId, "Command Line Options File Preview") {
     SetClientSize(ConvertDialogToPixels(dialogSize));
     auto* field =
-        new wxTextCtrl(this, IDC_PREVIEW_TEXT, wxString::FromUTF8(WithCarriageReturns(text)),
+        new wxTextCtrl(this, IDC_PREVIEW_TEXT, wxString::FromUTF8(LfToCrLf(text)),
                        ConvertDialogToPixels(wxPoint(7, 7)), ConvertDialogToPixels(wxSize(312, 136)),
                        wxTE_MULTILINE | wxTE_READONLY | wxVSCROLL | wxBORDER_SUNKEN);
     field->SetInsertionPoint(0);

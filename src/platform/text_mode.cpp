@@ -1,0 +1,38 @@
+#include "platform/text_mode.h"
+
+#include <algorithm>
+
+std::string CrLfToLf(const std::string& bytes) {
+    std::string text;
+    text.reserve(bytes.size());
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            continue;
+        text += bytes[i];
+    }
+    return text;
+}
+
+std::string LfToCrLf(const std::string& text) {
+    std::string bytes;
+    bytes.reserve(text.size() + text.size() / 8);
+    for (char c : text) {
+        if (c == '\n')
+            bytes += '\r';
+        bytes += c;
+    }
+    return bytes;
+}
+
+std::vector<std::string> LimitedLineReads(const std::string& text, size_t limit) {
+    std::vector<std::string> reads;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t feed = text.find('\n', start);
+        size_t end = std::min(feed == std::string::npos ? text.size() : feed + 1, start + limit);
+        std::string read = text.substr(start, end - start);
+        reads.push_back(read.substr(0, read.find('\0')));
+        start = end;
+    }
+    return reads;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Files that the simulators share with the program are Windows text files: CR LF on disk, LF in memory.
+
+// The text as a text-mode read sees the bytes: CR LF reads as LF.
+std::string CrLfToLf(const std::string& bytes);
+
+// The bytes that a text-mode write of the text puts on disk: every LF goes out as CR LF.
+std::string LfToCrLf(const std::string& text);
+
+// What successive line reads of text take when each read holds at most limit characters, up to and
+// including a line end: a longer line comes in pieces. Each piece ends at its first NUL, as the C
+// string that such a read fills does.
+std::vector<std::string> LimitedLineReads(const std::string& text, size_t limit);

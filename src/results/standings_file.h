@@ -1,0 +1,68 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// What both standings readers hold: the race's texts and the drivers in file order. A reader reads its
+// whole file when it is made and then only answers questions.
+template <typename Driver>
+class CStandingsFile {
+public:
+    int GetDriverCount() const { return m_driverCount; }
+
+    // The n-th driver (from 1), which becomes the current driver. None beyond the list; the current
+    // driver is then the list's last.
+    const Driver* GetDriver(int n) {
+        m_currentDriver = nullptr;
+        for (const auto& driver : m_drivers) {
+            m_currentDriver = driver.get();
+            if (--n == 0)
+                return m_currentDriver;
+        }
+        return nullptr;
+    }
+    const Driver* GetCurrentDriver() const { return m_currentDriver; }
+
+    const std::string& GetFileName() const { return m_fileName; }
+    const std::string& GetTrack() const { return m_track; }
+    const std::string& GetLaps() const { return m_laps; }
+    const std::string& GetRaceTime() const { return m_raceTime; }
+    const std::string& GetAverageSpeed() const { return m_averageSpeed; }
+    const std::string& GetMargin() const { return m_margin; }
+    const std::string& GetCautions() const { return m_cautions; }
+    const std::string& GetLeadChanges() const { return m_leadChanges; }
+    const std::string& GetWeather() const { return m_weather; }
+
+protected:
+    explicit CStandingsFile(std::string fileName) : m_fileName(std::move(fileName)) {}
+
+    Driver& AddDriver() {
+        m_drivers.push_back(std::make_unique<Driver>());
+        ++m_driverCount;
+        return *m_drivers.back();
+    }
+
+    std::string m_fileName;
+    std::string m_track;
+    std::string m_laps;
+    std::string m_raceTime;
+    std::string m_averageSpeed;
+    std::string m_margin;
+    std::string m_cautions;
+    std::string m_leadChanges;
+    std::string m_weather;
+    int m_driverCount = 0;
+    std::vector<std::unique_ptr<Driver>> m_drivers;
+
+private:
+    const Driver* m_currentDriver = nullptr;
+};
+
+// The standings file's text as a text-mode read sees it; empty, after telling the operator, when it
+// cannot be opened.
+std::string ReadStandingsText(const std::string& fileName);
+
+// The text without leading and trailing white space.
+std::string Trimmed(const std::string& text);
+std::string TrimmedRight(const std::string& text);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/race.h"
+#include "core/server.h"
+
+#include <string>
+
+// The file that tells a simulator how to run one launch of an event, and the command line that starts
+// it on its arena. The running schedule keeps one of these for its current event and launch number.
+class EventOptions {
+public:
+    EventOptions(const RACE& event, const SERVER& server, int launchNumber);
+
+    // The options text for the event; sets the HTML page path to the page that the results of a
+    // launch through eventFilePath become, or clears it when no page is to be made.
+    std::string BuildOptionsText(const std::string& eventFilePath);
+
+    // Writes the event file into the simulator's folder and returns its path; empty, after telling the
+    // operator, when the file could not be written.
+    std::string WriteEventFile();
+
+    // Writes the event file and returns the command line that starts the simulator with it.
+    std::string BuildCommandLine();
+
+    // The simulator's program file name in double quotes: the simulator's folder is the current folder
+    // when it starts.
+    std::string QuotedExeName() const;
+
+    // The arena that the server joins; empty for a stored value outside the lists.
+    std::string ArenaName() const;
+
+    const std::string& HtmlPagePath() const { return m_htmlPagePath; }
+
+private:
+    const RACE& m_event;
+    const SERVER& m_server;
+    int m_launchNumber;
+    std::string m_htmlPagePath;
+};
+
+// "evt00001.dmn" for the first launch of a run.
+std::string EventFileName(int launchNumber);

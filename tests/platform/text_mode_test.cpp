@@ -1,0 +1,19 @@
+#include "platform/text_mode.h"
+
+#include <gtest/gtest.h>
+
+TEST(TextMode, WritesEveryLineFeedAsCrLfAndReadsOnlyCrLfBack) {
+    EXPECT_EQ(LfToCrLf("a\nb\n\n"), "a\r\nb\r\n\r\n");
+    EXPECT_EQ(LfToCrLf("a\r\nb"), "a\r\r\nb");
+    EXPECT_EQ(LfToCrLf("no line end"), "no line end");
+    EXPECT_EQ(CrLfToLf("a\r\nb\r\r\nc\rd\n\r"), "a\nb\r\nc\rd\n\r");
+    EXPECT_EQ(CrLfToLf(LfToCrLf("x\ny\n")), "x\ny\n");
+}
+
+TEST(TextMode, LimitedReadsTakeLongLinesInPiecesAndEndAtANul) {
+    using namespace std::string_literals;
+    EXPECT_EQ(LimitedLineReads("abcdef\ngh\n\nij", 4),
+              (std::vector<std::string>{"abcd", "ef\n", "gh\n", "\n", "ij"}));
+    EXPECT_EQ(LimitedLineReads("ab\0cd\n\0e\nf"s, 10), (std::vector<std::string>{"ab", "", "f"}));
+    EXPECT_TRUE(LimitedLineReads("", 10).empty());
+}
