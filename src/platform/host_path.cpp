@@ -118,3 +118,11 @@ std::string HostPath(const std::string& path) {
     }
     return host;
 }
+
+std::string WithExistingNameCase(const std::string& path) {
+    size_t slash = path.find_last_of('/');
+    if (!IsPosixPath(path) || slash + 1 == path.size())
+        return path;
+    std::string folder = path.substr(0, slash + 1);
+    return folder + MatchComponent(folder, path.substr(slash + 1));
+}

@@ -24,3 +24,7 @@ std::string DriveRoot(char driveLetter);
 // folder, one that begins with a separator is on drive C:), backslashes become slashes, and each
 // existing component is matched without regard to case.
 std::string HostPath(const std::string& path);
+
+// The path with its last element spelt as its folder spells it without regard to case. Windows paths
+// are matched so by HostPath already; this lets a POSIX path find "evt00001.WON" as "evt00001.won".
+std::string WithExistingNameCase(const std::string& path);

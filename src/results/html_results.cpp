@@ -3,6 +3,7 @@
 #include "core/file_open_error.h"
 #include "core/path_helpers.h"
 #include "platform/file_system.h"
+#include "platform/host_path.h"
 #include "platform/messages.h"
 #include "platform/text_mode.h"
 #include "resources/string_ids.h"
@@ -93,6 +94,7 @@ CHtmlResults::CHtmlResults(const std::string& standingsPath, int simulator)
 }
 
 bool CHtmlResults::MakeHtmlResults() {
+    m_standingsPath = WithExistingNameCase(m_standingsPath);
     if (!FileExists(m_standingsPath))
         return false;
     m_stnFile.reset();

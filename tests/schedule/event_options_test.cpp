@@ -1,0 +1,171 @@
+#include "schedule/event_options.h"
+
+#include "support/message_recorder.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+// The server of a new settings file, with its simulators in the test's folder.
+SERVER TestServer(const TempFolder& folder) {
+    SERVER server;
+    server.HostName = "Anonymous";
+    server.AdminPassword = "kelp";
+    server.MaxConnections = 42;
+    server.FieldSize = 43;
+    server.PathN3 = folder.File("n3/");
+    server.PathNL = folder.File("nl/");
+    server.InviteFileN3 = "C:\\Sims\\N3\\invite.lst";
+    server.MuzzleFileN3 = "C:\\Sims\\N3\\muzzle.lst";
+    server.InviteFileNL = "/srv/nl/friends.lst";
+    server.MuzzleFileNL = "/srv/nl/quiet.lst";
+    return server;
+}
+
+// An event at the values of a new default race.
+RACE DefaultEvent(int sim) {
+    RACE event;
+    SetNewDefaultRaceValues(event, sim == 1);
+    event.UseInvite = 0;
+    event.UseMuzzle = 0;
+    return event;
+}
+
+RACE AllOn(RACE event) {
+    event.ArcadeMode = event.CautionFlags = event.PaceLap = event.DoubleFileRestarts = 7;
+    event.AllowAI = event.FixedSetups = event.ForceSmoke = event.SaveReplay = 2;
+    event.UseInvite = event.UseMuzzle = event.SaveResults = 1;
+    event.Damage = 2;
+    event.FixedWeather = 0;
+    event.WindSpeed = 12;
+    event.WindDirection = 7;
+    event.RacePassword = "pit stop";
+    return event;
+}
+
+} // namespace
+
+TEST(EventOptions, OptionsTextHoldsEveryItemInItsPlace) {
+    TempFolder folder;
+    SERVER server = TestServer(folder);
+    SERVER tuned = server;
+    tuned.ShowDisplay = 3;
+    tuned.WonName = "racer";
+    tuned.WonPassword = "secret word";
+    tuned.Security = 4;
+    tuned.CheckLatency = 1;
+    tuned.Millisecs = 250;
+    tuned.AddedParams = "extra 1";
+    SERVER latencyOff = server;
+    latencyOff.Millisecs = 250;
+    struct Case {
+        const char* name;
+        RACE event;
+        const SERVER& server;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"N3 at the defaults", DefaultEvent(0), latencyOff,
+         " race 1 len 10 mode 0 d 0 y 0 p 0 df 0 ai 0 fix 0 sm 0 pr 30 wu 1 \n"
+         "temp 70 windspd 0 winddir 0 weather 1 disp 0 uid '' upw '' ro 5 \n"
+         "maxp 43 maxc 42 name 'Anonymous' passw '' admin 'kelp' lat 0 \n"
+         "security 0 replay 0 stn '' "},
+        {"NL at the defaults", DefaultEvent(1), server,
+         " race 1 len 10 mode 0 d 0 y 0 p 0 df 0 ai 0 fix 0 sm 0 pr 30 wu 1 \n"
+         "temp 70 windspd 0 winddir 0 weather 0 \n"
+         "maxp 43 maxc 42 name 'Anonymous' passw '' admin 'kelp' lat 0 \n"
+         "stn '' "},
+        {"N3 with everything on", AllOn(DefaultEvent(0)), tuned,
+         " race 1 len 10 mode 1 d 2 y 1 p 1 df 1 ai 1 fix 1 sm 1 pr 30 wu 1 \n"
+         "temp 70 windspd 12 winddir 7 weather 0 disp 1 uid 'racer' upw 'secret word' ro 5 \n"
+         "maxp 43 maxc 42 name 'Anonymous' passw 'pit stop' admin 'kelp' lat 250 \n"
+         "security 4 replay 1 invite 'invite.lst' muzzle 'muzzle.lst' stn 'evt00012.WON' \nextra 1"},
+        {"NL with everything on", AllOn(DefaultEvent(1)), server,
+         " race 1 len 10 mode 1 d 2 y 1 p 1 df 1 ai 1 fix 1 sm 1 pr 30 wu 1 \n"
+         "temp 70 windspd 12 winddir 7 weather 1 \n"
+         "maxp 43 maxc 42 name 'Anonymous' passw 'pit stop' admin 'kelp' lat 0 \n"
+         "invite 'friends.lst' muzzle 'quiet.lst' stn 'evt00012.stn' "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EventOptions options(c.event, c.server, 12);
+        EXPECT_EQ(options.BuildOptionsText("C:\\Sims\\evt00012.dmn"), c.text);
+    }
+}
+
+TEST(EventOptions, TheHtmlPagePathNeedsSavedResultsAndTheHtmlSetting) {
+    TempFolder folder;
+    SERVER server = TestServer(folder);
+    RACE event = DefaultEvent(0);
+    event.SaveResults = 1;
+    EventOptions withoutSetting(event, server, 12);
+    withoutSetting.BuildOptionsText("C:\\Sims\\evt00012.dmn");
+    EXPECT_EQ(withoutSetting.HtmlPagePath(), "");
+    server.ResultsToHTML = 1;
+    EventOptions options(event, server, 12);
+    options.BuildOptionsText("C:\\Sims\\evt00012.dmn");
+    EXPECT_EQ(options.HtmlPagePath(), "C:\\Sims\\evt00012.html");
+    event.SaveResults = 0;
+    options.BuildOptionsText("C:\\Sims\\evt00012.dmn");
+    EXPECT_EQ(options.HtmlPagePath(), "");
+}
+
+TEST(EventOptions, TheEventFileIsWrittenWithCrLfAndNoFinalLineEnd) {
+    TempFolder folder;
+    folder.Write("n3/evt00001.dmn", "an older run's file");
+    SERVER server = TestServer(folder);
+    RACE event = DefaultEvent(0);
+    for (int launch : {1, 2}) {
+        EventOptions options(event, server, launch);
+        EXPECT_EQ(options.WriteEventFile(), folder.File("n3/" + EventFileName(launch)));
+    }
+    const std::string bytes = " race 1 len 10 mode 0 d 0 y 0 p 0 df 0 ai 0 fix 0 sm 0 pr 30 wu 1 \r\n"
+                              "temp 70 windspd 0 winddir 0 weather 1 disp 0 uid '' upw '' ro 5 \r\n"
+                              "maxp 43 maxc 42 name 'Anonymous' passw '' admin 'kelp' lat 0 \r\n"
+                              "security 0 replay 0 stn '' ";
+    EXPECT_EQ(folder.Read("n3/evt00001.dmn"), bytes);
+    EXPECT_EQ(folder.Read("n3/evt00002.dmn"), bytes);
+}
+
+TEST(EventOptions, CommandLineNamesTheProgramTheArenaAndTheEventFile) {
+    TempFolder folder;
+    folder.Write("n3/installed", "");
+    folder.Write("nl/installed", "");
+    SERVER server = TestServer(folder);
+    server.ArenaN3 = 2;
+    server.ArenaNL = 5;
+    RACE n3 = DefaultEvent(0);
+    n3.SimExe = "C:\\Sims\\N3\\Nascar Racing 3.exe";
+    EXPECT_EQ(EventOptions(n3, server, 7).BuildCommandLine(),
+              "\"Nascar Racing 3.exe\" \"arena:Charlie\" \"serv: file evt00007.dmn\"");
+    EXPECT_TRUE(folder.Exists("n3/evt00007.dmn"));
+    RACE nl = DefaultEvent(1);
+    nl.SimExe = "/srv/nl/legends";
+    EXPECT_EQ(EventOptions(nl, server, 1).BuildCommandLine(),
+              "\"legends\" \"arena:Ford\" \"serv: file evt00001.dmn\"");
+
+    const std::pair<int, const char*> arenas[] = {{0, "Alpha"}, {6, "Invisible"}, {7, ""}, {-1, ""}};
+    for (const auto& [arena, name] : arenas) {
+        server.ArenaN3 = server.ArenaNL = arena;
+        EXPECT_EQ(EventOptions(n3, server, 1).ArenaName(), name);
+    }
+    server.ArenaNL = 0;
+    EXPECT_EQ(EventOptions(nl, server, 1).ArenaName(), "Allison");
+    server.ArenaNL = 6;
+    EXPECT_EQ(EventOptions(nl, server, 1).ArenaName(), "Invisible");
+}
+
+TEST(EventOptions, AnEventFileThatCannotBeWrittenIsToldAndLeftOutOfTheCommandLine) {
+    MessageRecorder recorder;
+    TempFolder folder;
+    SERVER server = TestServer(folder);
+    RACE event = DefaultEvent(1);
+    event.SimExe = "legends";
+    EXPECT_EQ(EventOptions(event, server, 3).BuildCommandLine(),
+              "\"legends\" \"arena:Allison\" \"serv: file \"");
+    EXPECT_EQ(recorder.Texts(),
+              std::vector<std::string>{"The following error occurred while trying to open " +
+                                       folder.File("nl/evt00003.dmn") + "\n\nfile not found"});
+}
