@@ -1,6 +1,7 @@
 // How long the settings file and calendar work takes at the sizes a long-running server reaches:
 // a schedule of 1,000 events and a calendar of 500 lines.
 
+#include "bench_folder.h"
 #include "core/app_state.h"
 #include "platform/program_file.h"
 #include "settings/race_store.h"
@@ -8,32 +9,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 
 namespace {
 
 constexpr int scheduleSize = 1000;
 constexpr int calendarLines = 500;
-
-// A program folder of the benchmark's own, removed at the end.
-class BenchFolder {
-public:
-    BenchFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quorva-bench-XXXXXX").string();
-        m_path = std::string(mkdtemp(pattern.data())) + "/";
-        OverrideProgramFilePath(m_path + "quorva");
-    }
-    ~BenchFolder() {
-        OverrideProgramFilePath("");
-        std::filesystem::remove_all(m_path);
-    }
-    std::string File(const std::string& name) const { return m_path + name; }
-
-private:
-    std::string m_path;
-};
 
 void FillSchedule() {
     ClearEvents();
