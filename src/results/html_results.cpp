@@ -76,6 +76,29 @@ std::optional<std::string> RaceText(const Reader& reader, int token) {
     }
 }
 
+// The driver values that both kinds of driver hold under the same names.
+template <typename Driver>
+std::optional<std::string> DriverValue(const Driver& driver, int token) {
+    switch (token) {
+    case D_FIN:
+        return Number(driver.Finish);
+    case D_START:
+        return Number(driver.Start);
+    case D_CAR:
+        return Number(driver.Car);
+    case D_COMPLETE:
+        return Number(driver.LapsCompleted);
+    case D_LED:
+        return Number(driver.LapsLed);
+    case D_PTS:
+        return Number(driver.Points);
+    case D_NAME:
+        return driver.Name;
+    default:
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 std::string TodaysDate() {
@@ -176,27 +199,15 @@ std::optional<std::string> CHtmlResults::StnValue(int token) const {
     // Above the rows no driver is current yet: its tokens give nothing.
     STNDRIVER none;
     const STNDRIVER& d = driver != nullptr ? *driver : none;
+    if (std::optional<std::string> value = DriverValue(d, token))
+        return value;
     switch (token) {
-    case D_FIN:
-        return Number(d.Finish);
-    case D_START:
-        return Number(d.Start);
-    case D_CAR:
-        return Number(d.Car);
-    case D_COMPLETE:
-        return Number(d.LapsCompleted);
-    case D_LED:
-        return Number(d.LapsLed);
-    case D_PTS:
-        return Number(d.Points);
     case D_QUAL:
     case D_QUALTIME:
     case D_QUALSPD:
         return d.Qualifying.empty() ? "DNQ" : d.Qualifying;
     case D_OUT:
         return d.Out;
-    case D_NAME:
-        return d.Name;
     default:
         return std::nullopt;
     }
@@ -208,26 +219,14 @@ std::optional<std::string> CHtmlResults::WonValue(int token) const {
     const WONDRIVER* driver = m_wonFile->GetCurrentDriver();
     WONDRIVER none;
     const WONDRIVER& d = driver != nullptr ? *driver : none;
+    if (std::optional<std::string> value = DriverValue(d, token))
+        return value;
     switch (token) {
-    case D_FIN:
-        return Number(d.Finish);
-    case D_START:
-        return Number(d.Start);
-    case D_CAR:
-        return Number(d.Car);
-    case D_COMPLETE:
-        return Number(d.LapsCompleted);
-    case D_LED:
-        return Number(d.LapsLed);
-    case D_PTS:
-        return Number(d.Points);
     case D_QUAL:
     case D_QUALSPD:
         return d.QualifyingSpeed;
     case D_OUT:
         return m_wonFile->GetStatusText();
-    case D_NAME:
-        return d.Name;
     case D_QUALTIME:
         return d.QualifyingTime;
     case D_AVGTIME:
