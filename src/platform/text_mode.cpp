@@ -36,3 +36,17 @@ std::vector<std::string> LimitedLineReads(const std::string& text, size_t limit)
     }
     return reads;
 }
+
+std::vector<std::string> LinesBeforeFirstEmpty(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t feed = text.find('\n', start);
+        size_t end = feed == std::string::npos ? text.size() : feed;
+        if (end == start)
+            break;
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}

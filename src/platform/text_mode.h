@@ -15,3 +15,6 @@ std::string LfToCrLf(const std::string& text);
 // including a line end: a longer line comes in pieces. Each piece ends at its first NUL, as the C
 // string that such a read fills does.
 std::vector<std::string> LimitedLineReads(const std::string& text, size_t limit);
+
+// The lines of text, line ends removed, up to its first empty line or its end.
+std::vector<std::string> LinesBeforeFirstEmpty(const std::string& text);

@@ -16,16 +16,7 @@ void LoadHtmlTemplate() {
         ShowFileOpenError(path, file.cause);
         return;
     }
-    std::string text = CrLfToLf(file.bytes);
-    size_t start = 0;
-    for (std::string& part : HtmlTemplate->Parts) {
-        if (start >= text.size())
-            break;
-        size_t feed = text.find('\n', start);
-        size_t end = feed == std::string::npos ? text.size() : feed;
-        if (end == start)
-            break;
-        part = text.substr(start, end - start);
-        start = end + 1;
-    }
+    std::vector<std::string> lines = LinesBeforeFirstEmpty(CrLfToLf(file.bytes));
+    for (size_t k = 0; k < lines.size() && k < HtmlTemplate->Parts.size(); ++k)
+        HtmlTemplate->Parts[k] = lines[k];
 }

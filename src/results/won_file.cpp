@@ -1,6 +1,7 @@
 #include "results/won_file.h"
 
 #include "platform/leading_integer.h"
+#include "platform/text_mode.h"
 #include "settings/record_field.h"
 
 namespace {
@@ -42,15 +43,7 @@ int PositionPoints(int finish) {
 }
 
 CWonFile::CWonFile(std::string fileName) : CStandingsFile(std::move(fileName)) {
-    std::string text = ReadStandingsText(m_fileName);
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t feed = text.find('\n', start);
-        size_t end = feed == std::string::npos ? text.size() : feed;
-        std::string line = text.substr(start, end - start);
-        start = end + 1;
-        if (line.empty())
-            break;
+    for (const std::string& line : LinesBeforeFirstEmpty(ReadStandingsText(m_fileName))) {
         if (line.size() == 1)
             continue;
         if (line.rfind("trackname", 0) == 0)

@@ -17,3 +17,9 @@ TEST(TextMode, LimitedReadsTakeLongLinesInPiecesAndEndAtANul) {
     EXPECT_EQ(LimitedLineReads("ab\0cd\n\0e\nf"s, 10), (std::vector<std::string>{"ab", "", "f"}));
     EXPECT_TRUE(LimitedLineReads("", 10).empty());
 }
+
+TEST(TextMode, LinesEndAtTheFirstEmptyLine) {
+    EXPECT_EQ(LinesBeforeFirstEmpty("a\nbc\n\nd\n"), (std::vector<std::string>{"a", "bc"}));
+    EXPECT_EQ(LinesBeforeFirstEmpty("a\nlast"), (std::vector<std::string>{"a", "last"}));
+    EXPECT_TRUE(LinesBeforeFirstEmpty("\nafter").empty());
+}
