@@ -1,5 +1,7 @@
 #include "results/html_results.h"
 
+#include "platform/file_system.h"
+#include "platform/text_mode.h"
 #include "results/html_template.h"
 #include "standings_lines.h"
 #include "support/message_recorder.h"
@@ -104,4 +106,24 @@ TEST_F(HtmlResultsTest, TheNascarRacing3PageIsFoundWhateverTheCaseOfItsExtension
     program.Write("evt00004.WON", wonRace);
     EXPECT_TRUE(CHtmlResults(program.File("evt00004.won"), 0).MakeHtmlResults());
     EXPECT_EQ(program.Read("evt00004.html"), "Oak Ridge\r\n2\r\n3\r\nAnn &quot;A&quot; Lee\r\n5\r\n6\r\n");
+}
+
+// The template and samples that ship in the program folder, against the pages kept beside this test.
+TEST_F(HtmlResultsTest, TheShippedSamplesGiveTheExpectedPages) {
+    for (std::string name : {"Quorvahtml.html", "Quorvasample.won", "Quorvasample.stn"})
+        program.Write(name, ReadFileBytes(std::string(QUORVA_DATA_DIR) + name).bytes);
+    for (int simulator : {0, 1}) {
+        std::string dateBefore = TodaysDate();
+        EXPECT_TRUE(CHtmlResults("", simulator).MakeHtmlResults());
+        std::string page = program.Read("Quorvasample.html");
+        std::string expected =
+            ReadFileBytes(std::string(QUORVA_EXPECTED_DIR) +
+                          (simulator == 0 ? "Quorvasample-won.html" : "Quorvasample-stn.html"))
+                .bytes;
+        // Midnight may fall between the page and this check.
+        std::string date = page.find(dateBefore) != std::string::npos ? dateBefore : TodaysDate();
+        expected.replace(expected.find("TODAYS_DATE"), 11, date);
+        EXPECT_EQ(page, LfToCrLf(expected)) << "simulator " << simulator;
+    }
+    EXPECT_TRUE(recorder.messages.empty());
 }
