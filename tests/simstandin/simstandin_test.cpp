@@ -1,0 +1,162 @@
+#include "event_file.h"
+#include "race.h"
+#include "standings_text.h"
+
+#include "results/stn_file.h"
+#include "results/won_file.h"
+#include "schedule/event_options.h"
+#include "support/message_recorder.h"
+#include "support/temp_folder.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+namespace {
+
+// Quorva's own options text for an event of the simulator.
+std::string OptionsText(int sim, int fieldSize, bool saveResults, const std::string& addedParams = "") {
+    RACE event;
+    SetNewDefaultRaceValues(event, sim == 1);
+    event.TrackNumber = 3;
+    event.RaceLength = 50;
+    event.Temperature = 85;
+    event.WindSpeed = 9;
+    event.WindDirection = 2;
+    event.SaveResults = saveResults;
+    SERVER server;
+    server.FieldSize = fieldSize;
+    server.HostName = "Friday Night Oval";
+    server.AddedParams = addedParams;
+    return EventOptions(event, server, 12).BuildOptionsText("evt00012.dmn");
+}
+
+StandInEvent Event(const std::string& text) {
+    EventFileReading reading = ReadEventFile(text);
+    EXPECT_TRUE(reading.event) << reading.problem;
+    return reading.event.value_or(StandInEvent{});
+}
+
+template <typename Reader>
+std::vector<std::string> DriversRead(Reader& reader) {
+    std::vector<std::string> drivers;
+    for (int n = 1; n <= reader.GetDriverCount(); ++n) {
+        const auto* d = reader.GetDriver(n);
+        drivers.push_back(d->Name + " " + std::to_string(d->Finish) + " " + std::to_string(d->Start) + " " +
+                          std::to_string(d->Car) + " " + std::to_string(d->LapsCompleted) + " " +
+                          std::to_string(d->LapsLed) + " " + std::to_string(d->Points));
+    }
+    return drivers;
+}
+
+std::vector<std::string> DriversRaced(const Race& race) {
+    std::vector<std::string> drivers;
+    for (const RaceDriver& d : race.drivers)
+        drivers.push_back(d.name + " " + std::to_string(d.finish) + " " + std::to_string(d.start) + " " +
+                          std::to_string(d.car) + " " + std::to_string(d.lapsCompleted) + " " +
+                          std::to_string(d.lapsLed) + " " + std::to_string(d.points));
+    return drivers;
+}
+
+// Runs the stand-in in the folder with the arguments (already quoted for the shell); gives its exit status.
+int RunStandIn(const TempFolder& folder, const std::string& arguments) {
+    std::string command = "cd '" + folder.Path() + "' && SIMSTANDIN_DELAY_MS=0 '" SIMSTANDIN_PATH "' " +
+                          arguments + " >out.txt 2>err.txt";
+    int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+} // namespace
+
+TEST(SimStandIn, ReadsQuorvasOwnEventFilesOfBothSimulators) {
+    StandInEvent n3 = Event(OptionsText(0, 43, true, "stn 'other.WON' -x 'unclosed"));
+    EXPECT_TRUE(n3.nascarRacing3);
+    EXPECT_EQ(n3.standingsName, "evt00012.WON");
+    EXPECT_EQ(n3.race, 3);
+    EXPECT_EQ(n3.lengthPercent, 50);
+    EXPECT_EQ(n3.fieldSize, 43);
+    EXPECT_EQ(n3.temperature, 85);
+    EXPECT_EQ(n3.windSpeed, 9);
+    EXPECT_EQ(n3.windDirection, 2);
+
+    StandInEvent nl = Event(OptionsText(1, 12, true));
+    EXPECT_FALSE(nl.nascarRacing3);
+    EXPECT_EQ(nl.standingsName, "evt00012.stn");
+    EXPECT_EQ(nl.fieldSize, 12);
+    EXPECT_EQ(Event(OptionsText(1, 12, false)).standingsName, "");
+}
+
+TEST(SimStandIn, RefusesWhatIsNotAnEventFile) {
+    struct Case {
+        std::string text;
+        std::string problem;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"", "the event file has no \"stn\" item"},
+             {"race 1 len 10 maxp 43 stn", "the item \"stn\" has no value"},
+             {"race 1 len 10 maxp 43 stn 'evt.stn", "the text of the item \"stn\" has no closing quote"},
+             {"race 1 len 10 stn ''", "the event file has no \"maxp\" item"},
+             {"race 1 len 10 maxp 4x stn ''", "the item \"maxp\" is not a whole number: \"4x\""},
+             {"race 1 len 10 maxp 4 stn '../evt.stn'", "the \"stn\" item is not a file name: \"../evt.stn\""},
+         }) {
+        EventFileReading reading = ReadEventFile(c.text);
+        EXPECT_FALSE(reading.event) << c.text;
+        EXPECT_EQ(reading.problem, c.problem) << c.text;
+    }
+}
+
+TEST(SimStandIn, StandingsReadBackWithTheSameDriversAndPoints) {
+    MessageRecorder recorder;
+    TempFolder folder;
+    for (int fieldSize : {43, 1, 0, 60}) {
+        StandInEvent event = Event(OptionsText(0, fieldSize, true));
+        Race race = RunRace(event, 12);
+        ASSERT_EQ(race.drivers.size(), static_cast<size_t>(std::clamp(fieldSize, 1, 43)));
+        EXPECT_EQ(race.laps, 150);
+
+        folder.Write("race.won", WonText(race));
+        CWonFile won(folder.File("race.won"));
+        EXPECT_EQ(DriversRead(won), DriversRaced(race)) << fieldSize;
+        EXPECT_EQ(won.GetTrack(), "Cedar Falls Oval");
+        EXPECT_EQ(won.GetWeather(), "Weather - 85 degrees,  E 9 mph");
+
+        folder.Write("race.stn", StnText(race));
+        CStnFile stn(folder.File("race.stn"));
+        EXPECT_EQ(DriversRead(stn), DriversRaced(race)) << fieldSize;
+        EXPECT_EQ(stn.GetTrack(), "Cedar Falls Oval");
+        EXPECT_EQ(stn.GetLaps(), "Cedar Falls Oval: 112.5 miles, 150 laps");
+        EXPECT_EQ(stn.GetWeather(), "  Weather - 85 degrees F, clear, wind 9 mph from the E\n");
+    }
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST(SimStandIn, ALaunchNumberAlwaysGivesTheSameRace) {
+    StandInEvent event = Event(OptionsText(1, 43, true));
+    EXPECT_EQ(StnText(RunRace(event, 5)), StnText(RunRace(event, 5)));
+    EXPECT_NE(StnText(RunRace(event, 5)), StnText(RunRace(event, 6)));
+}
+
+TEST(SimStandIn, RunsLikeASimulatorAndTellsWhatItCannotRun) {
+    TempFolder folder;
+    folder.Write("evt00012.dmn", OptionsText(0, 20, true));
+    EXPECT_EQ(RunStandIn(folder, "'arena:Invisible' 'serv: file evt00012.dmn'"), 0);
+    EXPECT_EQ(folder.Read("evt00012.WON"), WonText(RunRace(Event(OptionsText(0, 20, true)), 12)));
+
+    folder.Write("evt00013.dmn", OptionsText(1, 20, false));
+    EXPECT_EQ(RunStandIn(folder, "'arena:' 'serv: file evt00013.dmn'"), 0);
+    EXPECT_FALSE(folder.Exists("evt00012.stn"));
+
+    const std::string usage = "simstandin: usage: simstandin \"arena:<name>\" \"serv: file evtNNNNN.dmn\"\n";
+    EXPECT_EQ(RunStandIn(folder, "'serv: file evt00012.dmn'"), 2);
+    EXPECT_EQ(folder.Read("err.txt"), usage);
+    EXPECT_EQ(RunStandIn(folder, "'arena:Invisible' 'serv: file race.dmn'"), 2);
+    EXPECT_EQ(folder.Read("err.txt"), usage);
+    EXPECT_EQ(RunStandIn(folder, "'arena:Invisible' 'serv: file evt00099.dmn'"), 2);
+    EXPECT_EQ(folder.Read("err.txt"),
+              "simstandin: cannot open the event file evt00099.dmn in the current folder\n");
+    folder.Write("evt00014.dmn", "race");
+    EXPECT_EQ(RunStandIn(folder, "'arena:Invisible' 'serv: file evt00014.dmn'"), 2);
+    EXPECT_EQ(folder.Read("err.txt"),
+              "simstandin: evt00014.dmn is not an event file: the item \"race\" has no "
+              "value\n");
+}

@@ -1,0 +1,77 @@
+// simstandin: stands in for a racing simulator's dedicated server. Started the way Quorva starts a
+// simulator, with "arena:<name>" and "serv: file evtNNNNN.dmn", it reads that event file from its
+// current folder, "races" for SIMSTANDIN_DELAY_MS milliseconds (3000 when unset), leaves the standings
+// file that the event file names and exits.
+
+#include "event_file.h"
+#include "race.h"
+#include "standings_text.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <regex>
+#include <sstream>
+#include <thread>
+
+namespace {
+
+constexpr int failed = 2;
+constexpr long defaultDelayMilliseconds = 3000;
+
+int Fail(const std::string& message) {
+    std::cerr << "simstandin: " << message << "\n";
+    return failed;
+}
+
+long DelayMilliseconds() {
+    const char* setting = std::getenv("SIMSTANDIN_DELAY_MS");
+    if (setting == nullptr || *setting == '\0')
+        return defaultDelayMilliseconds;
+    char* end = nullptr;
+    long value = std::strtol(setting, &end, 10);
+    return *end == '\0' && value >= 0 ? value : defaultDelayMilliseconds;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::string usage = "usage: simstandin \"arena:<name>\" \"serv: file evtNNNNN.dmn\"";
+    std::smatch arena;
+    std::smatch server;
+    std::string arenaArgument = argc > 1 ? argv[1] : "";
+    std::string serverArgument = argc > 2 ? argv[2] : "";
+    if (argc != 3 || !std::regex_match(arenaArgument, arena, std::regex("arena:(.*)")) ||
+        !std::regex_match(serverArgument, server, std::regex("serv: file (evt([0-9]{5,10})\\.dmn)")))
+        return Fail(usage);
+    std::string eventFileName = server[1];
+    unsigned long long launchNumber = std::stoull(server[2]);
+
+    std::ifstream eventFile(eventFileName, std::ios::binary);
+    if (!eventFile)
+        return Fail("cannot open the event file " + eventFileName + " in the current folder");
+    std::stringstream bytes;
+    bytes << eventFile.rdbuf();
+    EventFileReading reading = ReadEventFile(bytes.str());
+    if (!reading.event)
+        return Fail(eventFileName + " is not an event file: " + reading.problem);
+    const StandInEvent& event = *reading.event;
+
+    Race race = RunRace(event, launchNumber);
+    std::cout << "simstandin: " << (event.nascarRacing3 ? "NASCAR Racing 3" : "NASCAR Legends") << " event "
+              << launchNumber << " in arena \"" << arena[1] << "\": " << race.laps << " laps of "
+              << race.trackName << " with " << race.drivers.size() << " drivers" << std::endl;
+    std::this_thread::sleep_for(std::chrono::milliseconds(DelayMilliseconds()));
+
+    if (event.standingsName.empty())
+        return 0;
+    std::ofstream standings(event.standingsName, std::ios::binary | std::ios::trunc);
+    standings << (event.nascarRacing3 ? WonText(race) : StnText(race));
+    standings.close();
+    if (!standings)
+        return Fail("cannot write the standings file " + event.standingsName);
+    std::cout << "simstandin: " << race.drivers[0].name << " won; standings in " << event.standingsName
+              << std::endl;
+    return 0;
+}
