@@ -110,3 +110,36 @@ FileCause WriteFileAtomically(const std::string& path, const std::string& bytes)
         unlink(temp.c_str());
     return cause;
 }
+
+bool IsReadOnly(const std::string& path) {
+    std::string host = HostPath(path);
+    struct stat info;
+    return stat(host.c_str(), &info) == 0 && IsReadOnlyFile(info, host);
+}
+
+FileCause PatchFileBytes(const std::string& path, const std::vector<std::pair<size_t, char>>& bytes) {
+    std::string host = HostPath(path);
+    int fd = open(host.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        return CauseFromErrno(errno);
+    struct stat info;
+    FileCause cause = CauseNone;
+    if (fstat(fd, &info) != 0)
+        cause = CauseFromErrno(errno);
+    else if (S_ISDIR(info.st_mode) || IsReadOnlyFile(info, host))
+        cause = CauseAccessDenied;
+    for (size_t k = 0; cause == CauseNone && k < bytes.size(); ++k) {
+        auto [offset, value] = bytes[k];
+        if (offset >= static_cast<size_t>(info.st_size))
+            continue;
+        while (pwrite(fd, &value, 1, static_cast<off_t>(offset)) != 1) {
+            if (errno != EINTR) {
+                cause = CauseFromErrno(errno);
+                break;
+            }
+        }
+    }
+    if (close(fd) != 0 && cause == CauseNone)
+        cause = CauseFromErrno(errno);
+    return cause;
+}

@@ -1,5 +1,7 @@
 #include "platform/host_path.h"
 
+#include "platform/letter_case.h"
+
 #include <cctype>
 #include <cstdlib>
 #include <dirent.h>
@@ -15,16 +17,6 @@ bool IsSeparator(char c) {
 bool Exists(const std::string& hostPath) {
     struct stat info;
     return lstat(hostPath.c_str(), &info) == 0;
-}
-
-bool SameWithoutCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return true;
 }
 
 // The name of the entry of the folder that matches component without regard to case; the component

@@ -2,8 +2,7 @@
 
 #include "platform/file_system.h"
 #include "platform/leading_integer.h"
-
-#include <cctype>
+#include "platform/letter_case.h"
 
 namespace {
 
@@ -22,10 +21,7 @@ std::string Trim(const std::string& text) {
 }
 
 std::string Folded(const std::string& text) {
-    std::string folded = Trim(text);
-    for (char& c : folded)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return folded;
+    return LowerCase(Trim(text));
 }
 
 std::string ValueOf(const std::string& line) {

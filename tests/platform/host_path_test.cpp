@@ -1,35 +1,14 @@
 #include "platform/host_path.h"
 
+#include "support/scoped_env.h"
 #include "support/temp_folder.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <optional>
 
 namespace {
-
-// Sets an environment variable (or unsets it, for nullptr) while it lives, then puts back what was there.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value) : m_name(name) {
-        if (const char* old = std::getenv(name))
-            m_old = old;
-        Set(value);
-    }
-    ~ScopedEnv() { Set(m_old ? m_old->c_str() : nullptr); }
-
-private:
-    void Set(const char* value) {
-        if (value != nullptr)
-            setenv(m_name, value, 1);
-        else
-            unsetenv(m_name);
-    }
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
 
 // A Wine prefix of the test's own: drive C: without a dosdevices link, drive D: with one.
 class HostPathTest : public ::testing::Test {

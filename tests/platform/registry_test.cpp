@@ -1,0 +1,145 @@
+#include "platform/registry.h"
+
+#include "support/scoped_env.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+const std::string header = "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win32\n\n";
+
+// A text as the registry returns it, with its terminating NUL.
+std::string Nul(const std::string& text) {
+    return text + '\0';
+}
+
+std::string Data(const RegistryHive& hive, const std::string& key, const std::string& name) {
+    auto k = hive.find(key);
+    if (k == hive.end())
+        return "<no key>";
+    auto v = k->second.find(name);
+    return v == k->second.end() ? "<no value>" : v->second.data;
+}
+
+unsigned long Type(const RegistryHive& hive, const std::string& key, const std::string& name) {
+    return hive.at(key).at(name).type;
+}
+
+// The text a narrow read of the value gives, NUL and all.
+std::string Read(const RegistryKey& key, const std::string& name, unsigned long* type = nullptr) {
+    size_t size = 0;
+    if (RegistryQueryValue(key, name, type, nullptr, &size) != RegistrySuccess)
+        return "<none>";
+    std::string bytes(size, '?');
+    EXPECT_EQ(RegistryQueryValue(key, name, type, bytes.data(), &size), RegistrySuccess);
+    return bytes;
+}
+
+} // namespace
+
+TEST(WineRegistry, ReadsEveryValueKindWithItsEscapes) {
+    RegistryHive hive =
+        ReadWineRegistry(header + "[Software\\\\Sims\\\\NL] 1700000000\r\n"
+                                  "#time=1d9a0b0c0d0e0f0\r\n"
+                                  "@=\"C:\\\\Sims\\\\NL\\\\Nascar Legends.exe\"\r\n"
+                                  "\"Path\"=\"C:\\\\Sims\\\\NL\"\r\n"
+                                  "\"Say \\\"hi\\\"\"=\"line\\nnext\\ttab \\x263a \\xd83c\\xdfc1 \\101\"\r\n"
+                                  "\"Expand\"=str(2):\"%ProgramFiles%\\\\Legends\"\r\n"
+                                  "\"Laps\"=dword:0000012c\r\n"
+                                  "\"Blob\"=hex:01,02,\\\r\n"
+                                  "  ff,\\\n"
+                                  "  10\r\n"
+                                  "\"Wide\"=hex(2):25,00,41,00,25,00,00,00\r\n"
+                                  "\"Odd\"=hex(7):61,00,00,00,00,00\n"
+                                  "[software\\\\SIMS\\\\n3]\n"
+                                  "\"path\"=\"D:\\\\N3\"\n");
+    EXPECT_EQ(Data(hive, "software\\sims\\nl", ""), Nul("C:\\Sims\\NL\\Nascar Legends.exe"));
+    EXPECT_EQ(Data(hive, "software\\sims\\nl", "path"), Nul("C:\\Sims\\NL"));
+    EXPECT_EQ(Data(hive, "software\\sims\\nl", "say \"hi\""),
+              Nul("line\nnext\ttab \xE2\x98\xBA \xF0\x9F\x8F\x81 A"));
+    EXPECT_EQ(Data(hive, "software\\sims\\nl", "expand"), Nul("%ProgramFiles%\\Legends"));
+    EXPECT_EQ(Type(hive, "software\\sims\\nl", "expand"), RegExpandSz);
+    EXPECT_EQ(Data(hive, "software\\sims\\nl", "laps"), std::string("\x2c\x01\0\0", 4));
+    EXPECT_EQ(Type(hive, "software\\sims\\nl", "laps"), RegDword);
+    EXPECT_EQ(Data(hive, "software\\sims\\nl", "blob"), "\x01\x02\xff\x10");
+    EXPECT_EQ(Type(hive, "software\\sims\\nl", "blob"), RegBinary);
+    EXPECT_EQ(Data(hive, "software\\sims\\nl", "wide"), Nul("%A%"));
+    EXPECT_EQ(Type(hive, "software\\sims\\nl", "odd"), RegMultiSz);
+    EXPECT_EQ(Data(hive, "software\\sims\\n3", "path"), Nul("D:\\N3"));
+}
+
+TEST(WineRegistry, ForeignHeadersAndCutOffLinesArePassedOver) {
+    EXPECT_TRUE(ReadWineRegistry("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\\\A]\n\"Path\"=\"x\"\n").empty());
+    EXPECT_TRUE(ReadWineRegistry("").empty());
+    RegistryHive hive = ReadWineRegistry(header + "\"Early\"=\"no key yet\"\n"
+                                                  "[A]\n"
+                                                  "\"Good\"=\"1\"\n"
+                                                  "\"Cut\"=\"no closing quote\n"
+                                                  "\"Hex\"=hex:0g\n"
+                                                  "\"Bad\"=dword:\n"
+                                                  "\"Kind\"=str(zz):\"x\"\n"
+                                                  "\"After\"=\"2\"\n"
+                                                  "[B\\\\Cut off\n"
+                                                  "\"Lost\"=\"3\"\n"
+                                                  "[C]\n"
+                                                  "\"Tail\"=hex:01,\\");
+    EXPECT_EQ(hive.size(), 2u);
+    EXPECT_EQ(hive.at("a").size(), 2u);
+    EXPECT_EQ(Data(hive, "a", "after"), Nul("2"));
+    EXPECT_TRUE(hive.at("c").empty());
+}
+
+TEST(Registry, KeysOpenFromThePrefixHivesWithTheAccessTheFileAllows) {
+    TempFolder prefix;
+    ScopedEnv wine("WINEPREFIX", prefix.Path().c_str());
+    RegistryKeyHandle key;
+    EXPECT_EQ(RegistryOpenKey(RegistryRoot::LocalMachine, "Software\\Sims", KeyAllAccess, key),
+              RegistryNotFound);
+
+    prefix.Write("system.reg", header + "[Software\\\\Sims\\\\NL]\n\"Path\"=\"C:\\\\NL\"\n");
+    prefix.Write("user.reg", header + "[Environment]\n\"Temp\"=\"C:\\\\temp\"\n");
+    EXPECT_EQ(RegistryOpenKey(RegistryRoot::LocalMachine, "SOFTWARE\\sims\\nl", KeyAllAccess, key),
+              RegistrySuccess);
+    unsigned long type = 0;
+    EXPECT_EQ(Read(*key, "PATH", &type), Nul("C:\\NL"));
+    EXPECT_EQ(type, RegSz);
+    char small[3];
+    size_t size = sizeof small;
+    EXPECT_EQ(RegistryQueryValue(*key, "Path", nullptr, small, &size), RegistryMoreData);
+    EXPECT_EQ(size, 6u);
+    EXPECT_EQ(Read(*key, "Other"), "<none>");
+
+    // A key that only holds keys opens too; a name that only begins like one does not.
+    EXPECT_EQ(RegistryOpenKey(RegistryRoot::LocalMachine, "Software", KeyAllAccess, key), RegistrySuccess);
+    EXPECT_EQ(RegistryOpenKey(RegistryRoot::LocalMachine, "Software\\Si", KeyAllAccess, key),
+              RegistryNotFound);
+    EXPECT_FALSE(key);
+    EXPECT_EQ(RegistryOpenKey(RegistryRoot::CurrentUser, "environment", KeyQueryValue, key), RegistrySuccess);
+    EXPECT_EQ(RegistryOpenKey(RegistryRoot::Users, "Environment", KeyQueryValue, key), RegistryNotFound);
+
+    chmod(prefix.File("system.reg").c_str(), 0444);
+    EXPECT_EQ(RegistryOpenKey(RegistryRoot::LocalMachine, "Software\\Sims\\NL", KeyAllAccess, key),
+              RegistryAccessDenied);
+    EXPECT_EQ(RegistryOpenKey(RegistryRoot::LocalMachine, "Software\\Sims\\NL", KeyQueryValue, key),
+              RegistrySuccess);
+}
+
+TEST(Registry, EnvironmentReferencesAreExpandedWhenTheyNameAVariable) {
+    ScopedEnv files("ProgramFiles", "C:\\Program Files");
+    ScopedEnv unset("QUORVA_UNSET", nullptr);
+    auto expand = [](const std::string& text) {
+        size_t size = ExpandEnvironmentStrings(text, nullptr, 0);
+        std::string result(size, '?');
+        EXPECT_EQ(ExpandEnvironmentStrings(text, result.data(), size), size);
+        return result;
+    };
+    EXPECT_EQ(expand("%ProgramFiles%\\Legends"), Nul("C:\\Program Files\\Legends"));
+    EXPECT_EQ(expand("%PROGRAMFILES%"), Nul("C:\\Program Files"));
+    EXPECT_EQ(expand("%QUORVA_UNSET%%ProgramFiles%"), Nul("%QUORVA_UNSET%C:\\Program Files"));
+    EXPECT_EQ(expand("100% sure %%"), Nul("100% sure %%"));
+    char small[4] = "abc";
+    EXPECT_EQ(ExpandEnvironmentStrings("%ProgramFiles%", small, sizeof small), 17u);
+    EXPECT_STREQ(small, "abc");
+}
