@@ -1,0 +1,90 @@
+#include "simfiles/options_cfg.h"
+
+#include "core/app_state.h"
+#include "support/message_recorder.h"
+#include "support/program_folder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+// A settings file whose every byte differs from the values the patch writes.
+std::string OptionsBytes(size_t size) {
+    std::string bytes(size, '\0');
+    for (size_t k = 0; k < size; ++k)
+        bytes[k] = static_cast<char>(0x30 + k % 64);
+    return bytes;
+}
+
+std::string WithConnections(std::string bytes, char ipx, char tcp, char internet) {
+    for (auto [offset, value] : {std::pair{143u, ipx}, std::pair{147u, tcp}, std::pair{151u, internet}}) {
+        if (offset < bytes.size())
+            bytes[offset] = value;
+    }
+    return bytes;
+}
+
+class OptionsCfgTest : public ::testing::Test {
+protected:
+    OptionsCfgTest() {
+        std::filesystem::create_directories(folder.File("n3"));
+        std::filesystem::create_directories(folder.File("nl"));
+        Server = std::make_unique<SERVER>();
+        Server->PathN3 = folder.File("n3/");
+        Server->PathNL = folder.File("nl/");
+        N3Installed = NLInstalled = true;
+    }
+
+    ScopedProgramFolder folder;
+    MessageRecorder recorder;
+};
+
+} // namespace
+
+TEST_F(OptionsCfgTest, OnlyTheThreeConnectionBytesChange) {
+    for (size_t size : {0u, 143u, 144u, 151u, 152u, 500u, 70000u}) {
+        folder.Write("nl/options.cfg", OptionsBytes(size));
+        Server->ConnectIPX = 1;
+        Server->ConnectTCP = 5;
+        Server->ConnectNET = 1;
+        PatchOptionsCfg(1);
+        EXPECT_EQ(folder.Read("nl/options.cfg"), WithConnections(OptionsBytes(size), 2, 2, 2)) << size;
+        Server->ConnectIPX = Server->ConnectTCP = Server->ConnectNET = 0;
+        PatchOptionsCfg(1);
+        EXPECT_EQ(folder.Read("nl/options.cfg"), WithConnections(OptionsBytes(size), 0, 0, 0)) << size;
+    }
+    Server->ConnectTCP = 1;
+    PatchOptionsCfg(1);
+    EXPECT_EQ(folder.Read("nl/options.cfg"), WithConnections(OptionsBytes(70000), 0, 2, 0));
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST_F(OptionsCfgTest, OnlyAnInstalledSimulatorsFileIsTouched) {
+    folder.Write("n3/options.cfg", OptionsBytes(200));
+    folder.Write("nl/options.cfg", OptionsBytes(200));
+    Server->ConnectNET = 1;
+    N3Installed = false;
+    PatchOptionsCfg(0);
+    PatchOptionsCfg(1);
+    EXPECT_EQ(folder.Read("n3/options.cfg"), OptionsBytes(200));
+    EXPECT_EQ(folder.Read("nl/options.cfg"), WithConnections(OptionsBytes(200), 0, 0, 2));
+    N3Installed = true;
+    NLInstalled = false;
+    PatchOptionsCfg(0);
+    EXPECT_EQ(folder.Read("n3/options.cfg"), WithConnections(OptionsBytes(200), 0, 0, 2));
+}
+
+TEST_F(OptionsCfgTest, AMissingOrReadOnlyFileIsToldAndLeftAlone) {
+    PatchOptionsCfg(0);
+    folder.Write("nl/options.cfg", OptionsBytes(200));
+    chmod(folder.File("nl/options.cfg").c_str(), 0444);
+    Server->ConnectIPX = 1;
+    PatchOptionsCfg(1);
+    EXPECT_EQ(folder.Read("nl/options.cfg"), OptionsBytes(200));
+    const std::string opening = "The following error occurred while trying to open ";
+    EXPECT_EQ(recorder.Texts(),
+              (std::vector<std::string>{opening + folder.File("n3/options.cfg") + "\n\nfile not found",
+                                        opening + folder.File("nl/options.cfg") + "\n\naccess denied"}));
+}
