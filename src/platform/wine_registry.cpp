@@ -1,6 +1,7 @@
 #include "platform/wine_registry.h"
 
 #include "platform/letter_case.h"
+#include "platform/unicode.h"
 
 #include <optional>
 
@@ -18,39 +19,10 @@ int HexDigit(char c) {
     return -1;
 }
 
-void AppendUtf8(std::string& text, unsigned long code) {
-    if (code < 0x80) {
-        text += static_cast<char>(code);
-    } else if (code < 0x800) {
-        text += static_cast<char>(0xC0 | (code >> 6));
-        text += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        text += static_cast<char>(0xE0 | (code >> 12));
-        text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        text += static_cast<char>(0xF0 | (code >> 18));
-        text += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
-// Wide characters (UTF-16 code units) as UTF-8; a surrogate pair makes one character.
+// Escaped wide characters (UTF-16 code units) among the file's own UTF-8 bytes, as UTF-8.
 class WideText {
 public:
-    void Add(unsigned long unit) {
-        if (m_high != 0 && unit >= 0xDC00 && unit <= 0xDFFF) {
-            AppendUtf8(m_text, 0x10000 + ((m_high - 0xD800) << 10) + (unit - 0xDC00));
-            m_high = 0;
-            return;
-        }
-        Flush();
-        if (unit >= 0xD800 && unit <= 0xDBFF)
-            m_high = unit;
-        else
-            AppendUtf8(m_text, unit);
-    }
+    void Add(unsigned long unit) { m_units += static_cast<char16_t>(unit); }
     void AddByte(char c) {
         Flush();
         m_text += c;
@@ -62,12 +34,11 @@ public:
 
 private:
     void Flush() {
-        if (m_high != 0)
-            AppendUtf8(m_text, m_high);
-        m_high = 0;
+        m_text += Utf8FromUtf16(m_units);
+        m_units.clear();
     }
     std::string m_text;
-    unsigned long m_high = 0;
+    std::u16string m_units;
 };
 
 // One value or key line at a time, with the hex continuation lines that belong to it.

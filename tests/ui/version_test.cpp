@@ -1,0 +1,100 @@
+#include "ui/support/module_version.h"
+
+#include "core/app_state.h"
+#include "platform/program_file.h"
+#include "support/temp_folder.h"
+#include "support/tiny_elf.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+VersionBlockContents Contents(bool withTranslation) {
+    VersionBlockContents contents;
+    contents.fixed = FixedInfoOfVersion("2.10.3");
+    contents.language = 0x0409;
+    contents.codePage = 0x04b0;
+    contents.withTranslation = withTranslation;
+    contents.strings = {{"ProductVersion", "2.10.3"},
+                        {"LegalCopyright", "\xC2\xA9 Pit Crew \xF0\x9F\x8F\x81"}};
+    return contents;
+}
+
+unsigned Word16(const std::string& bytes, size_t at) {
+    return static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8;
+}
+
+} // namespace
+
+TEST(VersionBlock, IsLaidOutAsAWindowsVersionResource) {
+    std::string block = BuildVersionBlock(Contents(true));
+    EXPECT_EQ(Word16(block, 0), block.size());
+    EXPECT_EQ(Word16(block, 2), 52u);
+    EXPECT_EQ(Word16(block, 4), 0u);
+    EXPECT_EQ(block.substr(6, 6), std::string("V\0S\0_\0", 6));
+    // The key and its NUL take 32 bytes after the 6 of the header; the fixed block starts aligned at 40.
+    EXPECT_EQ(block.substr(40, 8), std::string("\xBD\x04\xEF\xFE\x00\x00\x01\x00", 8));
+    EXPECT_EQ(block.substr(48, 4), std::string("\x0A\x00\x02\x00", 4));
+    EXPECT_EQ(block.substr(52, 4), std::string("\x00\x00\x03\x00", 4));
+    EXPECT_EQ(Word16(block, 92 + 4), 1u);
+    EXPECT_EQ(block.substr(92 + 6, 4), std::string("S\0t\0", 4));
+}
+
+TEST(VersionBlock, QueriesFindTheFixedBlockTheTranslationAndTheTexts) {
+    std::string block = BuildVersionBlock(Contents(true));
+    EXPECT_EQ(QueryVersionValue(block, "\\")->size(), 52u);
+    EXPECT_EQ(QueryVersionValue(block, "\\VarFileInfo\\Translation"), std::string("\x09\x04\xB0\x04", 4));
+    EXPECT_EQ(QueryVersionValue(block, "\\StringFileInfo\\040904b0\\ProductVersion"), "2.10.3");
+    EXPECT_EQ(QueryVersionValue(block, "\\stringfileinfo\\040904B0\\LEGALCOPYRIGHT"),
+              "\xC2\xA9 Pit Crew \xF0\x9F\x8F\x81");
+    EXPECT_EQ(QueryVersionValue(block, "\\StringFileInfo\\000004e4\\ProductVersion"), std::nullopt);
+    EXPECT_EQ(QueryVersionValue(block, "\\StringFileInfo\\040904b0\\Comments"), std::nullopt);
+    EXPECT_EQ(QueryVersionValue(BuildVersionBlock(Contents(false)), "\\VarFileInfo\\Translation"),
+              std::nullopt);
+    // A cut block never answers from beyond its end.
+    for (size_t size = 0; size < block.size(); ++size) {
+        std::optional<std::string> text =
+            QueryVersionValue(block.substr(0, size), "\\StringFileInfo\\040904b0\\LegalCopyright");
+        EXPECT_TRUE(!text || text->size() <= size);
+    }
+}
+
+TEST(ModuleVersion, TheBuiltProgramCarriesItsVersionBlock) {
+    CModuleVersion version;
+    ASSERT_TRUE(version.GetFileVersionInfo(""));
+    EXPECT_EQ(version.GetValue("ProductVersion"), QUORVA_VERSION);
+    EXPECT_EQ(version.GetValue("LegalCopyright"), "Copyright \xC2\xA9 2026 the Quorva developers");
+    EXPECT_EQ(version.GetValue("FileDescription"), "Quorva version reader tests");
+    EXPECT_EQ(version.GetValue("InternalName"), "version_tests");
+    EXPECT_EQ(version.GetValue("Missing"), "");
+    EXPECT_EQ(version.GetFixedInfo()[0], FixedInfoSignature);
+    EXPECT_EQ(version.GetFixedInfo(), FixedInfoOfVersion(QUORVA_VERSION));
+    ReadProgramVersion();
+    EXPECT_EQ(ProgramVersion, QUORVA_VERSION);
+}
+
+TEST(ModuleVersion, FilesWithoutAGoodBlockGiveNothing) {
+    TempFolder folder;
+    folder.Write("script", "#!/bin/sh\n");
+    folder.Write("plain", TinyElf({{".text", "code"}}));
+    std::string unsigned_ = BuildVersionBlock(Contents(true));
+    unsigned_[40] = 0;
+    folder.Write("unsigned", TinyElf({{VersionSectionName, unsigned_}}));
+    folder.Write("untranslated", TinyElf({{VersionSectionName, BuildVersionBlock(Contents(false))}}));
+
+    CModuleVersion version;
+    EXPECT_FALSE(version.GetFileVersionInfo(folder.File("script")));
+    EXPECT_FALSE(version.GetFileVersionInfo(folder.File("plain")));
+    EXPECT_EQ(version.GetValue("ProductVersion"), "");
+    EXPECT_FALSE(version.GetFileVersionInfo(folder.File("unsigned")));
+
+    // Without a translation the texts are looked for under 000004e4, where this block has none.
+    CModuleVersion untranslated;
+    EXPECT_TRUE(untranslated.GetFileVersionInfo(folder.File("untranslated")));
+    EXPECT_EQ(untranslated.GetValue("ProductVersion"), "");
+
+    OverrideProgramFilePath(folder.File("plain"));
+    ReadProgramVersion();
+    OverrideProgramFilePath("");
+    EXPECT_EQ(ProgramVersion, "0.00");
+}
