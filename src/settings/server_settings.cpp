@@ -112,3 +112,11 @@ void WriteServerSettings() {
     }
     StoreSettings(file);
 }
+
+void WriteLastRace() {
+    if (!Server)
+        return;
+    ProfileFile file(SettingsFilePath());
+    file.SetString(serverSection, "LastRace", std::to_string(Server->LastRace));
+    StoreSettings(file);
+}

@@ -9,3 +9,6 @@ void ReadServerSettings();
 // Stores the 42 server keys in their order, in one write of the file. "LastRace" and "DefaultRace"
 // are not touched.
 void WriteServerSettings();
+
+// Stores where the running schedule stopped ("LastRace"), so a run that remembers it goes on from there.
+void WriteLastRace();

@@ -1,0 +1,254 @@
+#include "platform/process.h"
+
+#include "platform/current_folder.h"
+#include "platform/host_path.h"
+#include "platform/letter_case.h"
+
+#include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <dirent.h>
+#include <fstream>
+#include <spawn.h>
+#include <sstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+extern char** environ;
+
+namespace {
+
+// A signal handler may only touch a lock-free atomic.
+std::atomic<int> g_stopRequests{0};
+static_assert(std::atomic<int>::is_always_lock_free);
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+size_t SkipBlanks(const std::string& text, size_t at) {
+    while (at < text.size() && IsBlank(text[at]))
+        ++at;
+    return at;
+}
+
+// One argument after the program name, from at; at is left after it.
+std::string NextArgument(const std::string& text, size_t& at) {
+    std::string argument;
+    bool quoted = false;
+    while (at < text.size() && (quoted || !IsBlank(text[at]))) {
+        char c = text[at];
+        if (c == '\\') {
+            size_t backslashes = 0;
+            while (at < text.size() && text[at] == '\\') {
+                ++backslashes;
+                ++at;
+            }
+            if (at < text.size() && text[at] == '"') {
+                argument.append(backslashes / 2, '\\');
+                if (backslashes % 2 == 1) {
+                    argument += '"';
+                    ++at;
+                }
+            } else {
+                argument.append(backslashes, '\\');
+            }
+        } else if (c == '"') {
+            if (quoted && at + 1 < text.size() && text[at + 1] == '"') {
+                argument += '"';
+                at += 2;
+            } else {
+                quoted = !quoted;
+                ++at;
+            }
+        } else {
+            argument += c;
+            ++at;
+        }
+    }
+    return argument;
+}
+
+bool IsRegularFile(const std::string& hostPath) {
+    struct stat info;
+    return stat(hostPath.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// The entry of the current folder named name without regard to case that is a regular file, as a full
+// path; an exact match wins over the others.
+std::string FindInCurrentFolder(const std::string& name) {
+    std::string folder = CurrentFolder();
+    if (folder.empty())
+        return "";
+    if (IsRegularFile(folder + name))
+        return folder + name;
+    DIR* dir = opendir(folder.c_str());
+    if (dir == nullptr)
+        return "";
+    std::string found;
+    while (dirent* entry = readdir(dir)) {
+        if (SameWithoutCase(entry->d_name, name) && IsRegularFile(folder + entry->d_name)) {
+            found = folder + entry->d_name;
+            break;
+        }
+    }
+    closedir(dir);
+    return found;
+}
+
+// The first regular file called name in the folders of $PATH.
+std::string FindOnPath(const std::string& name) {
+    const char* path = std::getenv("PATH");
+    std::istringstream folders(path != nullptr ? path : "");
+    for (std::string folder; std::getline(folders, folder, ':');) {
+        std::string candidate = folder + "/" + name;
+        if (!folder.empty() && IsRegularFile(candidate))
+            return candidate;
+    }
+    return "";
+}
+
+std::vector<char*> ArgumentPointers(std::vector<std::string>& arguments) {
+    std::vector<char*> pointers;
+    for (std::string& argument : arguments)
+        pointers.push_back(argument.data());
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
+// Spawns arguments[0] with the rest, in a process group of its own. The child starts with no signals
+// blocked and SIGINT and SIGTERM at their defaults whatever Quorva does with them, so that it can be
+// stopped. Gives 0, or the errno value of the failure when it could not start (posix_spawn reports a
+// failed exec too).
+int Spawn(std::vector<std::string> arguments, pid_t& pid) {
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t none;
+    sigemptyset(&none);
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    posix_spawnattr_setflags(&attributes,
+                             POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+    posix_spawnattr_setpgroup(&attributes, 0);
+    posix_spawnattr_setsigmask(&attributes, &none);
+    posix_spawnattr_setsigdefault(&attributes, &stopSignals);
+    std::vector<char*> argv = ArgumentPointers(arguments);
+    int error = posix_spawn(&pid, argv[0], nullptr, &attributes, argv.data(), environ);
+    posix_spawnattr_destroy(&attributes);
+    return error;
+}
+
+} // namespace
+
+std::vector<std::string> SplitWindowsCommandLine(const std::string& commandLine) {
+    std::vector<std::string> arguments;
+    size_t at = SkipBlanks(commandLine, 0);
+    if (at == commandLine.size())
+        return arguments;
+    if (commandLine[at] == '"') {
+        size_t close = commandLine.find('"', at + 1);
+        if (close == std::string::npos)
+            close = commandLine.size();
+        arguments.push_back(commandLine.substr(at + 1, close - at - 1));
+        at = close + 1;
+    } else {
+        size_t end = at;
+        while (end < commandLine.size() && !IsBlank(commandLine[end]))
+            ++end;
+        arguments.push_back(commandLine.substr(at, end - at));
+        at = end;
+    }
+    for (at = SkipBlanks(commandLine, at); at < commandLine.size(); at = SkipBlanks(commandLine, at))
+        arguments.push_back(NextArgument(commandLine, at));
+    return arguments;
+}
+
+std::string FindProgram(const std::string& name) {
+    if (name.empty())
+        return "";
+    if (name.find_first_of("/\\") != std::string::npos) {
+        std::string host = HostPath(name);
+        return IsRegularFile(host) ? host : "";
+    }
+    std::string found = FindInCurrentFolder(name);
+    if (found.empty() && name.find('.') == std::string::npos)
+        found = FindInCurrentFolder(name + ".exe");
+    if (found.empty())
+        found = FindOnPath(name);
+    return found;
+}
+
+bool IsWindowsProgram(const std::string& hostPath) {
+    std::ifstream file(hostPath, std::ios::binary);
+    char start[2] = {};
+    return file.read(start, sizeof start) && start[0] == 'M' && start[1] == 'Z';
+}
+
+ProcessStart StartProgram(const std::string& commandLine) {
+    std::vector<std::string> arguments = SplitWindowsCommandLine(commandLine);
+    if (arguments.empty())
+        return {std::nullopt, "the command line names no program"};
+    std::string program = FindProgram(arguments[0]);
+    if (program.empty())
+        return {std::nullopt, arguments[0] + " was not found"};
+    arguments[0] = program;
+    std::string how;
+    if (IsWindowsProgram(program)) {
+        std::string wine = FindOnPath("wine");
+        if (wine.empty())
+            return {std::nullopt, "wine was not found"};
+        arguments.insert(arguments.begin(), wine);
+        how = "through wine";
+        const char* display = std::getenv("DISPLAY");
+        if (display == nullptr || *display == '\0') {
+            std::string xvfbRun = FindOnPath("xvfb-run");
+            if (xvfbRun.empty())
+                return {std::nullopt, "xvfb-run was not found"};
+            arguments.insert(arguments.begin(), {xvfbRun, "-a"});
+            how += ", on a virtual display (xvfb-run -a)";
+        }
+    }
+    StartedProcess started;
+    started.how = how;
+    if (int error = Spawn(arguments, started.pid); error != 0)
+        return {std::nullopt, arguments[0] + " could not be started: " + std::strerror(error)};
+    return {started, ""};
+}
+
+ProcessEnd WaitForProgram(const StartedProcess& process) {
+    if (process.pid <= 0)
+        return {-1, 0};
+    bool stopSent = false;
+    int status = 0;
+    while (true) {
+        // Checked before every wait as well, so stops requested before it began are not missed.
+        if (!stopSent && StopRequests() >= 2) {
+            kill(-process.pid, SIGTERM);
+            stopSent = true;
+        }
+        pid_t ended = waitpid(process.pid, &status, 0);
+        if (ended == process.pid)
+            break;
+        if (ended == -1 && errno != EINTR)
+            return {-1, 0};
+    }
+    if (WIFSIGNALED(status))
+        return {0, WTERMSIG(status)};
+    return {WEXITSTATUS(status), 0};
+}
+
+void RequestStop() {
+    g_stopRequests.fetch_add(1);
+}
+
+int StopRequests() {
+    return g_stopRequests.load();
+}
+
+void ClearStopRequests() {
+    g_stopRequests.store(0);
+}

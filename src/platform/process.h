@@ -1,0 +1,60 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+// Quorva starts a simulator from a Windows command line, in the simulator's folder (the current folder),
+// and waits until it has exited. The simulators are Windows programs, so they run under Wine.
+
+// The arguments of a Windows command line, as a Windows program's startup code splits them. The program
+// name runs to the next double quote when it begins with one (no backslash processing), else to the
+// first blank or tab. The other arguments are separated by blanks and tabs; a double quote toggles
+// quoting, "" inside quotes is one literal quote, and backslashes are literal except before a quote,
+// where each pair gives one backslash and an odd one makes the quote literal.
+std::vector<std::string> SplitWindowsCommandLine(const std::string& commandLine);
+
+// The host path of the program file that Windows would start for name: a name with a slash or a
+// backslash is a path (host_path.h); any other is looked for in the current folder without regard to
+// case, also with ".exe" when it has no extension, then in each folder of $PATH. Only regular files
+// count. Empty when nothing is found.
+std::string FindProgram(const std::string& name);
+
+// True when the file begins as a Windows executable does, with "MZ".
+bool IsWindowsProgram(const std::string& hostPath);
+
+struct StartedProcess {
+    pid_t pid = -1;
+    // How it was started: "" when directly, else e.g. "through wine".
+    std::string how;
+};
+
+struct ProcessStart {
+    std::optional<StartedProcess> process;
+    // Why it could not start, in plain words, when process is empty.
+    std::string failure;
+};
+
+// Starts the program of the command line with the rest as its arguments, in the current folder, with
+// this program's environment, in a process group of its own so that a Ctrl-C at the terminal reaches
+// Quorva and not the simulator. A Windows program runs through wine, and through "xvfb-run -a" as well
+// when there is no $DISPLAY (Wine needs a display).
+ProcessStart StartProgram(const std::string& commandLine);
+
+struct ProcessEnd {
+    int exitStatus = 0;
+    // The signal that ended it; 0 when it exited.
+    int signal = 0;
+};
+
+// Waits until the process has ended, whatever its exit status. Once two stops have been requested it
+// asks the process's group to end (SIGTERM, once) and waits on. A process that is not a child of this
+// one, or already waited for, gives exit status -1.
+ProcessEnd WaitForProgram(const StartedProcess& process);
+
+// The operator's requests to stop (Ctrl-C), counted by the console runner's signal handlers;
+// WaitForProgram ends the running simulator once there are two.
+void RequestStop(); // async-signal-safe
+int StopRequests(); // async-signal-safe
+void ClearStopRequests();

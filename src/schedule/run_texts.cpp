@@ -1,0 +1,79 @@
+#include "schedule/run_texts.h"
+
+#include "resources/string_ids.h"
+#include "resources/string_table.h"
+#include "schedule/clock_time.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr int windDirectionCount = 8;
+constexpr int damageModelCount = 3;
+
+template <typename... Values>
+std::string Format(const char* pattern, Values... values) {
+    char text[256];
+    int length = std::snprintf(text, sizeof text, pattern, values...);
+    return std::string(text, static_cast<size_t>(length < 0 ? 0 : std::min<int>(length, sizeof text - 1)));
+}
+
+std::string Minutes(int minutes) {
+    return Format("%d minute%c", minutes, minutes == 1 ? ' ' : 's');
+}
+
+// A string-table entry of a list, or empty text for a stored value outside it.
+std::string ListEntry(int first, int count, int index) {
+    return index >= 0 && index < count ? LoadString(first + index) : "";
+}
+
+} // namespace
+
+std::string RunCaption(const std::string& programVersion, int timing) {
+    static const char* const modes[] = {" (continuous loop)", " (daily)", " (specific date/time)"};
+    return "Schedule Is Running, v" + programVersion + (timing >= 0 && timing <= 2 ? modes[timing] : "");
+}
+
+std::string EventItemText(bool marked, const std::string& trackName, const std::string& dateLabel) {
+    return std::string(marked ? ">>" : "") + "\t" + trackName + dateLabel;
+}
+
+std::string RemarkedItemText(const std::string& itemText, bool marked) {
+    size_t tab = itemText.find('\t');
+    return std::string(marked ? ">>" : "") + (tab == std::string::npos ? "" : itemText.substr(tab));
+}
+
+std::string EventDateLabel(std::time_t clockTime) {
+    std::tm parts = LocalParts(clockTime);
+    char text[64];
+    size_t length = std::strftime(text, sizeof text, " ( %m/%d/%y, %H:%M )", &parts);
+    return std::string(text, length);
+}
+
+std::string CountdownText(int seconds) {
+    int hours = seconds / 3600;
+    int minutes = seconds / 60 - hours * 60;
+    return Format("%03d : %02d : %02d", hours, minutes, seconds - (seconds / 60) * 60);
+}
+
+std::string RunText(int runNumber, int runs) {
+    return Format("%d of %d", runNumber, runs);
+}
+
+NextEventTexts NextEventPanel(const RACE& event, int runNumber) {
+    NextEventTexts texts;
+    texts.simulator = event.Sim == 0 ? "Nascar Racing 3" : "Nascar Legends";
+    texts.track = event.TrackId + " / " + event.TrackName;
+    texts.weather =
+        Format("%d deg, wind from the %s at %d mph (%s)", event.Temperature,
+               ListEntry(IDS_WIND_DIRECTION_FIRST, windDirectionCount, event.WindDirection).c_str(),
+               event.WindSpeed, event.FixedWeather != 0 ? "Fixed" : "Variable");
+    texts.raceLength = Format("%d%%", event.RaceLength);
+    texts.practiceTime = Minutes(event.PracticeTime);
+    texts.warmupTime = Minutes(event.WarmupTime);
+    texts.postRaceTime = Minutes(event.PostRaceTime);
+    texts.damageModel = ListEntry(IDS_DAMAGE_FIRST, damageModelCount, event.Damage);
+    texts.consecutiveRun = RunText(runNumber, event.Runs);
+    return texts;
+}

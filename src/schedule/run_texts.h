@@ -1,0 +1,41 @@
+#pragma once
+
+#include "core/race.h"
+
+#include <ctime>
+#include <string>
+
+// What the window of a running schedule shows, as texts.
+
+// "Schedule Is Running, v1.0 (daily)".
+std::string RunCaption(const std::string& programVersion, int timing);
+
+// ">>", a tab, the track name and the date label; no mark for the events that are not next.
+std::string EventItemText(bool marked, const std::string& trackName, const std::string& dateLabel);
+
+// The item's text with its mark moved: everything from the first tab on, with ">>" in front or not.
+std::string RemarkedItemText(const std::string& itemText, bool marked);
+
+// " ( 07/04/00, 19:30 )" for a specific date and time.
+std::string EventDateLabel(std::time_t clockTime);
+
+// "001 : 02 : 05" for 3,725 seconds.
+std::string CountdownText(int seconds);
+
+// "2 of 3".
+std::string RunText(int runNumber, int runs);
+
+// The next-event panel.
+struct NextEventTexts {
+    std::string simulator;
+    std::string track;
+    std::string weather;
+    std::string raceLength;
+    std::string practiceTime;
+    std::string warmupTime;
+    std::string postRaceTime;
+    std::string damageModel;
+    std::string consecutiveRun;
+};
+
+NextEventTexts NextEventPanel(const RACE& event, int runNumber);

@@ -1,0 +1,291 @@
+#include "schedule/schedule_runner.h"
+
+#include "core/app_state.h"
+#include "core/path_helpers.h"
+#include "platform/current_folder.h"
+#include "platform/messages.h"
+#include "results/html_results.h"
+#include "schedule/event_options.h"
+#include "settings/server_settings.h"
+
+namespace {
+
+constexpr int timerPeriod = 1000;
+constexpr size_t commandLineLimit = 511;
+
+const char* const noEventsMessage = "The schedule holds no events.  Terminating schedule.";
+const char* const allExpiredMessage = "All scheduled races have expired.  Terminating schedule.";
+const char* const noTimerMessage = "Unable to allocate memory for countdown timer. Terminating schedule.";
+
+std::string CouldNotStartMessage(const std::string& simExe, const std::string& commandLine) {
+    return "Could not start simulator\n(" + simExe + ")\nwith the following commandline parameters:\n" +
+           commandLine + "\n\nTerminating schedule.";
+}
+
+// The simulator's folder as the current folder: the folder setting without its closing backslash.
+std::string SimulatorFolder(const RACE& event) {
+    std::string folder = event.Sim == 0 ? Server->PathN3 : Server->PathNL;
+    if (!folder.empty() && folder[0] != '\\')
+        folder.pop_back();
+    return folder;
+}
+
+} // namespace
+
+ScheduleRunner::ScheduleRunner(const Clock& clock, SimulatorLauncher& launcher, ScheduleView& view,
+                               TimerFactory makeTimer)
+    : m_clock(clock), m_launcher(launcher), m_view(view), m_makeTimer(std::move(makeTimer)) {}
+
+ScheduleRunner::~ScheduleRunner() {
+    DestroyCountdown();
+}
+
+void ScheduleRunner::OnInitDialog() {
+    const SERVER& server = *Server;
+    m_view.SetCaption(RunCaption(ProgramVersion, server.Timing));
+    if (EventList.empty()) {
+        ShowMessage(noEventsMessage);
+        End(RunResultStop, true);
+        return;
+    }
+    m_daily = ParseDailyTime(server.DailyTime, server.Pm);
+    bool specific = server.Timing == TimingSpecific;
+    m_stopAtEnd = specific || server.StopAtEnd != 0;
+    m_view.SetStopAtEnd(m_stopAtEnd, !specific);
+
+    int count = static_cast<int>(EventList.size());
+    int start = !specific && server.RememberRace != 0 ? server.LastRace + 1 : 0;
+    m_currentIndex = start < 0 || start >= count ? 0 : start;
+
+    m_anyPending = false;
+    for (int p = 0; p < count; ++p) {
+        RACE* event = EventList[static_cast<size_t>(p)].get();
+        m_items.push_back(EventItemText(p == m_currentIndex, event->TrackName, FormatEventDate(*event)));
+        m_itemEvents.push_back(event);
+    }
+    m_view.SetEventItems(m_items);
+
+    if (specific) {
+        if (!m_anyPending) {
+            ShowMessage(allExpiredMessage);
+            End(RunResultStop, true);
+            return;
+        }
+        for (int passed = 0;
+             passed < count && IsEventExpired(*m_itemEvents[static_cast<size_t>(m_currentIndex)]); ++passed)
+            OnSkipEvent();
+    }
+    m_view.SelectEventItem(m_currentIndex);
+    m_runNumber = 1;
+    m_verifyTicks = server.ClockAdjust * 60;
+    ShowNextEvent();
+    StartCountdown();
+}
+
+void ScheduleRunner::ComputeCountdown() {
+    m_tickCount = 0;
+    m_countdown = ComputeCountdownSeconds(*Server, m_daily, *m_currentEvent, m_clock.Now());
+}
+
+int ScheduleRunner::OnCountdownTick() {
+    // A tick that was on its way when the run ended changes nothing.
+    if (m_ended || m_currentEvent == nullptr)
+        return 1;
+    ++m_tickCount;
+    if (m_tickCount == m_verifyTicks && Server->Timing == TimingDaily)
+        ComputeCountdown();
+    int shown = m_countdown;
+    m_view.ShowCountdown(CountdownText(shown), shown);
+    --m_countdown;
+    if (shown <= 0)
+        OnStartNow();
+    return 1;
+}
+
+void ScheduleRunner::OnSkipEvent() {
+    if (m_ended || m_items.empty())
+        return;
+    Server->LastRace = Server->RememberRace != 0 ? m_currentIndex : 0;
+    int next = m_currentIndex + 1;
+    if (next == static_cast<int>(m_items.size()))
+        next = 0;
+    MoveMark(next);
+}
+
+void ScheduleRunner::OnSelectEvent(int index) {
+    if (m_ended || index < 0 || index >= static_cast<int>(m_items.size()))
+        return;
+    Server->LastRace = Server->RememberRace != 0 ? m_currentIndex : 0;
+    MoveMark(index);
+}
+
+void ScheduleRunner::MoveMark(int next) {
+    size_t current = static_cast<size_t>(m_currentIndex);
+    m_items[current] = RemarkedItemText(m_items[current], false);
+    m_view.ReplaceEventItem(m_currentIndex, m_items[current]);
+    m_items[static_cast<size_t>(next)] = RemarkedItemText(m_items[static_cast<size_t>(next)], true);
+    m_view.ReplaceEventItem(next, m_items[static_cast<size_t>(next)]);
+    m_view.SelectEventItem(next);
+    m_currentIndex = next;
+    m_runNumber = 1;
+    ShowNextEvent();
+}
+
+void ScheduleRunner::OnStartNow() {
+    if (m_ended || m_currentEvent == nullptr)
+        return;
+    DestroyCountdown();
+    ++m_launchNumber;
+    RACE& event = *m_currentEvent;
+    SetCurrentFolder(SimulatorFolder(event));
+    EventOptions options(event, *Server, m_launchNumber);
+    std::string commandLine = options.BuildCommandLine();
+    m_htmlPagePath = options.HtmlPagePath();
+
+    // A command line longer than the simulator's buffer is refused rather than cut.
+    SimulatorLauncher::Start start;
+    if (commandLine.size() <= commandLineLimit)
+        start = m_launcher.StartSimulator(commandLine);
+    else
+        start.failure = "the command line is longer than " + std::to_string(commandLineLimit) + " characters";
+    if (!start.started) {
+        m_view.RaceNotStarted(start.failure);
+        MessageBeep();
+        ShowMessage(CouldNotStartMessage(event.SimExe, commandLine));
+        SetCurrentFolder(GetProgramFolder());
+        m_endedOnError = true;
+        OnOK();
+        return;
+    }
+    m_view.RaceStarted(m_launchNumber, commandLine, start.how);
+    m_view.RaceEnded(m_launcher.WaitForSimulator());
+    if (Server->ResultsToHTML != 0)
+        PublishResults();
+    SetCurrentFolder(GetProgramFolder());
+    AfterRace();
+}
+
+void ScheduleRunner::AfterRace() {
+    ++m_runNumber;
+    if (m_runNumber <= m_currentEvent->Runs) {
+        m_view.ShowRunText(RunText(m_runNumber, m_currentEvent->Runs));
+    } else {
+        OnSkipEvent();
+        m_stopAtEnd = m_view.StopAtEndChecked();
+        if (m_currentIndex == 0 && m_stopAtEnd) {
+            if (Server->AutoTerminate != 0)
+                EndAndShutDown();
+            else
+                OnOK();
+            return;
+        }
+    }
+    if (m_view.StopRequestedDuringRace()) {
+        OnOK();
+        return;
+    }
+    StartCountdown();
+}
+
+void ScheduleRunner::OnOK() {
+    PauseCountdown();
+    WriteLastRace();
+    End(RunResultStop, m_endedOnError);
+}
+
+void ScheduleRunner::OnCancel() {
+    PauseCountdown();
+    End(RunResultCancel, false);
+}
+
+void ScheduleRunner::EndAndShutDown() {
+    PauseCountdown();
+    WriteLastRace();
+    End(RunResultShutDown, false);
+}
+
+void ScheduleRunner::End(int result, bool onError) {
+    m_ended = true;
+    m_result = result;
+    m_endedOnError = onError;
+    m_view.EndRun(result);
+}
+
+bool ScheduleRunner::IsEventExpired(const RACE& event) const {
+    return EventClockTime(event) < m_clock.Now();
+}
+
+std::string ScheduleRunner::FormatEventDate(const RACE& event) {
+    if (Server->Timing != TimingSpecific)
+        return "";
+    std::time_t time = EventClockTime(event);
+    if (m_clock.Now() < time)
+        m_anyPending = true;
+    return EventDateLabel(time);
+}
+
+void ScheduleRunner::StartCountdown() {
+    if (m_timer) {
+        PauseCountdown();
+        m_timer.reset();
+    }
+    m_timerRunning = false;
+    m_timer = m_makeTimer();
+    if (!m_timer) {
+        ShowMessage(noTimerMessage);
+        End(RunResultStop, true);
+        return;
+    }
+    m_timer->SetPeriod(timerPeriod);
+    ComputeCountdown();
+    ResumeCountdown();
+}
+
+void ScheduleRunner::ResumeCountdown() {
+    ComputeCountdown();
+    OnCountdownTick();
+    // The tick may have launched the event and ended the run, or started a new countdown of its own.
+    if (!m_ended && !m_timerRunning && m_timer) {
+        m_timer->Start();
+        m_timerRunning = true;
+    }
+}
+
+void ScheduleRunner::PauseCountdown() {
+    if (m_timerRunning && m_timer) {
+        m_timer->Stop();
+        m_timerRunning = false;
+    }
+}
+
+void ScheduleRunner::DestroyCountdown() {
+    PauseCountdown();
+    m_timerRunning = false;
+    m_timer.reset();
+}
+
+void ScheduleRunner::PublishResults() {
+    if (m_htmlPagePath.empty()) {
+        MessageBeep();
+        return;
+    }
+    std::string standings = ChangeExtension(m_htmlPagePath, m_currentEvent->Sim == 0 ? ".won" : ".stn");
+    if (CHtmlResults(standings, m_currentEvent->Sim).MakeHtmlResults())
+        m_view.ResultsPublished(m_htmlPagePath);
+}
+
+void ScheduleRunner::ShowNextEvent() {
+    m_currentEvent = m_itemEvents[static_cast<size_t>(m_currentIndex)];
+    m_view.ShowNextEvent(NextEventPanel(*m_currentEvent, m_runNumber), *m_currentEvent);
+}
+
+std::string ScheduleRunner::PreviewOptionsText() {
+    if (m_currentEvent == nullptr)
+        return "";
+    std::string path =
+        (m_currentEvent->Sim == 0 ? Server->PathN3 : Server->PathNL) + EventFileName(m_launchNumber);
+    EventOptions options(*m_currentEvent, *Server, m_launchNumber);
+    std::string text = options.BuildOptionsText(path);
+    m_htmlPagePath = options.HtmlPagePath();
+    return text;
+}

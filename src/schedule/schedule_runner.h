@@ -1,0 +1,103 @@
+#pragma once
+
+#include "core/race.h"
+#include "schedule/clock.h"
+#include "schedule/countdown.h"
+#include "schedule/countdown_timer.h"
+#include "schedule/schedule_view.h"
+#include "schedule/simulator_launcher.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Results with which a run ends, for the window that opened it.
+constexpr int RunResultStop = 1;
+constexpr int RunResultCancel = 2;
+constexpr int RunResultShutDown = 1035;
+
+// A running schedule of EventList under the settings of Server: which event runs next and when, the
+// countdown to it, the launch, and what follows each race. The running dialog and the console runner
+// drive it from one thread, forward the operator's commands and the timer's ticks, and show it through
+// their view.
+class ScheduleRunner {
+public:
+    // Makes the timer of a countdown, already bound to deliver its ticks to OnCountdownTick on the
+    // runner's thread; none when no timer can be made.
+    using TimerFactory = std::function<std::unique_ptr<ScheduleTimer>()>;
+
+    ScheduleRunner(const Clock& clock, SimulatorLauncher& launcher, ScheduleView& view,
+                   TimerFactory makeTimer);
+    ~ScheduleRunner();
+    ScheduleRunner(const ScheduleRunner&) = delete;
+    ScheduleRunner& operator=(const ScheduleRunner&) = delete;
+
+    // Starts the run: the list, the first event due, its countdown (which may launch it at once).
+    void OnInitDialog();
+
+    void ComputeCountdown();
+    int OnCountdownTick();
+    void OnSkipEvent();
+    void OnSelectEvent(int index);
+    void OnStartNow();
+    // "Stop": stores where the schedule stopped and ends the run.
+    void OnOK();
+    // The close box or Escape: ends the run without storing anything.
+    void OnCancel();
+    void EndAndShutDown();
+
+    bool IsEventExpired(const RACE& event) const;
+    std::string FormatEventDate(const RACE& event);
+
+    void StartCountdown();
+    void ResumeCountdown();
+    void PauseCountdown();
+    void DestroyCountdown();
+    void PublishResults();
+    void ShowNextEvent();
+
+    // The options text of the next launch, for the preview; writes nothing.
+    std::string PreviewOptionsText();
+
+    bool Ended() const { return m_ended; }
+    int Result() const { return m_result; }
+    // True when the run ended because something failed rather than as the settings or the operator asked.
+    bool EndedOnError() const { return m_endedOnError; }
+    int CurrentIndex() const { return m_currentIndex; }
+    const RACE* CurrentEvent() const { return m_currentEvent; }
+    int RunNumber() const { return m_runNumber; }
+    int LaunchNumber() const { return m_launchNumber; }
+    int Countdown() const { return m_countdown; }
+    const std::string& HtmlPagePath() const { return m_htmlPagePath; }
+
+private:
+    void MoveMark(int next);
+    void AfterRace();
+    void End(int result, bool onError);
+
+    const Clock& m_clock;
+    SimulatorLauncher& m_launcher;
+    ScheduleView& m_view;
+    TimerFactory m_makeTimer;
+
+    std::vector<std::string> m_items;
+    std::vector<RACE*> m_itemEvents;
+    int m_currentIndex = 0;
+    RACE* m_currentEvent = nullptr;
+    int m_runNumber = 1;
+    int m_launchNumber = 0;
+    int m_countdown = 0;
+    int m_tickCount = 0;
+    int m_verifyTicks = 0;
+    DailyTime m_daily;
+    bool m_anyPending = false;
+    bool m_stopAtEnd = false;
+    std::string m_htmlPagePath;
+    std::unique_ptr<ScheduleTimer> m_timer;
+    bool m_timerRunning = false;
+
+    bool m_ended = false;
+    int m_result = 0;
+    bool m_endedOnError = false;
+};

@@ -1,0 +1,18 @@
+#include "schedule/system_launcher.h"
+
+#include <cstring>
+
+SimulatorLauncher::Start SystemLauncher::StartSimulator(const std::string& commandLine) {
+    ProcessStart start = StartProgram(commandLine);
+    if (!start.process)
+        return {false, "", start.failure};
+    m_process = *start.process;
+    return {true, m_process.how, ""};
+}
+
+std::string SystemLauncher::WaitForSimulator() {
+    ProcessEnd end = WaitForProgram(m_process);
+    if (end.signal != 0)
+        return "ended by signal " + std::to_string(end.signal) + " (" + strsignal(end.signal) + ")";
+    return "exit status " + std::to_string(end.exitStatus);
+}
