@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdlib>
+#include <ctime>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -25,4 +27,17 @@ private:
     }
     const char* m_name;
     std::optional<std::string> m_old;
+};
+
+// Runs the test in the named time zone ("UTC", "America/New_York"), then puts back the old one.
+class ScopedTimeZone {
+public:
+    explicit ScopedTimeZone(const char* zone) : m_zone(std::make_unique<ScopedEnv>("TZ", zone)) { tzset(); }
+    ~ScopedTimeZone() {
+        m_zone.reset();
+        tzset();
+    }
+
+private:
+    std::unique_ptr<ScopedEnv> m_zone;
 };

@@ -1,0 +1,117 @@
+#pragma once
+
+#include "platform/current_folder.h"
+#include "schedule/schedule_runner.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// The clock, launcher, view and timers that a running schedule is handed in tests.
+
+class FakeClock : public Clock {
+public:
+    std::time_t Now() const override { return now; }
+    std::time_t now = 0;
+};
+
+class FakeLauncher : public SimulatorLauncher {
+public:
+    Start StartSimulator(const std::string& commandLine) override {
+        commandLines.push_back(commandLine);
+        folders.push_back(CurrentFolder());
+        if (refuse)
+            return {false, "", "it was not found"};
+        return {true, "", ""};
+    }
+    std::string WaitForSimulator() override {
+        if (duringRace)
+            duringRace();
+        return "exit status 0";
+    }
+
+    std::vector<std::string> commandLines;
+    std::vector<std::string> folders; // the current folder at each start
+    bool refuse = false;
+    std::function<void()> duringRace;
+};
+
+class FakeView : public ScheduleView {
+public:
+    void SetCaption(const std::string& text) override { caption = text; }
+    void SetEventItems(const std::vector<std::string>& list) override { items = list; }
+    void ReplaceEventItem(int index, const std::string& text) override {
+        items.at(static_cast<size_t>(index)) = text;
+    }
+    void SelectEventItem(int index) override { selected = index; }
+    void ShowNextEvent(const NextEventTexts& texts, const RACE&) override { panels.push_back(texts); }
+    void ShowCountdown(const std::string& text, int) override { countdowns.push_back(text); }
+    void ShowRunText(const std::string& text) override { runTexts.push_back(text); }
+    void SetStopAtEnd(bool checked, bool enabled) override {
+        stopAtEnd = checked;
+        stopAtEndEnabled = enabled;
+    }
+    bool StopAtEndChecked() const override { return stopAtEnd; }
+    void EndRun(int result) override { results.push_back(result); }
+    void RaceStarted(int launchNumber, const std::string&, const std::string&) override {
+        launches.push_back(launchNumber);
+    }
+    void RaceNotStarted(const std::string& why) override { notStarted.push_back(why); }
+    void RaceEnded(const std::string&) override {}
+    void ResultsPublished(const std::string& pagePath) override { pages.push_back(pagePath); }
+    bool StopRequestedDuringRace() override { return stopRequested; }
+
+    std::string caption;
+    std::vector<std::string> items;
+    int selected = -1;
+    std::vector<NextEventTexts> panels;
+    std::vector<std::string> countdowns;
+    std::vector<std::string> runTexts;
+    bool stopAtEnd = false;
+    bool stopAtEndEnabled = true;
+    std::vector<int> results;
+    std::vector<int> launches;
+    std::vector<std::string> notStarted;
+    std::vector<std::string> pages;
+    bool stopRequested = false;
+};
+
+// Timers that never tick by themselves: the test ticks the runner. They count how many tick at once.
+class FakeTimers {
+public:
+    ScheduleRunner::TimerFactory Factory() {
+        return [this]() -> std::unique_ptr<ScheduleTimer> {
+            if (refuse)
+                return nullptr;
+            ++made;
+            return std::make_unique<Timer>(*this);
+        };
+    }
+
+    int made = 0;
+    int running = 0;
+    bool refuse = false;
+
+private:
+    class Timer : public ScheduleTimer {
+    public:
+        explicit Timer(FakeTimers& timers) : m_timers(timers) {}
+        ~Timer() override { Stop(); }
+        void SetPeriod(int milliseconds) override { period = milliseconds; }
+        void Start() override {
+            if (!m_running)
+                ++m_timers.running;
+            m_running = true;
+        }
+        void Stop() override {
+            if (m_running)
+                --m_timers.running;
+            m_running = false;
+        }
+        int period = -1;
+
+    private:
+        FakeTimers& m_timers;
+        bool m_running = false;
+    };
+};
