@@ -3,7 +3,7 @@
 quorva_packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev
     libwxgtk3.2-dev libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth
+    xvfb xauth tzdata
 )
 
 ensure_packages() {

@@ -1,0 +1,145 @@
+#include "schedule/countdown.h"
+
+#include "schedule/clock_time.h"
+#include "schedule/run_texts.h"
+#include "support/scoped_env.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+SERVER Continuous(int delay) {
+    SERVER server;
+    server.Timing = TimingContinuous;
+    server.RaceDelay = delay;
+    return server;
+}
+
+SERVER Frame(const char* start, int startPm, const char* stop, int stopPm) {
+    SERVER server = Continuous(5);
+    server.LimitTime = 1;
+    server.StartTime = start;
+    server.StartTimePM = startPm;
+    server.StopTime = stop;
+    server.StopTimePM = stopPm;
+    return server;
+}
+
+SERVER Daily() {
+    SERVER server;
+    server.Timing = TimingDaily;
+    return server;
+}
+
+int Countdown(const SERVER& server, std::time_t now, DailyTime daily = {}) {
+    return ComputeCountdownSeconds(server, daily, RACE{}, now);
+}
+
+std::time_t At(int month, int day, int hour, int minute) {
+    return LocalClockTime({2026, month, day}, hour, minute);
+}
+
+} // namespace
+
+TEST(Countdown, TheContinuousLoopWaitsTheRaceDelayInsideItsTimeFrame) {
+    ScopedTimeZone zone("UTC");
+    EXPECT_EQ(Countdown(Continuous(5), At(6, 15, 23, 30)), 300);
+    EXPECT_EQ(Countdown(Continuous(7), At(6, 15, 23, 30)), 420);
+    // Within one day: 6:00 PM to 11:00 PM.
+    SERVER evening = Frame("6:00", 1, "11:00", 1);
+    EXPECT_EQ(Countdown(evening, At(6, 15, 23, 30)), 66600);
+    EXPECT_EQ(Countdown(evening, At(6, 15, 23, 0)), 68400);
+    EXPECT_EQ(Countdown(evening, At(6, 15, 17, 0)), 3600);
+    EXPECT_EQ(Countdown(evening, At(6, 15, 20, 0)), 300);
+    // Across midnight: 10:00 PM to 2:00 AM.
+    SERVER night = Frame("10:00", 1, "2:00", 0);
+    EXPECT_EQ(Countdown(night, At(6, 15, 1, 0)), 300);
+    EXPECT_EQ(Countdown(night, At(6, 15, 3, 0)), 68400);
+    EXPECT_EQ(Countdown(night, At(6, 15, 23, 0)), -3600);
+    // A timing value the timing dialog does not offer runs as the loop.
+    SERVER odd = Continuous(2);
+    odd.Timing = 7;
+    EXPECT_EQ(Countdown(odd, At(6, 15, 12, 0)), 120);
+}
+
+TEST(Countdown, TheDailyTimeIsTodayOrTheSameTimeTomorrowLessOneSecond) {
+    ScopedTimeZone zone("UTC");
+    DailyTime nine = ParseDailyTime("9:00", 1);
+    EXPECT_EQ(nine.hour, 21);
+    EXPECT_EQ(Countdown(Daily(), At(6, 15, 20, 0), nine), 3600);
+    EXPECT_EQ(Countdown(Daily(), At(6, 15, 21, 30), nine), 84599);
+    EXPECT_EQ(Countdown(Daily(), At(6, 15, 21, 0), nine), 86399);
+    // 12:30 with PM is half past midnight at the end of the day.
+    EXPECT_EQ(Countdown(Daily(), At(6, 15, 23, 0), ParseDailyTime("12:30", 1)), 5400);
+    DailyTime odd = ParseDailyTime("7x:5", 0);
+    EXPECT_EQ(odd.hour, 7);
+    EXPECT_EQ(odd.minute, 5);
+    EXPECT_EQ(ParseDailyTime("", 0).hour, 0);
+}
+
+TEST(Countdown, ClockTimesOnTheNextDayStayRightWhenTheClocksChange) {
+    ScopedTimeZone zone("America/New_York");
+    SERVER evening = Frame("6:00", 1, "11:00", 1);
+    DailyTime nine = ParseDailyTime("9:00", 1);
+    // The night before the clocks go forward (8 March 2026) has 23 hours; the night before they go back
+    // (1 November 2026) has 25.
+    EXPECT_EQ(Countdown(evening, At(3, 7, 23, 30)), 66600 - 3600);
+    EXPECT_EQ(Countdown(evening, At(10, 31, 23, 30)), 66600 + 3600);
+    EXPECT_EQ(Countdown(Daily(), At(3, 7, 21, 30), nine), 84599 - 3600);
+    EXPECT_EQ(Countdown(Daily(), At(10, 31, 21, 30), nine), 84599 + 3600);
+    EXPECT_EQ(Countdown(Daily(), At(3, 8, 20, 0), nine), 3600);
+}
+
+TEST(Countdown, ASpecificEventCountsToItsOwnDateAndTime) {
+    ScopedTimeZone zone("UTC");
+    SERVER server;
+    server.Timing = TimingSpecific;
+    RACE event;
+    event.Date = "07/04/2026";
+    event.Time = "7:30";
+    event.TimePM = 1;
+    EXPECT_EQ(EventClockTime(event), At(7, 4, 19, 30));
+    EXPECT_EQ(ComputeCountdownSeconds(server, {}, event, At(7, 4, 20, 0)), -1800);
+    EXPECT_EQ(EventDateLabel(EventClockTime(event)), " ( 07/04/26, 19:30 )");
+}
+
+TEST(RunTexts, ShowTheCountdownTheEventAndTheCaption) {
+    EXPECT_EQ(CountdownText(3725), "001 : 02 : 05");
+    EXPECT_EQ(CountdownText(360000), "100 : 00 : 00");
+    EXPECT_EQ(CountdownText(59), "000 : 00 : 59");
+    EXPECT_EQ(CountdownText(0), "000 : 00 : 00");
+    EXPECT_EQ(RunCaption("1.2", 1), "Schedule Is Running, v1.2 (daily)");
+    EXPECT_EQ(RunCaption("1.2", 2), "Schedule Is Running, v1.2 (specific date/time)");
+    EXPECT_EQ(RunCaption("0.00", 5), "Schedule Is Running, v0.00");
+    EXPECT_EQ(RemarkedItemText(">>\tOak Ridge", false), "\tOak Ridge");
+    EXPECT_EQ(RemarkedItemText("\tOak Ridge", true), ">>\tOak Ridge");
+
+    RACE event;
+    event.Sim = 1;
+    event.TrackId = "oakridge";
+    event.TrackName = "Oak Ridge Mile";
+    event.Temperature = 85;
+    event.WindDirection = 1;
+    event.WindSpeed = 12;
+    event.RaceLength = 25;
+    event.PracticeTime = 1;
+    event.PostRaceTime = 30;
+    event.Damage = 2;
+    event.Runs = 3;
+    NextEventTexts panel = NextEventPanel(event, 2);
+    EXPECT_EQ(panel.simulator, "Nascar Legends");
+    EXPECT_EQ(panel.track, "oakridge / Oak Ridge Mile");
+    EXPECT_EQ(panel.weather, "85 deg, wind from the NorthEast at 12 mph (Variable)");
+    EXPECT_EQ(panel.raceLength, "25%");
+    EXPECT_EQ(panel.practiceTime, "1 minute ");
+    EXPECT_EQ(panel.warmupTime, "0 minutes");
+    EXPECT_EQ(panel.postRaceTime, "30 minutes");
+    EXPECT_EQ(panel.damageModel, "Realistic");
+    EXPECT_EQ(panel.consecutiveRun, "2 of 3");
+    event.WindDirection = 8;
+    event.Damage = -1;
+    event.FixedWeather = 1;
+    panel = NextEventPanel(event, 1);
+    EXPECT_EQ(panel.weather, "85 deg, wind from the  at 12 mph (Fixed)");
+    EXPECT_EQ(panel.damageModel, "");
+}

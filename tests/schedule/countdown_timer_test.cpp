@@ -1,0 +1,115 @@
+#include "schedule/countdown_timer.h"
+
+#include "schedule/tick_loop.h"
+
+#include <atomic>
+#include <chrono>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+// Counts the ticks of one timer on their way into the owner's loop.
+class CountingTarget : public TickTarget {
+public:
+    explicit CountingTarget(std::shared_ptr<TickLoop> loop) : m_loop(std::move(loop)) {}
+    void DeliverTick() override {
+        ++ticks;
+        m_loop->DeliverTick();
+    }
+    std::atomic<int> ticks{0};
+
+private:
+    std::shared_ptr<TickLoop> m_loop;
+};
+
+// Ends the loop's Run from another thread after a while.
+std::thread StopLater(std::shared_ptr<TickLoop> loop, std::chrono::milliseconds after) {
+    return std::thread([loop, after] {
+        std::this_thread::sleep_for(after);
+        loop->WakeForStop();
+    });
+}
+
+} // namespace
+
+TEST(CountdownTimer, TicksOnceAPeriodUntilItIsStopped) {
+    auto loop = std::make_shared<TickLoop>();
+    auto target = std::make_shared<CountingTarget>(loop);
+    auto timer = std::make_unique<CCountdownTimer>(target);
+    timer->SetPeriod(100);
+    timer->Start();
+    int handled = 0;
+    Clock::time_point started = Clock::now();
+    loop->Run([&] { ++handled; }, [] {}, [&] { return handled == 5; });
+    auto elapsed = Clock::now() - started;
+    EXPECT_GE(elapsed, 450ms);
+    EXPECT_LT(elapsed, 1500ms);
+
+    timer->Stop();
+    int after = target->ticks;
+    std::thread stopper = StopLater(loop, 350ms);
+    bool stopped = false;
+    loop->Run([&] { ++handled; }, [&] { stopped = true; }, [&] { return stopped; });
+    stopper.join();
+    EXPECT_LE(target->ticks - after, 1);
+    // Starting a stopped timer again brings no ticks back: each countdown has a timer of its own.
+    timer->Start();
+    std::this_thread::sleep_for(250ms);
+    EXPECT_LE(target->ticks - after, 1);
+}
+
+TEST(CountdownTimer, ATimerReleasedDuringItsOwnTickIsNeverTouchedAgain) {
+    auto loop = std::make_shared<TickLoop>();
+    auto first = std::make_shared<CountingTarget>(loop);
+    auto second = std::make_shared<CountingTarget>(loop);
+    auto timer = std::make_unique<CCountdownTimer>(first);
+    timer->SetPeriod(50);
+    timer->Start();
+    int handled = 0;
+    int firstTicksAtRelease = 0;
+    loop->Run(
+        [&] {
+            ++handled;
+            if (handled != 3)
+                return;
+            // The launch: the timer whose tick this is goes, the race blocks this thread, then the next
+            // countdown gets a new timer.
+            timer->Stop();
+            timer.reset();
+            firstTicksAtRelease = first->ticks;
+            std::this_thread::sleep_for(300ms);
+            EXPECT_EQ(second->ticks, 0);
+            timer = std::make_unique<CCountdownTimer>(second);
+            timer->SetPeriod(50);
+            timer->Start();
+        },
+        [] {}, [&] { return handled == 8; });
+    EXPECT_EQ(first->ticks, firstTicksAtRelease);
+    EXPECT_EQ(second->ticks, 5);
+    timer.reset();
+}
+
+TEST(CountdownTimer, AReleasedTimerStopsAndTheLoopLetsWaitingWorkersGo) {
+    auto loop = std::make_shared<TickLoop>();
+    auto target = std::make_shared<CountingTarget>(loop);
+    {
+        CCountdownTimer timer(target);
+        timer.SetPeriod(20);
+        timer.Start();
+        // Nobody handles ticks yet: the worker waits inside its first delivery.
+        std::this_thread::sleep_for(100ms);
+    }
+    EXPECT_EQ(target->ticks, 1);
+    std::thread stopper = StopLater(loop, 10ms);
+    bool stopped = false;
+    int handled = 0;
+    loop->Run([&] { ++handled; }, [&] { stopped = true; }, [&] { return stopped; });
+    stopper.join();
+    EXPECT_EQ(handled, 1);
+    std::this_thread::sleep_for(100ms);
+    EXPECT_EQ(target->ticks, 1);
+}
