@@ -16,6 +16,6 @@ public:
     // Starts the command line in the current folder.
     virtual Start StartSimulator(const std::string& commandLine) = 0;
 
-    // Waits until the started simulator has ended, however it ended, and says how ("exit status 0").
+    // Waits until the started simulator has ended, however it ended, and says how ("exited with status 0").
     virtual std::string WaitForSimulator() = 0;
 };

@@ -13,6 +13,6 @@ SimulatorLauncher::Start SystemLauncher::StartSimulator(const std::string& comma
 std::string SystemLauncher::WaitForSimulator() {
     ProcessEnd end = WaitForProgram(m_process);
     if (end.signal != 0)
-        return "ended by signal " + std::to_string(end.signal) + " (" + strsignal(end.signal) + ")";
-    return "exit status " + std::to_string(end.exitStatus);
+        return "was ended by signal " + std::to_string(end.signal) + " (" + strsignal(end.signal) + ")";
+    return "exited with status " + std::to_string(end.exitStatus);
 }

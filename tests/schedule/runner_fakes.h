@@ -27,7 +27,7 @@ public:
     std::string WaitForSimulator() override {
         if (duringRace)
             duringRace();
-        return "exit status 0";
+        return "exited with status 0";
     }
 
     std::vector<std::string> commandLines;

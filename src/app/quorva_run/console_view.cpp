@@ -105,7 +105,7 @@ void ConsoleView::RaceNotStarted(const std::string& why) {
 }
 
 void ConsoleView::RaceEnded(const std::string& howItEnded) {
-    Line("Race over: the simulator ended with " + howItEnded);
+    Line("Race over: the simulator " + howItEnded + ".");
     m_countdownShown = false;
 }
 
