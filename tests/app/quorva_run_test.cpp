@@ -2,14 +2,19 @@
 #include "platform/profile_file.h"
 #include "platform/program_file.h"
 #include "settings/race_store.h"
+#include "settings/server_settings.h"
 #include "support/program_folder.h"
 #include "support/temp_folder.h"
 
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -28,6 +33,35 @@ protected:
         WriteEvents();
         ResetApplicationState();
         OverrideProgramFilePath("");
+    }
+
+    void SetRaceDelay(int minutes) {
+        OverrideProgramFilePath(root.File("program/quorva-run"));
+        Server = std::make_unique<SERVER>();
+        ReadServerSettings();
+        Server->RaceDelay = minutes;
+        WriteServerSettings();
+        ResetApplicationState();
+        OverrideProgramFilePath("");
+    }
+
+    // Starts quorva-run in the background, the stand-in racing for raceMilliseconds.
+    pid_t StartQuorva(int raceMilliseconds) {
+        pid_t pid = fork();
+        if (pid == 0) {
+            setenv("WINEPREFIX", root.File("wine").c_str(), 1);
+            setenv("SIMSTANDIN_DELAY_MS", std::to_string(raceMilliseconds).c_str(), 1);
+            freopen(root.File("out.txt").c_str(), "w", stdout);
+            execl(root.File("program/quorva-run").c_str(), "quorva-run", static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        return pid;
+    }
+
+    static int ExitStatusOf(pid_t pid) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
     int RunQuorva() {
@@ -91,4 +125,39 @@ TEST_F(QuorvaRunTest, AMissingSimulatorEndsTheRunWithTheMessage) {
               "following commandline parameters:\n\"Nascar Racing 3.exe\" \"arena:Invisible\" "
               "\"serv: file evt00001.dmn\"\n\nTerminating schedule.\n");
     EXPECT_EQ(ProfileFile(root.File("program/Quorvadata.ini")).Find("SERVER", "LastRace"), "0");
+}
+
+TEST_F(QuorvaRunTest, AStopSignalEndsTheCountdownOrWaitsForTheRace) {
+    using namespace std::chrono_literals;
+    using Clock = std::chrono::steady_clock;
+    SetRaceDelay(1);
+    // During the first countdown: the schedule stops at once.
+    pid_t quorva = StartQuorva(0);
+    std::this_thread::sleep_for(300ms);
+    Clock::time_point signalled = Clock::now();
+    kill(quorva, SIGINT);
+    EXPECT_EQ(ExitStatusOf(quorva), 0);
+    EXPECT_LT(Clock::now() - signalled, 2s);
+    EXPECT_FALSE(root.Exists("wine/drive_c/Sims/N3/evt00001.WON"));
+    EXPECT_NE(root.Read("out.txt").find("Schedule ended: stopped."), std::string::npos);
+
+    // During a race: the race is run to its end, then the schedule stops; a second signal ends the race.
+    SetRaceDelay(0);
+    quorva = StartQuorva(1500);
+    std::this_thread::sleep_for(300ms);
+    kill(quorva, SIGTERM);
+    EXPECT_EQ(ExitStatusOf(quorva), 0);
+    EXPECT_TRUE(root.Exists("wine/drive_c/Sims/N3/evt00001.WON"));
+    EXPECT_FALSE(root.Exists("wine/drive_c/Sims/N3/evt00002.dmn"));
+
+    quorva = StartQuorva(60000);
+    std::this_thread::sleep_for(300ms);
+    signalled = Clock::now();
+    kill(quorva, SIGTERM);
+    std::this_thread::sleep_for(100ms);
+    kill(quorva, SIGTERM);
+    EXPECT_EQ(ExitStatusOf(quorva), 0);
+    EXPECT_LT(Clock::now() - signalled, 5s);
+    EXPECT_NE(root.Read("out.txt").find("Race over: the simulator was ended by signal 15"),
+              std::string::npos);
 }

@@ -1,5 +1,6 @@
 #include "app/quorva_run/console_view.h"
 
+#include "platform/host_path.h"
 #include "platform/process.h"
 #include "schedule/schedule_runner.h"
 
@@ -110,7 +111,8 @@ void ConsoleView::RaceEnded(const std::string& howItEnded) {
 }
 
 void ConsoleView::ResultsPublished(const std::string& pagePath) {
-    Line("Results page: " + pagePath);
+    std::string file = HostPath(pagePath);
+    Line("Results page: " + pagePath + (file == pagePath ? "" : " (" + file + ")"));
 }
 
 bool ConsoleView::StopRequestedDuringRace() {

@@ -1,0 +1,99 @@
+// How long Quorva takes from a simulator's exit to the next countdown: the results page of a full
+// field of 43 drivers, the after-race decisions and the new countdown (the launch's event file too).
+
+#include "bench_folder.h"
+#include "core/app_state.h"
+#include "race.h"
+#include "schedule/schedule_runner.h"
+#include "standings_text.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+class InstantClock : public Clock {
+public:
+    std::time_t Now() const override { return std::time(nullptr); }
+};
+
+// A simulator that leaves its standings at once; writing them is not Quorva's time.
+class InstantLauncher : public SimulatorLauncher {
+public:
+    InstantLauncher(benchmark::State& state, std::string folder)
+        : m_state(state), m_folder(std::move(folder)) {}
+    Start StartSimulator(const std::string&) override { return {true, "", ""}; }
+    std::string WaitForSimulator() override {
+        m_state.PauseTiming();
+        StandInEvent event;
+        event.fieldSize = 43;
+        ++m_launches;
+        std::string name = "evt" + std::to_string(100000 + m_launches).substr(1) + ".stn";
+        std::ofstream(m_folder + name, std::ios::binary) << StnText(RunRace(event, m_launches));
+        m_state.ResumeTiming();
+        return "";
+    }
+
+private:
+    benchmark::State& m_state;
+    std::string m_folder;
+    std::uint64_t m_launches = 0;
+};
+
+class QuietView : public ScheduleView {
+public:
+    void SetCaption(const std::string&) override {}
+    void SetEventItems(const std::vector<std::string>&) override {}
+    void ReplaceEventItem(int, const std::string&) override {}
+    void SelectEventItem(int) override {}
+    void ShowNextEvent(const NextEventTexts&, const RACE&) override {}
+    void ShowCountdown(const std::string&, int) override {}
+    void ShowRunText(const std::string&) override {}
+    void SetStopAtEnd(bool, bool) override {}
+    bool StopAtEndChecked() const override { return false; }
+    void EndRun(int) override {}
+    void RaceStarted(int, const std::string&, const std::string&) override {}
+    void RaceNotStarted(const std::string&) override {}
+    void RaceEnded(const std::string&) override {}
+    void ResultsPublished(const std::string&) override {}
+    bool StopRequestedDuringRace() override { return false; }
+};
+
+class IdleTimer : public ScheduleTimer {
+public:
+    void SetPeriod(int) override {}
+    void Start() override {}
+    void Stop() override {}
+};
+
+void BM_RaceEndToNextCountdown(benchmark::State& state) {
+    BenchFolder folder;
+    std::filesystem::create_directories(folder.File("nl"));
+    std::filesystem::copy_file(QUORVA_DATA_DIR "Quorvahtml.html", folder.File("Quorvahtml.html"));
+    Server = std::make_unique<SERVER>();
+    SetNewServerValues(*Server);
+    Server->PathNL = folder.File("nl/");
+    Server->RaceDelay = 5;
+    Server->ResultsToHTML = 1;
+    auto event = std::make_unique<RACE>();
+    SetNewDefaultRaceValues(*event, true);
+    event->SaveResults = 1;
+    event->Runs = 1;
+    EventList.push_back(std::move(event));
+
+    InstantClock clock;
+    InstantLauncher launcher(state, folder.File("nl/"));
+    QuietView view;
+    ScheduleRunner runner(clock, launcher, view, [] { return std::make_unique<IdleTimer>(); });
+    runner.OnInitDialog();
+    for (auto _ : state)
+        runner.OnStartNow();
+    ClearEvents();
+    Server.reset();
+}
+
+} // namespace
+
+BENCHMARK(BM_RaceEndToNextCountdown)->Unit(benchmark::kMillisecond)->Iterations(200);
