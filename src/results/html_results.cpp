@@ -4,6 +4,7 @@
 #include "core/path_helpers.h"
 #include "platform/file_system.h"
 #include "platform/host_path.h"
+#include "platform/local_time.h"
 #include "platform/messages.h"
 #include "platform/text_mode.h"
 #include "resources/string_ids.h"
@@ -102,12 +103,7 @@ std::optional<std::string> DriverValue(const Driver& driver, int token) {
 } // namespace
 
 std::string TodaysDate() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[128];
-    size_t length = std::strftime(text, sizeof text, "%A, %B %d, %Y", &local);
-    return std::string(text, length);
+    return FormatLocalTime(std::time(nullptr), "%A, %B %d, %Y");
 }
 
 CHtmlResults::CHtmlResults(const std::string& standingsPath, int simulator)

@@ -1,8 +1,8 @@
 #include "schedule/run_texts.h"
 
+#include "platform/local_time.h"
 #include "resources/string_ids.h"
 #include "resources/string_table.h"
-#include "schedule/clock_time.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -45,10 +45,7 @@ std::string RemarkedItemText(const std::string& itemText, bool marked) {
 }
 
 std::string EventDateLabel(std::time_t clockTime) {
-    std::tm parts = LocalParts(clockTime);
-    char text[64];
-    size_t length = std::strftime(text, sizeof text, " ( %m/%d/%y, %H:%M )", &parts);
-    return std::string(text, length);
+    return FormatLocalTime(clockTime, " ( %m/%d/%y, %H:%M )");
 }
 
 std::string CountdownText(int seconds) {

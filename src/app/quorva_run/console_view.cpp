@@ -1,6 +1,7 @@
 #include "app/quorva_run/console_view.h"
 
 #include "platform/host_path.h"
+#include "platform/local_time.h"
 #include "platform/process.h"
 #include "schedule/schedule_runner.h"
 
@@ -19,12 +20,7 @@ std::string ItemLine(const std::string& item) {
 } // namespace
 
 std::string TimeStamp() {
-    std::time_t now = std::time(nullptr);
-    std::tm parts{};
-    localtime_r(&now, &parts);
-    char text[32];
-    size_t length = std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &parts);
-    return std::string(text, length);
+    return FormatLocalTime(std::time(nullptr), "%Y-%m-%d %H:%M:%S");
 }
 
 ConsoleView::ConsoleView(std::FILE* out) : m_out(out), m_terminal(isatty(fileno(out)) != 0) {}
