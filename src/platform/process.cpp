@@ -241,6 +241,20 @@ ProcessEnd WaitForProgram(const StartedProcess& process) {
     return {WEXITSTATUS(status), 0};
 }
 
+std::optional<ProcessEnd> PollProgram(const StartedProcess& process) {
+    if (process.pid <= 0)
+        return ProcessEnd{-1, 0};
+    int status = 0;
+    pid_t ended = waitpid(process.pid, &status, WNOHANG);
+    if (ended == 0 || (ended == -1 && errno == EINTR))
+        return std::nullopt;
+    if (ended != process.pid)
+        return ProcessEnd{-1, 0};
+    if (WIFSIGNALED(status))
+        return ProcessEnd{0, WTERMSIG(status)};
+    return ProcessEnd{WEXITSTATUS(status), 0};
+}
+
 void RequestStop() {
     g_stopRequests.fetch_add(1);
 }

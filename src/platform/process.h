@@ -53,6 +53,9 @@ struct ProcessEnd {
 // one, or already waited for, gives exit status -1.
 ProcessEnd WaitForProgram(const StartedProcess& process);
 
+// How the process ended, or nothing while it still runs; for a waiter that keeps its windows painted.
+std::optional<ProcessEnd> PollProgram(const StartedProcess& process);
+
 // The operator's requests to stop (Ctrl-C), counted by the console runner's signal handlers;
 // WaitForProgram ends the running simulator once there are two.
 void RequestStop(); // async-signal-safe

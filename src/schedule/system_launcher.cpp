@@ -11,7 +11,10 @@ SimulatorLauncher::Start SystemLauncher::StartSimulator(const std::string& comma
 }
 
 std::string SystemLauncher::WaitForSimulator() {
-    ProcessEnd end = WaitForProgram(m_process);
+    return Ending(WaitForProgram(m_process));
+}
+
+std::string SystemLauncher::Ending(const ProcessEnd& end) {
     if (end.signal != 0)
         return "was ended by signal " + std::to_string(end.signal) + " (" + strsignal(end.signal) + ")";
     return "exited with status " + std::to_string(end.exitStatus);

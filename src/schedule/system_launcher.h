@@ -9,6 +9,9 @@ public:
     Start StartSimulator(const std::string& commandLine) override;
     std::string WaitForSimulator() override;
 
-private:
+    // The words for how a simulator ended ("exited with status 0").
+    static std::string Ending(const ProcessEnd& end);
+
+protected:
     StartedProcess m_process;
 };

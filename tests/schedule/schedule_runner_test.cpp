@@ -2,10 +2,10 @@
 
 #include "core/app_state.h"
 #include "platform/profile_file.h"
-#include "runner_fakes.h"
 #include "schedule/clock_time.h"
 #include "support/message_recorder.h"
 #include "support/program_folder.h"
+#include "support/runner_fakes.h"
 #include "support/scoped_env.h"
 
 #include <filesystem>

@@ -1,0 +1,213 @@
+#include "ui/dialogs/dlg_sched_running.h"
+
+#include "ui/dialogs/dlg_cmd_preview.h"
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/listbox.h>
+#include <wx/statbox.h>
+#include <wx/statline.h>
+#include <wx/stattext.h>
+
+namespace {
+
+constexpr int templateId = 144;
+const wxSize dialogSize(400, 300);
+
+struct Row {
+    int id;
+    const char* label;
+    int height;
+};
+
+// The next event's panel, label beside value, top to bottom.
+const Row panelRows[] = {
+    {CDlgSchedRunning::IDC_SELECTED_SIM, "Selected sim:", 10},
+    {CDlgSchedRunning::IDC_TRACK, "Track", 10},
+    {CDlgSchedRunning::IDC_WEATHER, "Weather:", 18},
+    {CDlgSchedRunning::IDC_RACE_LENGTH, "Race length:", 10},
+    {CDlgSchedRunning::IDC_PRACTICE_TIME, "Practice time:", 10},
+    {CDlgSchedRunning::IDC_WARMUP_TIME, "Warmup time:", 10},
+    {CDlgSchedRunning::IDC_POST_RACE_TIME, "Post race time:", 10},
+    {CDlgSchedRunning::IDC_DAMAGE_MODEL, "Damage model:", 10},
+    {CDlgSchedRunning::IDC_CONSECUTIVE_RUN, "Consecutive run:", 10},
+};
+
+struct Toggle {
+    int id;
+    const char* label;
+    int RACE::*field;
+};
+
+const Toggle toggles[] = {
+    {CDlgSchedRunning::IDC_ARCADE_MODE, "Arcade race mode", &RACE::ArcadeMode},
+    {CDlgSchedRunning::IDC_CAUTION_FLAGS, "Caution flags", &RACE::CautionFlags},
+    {CDlgSchedRunning::IDC_PACE_LAP, "Pace lap", &RACE::PaceLap},
+    {CDlgSchedRunning::IDC_FIXED_SETUPS, "Use fixed setups", &RACE::FixedSetups},
+    {CDlgSchedRunning::IDC_DOUBLE_FILE, "Double-file restarts", &RACE::DoubleFileRestarts},
+    {CDlgSchedRunning::IDC_ALLOW_AI, "Allow AI cars", &RACE::AllowAI},
+    {CDlgSchedRunning::IDC_FORCE_SMOKE, "Force smoke", &RACE::ForceSmoke},
+    {CDlgSchedRunning::IDC_SAVE_RESULTS, "Save race results", &RACE::SaveResults},
+    {CDlgSchedRunning::IDC_SAVE_REPLAY, "Save replay", &RACE::SaveReplay},
+    {CDlgSchedRunning::IDC_USE_INVITE, "Use invite list", &RACE::UseInvite},
+    {CDlgSchedRunning::IDC_USE_MUZZLE, "Use muzzle list", &RACE::UseMuzzle},
+};
+
+} // namespace
+
+CDlgSchedRunning::CDlgSchedRunning(wxWindow* parent)
+    : CDlgSchedRunning(parent, m_systemClock, m_paintedLauncher, nullptr) {}
+
+CDlgSchedRunning::CDlgSchedRunning(wxWindow* parent, const Clock& clock, SimulatorLauncher& launcher,
+                                   ScheduleRunner::TimerFactory makeTimer)
+    : CDlgBase(templateId, parent, "Schedule Is Running", dialogSize),
+      m_ticks(std::make_shared<WindowTicks>([this] { m_runner->OnCountdownTick(); })) {
+    if (!makeTimer)
+        makeTimer = [ticks = m_ticks] { return std::make_unique<CCountdownTimer>(ticks); };
+    m_runner = std::make_unique<ScheduleRunner>(clock, launcher, *this, std::move(makeTimer));
+    CreateControls();
+}
+
+CDlgSchedRunning::~CDlgSchedRunning() {
+    m_ticks->Close();
+    m_runner.reset();
+}
+
+void CDlgSchedRunning::CreateControls() {
+    auto at = [this](int x, int y) { return ConvertDialogToPixels(wxPoint(x, y)); };
+    auto size = [this](int w, int h) { return ConvertDialogToPixels(wxSize(w, h)); };
+
+    new wxStaticText(this, wxID_ANY, "Scheduled Events", at(7, 7), size(180, 8));
+    m_eventList = new wxListBox(this, IDC_EVENT_LIST, at(7, 17), size(180, 200), 0, nullptr, wxLB_SINGLE);
+    auto* skip = new wxButton(this, IDC_SKIP_EVENT, "Skip Event", at(7, 222), size(60, 14));
+    auto* startNow = new wxButton(this, IDC_START_NOW, "Start Now", at(72, 222), size(60, 14));
+    m_stopAtEnd = new wxCheckBox(this, IDC_STOP_AT_END, "Stop at end of schedule", at(7, 242), size(120, 10));
+
+    new wxStaticText(this, wxID_ANY, "Next Event To Be Run", at(195, 7), size(198, 8));
+    int y = 19;
+    for (const Row& row : panelRows) {
+        new wxStaticText(this, wxID_ANY, row.label, at(195, y + 1), size(62, 8));
+        new wxStaticText(this, row.id, "", at(259, y), size(134, row.height),
+                         wxBORDER_SUNKEN | wxST_NO_AUTORESIZE);
+        y += row.height + 3;
+    }
+    new wxStaticBox(this, wxID_ANY, "Toggles:", at(195, y), size(198, 70));
+    for (size_t k = 0; k < std::size(toggles); ++k) {
+        int column = static_cast<int>(k % 2), line = static_cast<int>(k / 2);
+        auto* box = new wxCheckBox(this, toggles[k].id, toggles[k].label,
+                                   at(201 + column * 96, y + 11 + line * 10), size(92, 10));
+        box->Disable();
+    }
+    y += 74;
+    new wxStaticText(this, wxID_ANY, "Time to next event:", at(195, y + 1), size(62, 8));
+    m_countdown = new wxStaticText(this, IDC_COUNTDOWN, "", at(259, y), size(134, 10),
+                                   wxBORDER_SUNKEN | wxST_NO_AUTORESIZE);
+    auto* preview =
+        new wxButton(this, IDC_PREVIEW, "Preview CommandLine For This Race", at(195, y + 14), size(198, 14));
+    auto* testTiming =
+        new wxCheckBox(this, IDC_TEST_TIMING, "Test timing (debug only)", at(7, 256), size(120, 10));
+    testTiming->Hide();
+
+    new wxStaticLine(this, wxID_ANY, at(7, 270), size(386, 1));
+    new wxStaticText(this, wxID_ANY,
+                     "To stop the clock and interupt the schedule, click the \"Stop\" button.", at(7, 280),
+                     size(300, 8));
+    auto* stop = new wxButton(this, wxID_OK, "Stop", at(343, 277), size(50, 14));
+    stop->SetDefault();
+
+    skip->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { m_runner->OnSkipEvent(); });
+    startNow->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { m_runner->OnStartNow(); });
+    stop->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { m_runner->OnOK(); });
+    preview->Bind(wxEVT_BUTTON, &CDlgSchedRunning::OnPreview, this);
+    m_eventList->Bind(wxEVT_LISTBOX_DCLICK,
+                      [this](wxCommandEvent&) { m_runner->OnSelectEvent(m_eventList->GetSelection()); });
+    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { m_runner->OnCancel(); });
+    Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& key) {
+        if (key.GetKeyCode() == WXK_ESCAPE)
+            m_runner->OnCancel();
+        else
+            key.Skip();
+    });
+}
+
+void CDlgSchedRunning::OnInitDialog(wxInitDialogEvent& event) {
+    CDlgBase::OnInitDialog(event);
+    // The run starts once the window is up, so a run that ends at once ends a shown dialog.
+    CallAfter(&CDlgSchedRunning::StartRun);
+}
+
+void CDlgSchedRunning::StartRun() {
+    m_runner->OnInitDialog();
+}
+
+void CDlgSchedRunning::OnPreview(wxCommandEvent&) {
+    CDlgCmdPreview preview(m_runner->PreviewOptionsText(), this);
+    preview.ShowModal();
+}
+
+wxString CDlgSchedRunning::ListText(const std::string& item) {
+    size_t tab = item.find('\t');
+    std::string mark = item.substr(0, tab);
+    std::string rest = tab == std::string::npos ? "" : item.substr(tab + 1);
+    return wxString::FromUTF8((mark.empty() ? "      " : mark + "  ") + rest);
+}
+
+void CDlgSchedRunning::SetCaption(const std::string& caption) {
+    SetTitle(wxString::FromUTF8(caption));
+}
+
+void CDlgSchedRunning::SetEventItems(const std::vector<std::string>& items) {
+    m_eventList->Clear();
+    for (const std::string& item : items)
+        m_eventList->Append(ListText(item));
+}
+
+void CDlgSchedRunning::ReplaceEventItem(int index, const std::string& text) {
+    if (index >= 0 && index < static_cast<int>(m_eventList->GetCount()))
+        m_eventList->SetString(static_cast<unsigned>(index), ListText(text));
+}
+
+void CDlgSchedRunning::SelectEventItem(int index) {
+    if (index >= 0 && index < static_cast<int>(m_eventList->GetCount()))
+        m_eventList->SetSelection(index);
+}
+
+void CDlgSchedRunning::ShowNextEvent(const NextEventTexts& texts, const RACE& event) {
+    const std::pair<int, const std::string*> shown[] = {{IDC_SELECTED_SIM, &texts.simulator},
+                                                        {IDC_TRACK, &texts.track},
+                                                        {IDC_WEATHER, &texts.weather},
+                                                        {IDC_RACE_LENGTH, &texts.raceLength},
+                                                        {IDC_PRACTICE_TIME, &texts.practiceTime},
+                                                        {IDC_WARMUP_TIME, &texts.warmupTime},
+                                                        {IDC_POST_RACE_TIME, &texts.postRaceTime},
+                                                        {IDC_DAMAGE_MODEL, &texts.damageModel},
+                                                        {IDC_CONSECUTIVE_RUN, &texts.consecutiveRun}};
+    for (auto [id, text] : shown)
+        FindWindow(id)->SetLabel(wxString::FromUTF8(*text));
+    for (const Toggle& toggle : toggles)
+        static_cast<wxCheckBox*>(FindWindow(toggle.id))->SetValue(event.*toggle.field != 0);
+}
+
+void CDlgSchedRunning::ShowCountdown(const std::string& text, int) {
+    m_countdown->SetLabel(text);
+}
+
+void CDlgSchedRunning::ShowRunText(const std::string& text) {
+    FindWindow(IDC_CONSECUTIVE_RUN)->SetLabel(wxString::FromUTF8(text));
+}
+
+void CDlgSchedRunning::SetStopAtEnd(bool checked, bool enabled) {
+    m_stopAtEnd->SetValue(checked);
+    m_stopAtEnd->Enable(enabled);
+}
+
+bool CDlgSchedRunning::StopAtEndChecked() const {
+    return m_stopAtEnd->GetValue();
+}
+
+void CDlgSchedRunning::EndRun(int result) {
+    if (IsModal())
+        EndModal(result);
+    else
+        SetReturnCode(result);
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "schedule/schedule_runner.h"
+#include "ui/support/dlg_base.h"
+#include "ui/support/painted_launcher.h"
+#include "ui/support/window_ticks.h"
+
+#include <memory>
+
+class wxCheckBox;
+class wxListBox;
+class wxStaticText;
+
+// "Schedule Is Running": the window of a running schedule. It shows the events with the mark on the
+// next one, that event's settings and the time left, and forwards the operator's commands and the
+// timer's ticks to the schedule it runs. The schedule runs as long as the dialog is open.
+class CDlgSchedRunning : public CDlgBase, public ScheduleView {
+public:
+    enum ControlId {
+        IDC_EVENT_LIST = 7600,
+        IDC_SKIP_EVENT = 7601,
+        IDC_START_NOW = 7602,
+        IDC_STOP_AT_END = 7603,
+        IDC_SELECTED_SIM = 7604,
+        IDC_TRACK = 7605,
+        IDC_WEATHER = 7606,
+        IDC_DAMAGE_MODEL = 7608,
+        IDC_RACE_LENGTH = 7411,
+        IDC_PRACTICE_TIME = 7414,
+        IDC_WARMUP_TIME = 7415,
+        IDC_POST_RACE_TIME = 7416,
+        IDC_CONSECUTIVE_RUN = 7430,
+        IDC_ARCADE_MODE = 7420,
+        IDC_CAUTION_FLAGS = 7421,
+        IDC_PACE_LAP = 7422,
+        IDC_FIXED_SETUPS = 7423,
+        IDC_DOUBLE_FILE = 7424,
+        IDC_ALLOW_AI = 7425,
+        IDC_FORCE_SMOKE = 7426,
+        IDC_SAVE_RESULTS = 7427,
+        IDC_USE_INVITE = 7428,
+        IDC_USE_MUZZLE = 7429,
+        IDC_SAVE_REPLAY = 7813,
+        IDC_COUNTDOWN = 7705,
+        IDC_PREVIEW = 7807,
+        IDC_TEST_TIMING = 7810,
+    };
+
+    // The program's: the system clock, simulators started as processes, a timer a second.
+    explicit CDlgSchedRunning(wxWindow* parent);
+    // With the clock, launcher and timers given (tests).
+    CDlgSchedRunning(wxWindow* parent, const Clock& clock, SimulatorLauncher& launcher,
+                     ScheduleRunner::TimerFactory makeTimer);
+    ~CDlgSchedRunning() override;
+
+    // Starts the run; the dialog does so itself once it shows.
+    void StartRun();
+    ScheduleRunner& Runner() { return *m_runner; }
+
+    void SetCaption(const std::string& caption) override;
+    void SetEventItems(const std::vector<std::string>& items) override;
+    void ReplaceEventItem(int index, const std::string& text) override;
+    void SelectEventItem(int index) override;
+    void ShowNextEvent(const NextEventTexts& texts, const RACE& event) override;
+    void ShowCountdown(const std::string& text, int seconds) override;
+    void ShowRunText(const std::string& text) override;
+    void SetStopAtEnd(bool checked, bool enabled) override;
+    bool StopAtEndChecked() const override;
+    void EndRun(int result) override;
+    void RaceStarted(int, const std::string&, const std::string&) override {}
+    void RaceNotStarted(const std::string&) override {}
+    void RaceEnded(const std::string&) override {}
+    void ResultsPublished(const std::string&) override {}
+    bool StopRequestedDuringRace() override { return false; }
+
+    // The list's text for an item: the mark, or room for it, before the track.
+    static wxString ListText(const std::string& item);
+
+private:
+    void CreateControls();
+    void OnInitDialog(wxInitDialogEvent& event) override;
+    void OnPreview(wxCommandEvent& event);
+
+    SystemClock m_systemClock;
+    PaintedLauncher m_paintedLauncher;
+    std::shared_ptr<WindowTicks> m_ticks;
+    std::unique_ptr<ScheduleRunner> m_runner;
+
+    wxListBox* m_eventList = nullptr;
+    wxCheckBox* m_stopAtEnd = nullptr;
+    wxStaticText* m_countdown = nullptr;
+};

@@ -1,0 +1,19 @@
+#include "ui/support/painted_launcher.h"
+
+#include <wx/app.h>
+#include <wx/evtloop.h>
+#include <wx/utils.h>
+
+namespace {
+constexpr unsigned long pollMilliseconds = 50;
+} // namespace
+
+std::string PaintedLauncher::WaitForSimulator() {
+    for (;;) {
+        if (std::optional<ProcessEnd> end = PollProgram(m_process))
+            return Ending(*end);
+        if (wxEventLoopBase* loop = wxEventLoopBase::GetActive())
+            loop->YieldFor(wxEVT_CATEGORY_UI);
+        wxMilliSleep(pollMilliseconds);
+    }
+}

@@ -1,0 +1,50 @@
+#include "ui/support/dlg_base.h"
+#include "ui/support/dlg_bitmap.h"
+
+#include "resources/pictures.h"
+
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/dcmemory.h>
+
+TEST(CDlgBase, MovingADialogMovesTheStackUnderIt) {
+    CDlgBase main(102, nullptr, "Main", wxSize(200, 150));
+    main.Show();
+    CDlgBase settings(129, &main, "Settings", wxSize(200, 150));
+    settings.Show();
+    CDlgBase top(150, &settings, "Timing", wxSize(200, 150));
+    top.Show();
+    wxTheApp->ProcessPendingEvents();
+    EXPECT_TRUE(top.IsInitialised());
+
+    top.SetSize(wxRect(wxPoint(40, 30), top.GetSize()));
+    wxMoveEvent moved(wxPoint(40, 30), top.GetId());
+    moved.SetEventObject(&top);
+    top.GetEventHandler()->ProcessEvent(moved);
+    EXPECT_EQ(settings.GetRect(), top.GetRect());
+    EXPECT_EQ(main.GetPosition(), top.GetPosition());
+}
+
+TEST(CDib, TheBackgroundIsAnEightBitPictureDrawnFromItsRows) {
+    CDib dib;
+    EXPECT_FALSE(dib.LoadResource(999));
+    ASSERT_TRUE(dib.LoadResource(IDB_BACKGROUND));
+    EXPECT_EQ(dib.Width(), 800);
+    EXPECT_EQ(dib.Height(), 600);
+    EXPECT_EQ(dib.BitCount(), 8);
+    EXPECT_EQ(dib.NumColours(), 256);
+    EXPECT_EQ(dib.Bits().size(), 800u * 600u);
+    ASSERT_TRUE(dib.Palette());
+    EXPECT_EQ(dib.Palette()->size(), 256u);
+
+    // The chequered band lies along the foot: the bottom row comes first in the pixel rows.
+    wxBitmap canvas(800, 600);
+    wxMemoryDC dc(canvas);
+    dib.Draw(dc, 0, 0);
+    dc.SelectObject(wxNullBitmap);
+    wxImage drawn = canvas.ConvertToImage();
+    auto grey = [&](int x, int y) { return drawn.GetRed(x, y) + drawn.GetGreen(x, y) + drawn.GetBlue(x, y); };
+    EXPECT_GT(grey(0, 575), 600);
+    EXPECT_LT(grey(0, 599), 200);
+    EXPECT_LT(grey(400, 5), 200);
+}

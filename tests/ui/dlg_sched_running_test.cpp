@@ -1,0 +1,145 @@
+#include "ui/dialogs/dlg_sched_running.h"
+
+#include "core/app_state.h"
+#include "schedule/clock_time.h"
+#include "support/message_recorder.h"
+#include "support/program_folder.h"
+#include "support/runner_fakes.h"
+#include "support/scoped_env.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <wx/checkbox.h>
+#include <wx/listbox.h>
+#include <wx/stattext.h>
+
+namespace {
+
+class RunningDialogTest : public ::testing::Test {
+protected:
+    RunningDialogTest() {
+        std::filesystem::create_directories(program.File("n3"));
+        std::filesystem::create_directories(program.File("nl"));
+        Server = std::make_unique<SERVER>();
+        SetNewServerValues(*Server);
+        Server->PathN3 = program.File("n3/");
+        Server->PathNL = program.File("nl/");
+        Server->RaceDelay = 5;
+        ProgramVersion = "0.1.0";
+        clock.now = LocalClockTime({2026, 6, 15}, 20, 0);
+        RACE& first = AddEvent(0, "Ashford");
+        first.PracticeTime = 1;
+        first.WarmupTime = 0;
+        first.Temperature = 85;
+        first.WindDirection = 1;
+        first.WindSpeed = 12;
+        first.FixedWeather = 0;
+        first.CautionFlags = 1;
+        RACE& second = AddEvent(1, "Oak Ridge");
+        second.AllowAI = 1;
+        second.CautionFlags = 0;
+    }
+    ~RunningDialogTest() override {
+        if (dialog)
+            dialog->Destroy();
+    }
+
+    RACE& AddEvent(int sim, const std::string& track) {
+        auto event = std::make_unique<RACE>();
+        SetNewDefaultRaceValues(*event, sim == 1);
+        event->Sim = sim;
+        event->TrackName = track;
+        event->TrackId = track.substr(0, 4);
+        event->Runs = 1;
+        event->Date = "06/15/2026";
+        event->Time = "9:30";
+        event->TimePM = 1;
+        EventList.push_back(std::move(event));
+        return *EventList.back();
+    }
+
+    CDlgSchedRunning& Open() {
+        dialog = new CDlgSchedRunning(nullptr, clock, launcher, timers.Factory());
+        dialog->StartRun();
+        return *dialog;
+    }
+
+    wxString Text(int id) const { return static_cast<wxStaticText*>(dialog->FindWindow(id))->GetLabel(); }
+    wxCheckBox* Box(int id) const { return static_cast<wxCheckBox*>(dialog->FindWindow(id)); }
+    wxListBox* List() const {
+        return static_cast<wxListBox*>(dialog->FindWindow(CDlgSchedRunning::IDC_EVENT_LIST));
+    }
+
+    void Click(int id) {
+        wxCommandEvent click(wxEVT_BUTTON, id);
+        click.SetEventObject(dialog->FindWindow(id));
+        dialog->FindWindow(id)->GetEventHandler()->ProcessEvent(click);
+    }
+
+    ScopedTimeZone zone{"UTC"};
+    ScopedProgramFolder program;
+    MessageRecorder recorder;
+    FakeClock clock;
+    FakeLauncher launcher;
+    FakeTimers timers;
+    CDlgSchedRunning* dialog = nullptr;
+};
+
+} // namespace
+
+TEST_F(RunningDialogTest, ShowsTheEventsTheNextEventAndTheCountdown) {
+    Open();
+    EXPECT_EQ(dialog->GetTitle(), "Schedule Is Running, v0.1.0 (continuous loop)");
+    ASSERT_EQ(List()->GetCount(), 2u);
+    EXPECT_EQ(List()->GetString(0), ">>  Ashford");
+    EXPECT_EQ(List()->GetString(1), "      Oak Ridge");
+    EXPECT_EQ(List()->GetSelection(), 0);
+    EXPECT_EQ(Text(CDlgSchedRunning::IDC_SELECTED_SIM), "Nascar Racing 3");
+    EXPECT_EQ(Text(CDlgSchedRunning::IDC_TRACK), "Ashf / Ashford");
+    EXPECT_EQ(Text(CDlgSchedRunning::IDC_WEATHER), "85 deg, wind from the NorthEast at 12 mph (Variable)");
+    EXPECT_EQ(Text(CDlgSchedRunning::IDC_PRACTICE_TIME), "1 minute ");
+    EXPECT_EQ(Text(CDlgSchedRunning::IDC_WARMUP_TIME), "0 minutes");
+    EXPECT_EQ(Text(CDlgSchedRunning::IDC_CONSECUTIVE_RUN), "1 of 1");
+    EXPECT_EQ(Text(CDlgSchedRunning::IDC_COUNTDOWN), "000 : 05 : 00");
+    EXPECT_FALSE(dialog->FindWindow(CDlgSchedRunning::IDC_TEST_TIMING)->IsShown());
+    EXPECT_TRUE(Box(CDlgSchedRunning::IDC_STOP_AT_END)->IsEnabled());
+
+    // The toggles follow the next event and cannot be changed.
+    EXPECT_TRUE(Box(CDlgSchedRunning::IDC_CAUTION_FLAGS)->GetValue());
+    EXPECT_FALSE(Box(CDlgSchedRunning::IDC_CAUTION_FLAGS)->IsEnabled());
+    Box(CDlgSchedRunning::IDC_STOP_AT_END)->SetValue(true);
+    Click(CDlgSchedRunning::IDC_SKIP_EVENT);
+    EXPECT_EQ(List()->GetString(0), "      Ashford");
+    EXPECT_EQ(List()->GetString(1), ">>  Oak Ridge");
+    EXPECT_EQ(List()->GetSelection(), 1);
+    EXPECT_FALSE(Box(CDlgSchedRunning::IDC_CAUTION_FLAGS)->GetValue());
+    EXPECT_TRUE(Box(CDlgSchedRunning::IDC_ALLOW_AI)->GetValue());
+    EXPECT_TRUE(Box(CDlgSchedRunning::IDC_STOP_AT_END)->GetValue());
+    EXPECT_EQ(Text(CDlgSchedRunning::IDC_SELECTED_SIM), "Nascar Legends");
+}
+
+TEST_F(RunningDialogTest, ButtonsLaunchAndStopTheRun) {
+    Open();
+    Click(CDlgSchedRunning::IDC_START_NOW);
+    EXPECT_EQ(launcher.commandLines.size(), 1u);
+    EXPECT_EQ(List()->GetString(1), ">>  Oak Ridge");
+    Click(wxID_OK);
+    EXPECT_TRUE(dialog->Runner().Ended());
+    EXPECT_EQ(dialog->GetReturnCode(), RunResultStop);
+    EXPECT_EQ(timers.running, 0);
+}
+
+TEST_F(RunningDialogTest, TheCaptionNamesTheTimingAndDatedRunsAlwaysStopAtTheEnd) {
+    Server->Timing = TimingDaily;
+    Open();
+    EXPECT_EQ(dialog->GetTitle(), "Schedule Is Running, v0.1.0 (daily)");
+    dialog->Destroy();
+
+    Server->Timing = TimingSpecific;
+    Open();
+    EXPECT_EQ(dialog->GetTitle(), "Schedule Is Running, v0.1.0 (specific date/time)");
+    EXPECT_EQ(List()->GetString(0), ">>  Ashford ( 06/15/26, 21:30 )");
+    EXPECT_TRUE(Box(CDlgSchedRunning::IDC_STOP_AT_END)->GetValue());
+    EXPECT_FALSE(Box(CDlgSchedRunning::IDC_STOP_AT_END)->IsEnabled());
+    EXPECT_EQ(Text(CDlgSchedRunning::IDC_COUNTDOWN), "001 : 30 : 00");
+}
