@@ -40,8 +40,8 @@ protected:
         second.CautionFlags = 0;
     }
     ~RunningDialogTest() override {
-        if (dialog)
-            dialog->Destroy();
+        // At once, not when idle: the dialog's timers belong to this test.
+        delete dialog;
     }
 
     RACE& AddEvent(int sim, const std::string& track) {
@@ -133,7 +133,7 @@ TEST_F(RunningDialogTest, TheCaptionNamesTheTimingAndDatedRunsAlwaysStopAtTheEnd
     Server->Timing = TimingDaily;
     Open();
     EXPECT_EQ(dialog->GetTitle(), "Schedule Is Running, v0.1.0 (daily)");
-    dialog->Destroy();
+    delete dialog;
 
     Server->Timing = TimingSpecific;
     Open();

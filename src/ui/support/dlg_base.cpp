@@ -1,8 +1,7 @@
 #include "ui/support/dlg_base.h"
 
 CDlgBase::CDlgBase(int templateId, wxWindow* parent, const wxString& caption, const wxSize& size)
-    : wxDialog(parent, wxID_ANY, caption, wxDefaultPosition, wxDefaultSize, wxDEFAULT_DIALOG_STYLE),
-      m_templateId(templateId) {
+    : wxDialog(parent, templateId, caption, wxDefaultPosition, wxDefaultSize, wxDEFAULT_DIALOG_STYLE) {
     SetClientSize(ConvertDialogToPixels(size));
     Bind(wxEVT_INIT_DIALOG, &CDlgBase::OnInitDialog, this);
     Bind(wxEVT_MOVE, &CDlgBase::OnMove, this);

@@ -7,7 +7,7 @@
 // window.
 class CDlgBase : public wxDialog {
 public:
-    // The size is in dialog units.
+    // The template id is the window's id; the size is in dialog units.
     CDlgBase(int templateId, wxWindow* parent, const wxString& caption, const wxSize& size);
 
     bool IsInitialised() const { return m_initialised; }
@@ -18,6 +18,5 @@ protected:
 private:
     void OnMove(wxMoveEvent& event);
 
-    int m_templateId;
     bool m_initialised = false;
 };
