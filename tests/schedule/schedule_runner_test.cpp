@@ -16,13 +16,7 @@ namespace {
 class RunnerTest : public ::testing::Test {
 protected:
     RunnerTest() {
-        std::filesystem::create_directories(program.File("n3"));
-        std::filesystem::create_directories(program.File("nl"));
-        Server = std::make_unique<SERVER>();
-        SetNewServerValues(*Server);
-        Server->PathN3 = program.File("n3/");
-        Server->PathNL = program.File("nl/");
-        Server->RaceDelay = 5;
+        UseNewServerWithSimulatorsIn(program);
         clock.now = At(15, 20, 0);
     }
 

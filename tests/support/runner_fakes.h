@@ -1,13 +1,28 @@
 #pragma once
 
+#include "core/app_state.h"
 #include "platform/current_folder.h"
 #include "schedule/schedule_runner.h"
+#include "support/temp_folder.h"
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
 // The clock, launcher, view and timers that a running schedule is handed in tests.
+
+// Server as a new record whose simulators live in the folder's "n3/" and "nl/", with five minutes
+// between races.
+inline void UseNewServerWithSimulatorsIn(const TempFolder& folder) {
+    std::filesystem::create_directories(folder.File("n3"));
+    std::filesystem::create_directories(folder.File("nl"));
+    Server = std::make_unique<SERVER>();
+    SetNewServerValues(*Server);
+    Server->PathN3 = folder.File("n3/");
+    Server->PathNL = folder.File("nl/");
+    Server->RaceDelay = 5;
+}
 
 class FakeClock : public Clock {
 public:

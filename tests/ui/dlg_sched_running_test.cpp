@@ -18,13 +18,7 @@ namespace {
 class RunningDialogTest : public ::testing::Test {
 protected:
     RunningDialogTest() {
-        std::filesystem::create_directories(program.File("n3"));
-        std::filesystem::create_directories(program.File("nl"));
-        Server = std::make_unique<SERVER>();
-        SetNewServerValues(*Server);
-        Server->PathN3 = program.File("n3/");
-        Server->PathNL = program.File("nl/");
-        Server->RaceDelay = 5;
+        UseNewServerWithSimulatorsIn(program);
         ProgramVersion = "0.1.0";
         clock.now = LocalClockTime({2026, 6, 15}, 20, 0);
         RACE& first = AddEvent(0, "Ashford");
