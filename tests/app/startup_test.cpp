@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <string>
+#include <vector>
+
 namespace {
 
 class StartUpTest : public ::testing::Test {
@@ -19,6 +23,15 @@ protected:
     static std::string AppPath(const std::string& program, const std::string& path) {
         return "[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\App Paths\\\\" + program +
                "]\n\"Path\"=\"" + path + "\"\n";
+    }
+
+    // The settings file's lines without their line ends.
+    std::vector<std::string> SettingsLines() const {
+        std::ifstream file(program.SettingsFile());
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(file, line);)
+            lines.push_back(line.ends_with('\r') ? line.substr(0, line.size() - 1) : line);
+        return lines;
     }
 
     ScopedProgramFolder program;
@@ -42,7 +55,17 @@ TEST_F(StartUpTest, AFoundFolderGetsItsBackslashAndItsFiles) {
     EXPECT_EQ(Server->CalendarFileNL, "");
     EXPECT_NE(CalendarN3, nullptr);
     // The first run creates the settings file and takes the built-in default race.
-    EXPECT_TRUE(program.Exists("Quorvadata.ini"));
+    std::vector<std::string> lines = SettingsLines();
+    ASSERT_GE(lines.size(), 43u);
+    EXPECT_EQ(lines[0], "[SERVER]");
+    EXPECT_EQ(lines[1], "HostName=Anonymous");
+    EXPECT_EQ(lines[2], "AdminPassword=kelp");
+    EXPECT_EQ(lines[5], "PathN3=C:\\Games\\Racing\\");
+    EXPECT_EQ(lines[19], "MaxConnections=42");
+    EXPECT_EQ(lines[20], "FieldSize=43");
+    EXPECT_EQ(lines[35], "ClockAdjust=0");
+    EXPECT_EQ(lines[42], "Security=0");
+    EXPECT_TRUE(lines.size() == 43u || lines[43].starts_with("[")) << lines[43];
     EXPECT_EQ(DefaultRace->Sim, 1);
     EXPECT_TRUE(EventList.empty());
     EXPECT_EQ(ProgramVersion, "0.00");
