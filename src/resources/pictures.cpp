@@ -5,7 +5,8 @@
 
 namespace {
 
-// Colour ranges of the palette: night sky, asphalt, the red of the racing stripes, lines and flag.
+// Colour ranges of the palette: a light sky and light asphalt (the dialogs' black labels stand on
+// them), and the red of the racing stripes, lines and flag.
 constexpr int skyFirst = 0, skyCount = 128;
 constexpr int asphaltFirst = 128, asphaltCount = 64;
 constexpr int stripeFirst = 192, stripeCount = 32;
@@ -22,9 +23,9 @@ std::uint32_t Blend(std::uint32_t from, std::uint32_t to, double share) {
 std::vector<std::uint32_t> Palette() {
     std::vector<std::uint32_t> colours(256, 0);
     for (int k = 0; k < skyCount; ++k)
-        colours[skyFirst + k] = Blend(0x0B1426, 0x33476B, k / double(skyCount - 1));
+        colours[skyFirst + k] = Blend(0x7FB2E5, 0xE8F1FA, k / double(skyCount - 1));
     for (int k = 0; k < asphaltCount; ++k)
-        colours[asphaltFirst + k] = Blend(0x2E3136, 0x6E737B, k / double(asphaltCount - 1));
+        colours[asphaltFirst + k] = Blend(0x9A9FA6, 0xC4C8CD, k / double(asphaltCount - 1));
     for (int k = 0; k < stripeCount; ++k)
         colours[stripeFirst + k] = Blend(0xB71C1C, 0xFF8A50, k / double(stripeCount - 1));
     colours[white] = 0xF4F4F4;
@@ -57,8 +58,9 @@ Picture Background() {
                 if (std::abs(y - middle) < 6 - stripe * 1.5)
                     colour = Index(stripeFirst, stripeCount, x / 800.0);
             }
-            // The start line on the front straight and a chequered band along the foot.
-            if (x >= 396 && x < 404 && y > cy + 140 && y < cy + 215)
+            // The start line across the front straight, clear of the labels in the middle, and a
+            // chequered band along the foot.
+            if (x >= 596 && x < 604 && y > cy && outer <= 1.0 && inner >= 1.0)
                 colour = ((y / 4) % 2 == 0) ? white : black;
             if (y >= 570)
                 colour = ((x / 15 + (y - 570) / 15) % 2 == 0) ? white : black;

@@ -99,7 +99,8 @@ void CDlgSchedRunning::CreateControls() {
         box->Disable();
     }
     y += 74;
-    new wxStaticText(this, wxID_ANY, "Time to next event:", at(195, y + 1), size(62, 8));
+    // The label takes the width its text needs in the desktop's font.
+    new wxStaticText(this, wxID_ANY, "Time to next event:", at(195, y + 1));
     m_countdown = new wxStaticText(this, IDC_COUNTDOWN, "", at(259, y), size(134, 10),
                                    wxBORDER_SUNKEN | wxST_NO_AUTORESIZE);
     auto* preview =

@@ -1,0 +1,110 @@
+// Takes a README picture, of the main dialog or of the running dialog counting down, on a demo
+// installation and a display of its own (scripts/screenshots.sh gives it both).
+//
+//   quorva-screenshots <demo program folder> main|running <picture file>
+//
+// One dialog a run: on a display without a window manager only the first window a program shows is
+// drawn, so each picture is taken by a run of its own, of a dialog without an owner.
+
+#include "app/startup.h"
+#include "core/app_state.h"
+#include "platform/program_file.h"
+#include "ui/dialogs/dlg_main.h"
+#include "ui/dialogs/dlg_sched_running.h"
+
+#include <wx/app.h>
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
+#include <wx/image.h>
+#include <wx/stopwatch.h>
+#include <wx/utils.h>
+
+#include <filesystem>
+#include <iostream>
+
+namespace {
+
+// Lets the windows draw themselves and the timer tick for a while.
+void Settle(long milliseconds) {
+    wxStopWatch watch;
+    while (watch.Time() < milliseconds) {
+        wxYield();
+        wxMilliSleep(20);
+    }
+}
+
+// The dialog's inside as it is on the screen (no window manager draws a frame around it here).
+bool SaveWindowPicture(wxWindow& window, const std::filesystem::path& file) {
+    wxPoint origin = window.ClientToScreen(wxPoint(0, 0));
+    wxSize size = window.GetClientSize();
+    wxBitmap picture(size);
+    wxScreenDC screen;
+    wxMemoryDC memory(picture);
+    bool copied = memory.Blit(0, 0, size.x, size.y, &screen, origin.x, origin.y);
+    memory.SelectObject(wxNullBitmap);
+    if (!copied || !picture.SaveFile(file.string(), wxBITMAP_TYPE_PNG)) {
+        std::cerr << "quorva-screenshots: could not write " << file << "\n";
+        return false;
+    }
+    std::cout << "Wrote " << file.string() << "\n";
+    return true;
+}
+
+class ScreenshotApp : public wxApp {
+public:
+    bool OnInit() override {
+        if (argc != 4 || (argv[2] != "main" && argv[2] != "running")) {
+            std::cerr << "usage: quorva-screenshots <demo program folder> main|running <picture file>\n";
+            return false;
+        }
+        m_programFolder = argv[1].utf8_string();
+        m_dialog = argv[2].utf8_string();
+        m_picture = argv[3].utf8_string();
+        wxInitAllImageHandlers();
+        CallAfter(&ScreenshotApp::TakeOne);
+        return true;
+    }
+    int OnRun() override {
+        wxApp::OnRun();
+        return m_status;
+    }
+
+private:
+    // The window is shown and, once it has settled, taken.
+    bool TakePicture(wxWindow& window, long settleMilliseconds) {
+        window.Show();
+        Settle(settleMilliseconds);
+        return SaveWindowPicture(window, m_picture);
+    }
+
+    void TakeOne() {
+        // The demo's windowed program, so that the caption and copyright are its own.
+        OverrideProgramFilePath((m_programFolder / "quorva").string());
+        if (!StartUp()) {
+            m_status = 1;
+            ExitMainLoop();
+            return;
+        }
+        // A pause before each race, so the running dialog is caught counting down; the settings file
+        // keeps the demo's own.
+        Server->RaceDelay = 5;
+        if (m_dialog == "main") {
+            CDlgMain main(nullptr, [](wxWindow*) { return 0; });
+            m_status = TakePicture(main, 500) ? 0 : 1;
+        } else {
+            CDlgSchedRunning running(nullptr);
+            m_status = TakePicture(running, 2500) ? 0 : 1;
+        }
+        ShutDown();
+        ExitMainLoop();
+    }
+
+    std::filesystem::path m_programFolder;
+    std::string m_dialog;
+    std::filesystem::path m_picture;
+    int m_status = 0;
+};
+
+} // namespace
+
+wxIMPLEMENT_APP(ScreenshotApp);
