@@ -13,6 +13,9 @@ enum StringId : int {
     IDS_ARENA_INVISIBLE = 3012,
     IDS_HTML_TOKEN_FIRST = 4000,
     IDS_EVENT_RECORD_FORMAT = 5000,
+    IDS_PARSE_INT = 61712,
+    IDS_PARSE_INT_RANGE = 61713,
+    IDS_PARSE_STRING_SIZE = 61715,
 };
 
 constexpr int WindDirectionCount = 8;

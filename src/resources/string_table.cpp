@@ -70,6 +70,9 @@ constexpr std::array entries = {
     Entry{4025, "D_INCIDENTS"},
     Entry{5000,
           "%d,%s,%s,%s,%s,%s,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%s,%s,%d,%d"},
+    Entry{61712, "Please enter an integer."},
+    Entry{61713, "Please enter an integer between %1 and %2."},
+    Entry{61715, "Please enter no more than %1 characters."},
 };
 
 static_assert(std::is_sorted(entries.begin(), entries.end(),
