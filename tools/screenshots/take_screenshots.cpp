@@ -50,6 +50,8 @@ bool SaveWindowPicture(wxWindow& window, const std::filesystem::path& file) {
     return true;
 }
 
+} // namespace
+
 class ScreenshotApp : public wxApp {
 public:
     bool OnInit() override {
@@ -104,7 +106,5 @@ private:
     std::filesystem::path m_picture;
     int m_status = 0;
 };
-
-} // namespace
 
 wxIMPLEMENT_APP(ScreenshotApp);
