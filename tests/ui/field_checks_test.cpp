@@ -59,3 +59,58 @@ TEST(CheckTextLength, RefusesATextBeyondTheLimit) {
     EXPECT_EQ(problem->text, "Please enter no more than 12 characters.");
     EXPECT_EQ(problem->icon, MessageIcon::Warning);
 }
+
+TEST(CheckDateField, RewritesAcceptedDatesAndGivesTheFirstReason) {
+    for (auto [typed, stored] : {std::pair{"1/2/2000", "01/02/2000"},
+                                 {"01-02-2000", "01/02/2000"},
+                                 {"02/30/2000", "02/30/2000"},
+                                 {"12//31-/2038", "12/31/2038"}}) {
+        std::string date = typed;
+        EXPECT_EQ(CheckDateField(date), std::nullopt) << typed;
+        EXPECT_EQ(date, stored);
+    }
+    const std::string grossly = "Grossly invalid date - valid entries are 01/01/2000 through 12/31/2038.";
+    for (auto [typed, reason] :
+         {std::pair<const char*, std::string>{"1/2/200", "Enter the date in the "
+                                                         "following format - MM/DD/YYYY"},
+          {"01.02.2000", "You can onlu enter digits, '/' and '-' in this field."},
+          {"1/2/00", "Enter the date in the following format - MM/DD/YYYY"},
+          {"01/02/00", "You must enter a 4-digit year."},
+          {"01/02/20000", "You must enter a 4-digit year."},
+          {"13/01/2000", grossly},
+          {"01/01/2039", grossly},
+          {"00/10/2000", grossly},
+          {"01/32/1999", grossly},
+          {"/01/02/2000", grossly},
+          {"01022000", "You must enter a 4-digit year."}}) {
+        std::string date = typed;
+        EXPECT_EQ(CheckDateField(date), reason) << typed;
+        EXPECT_EQ(date, typed);
+    }
+}
+
+TEST(CheckTimeField, HoursBeforeTheColonAndMinutesAfterIt) {
+    for (const char* accepted : {"12:59", "0:00", "6:5", " 7:30pm", "11:"})
+        EXPECT_EQ(CheckTimeField(accepted), std::nullopt) << accepted;
+    for (const char* missing : {":30", "1230", ""})
+        EXPECT_EQ(CheckTimeField(missing), TimeFault::MissingColon) << missing;
+    EXPECT_EQ(CheckTimeField("13:00"), TimeFault::Hours);
+    EXPECT_EQ(CheckTimeField("-1:00"), TimeFault::Hours);
+    EXPECT_EQ(CheckTimeField("12:60"), TimeFault::Minutes);
+    EXPECT_EQ(RaceTimeReason(TimeFault::Minutes),
+              "Invalid number of minutes entered.  Enter 0-59 minutes AFTER the colon.");
+}
+
+TEST(CheckQuotedText, RefusesQuotesAndLineEndsAndCommasWhereAsked) {
+    EXPECT_EQ(CheckQuotedText("pit-lane 7", "race password", true), std::nullopt);
+    EXPECT_EQ(CheckQuotedText("a,b", "host name", false), std::nullopt);
+    for (const char* refused : {"it's", "two\nlines", "cr\r"}) {
+        std::optional<Message> problem = CheckQuotedText(refused, "host name", false);
+        ASSERT_TRUE(problem) << refused;
+        EXPECT_EQ(problem->text, "The host name cannot hold a single quote or a line end.");
+        EXPECT_EQ(problem->icon, MessageIcon::Warning);
+    }
+    std::optional<Message> comma = CheckQuotedText("a,b", "race password", true);
+    ASSERT_TRUE(comma);
+    EXPECT_EQ(comma->text, "The race password cannot hold a comma, a single quote or a line end.");
+}

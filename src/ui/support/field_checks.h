@@ -25,3 +25,21 @@ std::optional<Message> CheckTextLength(std::string_view text, int limit);
 
 // A string-table text with %1, %2, ... replaced by the given values in turn.
 std::string FillPlaceholders(std::string text, std::initializer_list<std::string> values);
+
+// A date field of the form MM/DD/YYYY ("/" or "-" between the numbers): the reason it is refused, or
+// nothing, and then date is rewritten as MM/DD/YYYY with two-digit month and day. The day is not
+// checked against the month.
+std::optional<std::string> CheckDateField(std::string& date);
+
+// What is wrong with a time field of the form H:MM, hours 0 to 12 and minutes 0 to 59 each read as the
+// number that begins its side of the colon. The dialogs give the reason in their own words.
+enum class TimeFault { MissingColon, Hours, Minutes };
+std::optional<TimeFault> CheckTimeField(std::string_view time);
+
+// The event dialog's reason for a time fault.
+std::string RaceTimeReason(TimeFault fault);
+
+// The message that refuses a text that the options file carries between single quotes when it holds a
+// single quote or a line end, and a comma too where commas are refused (the race password, which an
+// event record would otherwise change). The name says which field it is.
+std::optional<Message> CheckQuotedText(std::string_view text, std::string_view name, bool refuseCommas);
