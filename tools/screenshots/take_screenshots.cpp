@@ -1,7 +1,8 @@
-// Takes a README picture, of the main dialog or of the running dialog counting down, on a demo
-// installation and a display of its own (scripts/screenshots.sh gives it both).
+// Takes a README picture of one dialog on a demo installation and a display of its own
+// (scripts/screenshots.sh gives it both): the main dialog, the running dialog counting down, the
+// schedule editor, the event dialog on the schedule's first event, or the default race dialog.
 //
-//   quorva-screenshots <demo program folder> main|running <picture file>
+//   quorva-screenshots <demo program folder> main|running|schedule|event|default-race <picture file>
 //
 // One dialog a run: on a display without a window manager only the first window a program shows is
 // drawn, so each picture is taken by a run of its own, of a dialog without an owner.
@@ -9,8 +10,11 @@
 #include "app/startup.h"
 #include "core/app_state.h"
 #include "platform/program_file.h"
+#include "ui/dialogs/dlg_default_race.h"
 #include "ui/dialogs/dlg_main.h"
+#include "ui/dialogs/dlg_sched_config.h"
 #include "ui/dialogs/dlg_sched_running.h"
+#include "ui/dialogs/dlg_schedule.h"
 
 #include <wx/app.h>
 #include <wx/dcmemory.h>
@@ -19,6 +23,7 @@
 #include <wx/stopwatch.h>
 #include <wx/utils.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 
@@ -55,8 +60,10 @@ bool SaveWindowPicture(wxWindow& window, const std::filesystem::path& file) {
 class ScreenshotApp : public wxApp {
 public:
     bool OnInit() override {
-        if (argc != 4 || (argv[2] != "main" && argv[2] != "running")) {
-            std::cerr << "usage: quorva-screenshots <demo program folder> main|running <picture file>\n";
+        const wxString dialogs[] = {"main", "running", "schedule", "event", "default-race"};
+        if (argc != 4 || std::find(std::begin(dialogs), std::end(dialogs), argv[2]) == std::end(dialogs)) {
+            std::cerr << "usage: quorva-screenshots <demo program folder> "
+                         "main|running|schedule|event|default-race <picture file>\n";
             return false;
         }
         m_programFolder = argv[1].utf8_string();
@@ -93,9 +100,19 @@ private:
         if (m_dialog == "main") {
             CDlgMain main(nullptr, [](wxWindow*) { return 0; });
             m_status = TakePicture(main, 500) ? 0 : 1;
-        } else {
+        } else if (m_dialog == "running") {
             CDlgSchedRunning running(nullptr);
             m_status = TakePicture(running, 2500) ? 0 : 1;
+        } else if (m_dialog == "schedule") {
+            CDlgSchedule schedule(nullptr);
+            m_status = TakePicture(schedule, 500) ? 0 : 1;
+        } else if (m_dialog == "event") {
+            CDlgSchedConfig event(nullptr);
+            event.SetRace(EventList.empty() ? DefaultRace.get() : EventList.front().get(), EventList.empty());
+            m_status = TakePicture(event, 500) ? 0 : 1;
+        } else {
+            CDlgDefaultRace defaultRace(nullptr);
+            m_status = TakePicture(defaultRace, 500) ? 0 : 1;
         }
         ShutDown();
         ExitMainLoop();

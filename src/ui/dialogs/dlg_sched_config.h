@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/race.h"
+#include "ui/support/dlg_base.h"
+
+#include <string>
+
+class wxListBox;
+
+// "Schedule Configuration": one event of the schedule, its simulator, its track from that simulator's
+// calendar, its settings and, when events run at their own date and time, when it runs. It edits
+// copies and writes them into the event only when OK passes every check.
+class CDlgSchedConfig : public CDlgBase {
+public:
+    explicit CDlgSchedConfig(wxWindow* parent);
+
+    // The event that OK writes into; a new one starts from the default race's settings.
+    void SetRace(RACE* event, bool isNew);
+
+    void OnOK();
+    // The calendar of the chosen simulator in the track list, its line chosen as the event's.
+    void FillTrackList();
+    void OnSelchangeTrack();
+
+private:
+    void OnInitDialog(wxInitDialogEvent& event) override;
+    void OnSimulatorClicked();
+    bool ValidateDate();
+    bool ValidateTime();
+    void Finish(int result);
+
+    RACE* m_event = nullptr;
+    bool m_isNew = true;
+    RACE m_values;
+    wxListBox* m_trackList = nullptr;
+    std::string m_selectedTrackName;
+    int m_selectedEntry = 0;
+    // The simulator whose calendar the track list shows; -1 before the first filling.
+    int m_listedSim = -1;
+};

@@ -1,0 +1,258 @@
+#include "ui/dialogs/race_controls.h"
+
+#include "resources/string_ids.h"
+#include "resources/string_table.h"
+#include "ui/support/field_checks.h"
+
+#include <algorithm>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/radiobut.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+namespace {
+
+struct Place {
+    wxWindow* dialog;
+
+    wxPoint At(int x, int y) const { return dialog->ConvertDialogToPixels(wxPoint(x, y)); }
+    wxSize Size(int width, int height) const { return dialog->ConvertDialogToPixels(wxSize(width, height)); }
+
+    void Group(const char* title, int x, int y, int width, int height) const {
+        new wxStaticBox(dialog, wxID_ANY, title, At(x, y), Size(width, height));
+    }
+    void Label(const char* text, int x, int y, int width) const {
+        new wxStaticText(dialog, wxID_ANY, text, At(x, y + 2), Size(width, 8));
+    }
+    wxTextCtrl* Edit(int id, int x, int y, int width) const {
+        return new wxTextCtrl(dialog, id, "", At(x, y), Size(width, 12));
+    }
+    void Check(int id, const char* label, int x, int y, int width) const {
+        new wxCheckBox(dialog, id, label, At(x, y), Size(width, 10));
+    }
+    void Radio(int id, const char* label, int x, int y, int width, bool first) const {
+        new wxRadioButton(dialog, id, label, At(x, y), Size(width, 10), first ? wxRB_GROUP : 0);
+    }
+};
+
+// Every field of the two dialogs; each dialog reads its own in its own order.
+const RaceField raceFields[] = {
+    {IDC_SIM_N3, RaceField::Radio, &RACE::Sim, nullptr, 0, 2},
+    {IDC_FIXED_WEATHER, RaceField::Check, &RACE::FixedWeather},
+    {IDC_TEMPERATURE, RaceField::Integer, &RACE::Temperature, nullptr, 40, 95},
+    {IDC_WIND_SPEED, RaceField::Integer, &RACE::WindSpeed, nullptr, 0, 30},
+    {IDC_DATE, RaceField::Text, nullptr, &RACE::Date},
+    {IDC_TIME, RaceField::Text, nullptr, &RACE::Time},
+    {IDC_TIME_PM, RaceField::Check, &RACE::TimePM},
+    {IDC_RACE_LENGTH, RaceField::Integer, &RACE::RaceLength, nullptr, 1, 100},
+    {IDC_RACE_PASSWORD, RaceField::Password, nullptr, &RACE::RacePassword},
+    {IDC_AI_STRENGTH, RaceField::Integer, &RACE::AIStrength, nullptr, 80, 120},
+    {IDC_PRACTICE_TIME, RaceField::Integer, &RACE::PracticeTime, nullptr, 0, 120},
+    {IDC_WARMUP_TIME, RaceField::Integer, &RACE::WarmupTime, nullptr, 0, 120},
+    {IDC_POST_RACE_TIME, RaceField::Integer, &RACE::PostRaceTime, nullptr, 0, 120},
+    {IDC_DAMAGE_NONE, RaceField::Radio, &RACE::Damage, nullptr, 0, 3},
+    {IDC_ARCADE_MODE, RaceField::Check, &RACE::ArcadeMode},
+    {IDC_CAUTION_FLAGS, RaceField::Check, &RACE::CautionFlags},
+    {IDC_PACE_LAP, RaceField::Check, &RACE::PaceLap},
+    {IDC_FIXED_SETUPS, RaceField::Check, &RACE::FixedSetups},
+    {IDC_DOUBLE_FILE, RaceField::Check, &RACE::DoubleFileRestarts},
+    {IDC_ALLOW_AI, RaceField::Check, &RACE::AllowAI},
+    {IDC_FORCE_SMOKE, RaceField::Check, &RACE::ForceSmoke},
+    {IDC_SAVE_RESULTS, RaceField::Check, &RACE::SaveResults},
+    {IDC_USE_INVITE, RaceField::Check, &RACE::UseInvite},
+    {IDC_USE_MUZZLE, RaceField::Check, &RACE::UseMuzzle},
+    {IDC_CONSECUTIVE_RUNS, RaceField::Integer, &RACE::Runs, nullptr, 1, 10},
+    {IDC_EVENT_WARMUP_TIME, RaceField::Integer, &RACE::WarmupTime, nullptr, 0, 120},
+    {IDC_SAVE_REPLAY, RaceField::Check, &RACE::SaveReplay},
+};
+
+template <typename Control>
+Control* ControlOf(wxWindow* dialog, int id) {
+    return static_cast<Control*>(dialog->FindWindow(id));
+}
+
+std::string FieldText(wxWindow* dialog, int id) {
+    return ControlOf<wxTextCtrl>(dialog, id)->GetValue().utf8_string();
+}
+
+std::optional<Message> ReadField(wxWindow* dialog, const RaceField& field, RACE& race) {
+    switch (field.kind) {
+    case RaceField::Check:
+        race.*field.number = ControlOf<wxCheckBox>(dialog, field.id)->GetValue() ? 1 : 0;
+        return std::nullopt;
+    case RaceField::Integer:
+        return CheckIntegerField(FieldText(dialog, field.id), field.low, field.high, race.*field.number);
+    case RaceField::Password: {
+        std::string text = FieldText(dialog, field.id);
+        std::optional<Message> problem = CheckTextLength(text, RacePasswordLimit);
+        if (!problem)
+            problem = CheckQuotedText(text, "race password", true);
+        if (!problem)
+            race.*field.text = text;
+        return problem;
+    }
+    case RaceField::Text:
+        race.*field.text = FieldText(dialog, field.id);
+        return std::nullopt;
+    case RaceField::Radio:
+        for (int k = 0; k < field.high; ++k)
+            if (ControlOf<wxRadioButton>(dialog, field.id + k)->GetValue())
+                race.*field.number = k;
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::vector<RaceField> RaceFieldsInOrder(std::initializer_list<int> ids) {
+    std::vector<RaceField> fields;
+    for (int id : ids) {
+        auto known = std::find_if(std::begin(raceFields), std::end(raceFields),
+                                  [id](const RaceField& field) { return field.id == id; });
+        if (known != std::end(raceFields))
+            fields.push_back(*known);
+    }
+    return fields;
+}
+
+void AddSimulatorGroup(wxWindow* dialog, int x, int y) {
+    Place place{dialog};
+    place.Group("Simulator", x, y, 190, 26);
+    place.Radio(IDC_SIM_N3, "Nascar Racing 3", x + 8, y + 12, 86, true);
+    place.Radio(IDC_SIM_NL, "Nascar Legends", x + 98, y + 12, 86, false);
+}
+
+void AddRaceSettingsGroup(wxWindow* dialog, int x, int y, int warmupId, const char* raceLengthLabel) {
+    Place place{dialog};
+    place.Group("Race Settings", x, y, 190, 124);
+    struct Row {
+        int id;
+        const char* label;
+        bool minutes;
+    };
+    const Row rows[] = {{IDC_PRACTICE_TIME, "Practice session time (0-120)", true},
+                        {warmupId, "Warm-up session time (0-120)", true},
+                        {IDC_POST_RACE_TIME, "Post race session time (0-120)", true},
+                        {IDC_RACE_LENGTH, raceLengthLabel, false},
+                        {IDC_AI_STRENGTH, "AI opponent strength", false}};
+    int rowY = y + 11;
+    for (const Row& row : rows) {
+        place.Label(row.label, x + 6, rowY, 118);
+        place.Edit(row.id, x + 126, rowY, 26);
+        if (row.minutes)
+            place.Label("minutes", x + 155, rowY, 32);
+        rowY += 14;
+    }
+    place.Label("Consecutive runs with these settings (1-10)", x + 6, rowY, 150);
+    place.Edit(IDC_CONSECUTIVE_RUNS, x + 158, rowY, 26);
+    rowY += 14;
+    place.Label("Race password", x + 6, rowY, 60);
+    place.Edit(IDC_RACE_PASSWORD, x + 70, rowY, 60)->SetMaxLength(RacePasswordLimit);
+    rowY += 15;
+    place.Check(IDC_ARCADE_MODE, "Arcade race mode", x + 6, rowY, 120);
+}
+
+void AddDamageGroup(wxWindow* dialog, int x, int y) {
+    Place place{dialog};
+    place.Group("Damage:", x, y, 190, 26);
+    place.Radio(IDC_DAMAGE_NONE, "None", x + 8, y + 12, 50, true);
+    place.Radio(IDC_DAMAGE_ARCADE, "Arcade", x + 66, y + 12, 54, false);
+    place.Radio(IDC_DAMAGE_REALISTIC, "Realistic", x + 126, y + 12, 58, false);
+}
+
+void AddWeatherGroup(wxWindow* dialog, int x, int y) {
+    Place place{dialog};
+    place.Group("Weather", x, y, 190, 62);
+    place.Check(IDC_FIXED_WEATHER, "Fixed (\"Clear\" in N3)", x + 6, y + 11, 120);
+    place.Label("Temperature (40-95)", x + 6, y + 23, 90);
+    place.Edit(IDC_TEMPERATURE, x + 100, y + 23, 26);
+    place.Label("Wind speed (0-30)", x + 6, y + 36, 90);
+    place.Edit(IDC_WIND_SPEED, x + 100, y + 36, 26);
+    place.Label("Wind direction", x + 6, y + 49, 90);
+    auto* directions =
+        new wxChoice(dialog, IDC_WIND_DIRECTION, place.At(x + 100, y + 48), place.Size(84, 12));
+    // The running dialog names the directions from the same entries, in the same order.
+    for (int k = 0; k < WindDirectionCount; ++k)
+        directions->Append(wxString::FromUTF8(LoadString(IDS_WIND_DIRECTION_FIRST + k)));
+}
+
+void AddTogglesGroup(wxWindow* dialog, int x, int y) {
+    Place place{dialog};
+    place.Group("Toggles", x, y, 190, 80);
+    const std::pair<int, const char*> toggles[] = {{IDC_ALLOW_AI, "Allow AI cars"},
+                                                   {IDC_CAUTION_FLAGS, "Caution flags"},
+                                                   {IDC_DOUBLE_FILE, "Double-file restarts"},
+                                                   {IDC_FORCE_SMOKE, "Force smoke"},
+                                                   {IDC_PACE_LAP, "Pace lap"},
+                                                   {IDC_FIXED_SETUPS, "Fixed setups"},
+                                                   {IDC_SAVE_RESULTS, "Save race results"},
+                                                   {IDC_SAVE_REPLAY, "Save replay"},
+                                                   {IDC_USE_INVITE, "Use invite list"},
+                                                   {IDC_USE_MUZZLE, "Use muzzle list"}};
+    for (size_t k = 0; k < std::size(toggles); ++k) {
+        int column = static_cast<int>(k % 2), line = static_cast<int>(k / 2);
+        place.Check(toggles[k].first, toggles[k].second, x + 6 + column * 92, y + 12 + line * 13, 88);
+    }
+}
+
+void ShowRaceFields(wxWindow* dialog, std::span<const RaceField> fields, const RACE& race) {
+    for (const RaceField& field : fields) {
+        switch (field.kind) {
+        case RaceField::Check:
+            ControlOf<wxCheckBox>(dialog, field.id)->SetValue(race.*field.number != 0);
+            break;
+        case RaceField::Integer:
+            ControlOf<wxTextCtrl>(dialog, field.id)->ChangeValue(std::to_string(race.*field.number));
+            break;
+        case RaceField::Password:
+        case RaceField::Text:
+            ControlOf<wxTextCtrl>(dialog, field.id)->ChangeValue(wxString::FromUTF8(race.*field.text));
+            break;
+        case RaceField::Radio:
+            if (int value = race.*field.number; value >= 0 && value < field.high)
+                ControlOf<wxRadioButton>(dialog, field.id + value)->SetValue(true);
+            break;
+        }
+    }
+    bool known = race.WindDirection >= 0 && race.WindDirection < WindDirectionCount;
+    ControlOf<wxChoice>(dialog, IDC_WIND_DIRECTION)->SetSelection(known ? race.WindDirection : wxNOT_FOUND);
+}
+
+bool ReadRaceFields(wxWindow* dialog, std::span<const RaceField> fields, RACE& race) {
+    for (const RaceField& field : fields) {
+        if (std::optional<Message> problem = ReadField(dialog, field, race)) {
+            ShowMessage(problem->text, problem->icon);
+            FocusField(dialog, field.id);
+            return false;
+        }
+    }
+    return true;
+}
+
+int ChosenWindDirection(wxWindow* dialog, int fallback) {
+    int chosen = ControlOf<wxChoice>(dialog, IDC_WIND_DIRECTION)->GetSelection();
+    return chosen == wxNOT_FOUND ? fallback : chosen;
+}
+
+int ChosenSimulator(wxWindow* dialog) {
+    return ControlOf<wxRadioButton>(dialog, IDC_SIM_NL)->GetValue() ? 1 : 0;
+}
+
+void ChooseSimulator(wxWindow* dialog, int sim) {
+    ControlOf<wxRadioButton>(dialog, sim == 1 ? IDC_SIM_NL : IDC_SIM_N3)->SetValue(true);
+}
+
+void EnableSimulatorChoice(wxWindow* dialog, bool enable) {
+    dialog->FindWindow(IDC_SIM_N3)->Enable(enable);
+    dialog->FindWindow(IDC_SIM_NL)->Enable(enable);
+}
+
+void FocusField(wxWindow* dialog, int id) {
+    wxWindow* field = dialog->FindWindow(id);
+    field->SetFocus();
+    if (auto* edit = dynamic_cast<wxTextCtrl*>(field))
+        edit->SelectAll();
+}
