@@ -3,6 +3,7 @@
 #include "resources/string_ids.h"
 #include "resources/string_table.h"
 #include "ui/support/field_checks.h"
+#include "ui/support/typing_limit.h"
 
 #include <algorithm>
 #include <wx/checkbox.h>
@@ -150,7 +151,7 @@ void AddRaceSettingsGroup(wxWindow* dialog, int x, int y, int warmupId, const ch
     place.Edit(IDC_CONSECUTIVE_RUNS, x + 158, rowY, 26);
     rowY += 14;
     place.Label("Race password", x + 6, rowY, 60);
-    place.Edit(IDC_RACE_PASSWORD, x + 70, rowY, 60)->SetMaxLength(RacePasswordLimit);
+    LimitTyping(place.Edit(IDC_RACE_PASSWORD, x + 70, rowY, 60), RacePasswordLimit);
     rowY += 15;
     place.Check(IDC_ARCADE_MODE, "Arcade race mode", x + 6, rowY, 120);
 }
