@@ -60,8 +60,8 @@ CDlgSchedule::CDlgSchedule(wxWindow* parent, EventEditor editEvent)
         {IDC_MOVE_DOWN, &CDlgSchedule::OnMoveDown},
         {wxID_OK, &CDlgSchedule::OnOK},
         {wxID_CANCEL, &CDlgSchedule::OnCancel}};
-    for (auto [id, handler] : handlers)
-        FindWindow(id)->Bind(wxEVT_BUTTON, [this, handler](wxCommandEvent&) { (this->*handler)(); });
+    for (const auto& [id, method] : handlers)
+        FindWindow(id)->Bind(wxEVT_BUTTON, [this, handler = method](wxCommandEvent&) { (this->*handler)(); });
     m_events->Bind(wxEVT_LISTBOX, [this](wxCommandEvent&) { UpdateButtons(); });
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { OnCancel(); });
 }
