@@ -135,13 +135,6 @@ TEST_F(EventDialogTest, TheFirstFailingFieldStopsOkWithItsMessageAndFocus) {
     EXPECT_FALSE(Accepted());
     EXPECT_EQ(Server->LastRace, 4);
 
-    SetText(*dialog, IDC_TIME, "13:00");
-    dialog->OnOK();
-    EXPECT_EQ(recorder.Texts().back(),
-              "Error (Race time) - Invalid number of hours entered.  Enter 0-12 hours BEFORE the colon.");
-    EXPECT_EQ(recorder.beeps, 1);
-    EXPECT_TRUE(Focused(IDC_TIME));
-    SetText(*dialog, IDC_TIME, "12:59");
     dialog->OnOK();
     EXPECT_TRUE(Accepted());
     EXPECT_EQ(event.Runs, 10);
@@ -149,62 +142,45 @@ TEST_F(EventDialogTest, TheFirstFailingFieldStopsOkWithItsMessageAndFocus) {
     EXPECT_EQ(event.RacePassword, "thirteen-cha");
 }
 
+// The reasons themselves are the field checks' own; here the dialog's part: when it checks, what it
+// rewrites, the prefix, the beep and the focus.
 TEST_F(EventDialogTest, SpecificDateTimingChecksAndRewritesTheDateAndRunsOnce) {
     Server->Timing = 2;
-    for (auto [typed, stored] :
-         {std::pair{"1/2/2000", "01/02/2000"}, {"01-02-2000", "01/02/2000"}, {"02/30/2000", "02/30/2000"}}) {
-        OpenOn(false);
-        EXPECT_EQ(Text(*dialog, IDC_CONSECUTIVE_RUNS), "1");
-        EXPECT_FALSE(dialog->FindWindow(IDC_CONSECUTIVE_RUNS)->IsEnabled());
-        EXPECT_TRUE(dialog->FindWindow(IDC_DATE)->IsEnabled());
-        SetText(*dialog, IDC_DATE, typed);
-        dialog->OnOK();
-        EXPECT_TRUE(Accepted()) << typed;
-        EXPECT_EQ(event.Date, stored);
-        EXPECT_EQ(Text(*dialog, IDC_DATE), stored);
-        EXPECT_EQ(event.Runs, 1);
-    }
-    EXPECT_TRUE(recorder.messages.empty());
-
     OpenOn(false);
-    for (const char* refused : {"1/2/00", "01/02/00", "13/01/2000", "01/01/2039"}) {
-        SetText(*dialog, IDC_DATE, refused);
-        SetText(*dialog, IDC_TIME, "25:00");
-        dialog->OnOK();
-        EXPECT_FALSE(Accepted()) << refused;
-        EXPECT_TRUE(Focused(IDC_DATE));
-    }
+    EXPECT_EQ(Text(*dialog, IDC_CONSECUTIVE_RUNS), "1");
+    EXPECT_FALSE(dialog->FindWindow(IDC_CONSECUTIVE_RUNS)->IsEnabled());
+    EXPECT_TRUE(dialog->FindWindow(IDC_DATE)->IsEnabled());
+    SetText(*dialog, IDC_DATE, "13/01/2000");
+    SetText(*dialog, IDC_TIME, "25:00");
+    dialog->OnOK();
     EXPECT_EQ(
         recorder.Texts(),
-        (Texts{
-            "Error (Race date) - Enter the date in the following format - MM/DD/YYYY",
-            "Error (Race date) - You must enter a 4-digit year.",
-            "Error (Race date) - Grossly invalid date - valid entries are 01/01/2000 through 12/31/2038.",
-            "Error (Race date) - Grossly invalid date - valid entries are 01/01/2000 through 12/31/2038."}));
-    EXPECT_EQ(recorder.beeps, 4);
+        Texts{"Error (Race date) - Grossly invalid date - valid entries are 01/01/2000 through 12/31/2038."});
+    EXPECT_EQ(recorder.beeps, 1);
+    EXPECT_TRUE(Focused(IDC_DATE));
+    EXPECT_FALSE(Accepted());
+
+    SetText(*dialog, IDC_DATE, "1/2/2000");
+    SetText(*dialog, IDC_TIME, "12:59");
+    dialog->OnOK();
+    EXPECT_TRUE(Accepted());
+    EXPECT_EQ(event.Date, "01/02/2000");
+    EXPECT_EQ(Text(*dialog, IDC_DATE), "01/02/2000");
+    EXPECT_EQ(event.Runs, 1);
 }
 
 TEST_F(EventDialogTest, OtherTimingsTakeAnyDateButStillCheckTheTime) {
-    for (const char* accepted : {"12:59", "0:00", "6:5"}) {
-        OpenOn(false);
-        SetText(*dialog, IDC_DATE, "");
-        SetText(*dialog, IDC_TIME, accepted);
-        dialog->OnOK();
-        EXPECT_TRUE(Accepted()) << accepted;
-        EXPECT_EQ(event.Date, "");
-        EXPECT_EQ(event.Time, accepted);
-    }
     OpenOn(false);
-    for (const char* refused : {"12:60", ":30", "1230"}) {
-        SetText(*dialog, IDC_TIME, refused);
-        dialog->OnOK();
-        EXPECT_FALSE(Accepted()) << refused;
-    }
-    EXPECT_EQ(
-        recorder.Texts(),
-        (Texts{"Error (Race time) - Invalid number of minutes entered.  Enter 0-59 minutes AFTER the colon.",
-               "Error (Race time) - Invalid time format (missing colon).",
-               "Error (Race time) - Invalid time format (missing colon)."}));
+    SetText(*dialog, IDC_DATE, "");
+    SetText(*dialog, IDC_TIME, ":30");
+    dialog->OnOK();
+    EXPECT_EQ(recorder.Texts(), Texts{"Error (Race time) - Invalid time format (missing colon)."});
+    EXPECT_TRUE(Focused(IDC_TIME));
+    SetText(*dialog, IDC_TIME, "6:5");
+    dialog->OnOK();
+    EXPECT_TRUE(Accepted());
+    EXPECT_EQ(event.Date, "");
+    EXPECT_EQ(event.Time, "6:5");
 }
 
 TEST_F(EventDialogTest, StoredValuesOutOfRangeAreReportedOnOpening) {
