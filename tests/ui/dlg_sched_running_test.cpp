@@ -91,23 +91,23 @@ TEST_F(RunningDialogTest, ShowsTheEventsTheNextEventAndTheCountdown) {
     EXPECT_EQ(Text(CDlgSchedRunning::IDC_SELECTED_SIM), "Nascar Racing 3");
     EXPECT_EQ(Text(CDlgSchedRunning::IDC_TRACK), "Ashf / Ashford");
     EXPECT_EQ(Text(CDlgSchedRunning::IDC_WEATHER), "85 deg, wind from the NorthEast at 12 mph (Variable)");
-    EXPECT_EQ(Text(CDlgSchedRunning::IDC_PRACTICE_TIME), "1 minute ");
-    EXPECT_EQ(Text(CDlgSchedRunning::IDC_WARMUP_TIME), "0 minutes");
-    EXPECT_EQ(Text(CDlgSchedRunning::IDC_CONSECUTIVE_RUN), "1 of 1");
+    EXPECT_EQ(Text(IDC_PRACTICE_TIME), "1 minute ");
+    EXPECT_EQ(Text(IDC_WARMUP_TIME), "0 minutes");
+    EXPECT_EQ(Text(IDC_CONSECUTIVE_RUNS), "1 of 1");
     EXPECT_EQ(Text(CDlgSchedRunning::IDC_COUNTDOWN), "000 : 05 : 00");
     EXPECT_FALSE(dialog->FindWindow(CDlgSchedRunning::IDC_TEST_TIMING)->IsShown());
     EXPECT_TRUE(Box(CDlgSchedRunning::IDC_STOP_AT_END)->IsEnabled());
 
     // The toggles follow the next event and cannot be changed.
-    EXPECT_TRUE(Box(CDlgSchedRunning::IDC_CAUTION_FLAGS)->GetValue());
-    EXPECT_FALSE(Box(CDlgSchedRunning::IDC_CAUTION_FLAGS)->IsEnabled());
+    EXPECT_TRUE(Box(IDC_CAUTION_FLAGS)->GetValue());
+    EXPECT_FALSE(Box(IDC_CAUTION_FLAGS)->IsEnabled());
     Box(CDlgSchedRunning::IDC_STOP_AT_END)->SetValue(true);
     Click(CDlgSchedRunning::IDC_SKIP_EVENT);
     EXPECT_EQ(List()->GetString(0), "      Ashford");
     EXPECT_EQ(List()->GetString(1), ">>  Oak Ridge");
     EXPECT_EQ(List()->GetSelection(), 1);
-    EXPECT_FALSE(Box(CDlgSchedRunning::IDC_CAUTION_FLAGS)->GetValue());
-    EXPECT_TRUE(Box(CDlgSchedRunning::IDC_ALLOW_AI)->GetValue());
+    EXPECT_FALSE(Box(IDC_CAUTION_FLAGS)->GetValue());
+    EXPECT_TRUE(Box(IDC_ALLOW_AI)->GetValue());
     EXPECT_TRUE(Box(CDlgSchedRunning::IDC_STOP_AT_END)->GetValue());
     EXPECT_EQ(Text(CDlgSchedRunning::IDC_SELECTED_SIM), "Nascar Legends");
 }

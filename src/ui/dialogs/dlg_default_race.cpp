@@ -50,16 +50,7 @@ void CDlgDefaultRace::OnInitDialog(wxInitDialogEvent& event) {
         m_values.Sim = 1;
     if (Server->PathNL.empty())
         m_values.Sim = 0;
-    if (m_values.AIStrength < 80 || m_values.AIStrength > 120)
-        m_values.AIStrength = 100;
-    if (!NLInstalled) {
-        EnableSimulatorChoice(this, false);
-        m_values.Sim = 0;
-    }
-    if (!N3Installed) {
-        EnableSimulatorChoice(this, false);
-        m_values.Sim = 1;
-    }
+    FitRaceToInstallation(this, m_values);
     ShowRaceFields(this, readingOrder, m_values);
 }
 

@@ -86,16 +86,7 @@ void CDlgSchedConfig::OnInitDialog(wxInitDialogEvent& event) {
         for (int id : {IDC_DATE, IDC_TIME, IDC_TIME_PM})
             FindWindow(id)->Disable();
     }
-    if (m_values.AIStrength < 80 || m_values.AIStrength > 120)
-        m_values.AIStrength = 100;
-    if (!NLInstalled) {
-        EnableSimulatorChoice(this, false);
-        m_values.Sim = 0;
-    }
-    if (!N3Installed) {
-        EnableSimulatorChoice(this, false);
-        m_values.Sim = 1;
-    }
+    FitRaceToInstallation(this, m_values);
     ShowRaceFields(this, readingOrder, m_values);
     FillTrackList();
 }

@@ -25,12 +25,12 @@ const Row panelRows[] = {
     {CDlgSchedRunning::IDC_SELECTED_SIM, "Selected sim:", 10},
     {CDlgSchedRunning::IDC_TRACK, "Track", 10},
     {CDlgSchedRunning::IDC_WEATHER, "Weather:", 18},
-    {CDlgSchedRunning::IDC_RACE_LENGTH, "Race length:", 10},
-    {CDlgSchedRunning::IDC_PRACTICE_TIME, "Practice time:", 10},
-    {CDlgSchedRunning::IDC_WARMUP_TIME, "Warmup time:", 10},
-    {CDlgSchedRunning::IDC_POST_RACE_TIME, "Post race time:", 10},
+    {IDC_RACE_LENGTH, "Race length:", 10},
+    {IDC_PRACTICE_TIME, "Practice time:", 10},
+    {IDC_WARMUP_TIME, "Warmup time:", 10},
+    {IDC_POST_RACE_TIME, "Post race time:", 10},
     {CDlgSchedRunning::IDC_DAMAGE_MODEL, "Damage model:", 10},
-    {CDlgSchedRunning::IDC_CONSECUTIVE_RUN, "Consecutive run:", 10},
+    {IDC_CONSECUTIVE_RUNS, "Consecutive run:", 10},
 };
 
 struct Toggle {
@@ -40,17 +40,17 @@ struct Toggle {
 };
 
 const Toggle toggles[] = {
-    {CDlgSchedRunning::IDC_ARCADE_MODE, "Arcade race mode", &RACE::ArcadeMode},
-    {CDlgSchedRunning::IDC_CAUTION_FLAGS, "Caution flags", &RACE::CautionFlags},
-    {CDlgSchedRunning::IDC_PACE_LAP, "Pace lap", &RACE::PaceLap},
-    {CDlgSchedRunning::IDC_FIXED_SETUPS, "Use fixed setups", &RACE::FixedSetups},
-    {CDlgSchedRunning::IDC_DOUBLE_FILE, "Double-file restarts", &RACE::DoubleFileRestarts},
-    {CDlgSchedRunning::IDC_ALLOW_AI, "Allow AI cars", &RACE::AllowAI},
-    {CDlgSchedRunning::IDC_FORCE_SMOKE, "Force smoke", &RACE::ForceSmoke},
-    {CDlgSchedRunning::IDC_SAVE_RESULTS, "Save race results", &RACE::SaveResults},
-    {CDlgSchedRunning::IDC_SAVE_REPLAY, "Save replay", &RACE::SaveReplay},
-    {CDlgSchedRunning::IDC_USE_INVITE, "Use invite list", &RACE::UseInvite},
-    {CDlgSchedRunning::IDC_USE_MUZZLE, "Use muzzle list", &RACE::UseMuzzle},
+    {IDC_ARCADE_MODE, "Arcade race mode", &RACE::ArcadeMode},
+    {IDC_CAUTION_FLAGS, "Caution flags", &RACE::CautionFlags},
+    {IDC_PACE_LAP, "Pace lap", &RACE::PaceLap},
+    {IDC_FIXED_SETUPS, "Use fixed setups", &RACE::FixedSetups},
+    {IDC_DOUBLE_FILE, "Double-file restarts", &RACE::DoubleFileRestarts},
+    {IDC_ALLOW_AI, "Allow AI cars", &RACE::AllowAI},
+    {IDC_FORCE_SMOKE, "Force smoke", &RACE::ForceSmoke},
+    {IDC_SAVE_RESULTS, "Save race results", &RACE::SaveResults},
+    {IDC_SAVE_REPLAY, "Save replay", &RACE::SaveReplay},
+    {IDC_USE_INVITE, "Use invite list", &RACE::UseInvite},
+    {IDC_USE_MUZZLE, "Use muzzle list", &RACE::UseMuzzle},
 };
 
 } // namespace
@@ -182,7 +182,7 @@ void CDlgSchedRunning::ShowNextEvent(const NextEventTexts& texts, const RACE& ev
                                                         {IDC_WARMUP_TIME, &texts.warmupTime},
                                                         {IDC_POST_RACE_TIME, &texts.postRaceTime},
                                                         {IDC_DAMAGE_MODEL, &texts.damageModel},
-                                                        {IDC_CONSECUTIVE_RUN, &texts.consecutiveRun}};
+                                                        {IDC_CONSECUTIVE_RUNS, &texts.consecutiveRun}};
     for (auto [id, text] : shown)
         FindWindow(id)->SetLabel(wxString::FromUTF8(*text));
     for (const Toggle& toggle : toggles)
@@ -194,7 +194,7 @@ void CDlgSchedRunning::ShowCountdown(const std::string& text, int) {
 }
 
 void CDlgSchedRunning::ShowRunText(const std::string& text) {
-    FindWindow(IDC_CONSECUTIVE_RUN)->SetLabel(wxString::FromUTF8(text));
+    FindWindow(IDC_CONSECUTIVE_RUNS)->SetLabel(wxString::FromUTF8(text));
 }
 
 void CDlgSchedRunning::SetStopAtEnd(bool checked, bool enabled) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "resources/race_control_ids.h"
 #include "schedule/schedule_runner.h"
 #include "ui/support/dlg_base.h"
 #include "ui/support/painted_launcher.h"
@@ -25,22 +26,6 @@ public:
         IDC_TRACK = 7605,
         IDC_WEATHER = 7606,
         IDC_DAMAGE_MODEL = 7608,
-        IDC_RACE_LENGTH = 7411,
-        IDC_PRACTICE_TIME = 7414,
-        IDC_WARMUP_TIME = 7415,
-        IDC_POST_RACE_TIME = 7416,
-        IDC_CONSECUTIVE_RUN = 7430,
-        IDC_ARCADE_MODE = 7420,
-        IDC_CAUTION_FLAGS = 7421,
-        IDC_PACE_LAP = 7422,
-        IDC_FIXED_SETUPS = 7423,
-        IDC_DOUBLE_FILE = 7424,
-        IDC_ALLOW_AI = 7425,
-        IDC_FORCE_SMOKE = 7426,
-        IDC_SAVE_RESULTS = 7427,
-        IDC_USE_INVITE = 7428,
-        IDC_USE_MUZZLE = 7429,
-        IDC_SAVE_REPLAY = 7813,
         IDC_COUNTDOWN = 7705,
         IDC_PREVIEW = 7807,
         IDC_TEST_TIMING = 7810,

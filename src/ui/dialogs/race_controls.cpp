@@ -1,5 +1,6 @@
 #include "ui/dialogs/race_controls.h"
 
+#include "core/app_state.h"
 #include "resources/string_ids.h"
 #include "resources/string_table.h"
 #include "ui/support/field_checks.h"
@@ -249,6 +250,19 @@ void ChooseSimulator(wxWindow* dialog, int sim) {
 void EnableSimulatorChoice(wxWindow* dialog, bool enable) {
     dialog->FindWindow(IDC_SIM_N3)->Enable(enable);
     dialog->FindWindow(IDC_SIM_NL)->Enable(enable);
+}
+
+void FitRaceToInstallation(wxWindow* dialog, RACE& race) {
+    if (race.AIStrength < 80 || race.AIStrength > 120)
+        race.AIStrength = 100;
+    if (!NLInstalled) {
+        EnableSimulatorChoice(dialog, false);
+        race.Sim = 0;
+    }
+    if (!N3Installed) {
+        EnableSimulatorChoice(dialog, false);
+        race.Sim = 1;
+    }
 }
 
 void FocusField(wxWindow* dialog, int id) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/race.h"
+#include "resources/race_control_ids.h"
 
 #include <span>
 #include <string>
@@ -10,42 +11,6 @@ class wxWindow;
 
 // The controls that the event dialog and the default race dialog share, placed in groups, and the
 // exchange of their values with a race. Each dialog lists its fields in the order it reads them.
-
-enum RaceControlId {
-    IDC_SIM_N3 = 7400,
-    IDC_SIM_NL = 7401,
-    IDC_TRACK_LIST = 7402,
-    IDC_SELECTED_TRACK = 7403,
-    IDC_FIXED_WEATHER = 7404,
-    IDC_TEMPERATURE = 7405,
-    IDC_WIND_SPEED = 7406,
-    IDC_WIND_DIRECTION = 7407,
-    IDC_DATE = 7408,
-    IDC_TIME = 7409,
-    IDC_TIME_PM = 7410,
-    IDC_RACE_LENGTH = 7411,
-    IDC_RACE_PASSWORD = 7412,
-    IDC_AI_STRENGTH = 7413,
-    IDC_PRACTICE_TIME = 7414,
-    IDC_WARMUP_TIME = 7415, // the default race dialog's
-    IDC_POST_RACE_TIME = 7416,
-    IDC_DAMAGE_NONE = 7417,
-    IDC_DAMAGE_ARCADE = 7418,
-    IDC_DAMAGE_REALISTIC = 7419,
-    IDC_ARCADE_MODE = 7420,
-    IDC_CAUTION_FLAGS = 7421,
-    IDC_PACE_LAP = 7422,
-    IDC_FIXED_SETUPS = 7423,
-    IDC_DOUBLE_FILE = 7424,
-    IDC_ALLOW_AI = 7425,
-    IDC_FORCE_SMOKE = 7426,
-    IDC_SAVE_RESULTS = 7427,
-    IDC_USE_INVITE = 7428,
-    IDC_USE_MUZZLE = 7429,
-    IDC_CONSECUTIVE_RUNS = 7430,
-    IDC_EVENT_WARMUP_TIME = 7607, // the event dialog's
-    IDC_SAVE_REPLAY = 7813,
-};
 
 // One field: its control (the first button of a radio group), what it holds and the race's member.
 struct RaceField {
@@ -86,6 +51,11 @@ int ChosenWindDirection(wxWindow* dialog, int fallback);
 int ChosenSimulator(wxWindow* dialog);
 void ChooseSimulator(wxWindow* dialog, int sim);
 void EnableSimulatorChoice(wxWindow* dialog, bool enable);
+
+// Makes the race's values fit what the dialogs may show and store: an AI opponent strength outside 80
+// to 120 becomes 100, and when one simulator is not installed the other is chosen and the choice
+// disabled.
+void FitRaceToInstallation(wxWindow* dialog, RACE& race);
 
 // Puts the focus on a field and selects its whole text.
 void FocusField(wxWindow* dialog, int id);
