@@ -3,7 +3,6 @@
 #include "core/app_state.h"
 #include "resources/string_ids.h"
 #include "resources/string_table.h"
-#include "ui/support/field_checks.h"
 #include "ui/support/typing_limit.h"
 
 #include <algorithm>
@@ -41,70 +40,40 @@ struct Place {
 
 // Every field of the two dialogs; each dialog reads its own in its own order.
 const RaceField raceFields[] = {
-    {IDC_SIM_N3, RaceField::Radio, &RACE::Sim, nullptr, 0, 2},
-    {IDC_FIXED_WEATHER, RaceField::Check, &RACE::FixedWeather},
-    {IDC_TEMPERATURE, RaceField::Integer, &RACE::Temperature, nullptr, 40, 95},
-    {IDC_WIND_SPEED, RaceField::Integer, &RACE::WindSpeed, nullptr, 0, 30},
-    {IDC_DATE, RaceField::Text, nullptr, &RACE::Date},
-    {IDC_TIME, RaceField::Text, nullptr, &RACE::Time},
-    {IDC_TIME_PM, RaceField::Check, &RACE::TimePM},
-    {IDC_RACE_LENGTH, RaceField::Integer, &RACE::RaceLength, nullptr, 1, 100},
-    {IDC_RACE_PASSWORD, RaceField::Password, nullptr, &RACE::RacePassword},
-    {IDC_AI_STRENGTH, RaceField::Integer, &RACE::AIStrength, nullptr, 80, 120},
-    {IDC_PRACTICE_TIME, RaceField::Integer, &RACE::PracticeTime, nullptr, 0, 120},
-    {IDC_WARMUP_TIME, RaceField::Integer, &RACE::WarmupTime, nullptr, 0, 120},
-    {IDC_POST_RACE_TIME, RaceField::Integer, &RACE::PostRaceTime, nullptr, 0, 120},
-    {IDC_DAMAGE_NONE, RaceField::Radio, &RACE::Damage, nullptr, 0, 3},
-    {IDC_ARCADE_MODE, RaceField::Check, &RACE::ArcadeMode},
-    {IDC_CAUTION_FLAGS, RaceField::Check, &RACE::CautionFlags},
-    {IDC_PACE_LAP, RaceField::Check, &RACE::PaceLap},
-    {IDC_FIXED_SETUPS, RaceField::Check, &RACE::FixedSetups},
-    {IDC_DOUBLE_FILE, RaceField::Check, &RACE::DoubleFileRestarts},
-    {IDC_ALLOW_AI, RaceField::Check, &RACE::AllowAI},
-    {IDC_FORCE_SMOKE, RaceField::Check, &RACE::ForceSmoke},
-    {IDC_SAVE_RESULTS, RaceField::Check, &RACE::SaveResults},
-    {IDC_USE_INVITE, RaceField::Check, &RACE::UseInvite},
-    {IDC_USE_MUZZLE, RaceField::Check, &RACE::UseMuzzle},
-    {IDC_CONSECUTIVE_RUNS, RaceField::Integer, &RACE::Runs, nullptr, 1, 10},
-    {IDC_EVENT_WARMUP_TIME, RaceField::Integer, &RACE::WarmupTime, nullptr, 0, 120},
-    {IDC_SAVE_REPLAY, RaceField::Check, &RACE::SaveReplay},
+    {{IDC_SIM_N3, FieldKind::Radio, 0, 2}, &RACE::Sim},
+    {{IDC_FIXED_WEATHER, FieldKind::Check}, &RACE::FixedWeather},
+    {{IDC_TEMPERATURE, FieldKind::Integer, 40, 95}, &RACE::Temperature},
+    {{IDC_WIND_SPEED, FieldKind::Integer, 0, 30}, &RACE::WindSpeed},
+    {{IDC_DATE, FieldKind::Text}, nullptr, &RACE::Date},
+    {{IDC_TIME, FieldKind::Text}, nullptr, &RACE::Time},
+    {{IDC_TIME_PM, FieldKind::Check}, &RACE::TimePM},
+    {{IDC_RACE_LENGTH, FieldKind::Integer, 1, 100}, &RACE::RaceLength},
+    {{IDC_RACE_PASSWORD, FieldKind::Text, 0, 0, RacePasswordLimit, "race password", true},
+     nullptr,
+     &RACE::RacePassword},
+    {{IDC_AI_STRENGTH, FieldKind::Integer, 80, 120}, &RACE::AIStrength},
+    {{IDC_PRACTICE_TIME, FieldKind::Integer, 0, 120}, &RACE::PracticeTime},
+    {{IDC_WARMUP_TIME, FieldKind::Integer, 0, 120}, &RACE::WarmupTime},
+    {{IDC_POST_RACE_TIME, FieldKind::Integer, 0, 120}, &RACE::PostRaceTime},
+    {{IDC_DAMAGE_NONE, FieldKind::Radio, 0, 3}, &RACE::Damage},
+    {{IDC_ARCADE_MODE, FieldKind::Check}, &RACE::ArcadeMode},
+    {{IDC_CAUTION_FLAGS, FieldKind::Check}, &RACE::CautionFlags},
+    {{IDC_PACE_LAP, FieldKind::Check}, &RACE::PaceLap},
+    {{IDC_FIXED_SETUPS, FieldKind::Check}, &RACE::FixedSetups},
+    {{IDC_DOUBLE_FILE, FieldKind::Check}, &RACE::DoubleFileRestarts},
+    {{IDC_ALLOW_AI, FieldKind::Check}, &RACE::AllowAI},
+    {{IDC_FORCE_SMOKE, FieldKind::Check}, &RACE::ForceSmoke},
+    {{IDC_SAVE_RESULTS, FieldKind::Check}, &RACE::SaveResults},
+    {{IDC_USE_INVITE, FieldKind::Check}, &RACE::UseInvite},
+    {{IDC_USE_MUZZLE, FieldKind::Check}, &RACE::UseMuzzle},
+    {{IDC_CONSECUTIVE_RUNS, FieldKind::Integer, 1, 10}, &RACE::Runs},
+    {{IDC_EVENT_WARMUP_TIME, FieldKind::Integer, 0, 120}, &RACE::WarmupTime},
+    {{IDC_SAVE_REPLAY, FieldKind::Check}, &RACE::SaveReplay},
 };
 
 template <typename Control>
 Control* ControlOf(wxWindow* dialog, int id) {
     return static_cast<Control*>(dialog->FindWindow(id));
-}
-
-std::string FieldText(wxWindow* dialog, int id) {
-    return ControlOf<wxTextCtrl>(dialog, id)->GetValue().utf8_string();
-}
-
-std::optional<Message> ReadField(wxWindow* dialog, const RaceField& field, RACE& race) {
-    switch (field.kind) {
-    case RaceField::Check:
-        race.*field.number = ControlOf<wxCheckBox>(dialog, field.id)->GetValue() ? 1 : 0;
-        return std::nullopt;
-    case RaceField::Integer:
-        return CheckIntegerField(FieldText(dialog, field.id), field.low, field.high, race.*field.number);
-    case RaceField::Password: {
-        std::string text = FieldText(dialog, field.id);
-        std::optional<Message> problem = CheckTextLength(text, RacePasswordLimit);
-        if (!problem)
-            problem = CheckQuotedText(text, "race password", true);
-        if (!problem)
-            race.*field.text = text;
-        return problem;
-    }
-    case RaceField::Text:
-        race.*field.text = FieldText(dialog, field.id);
-        return std::nullopt;
-    case RaceField::Radio:
-        for (int k = 0; k < field.high; ++k)
-            if (ControlOf<wxRadioButton>(dialog, field.id + k)->GetValue())
-                race.*field.number = k;
-        return std::nullopt;
-    }
-    return std::nullopt;
 }
 
 } // namespace
@@ -113,7 +82,7 @@ std::vector<RaceField> RaceFieldsInOrder(std::initializer_list<int> ids) {
     std::vector<RaceField> fields;
     for (int id : ids) {
         auto known = std::find_if(std::begin(raceFields), std::end(raceFields),
-                                  [id](const RaceField& field) { return field.id == id; });
+                                  [id](const RaceField& field) { return field.control.id == id; });
         if (known != std::end(raceFields))
             fields.push_back(*known);
     }
@@ -201,37 +170,13 @@ void AddTogglesGroup(wxWindow* dialog, int x, int y) {
 }
 
 void ShowRaceFields(wxWindow* dialog, std::span<const RaceField> fields, const RACE& race) {
-    for (const RaceField& field : fields) {
-        switch (field.kind) {
-        case RaceField::Check:
-            ControlOf<wxCheckBox>(dialog, field.id)->SetValue(race.*field.number != 0);
-            break;
-        case RaceField::Integer:
-            ControlOf<wxTextCtrl>(dialog, field.id)->ChangeValue(std::to_string(race.*field.number));
-            break;
-        case RaceField::Password:
-        case RaceField::Text:
-            ControlOf<wxTextCtrl>(dialog, field.id)->ChangeValue(wxString::FromUTF8(race.*field.text));
-            break;
-        case RaceField::Radio:
-            if (int value = race.*field.number; value >= 0 && value < field.high)
-                ControlOf<wxRadioButton>(dialog, field.id + value)->SetValue(true);
-            break;
-        }
-    }
+    ShowRecordFields(dialog, fields, race);
     bool known = race.WindDirection >= 0 && race.WindDirection < WindDirectionCount;
     ControlOf<wxChoice>(dialog, IDC_WIND_DIRECTION)->SetSelection(known ? race.WindDirection : wxNOT_FOUND);
 }
 
 bool ReadRaceFields(wxWindow* dialog, std::span<const RaceField> fields, RACE& race) {
-    for (const RaceField& field : fields) {
-        if (std::optional<Message> problem = ReadField(dialog, field, race)) {
-            ShowMessage(problem->text, problem->icon);
-            FocusField(dialog, field.id);
-            return false;
-        }
-    }
-    return true;
+    return ReadRecordFields(dialog, fields, race);
 }
 
 int ChosenWindDirection(wxWindow* dialog, int fallback) {
@@ -263,11 +208,4 @@ void FitRaceToInstallation(wxWindow* dialog, RACE& race) {
         EnableSimulatorChoice(dialog, false);
         race.Sim = 1;
     }
-}
-
-void FocusField(wxWindow* dialog, int id) {
-    wxWindow* field = dialog->FindWindow(id);
-    field->SetFocus();
-    if (auto* edit = dynamic_cast<wxTextCtrl*>(field))
-        edit->SelectAll();
 }

@@ -2,6 +2,7 @@
 
 #include "core/race.h"
 #include "resources/race_control_ids.h"
+#include "ui/support/record_fields.h"
 
 #include <span>
 #include <string>
@@ -12,16 +13,7 @@ class wxWindow;
 // The controls that the event dialog and the default race dialog share, placed in groups, and the
 // exchange of their values with a race. Each dialog lists its fields in the order it reads them.
 
-// One field: its control (the first button of a radio group), what it holds and the race's member.
-struct RaceField {
-    enum Kind { Check, Integer, Password, Text, Radio };
-    int id;
-    Kind kind;
-    int RACE::*number = nullptr;
-    std::string RACE::*text = nullptr;
-    int low = 0; // an integer's bounds; a radio group's button count in high
-    int high = 0;
-};
+using RaceField = RecordField<RACE>;
 
 // The fields of the given controls, in the order given.
 std::vector<RaceField> RaceFieldsInOrder(std::initializer_list<int> ids);
@@ -40,8 +32,8 @@ void AddTogglesGroup(wxWindow* dialog, int x, int y);
 // Shows the race's values in the fields, and the wind direction.
 void ShowRaceFields(wxWindow* dialog, std::span<const RaceField> fields, const RACE& race);
 
-// Reads the fields in their order into race. The first field that fails its check is reported (its
-// message, then the focus with its whole text selected) and ends the reading: false.
+// Reads the fields in their order into race; the first that fails its check is reported and ends the
+// reading: false.
 bool ReadRaceFields(wxWindow* dialog, std::span<const RaceField> fields, RACE& race);
 
 // The position of the chosen wind direction, or fallback when none is chosen.
@@ -56,6 +48,3 @@ void EnableSimulatorChoice(wxWindow* dialog, bool enable);
 // to 120 becomes 100, and when one simulator is not installed the other is chosen and the choice
 // disabled.
 void FitRaceToInstallation(wxWindow* dialog, RACE& race);
-
-// Puts the focus on a field and selects its whole text.
-void FocusField(wxWindow* dialog, int id);

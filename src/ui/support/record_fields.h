@@ -1,0 +1,94 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+class wxWindow;
+
+// The exchange between a dialog's controls and the fields of a record (a race, the server settings):
+// each dialog lists its fields in the order it reads them, with the check each must pass.
+
+enum class FieldKind {
+    Check,   // a check box: 1 or 0
+    Integer, // an edit holding an integer from low to high
+    Text,    // an edit holding a text of at most limit bytes (0: no limit)
+    Radio,   // a radio group from the control's id on: the checked button's position
+};
+
+struct FieldControl {
+    int id;
+    FieldKind kind;
+    int low = 0;
+    int high = 0; // an integer's upper bound; a radio group's button count
+    int limit = 0;
+    // A text that the options file carries between single quotes refuses quotes and line ends; the
+    // name says which field it is in the message.
+    const char* quotedName = nullptr;
+    bool refuseCommas = false;
+};
+
+// What a control shows or holds: a number for check boxes, integers and radio groups, a text for texts.
+struct FieldValue {
+    int number = 0;
+    std::string text;
+};
+
+void ShowFieldValue(wxWindow* dialog, const FieldControl& control, const FieldValue& value);
+
+// Reads the control; a value that fails its check leaves value as the check left it and is reported
+// (its message, then the focus on the control with its whole text selected): false.
+bool ReadFieldValue(wxWindow* dialog, const FieldControl& control, FieldValue& value);
+
+// Text fields stop typing at their limit.
+void LimitTextTyping(wxWindow* dialog, std::span<const FieldControl> controls);
+
+// Puts the focus on a control and selects its whole text.
+void FocusField(wxWindow* dialog, int id);
+
+// A control and the record member it edits.
+template <typename Record>
+struct RecordField {
+    FieldControl control;
+    int Record::*number = nullptr;
+    std::string Record::*text = nullptr;
+};
+
+template <typename Record>
+void ShowRecordFields(wxWindow* dialog, std::span<const RecordField<Record>> fields, const Record& record) {
+    for (const RecordField<Record>& field : fields) {
+        FieldValue value;
+        if (field.number != nullptr)
+            value.number = record.*field.number;
+        if (field.text != nullptr)
+            value.text = record.*field.text;
+        ShowFieldValue(dialog, field.control, value);
+    }
+}
+
+// Reads the fields in their order into record; the first that fails its check ends the reading: false.
+template <typename Record>
+bool ReadRecordFields(wxWindow* dialog, std::span<const RecordField<Record>> fields, Record& record) {
+    for (const RecordField<Record>& field : fields) {
+        FieldValue value;
+        if (field.number != nullptr)
+            value.number = record.*field.number;
+        bool passed = ReadFieldValue(dialog, field.control, value);
+        if (field.number != nullptr)
+            record.*field.number = value.number;
+        if (field.text != nullptr && passed)
+            record.*field.text = value.text;
+        if (!passed)
+            return false;
+    }
+    return true;
+}
+
+template <typename Record>
+void LimitTextTyping(wxWindow* dialog, std::span<const RecordField<Record>> fields) {
+    std::vector<FieldControl> controls;
+    for (const RecordField<Record>& field : fields)
+        controls.push_back(field.control);
+    LimitTextTyping(dialog, controls);
+}
