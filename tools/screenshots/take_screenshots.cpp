@@ -1,8 +1,9 @@
 // Takes a README picture of one dialog on a demo installation and a display of its own
 // (scripts/screenshots.sh gives it both): the main dialog, the running dialog counting down, the
-// schedule editor, the event dialog on the schedule's first event, or the default race dialog.
+// schedule editor, the event dialog on the schedule's first event, the default race dialog or the
+// timing dialog.
 //
-//   quorva-screenshots <demo program folder> main|running|schedule|event|default-race <picture file>
+//   quorva-screenshots <demo program folder> main|running|schedule|event|default-race|timing <picture file>
 //
 // One dialog a run: on a display without a window manager only the first window a program shows is
 // drawn, so each picture is taken by a run of its own, of a dialog without an owner.
@@ -15,6 +16,7 @@
 #include "ui/dialogs/dlg_sched_config.h"
 #include "ui/dialogs/dlg_sched_running.h"
 #include "ui/dialogs/dlg_schedule.h"
+#include "ui/dialogs/dlg_timing.h"
 
 #include <wx/app.h>
 #include <wx/dcmemory.h>
@@ -60,10 +62,10 @@ bool SaveWindowPicture(wxWindow& window, const std::filesystem::path& file) {
 class ScreenshotApp : public wxApp {
 public:
     bool OnInit() override {
-        const wxString dialogs[] = {"main", "running", "schedule", "event", "default-race"};
+        const wxString dialogs[] = {"main", "running", "schedule", "event", "default-race", "timing"};
         if (argc != 4 || std::find(std::begin(dialogs), std::end(dialogs), argv[2]) == std::end(dialogs)) {
             std::cerr << "usage: quorva-screenshots <demo program folder> "
-                         "main|running|schedule|event|default-race <picture file>\n";
+                         "main|running|schedule|event|default-race|timing <picture file>\n";
             return false;
         }
         m_programFolder = argv[1].utf8_string();
@@ -110,6 +112,9 @@ private:
             CDlgSchedConfig event(nullptr);
             event.SetRace(EventList.empty() ? DefaultRace.get() : EventList.front().get(), EventList.empty());
             m_status = TakePicture(event, 500) ? 0 : 1;
+        } else if (m_dialog == "timing") {
+            CDlgTiming timing(nullptr);
+            m_status = TakePicture(timing, 500) ? 0 : 1;
         } else {
             CDlgDefaultRace defaultRace(nullptr);
             m_status = TakePicture(defaultRace, 500) ? 0 : 1;

@@ -147,6 +147,12 @@ std::string RaceTimeReason(TimeFault fault) {
     return "Invalid number of minutes entered.  Enter 0-59 minutes AFTER the colon.";
 }
 
+std::string TimingTimeReason(TimeFault fault) {
+    if (fault == TimeFault::Minutes)
+        return "Invalid number of minute entered.  Enter 0-59 minutes AFTER the colon.";
+    return RaceTimeReason(fault);
+}
+
 std::optional<Message> CheckQuotedText(std::string_view text, std::string_view name, bool refuseCommas) {
     std::string_view refused = refuseCommas ? ",'\r\n" : "'\r\n";
     if (text.find_first_of(refused) == std::string_view::npos)

@@ -36,8 +36,9 @@ std::optional<std::string> CheckDateField(std::string& date);
 enum class TimeFault { MissingColon, Hours, Minutes };
 std::optional<TimeFault> CheckTimeField(std::string_view time);
 
-// The event dialog's reason for a time fault.
+// The event dialog's reason for a time fault, and the timing dialog's (which says "minute").
 std::string RaceTimeReason(TimeFault fault);
+std::string TimingTimeReason(TimeFault fault);
 
 // The message that refuses a text that the options file carries between single quotes when it holds a
 // single quote or a line end, and a comma too where commas are refused (the race password, which an
