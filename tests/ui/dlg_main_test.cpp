@@ -51,6 +51,22 @@ TEST_F(MainDialogTest, TheStartButtonFollowsTheSchedule) {
     EXPECT_TRUE(runs.empty());
 }
 
+TEST_F(MainDialogTest, TheStartButtonFollowsTheScheduleThatTheSettingsLeave) {
+    int settingsRuns = 0;
+    CDlgMain main(nullptr, fakeRun, [&](wxWindow* owner) {
+        EXPECT_EQ(owner, &main);
+        ++settingsRuns;
+        ScheduleLoaded = !ScheduleLoaded;
+    });
+    ShowAndSettle(main);
+    wxCommandEvent click(wxEVT_BUTTON, CDlgMain::IDC_SERVER_INFO);
+    main.FindWindow(CDlgMain::IDC_SERVER_INFO)->GetEventHandler()->ProcessEvent(click);
+    EXPECT_EQ(settingsRuns, 1);
+    EXPECT_TRUE(main.FindWindow(CDlgMain::IDC_START_SCHEDULE)->IsEnabled());
+    main.OnServerInfo();
+    EXPECT_FALSE(main.FindWindow(CDlgMain::IDC_START_SCHEDULE)->IsEnabled());
+}
+
 TEST_F(MainDialogTest, AutoStartRunsTheScheduleAndItsEndClosesTheProgram) {
     Server->AutoStart = 1;
     Server->UseBitmap = 0;

@@ -6,6 +6,7 @@
 #include "resources/string_table.h"
 #include "ui/dialogs/dlg_about.h"
 #include "ui/dialogs/dlg_sched_running.h"
+#include "ui/dialogs/dlg_server_settings.h"
 #include "ui/support/module_version.h"
 #include "ui/support/program_icon.h"
 
@@ -35,10 +36,17 @@ wxString ProgramCopyright() {
 
 CDlgMain::CDlgMain(wxWindow* parent) : CDlgMain(parent, RunScheduleDialog) {}
 
-CDlgMain::CDlgMain(wxWindow* parent, ScheduleRun runSchedule)
-    : CDlgBitmap(templateId, parent, "", dialogSize), m_runSchedule(std::move(runSchedule)) {
+void CDlgMain::RunServerSettings(wxWindow* owner) {
+    CDlgServerSettings settings(owner);
+    settings.ShowModal();
+}
+
+CDlgMain::CDlgMain(wxWindow* parent, ScheduleRun runSchedule, SettingsRun runSettings)
+    : CDlgBitmap(templateId, parent, "", dialogSize), m_runSchedule(std::move(runSchedule)),
+      m_runSettings(std::move(runSettings)) {
     auto at = [this](int x, int y) { return ConvertDialogToPixels(wxPoint(x, y)); };
     auto size = [this](int w, int h) { return ConvertDialogToPixels(wxSize(w, h)); };
+    auto* serverInfo = new wxButton(this, IDC_SERVER_INFO, "Server Info...", at(125, 170), size(150, 24));
     auto* start = new wxButton(this, IDC_START_SCHEDULE, "Start Schedule...", at(125, 200), size(150, 24));
     new wxListBox(this, IDC_HIDDEN_LIST, at(50, 250), size(300, 12));
     new wxStaticText(this, IDC_COPYRIGHT, "", at(50, 250), size(300, 12),
@@ -46,6 +54,7 @@ CDlgMain::CDlgMain(wxWindow* parent, ScheduleRun runSchedule)
     auto* exit = new wxButton(this, wxID_OK, "Exit", at(175, 276), size(50, 14));
     exit->SetDefault();
     SetIcon(ProgramIcon());
+    serverInfo->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnServerInfo(); });
     start->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnStartSchedule(); });
     exit->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Exit(); });
     Bind(wxEVT_CONTEXT_MENU, &CDlgMain::OnContextMenu, this);
@@ -72,6 +81,12 @@ void CDlgMain::OnInitDialog(wxInitDialogEvent& event) {
 
 void CDlgMain::UpdateStartButton() {
     FindWindow(IDC_START_SCHEDULE)->Enable(ScheduleLoaded);
+}
+
+void CDlgMain::OnServerInfo() {
+    m_runSettings(this);
+    // The settings dialog may have stored a schedule, or emptied it.
+    UpdateStartButton();
 }
 
 void CDlgMain::OnStartSchedule() {

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "ui/support/dlg_base.h"
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+
+// "File Locations": where each simulator and its calendar, invite and muzzle list files are expected.
+// A program path may be browsed for or looked up again in the registry, but neither OK nor Cancel
+// stores anything: the program keeps looking where the settings file says.
+class CDlgFileLocations : public CDlgBase {
+public:
+    enum ControlId {
+        IDC_PATH_N3 = 7300,
+        IDC_CALENDAR_N3 = 7301,
+        IDC_INVITE_N3 = 7302,
+        IDC_MUZZLE_N3 = 7303,
+        IDC_PATH_NL = 7304,
+        IDC_CALENDAR_NL = 7305,
+        IDC_INVITE_NL = 7306,
+        IDC_MUZZLE_NL = 7307,
+        IDC_RESTORE_N3 = 7815,
+        IDC_BROWSE_N3 = 7816,
+        IDC_BROWSE_NL = 7817,
+        IDC_RESTORE_NL = 7818,
+    };
+
+    // Asks the operator for a folder; nothing when the operator cancels.
+    using FolderChooser = std::function<std::optional<std::string>(wxWindow* owner)>;
+
+    explicit CDlgFileLocations(wxWindow* parent);
+    // With the folder browser replaced (tests).
+    CDlgFileLocations(wxWindow* parent, FolderChooser chooseFolder);
+
+    void OnBrowse(int simulator);
+    void OnRestoreFromRegistry(int simulator);
+    void OnOK();
+
+    // The dialog's eight values, in the order of the fields' ids.
+    const std::array<std::string, 8>& Values() const { return m_values; }
+
+private:
+    void OnInitDialog(wxInitDialogEvent& event) override;
+    void ShowValues();
+
+    FolderChooser m_chooseFolder;
+    std::array<std::string, 8> m_values;
+};

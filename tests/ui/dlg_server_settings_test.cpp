@@ -1,0 +1,137 @@
+#include "ui/dialogs/dlg_server_settings.h"
+
+#include "race_dialog_fixture.h"
+#include "ui/dialogs/dlg_schedule.h"
+#include "ui/dialogs/dlg_timing.h"
+
+#include <wx/choice.h>
+
+namespace {
+
+using Dlg = CDlgServerSettings;
+
+class ServerSettingsDialogTest : public RaceDialogTest {
+protected:
+    ServerSettingsDialogTest() {
+        Server->HostName = "Oval Nights";
+        program.Write("n3/options.cfg", std::string(160, '\1'));
+        program.Write("nl/options.cfg", std::string(160, '\1'));
+    }
+
+    // The further dialogs are shown and left with Cancel, unless a test drives them.
+    CDlgServerSettings& OpenDialog() {
+        dialog = std::make_unique<CDlgServerSettings>(nullptr, [this](wxDialog& further) {
+            further.Show();
+            Settle();
+            if (driveFurther)
+                driveFurther(further);
+            return further.GetReturnCode();
+        });
+        Open(*dialog);
+        return *dialog;
+    }
+    wxChoice* Arenas(int id) { return Find<wxChoice>(*dialog, id); }
+
+    std::unique_ptr<CDlgServerSettings> dialog;
+    std::function<void(wxDialog&)> driveFurther;
+};
+
+} // namespace
+
+TEST_F(ServerSettingsDialogTest, OkReadsTheFieldsInOrderThenStoresThemAndTheConnectionTypes) {
+    NLInstalled = false;
+    OpenDialog();
+    EXPECT_EQ(dialog->GetTitle(), "Server Settings, v0.1.0");
+    EXPECT_EQ(Text(*dialog, Dlg::IDC_HOST_NAME), "Oval Nights");
+    SetText(*dialog, Dlg::IDC_ADMIN_PASSWORD, "thirteen-char");
+    SetText(*dialog, Dlg::IDC_FIELD_SIZE, "44");
+    SetText(*dialog, Dlg::IDC_HOST_NAME, "Bob's Oval");
+    SetText(*dialog, Dlg::IDC_WON_PASSWORD, "two\nlines");
+    SetText(*dialog, Dlg::IDC_ADDED_PARAMS, std::string(81, 'p'));
+    const std::pair<int, std::string> fixes[] = {{Dlg::IDC_ADMIN_PASSWORD, "kelp"},
+                                                 {Dlg::IDC_FIELD_SIZE, "43"},
+                                                 {Dlg::IDC_HOST_NAME, "Bobs Oval"},
+                                                 {Dlg::IDC_WON_PASSWORD, "won"},
+                                                 {Dlg::IDC_ADDED_PARAMS, std::string(80, 'p')}};
+    for (const auto& [id, fixed] : fixes) {
+        dialog->OnOK();
+        EXPECT_EQ(wxWindow::FindFocus(), dialog->FindWindow(id)) << id;
+        EXPECT_EQ(Server->HostName, "Oval Nights");
+        SetText(*dialog, id, fixed);
+    }
+    EXPECT_EQ(recorder.Texts(),
+              (std::vector<std::string>{"Please enter no more than 12 characters.",
+                                        "Please enter an integer between 1 and 43.",
+                                        "The host name cannot hold a single quote or a line end.",
+                                        "The WON login password cannot hold a single quote or a "
+                                        "line end.",
+                                        "Please enter no more than 80 characters."}));
+    EXPECT_FALSE(program.Exists("Quorvadata.ini"));
+
+    Find<wxCheckBox>(*dialog, Dlg::IDC_CONNECT_TCP)->SetValue(true);
+    Find<wxCheckBox>(*dialog, Dlg::IDC_CONNECT_IPX)->SetValue(false);
+    Arenas(Dlg::IDC_ARENA_N3)->SetSelection(6);
+    dialog->OnOK();
+    EXPECT_EQ(dialog->GetReturnCode(), wxID_OK);
+    EXPECT_EQ(Server->HostName, "Bobs Oval");
+    EXPECT_EQ(Server->AdminPassword, "kelp");
+    EXPECT_EQ(Server->FieldSize, 43);
+    EXPECT_EQ(Server->ArenaN3, 6);
+    EXPECT_NE(program.Read("Quorvadata.ini").find("HostName=Bobs Oval\r\n"), std::string::npos);
+    std::string patched = program.Read("n3/options.cfg");
+    EXPECT_EQ(patched[143], 0);
+    EXPECT_EQ(patched[147], 2);
+    EXPECT_EQ(program.Read("nl/options.cfg"), std::string(160, '\1'));
+}
+
+TEST_F(ServerSettingsDialogTest, TheArenaListsFollowTheInstallationAndKeepAnUnlistedValue) {
+    Server->ArenaN3 = 9;
+    Server->ArenaNL = 3;
+    N3Installed = false;
+    OpenDialog();
+    EXPECT_FALSE(Arenas(Dlg::IDC_ARENA_N3)->IsEnabled());
+    EXPECT_TRUE(Arenas(Dlg::IDC_ARENA_NL)->IsEnabled());
+    EXPECT_EQ(Arenas(Dlg::IDC_ARENA_N3)->GetSelection(), wxNOT_FOUND);
+    EXPECT_EQ(Arenas(Dlg::IDC_ARENA_NL)->GetStringSelection(), "Dodge");
+    EXPECT_EQ(Arenas(Dlg::IDC_ARENA_NL)->GetString(6), "Invisible");
+    dialog->OnOK();
+    EXPECT_EQ(Server->ArenaN3, 9);
+    EXPECT_EQ(Server->ArenaNL, 3);
+    EXPECT_EQ(program.Read("n3/options.cfg"), std::string(160, '\1'));
+}
+
+TEST_F(ServerSettingsDialogTest, CancelKeepsTheServerButNotWhatTheFurtherDialogsStored) {
+    driveFurther = [this](wxDialog& further) {
+        if (auto* timing = dynamic_cast<CDlgTiming*>(&further)) {
+            SetText(*timing, CDlgTiming::IDC_RACE_DELAY, "17");
+            timing->OnOK();
+        } else if (auto* schedule = dynamic_cast<CDlgSchedule*>(&further)) {
+            schedule->OnAddAllNL();
+            schedule->OnOK();
+        }
+    };
+    OpenDialog();
+    SetText(*dialog, Dlg::IDC_HOST_NAME, "Changed");
+    dialog->OnTimingSettings();
+    dialog->OnEditSchedule();
+    Click(*dialog, wxID_CANCEL);
+    EXPECT_EQ(Server->HostName, "Oval Nights");
+    EXPECT_EQ(Server->RaceDelay, 17);
+    EXPECT_TRUE(ScheduleLoaded);
+    std::string stored = program.Read("Quorvadata.ini");
+    EXPECT_NE(stored.find("RaceDelay=17\r\n"), std::string::npos);
+    EXPECT_NE(stored.find("HostName=Oval Nights\r\n"), std::string::npos);
+    EXPECT_NE(stored.find("[SCHEDULE]"), std::string::npos);
+
+    // An editor left with OK on an empty list stores an empty schedule.
+    driveFurther = [this](wxDialog& further) {
+        if (auto* schedule = dynamic_cast<CDlgSchedule*>(&further)) {
+            recorder.answers.push_back(MessageAnswer::Yes);
+            schedule->OnDeleteAll();
+            schedule->OnOK();
+        }
+    };
+    dialog->OnEditSchedule();
+    EXPECT_FALSE(ScheduleLoaded);
+    EXPECT_TRUE(EventList.empty());
+}
