@@ -1,9 +1,8 @@
 // Takes a README picture of one dialog on a demo installation and a display of its own
-// (scripts/screenshots.sh gives it both): the main dialog, the running dialog counting down, the
-// schedule editor, the event dialog on the schedule's first event, the default race dialog or the
-// timing dialog.
+// (scripts/screenshots.sh gives it both): the main dialog, the running dialog counting down, or one of
+// the settings dialogs (the event dialog on the schedule's first event).
 //
-//   quorva-screenshots <demo program folder> main|running|schedule|event|default-race|timing <picture file>
+//   quorva-screenshots <demo program folder> <dialog> <picture file>
 //
 // One dialog a run: on a display without a window manager only the first window a program shows is
 // drawn, so each picture is taken by a run of its own, of a dialog without an owner.
@@ -12,10 +11,12 @@
 #include "core/app_state.h"
 #include "platform/program_file.h"
 #include "ui/dialogs/dlg_default_race.h"
+#include "ui/dialogs/dlg_file_locations.h"
 #include "ui/dialogs/dlg_main.h"
 #include "ui/dialogs/dlg_sched_config.h"
 #include "ui/dialogs/dlg_sched_running.h"
 #include "ui/dialogs/dlg_schedule.h"
+#include "ui/dialogs/dlg_server_settings.h"
 #include "ui/dialogs/dlg_timing.h"
 
 #include <wx/app.h>
@@ -27,7 +28,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <iostream>
+#include <memory>
 
 namespace {
 
@@ -57,19 +60,46 @@ bool SaveWindowPicture(wxWindow& window, const std::filesystem::path& file) {
     return true;
 }
 
+// The dialogs the tool takes, each made on the started-up demo, and how long each settles first.
+struct Shot {
+    const char* name;
+    long settleMilliseconds;
+    std::function<std::unique_ptr<wxDialog>()> make;
+};
+
+const Shot shots[] = {
+    {"main", 500, [] { return std::make_unique<CDlgMain>(nullptr, [](wxWindow*) { return 0; }); }},
+    {"running", 2500, [] { return std::make_unique<CDlgSchedRunning>(nullptr); }},
+    {"server-settings", 500, [] { return std::make_unique<CDlgServerSettings>(nullptr); }},
+    {"timing", 500, [] { return std::make_unique<CDlgTiming>(nullptr); }},
+    {"file-locations", 500, [] { return std::make_unique<CDlgFileLocations>(nullptr); }},
+    {"default-race", 500, [] { return std::make_unique<CDlgDefaultRace>(nullptr); }},
+    {"schedule", 500, [] { return std::make_unique<CDlgSchedule>(nullptr); }},
+    {"event", 500,
+     [] {
+         auto event = std::make_unique<CDlgSchedConfig>(nullptr);
+         event->SetRace(EventList.empty() ? DefaultRace.get() : EventList.front().get(), EventList.empty());
+         return event;
+     }},
+};
+
 } // namespace
 
 class ScreenshotApp : public wxApp {
 public:
     bool OnInit() override {
-        const wxString dialogs[] = {"main", "running", "schedule", "event", "default-race", "timing"};
-        if (argc != 4 || std::find(std::begin(dialogs), std::end(dialogs), argv[2]) == std::end(dialogs)) {
-            std::cerr << "usage: quorva-screenshots <demo program folder> "
-                         "main|running|schedule|event|default-race|timing <picture file>\n";
+        auto shot = std::find_if(std::begin(shots), std::end(shots),
+                                 [this](const Shot& known) { return argc == 4 && argv[2] == known.name; });
+        if (shot == std::end(shots)) {
+            std::cerr << "usage: quorva-screenshots <demo program folder> <dialog> <picture file>\n"
+                         "dialogs:";
+            for (const Shot& known : shots)
+                std::cerr << " " << known.name;
+            std::cerr << "\n";
             return false;
         }
+        m_shot = &*shot;
         m_programFolder = argv[1].utf8_string();
-        m_dialog = argv[2].utf8_string();
         m_picture = argv[3].utf8_string();
         wxInitAllImageHandlers();
         CallAfter(&ScreenshotApp::TakeOne);
@@ -99,32 +129,15 @@ private:
         // A pause before each race, so the running dialog is caught counting down; the settings file
         // keeps the demo's own.
         Server->RaceDelay = 5;
-        if (m_dialog == "main") {
-            CDlgMain main(nullptr, [](wxWindow*) { return 0; });
-            m_status = TakePicture(main, 500) ? 0 : 1;
-        } else if (m_dialog == "running") {
-            CDlgSchedRunning running(nullptr);
-            m_status = TakePicture(running, 2500) ? 0 : 1;
-        } else if (m_dialog == "schedule") {
-            CDlgSchedule schedule(nullptr);
-            m_status = TakePicture(schedule, 500) ? 0 : 1;
-        } else if (m_dialog == "event") {
-            CDlgSchedConfig event(nullptr);
-            event.SetRace(EventList.empty() ? DefaultRace.get() : EventList.front().get(), EventList.empty());
-            m_status = TakePicture(event, 500) ? 0 : 1;
-        } else if (m_dialog == "timing") {
-            CDlgTiming timing(nullptr);
-            m_status = TakePicture(timing, 500) ? 0 : 1;
-        } else {
-            CDlgDefaultRace defaultRace(nullptr);
-            m_status = TakePicture(defaultRace, 500) ? 0 : 1;
-        }
+        std::unique_ptr<wxDialog> dialog = m_shot->make();
+        m_status = TakePicture(*dialog, m_shot->settleMilliseconds) ? 0 : 1;
+        dialog.reset();
         ShutDown();
         ExitMainLoop();
     }
 
     std::filesystem::path m_programFolder;
-    std::string m_dialog;
+    const Shot* m_shot = nullptr;
     std::filesystem::path m_picture;
     int m_status = 0;
 };

@@ -48,11 +48,11 @@ CDlgFileLocations::CDlgFileLocations(wxWindow* parent, FolderChooser chooseFolde
             int y = top + 12 + row * 14;
             new wxStaticText(this, wxID_ANY, labels[row], at(13, y + 2), size(64, 8));
             // Only the program path may be changed; the files are named after it.
-            auto* field = new wxTextCtrl(this, firstId + row, "", at(80, y), size(row == 0 ? 180 : 306, 12),
+            auto* field = new wxTextCtrl(this, firstId + row, "", at(80, y), size(row == 0 ? 172 : 306, 12),
                                          row == 0 ? 0 : wxTE_READONLY);
             LimitTyping(field, pathLength);
         }
-        new wxButton(this, sim == 0 ? IDC_BROWSE_N3 : IDC_BROWSE_NL, "...", at(264, top + 11), size(16, 14));
+        new wxButton(this, sim == 0 ? IDC_BROWSE_N3 : IDC_BROWSE_NL, "...", at(256, top + 11), size(24, 14));
         new wxButton(this, sim == 0 ? IDC_RESTORE_N3 : IDC_RESTORE_NL, "Restore From Registry",
                      at(284, top + 11), size(103, 14));
     }
