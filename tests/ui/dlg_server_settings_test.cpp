@@ -4,6 +4,7 @@
 #include "ui/dialogs/dlg_schedule.h"
 #include "ui/dialogs/dlg_timing.h"
 
+#include <filesystem>
 #include <wx/choice.h>
 
 namespace {
@@ -134,4 +135,17 @@ TEST_F(ServerSettingsDialogTest, CancelKeepsTheServerButNotWhatTheFurtherDialogs
     dialog->OnEditSchedule();
     EXPECT_FALSE(ScheduleLoaded);
     EXPECT_TRUE(EventList.empty());
+}
+
+TEST_F(ServerSettingsDialogTest, TestHtmlConvertsTheProgramFoldersSampleOfEachSimulator) {
+    for (const char* file : {"Quorvahtml.html", "Quorvasample.won", "Quorvasample.stn"})
+        std::filesystem::copy_file(std::string(QUORVA_DATA_DIR) + file, program.File(file));
+    OpenDialog();
+    Click(*dialog, Dlg::IDC_TEST_HTML_NL);
+    EXPECT_TRUE(program.Exists("Quorvasample.html"));
+    EXPECT_FALSE(program.Exists("Quorvasample.won.html"));
+    std::filesystem::remove(program.File("Quorvasample.html"));
+    Click(*dialog, Dlg::IDC_TEST_HTML_N3);
+    EXPECT_TRUE(program.Exists("Quorvasample.html"));
+    EXPECT_TRUE(recorder.messages.empty()) << recorder.Texts().front();
 }
