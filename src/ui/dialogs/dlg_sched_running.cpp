@@ -101,7 +101,7 @@ void CDlgSchedRunning::CreateControls() {
     y += 74;
     // The label takes the width its text needs in the desktop's font.
     new wxStaticText(this, wxID_ANY, "Time to next event:", at(195, y + 1));
-    m_countdown = new wxStaticText(this, IDC_COUNTDOWN, "", at(259, y), size(134, 10),
+    m_countdown = new wxStaticText(this, IDC_COUNTDOWN, "", at(267, y), size(126, 10),
                                    wxBORDER_SUNKEN | wxST_NO_AUTORESIZE);
     auto* preview =
         new wxButton(this, IDC_PREVIEW, "Preview CommandLine For This Race", at(195, y + 14), size(198, 14));
