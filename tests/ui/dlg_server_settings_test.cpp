@@ -102,7 +102,7 @@ TEST_F(ServerSettingsDialogTest, TheArenaListsFollowTheInstallationAndKeepAnUnli
 }
 
 TEST_F(ServerSettingsDialogTest, CancelKeepsTheServerButNotWhatTheFurtherDialogsStored) {
-    driveFurther = [this](wxDialog& further) {
+    driveFurther = [](wxDialog& further) {
         if (auto* timing = dynamic_cast<CDlgTiming*>(&further)) {
             SetText(*timing, CDlgTiming::IDC_RACE_DELAY, "17");
             timing->OnOK();
