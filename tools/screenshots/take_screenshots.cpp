@@ -18,6 +18,7 @@
 #include "ui/dialogs/dlg_schedule.h"
 #include "ui/dialogs/dlg_server_settings.h"
 #include "ui/dialogs/dlg_timing.h"
+#include "ui/support/dlg_folder_browse.h"
 
 #include <wx/app.h>
 #include <wx/dcmemory.h>
@@ -73,6 +74,14 @@ const Shot shots[] = {
     {"server-settings", 500, [] { return std::make_unique<CDlgServerSettings>(nullptr); }},
     {"timing", 500, [] { return std::make_unique<CDlgTiming>(nullptr); }},
     {"file-locations", 500, [] { return std::make_unique<CDlgFileLocations>(nullptr); }},
+    {"folder-browser", 500,
+     [] {
+         auto browser = std::make_unique<CDlgFolderBrowse>(nullptr);
+         browser->SetTitle("Browse For Path");
+         browser->SetLabel("");
+         browser->SetPath(Server->PathNL);
+         return browser;
+     }},
     {"default-race", 500, [] { return std::make_unique<CDlgDefaultRace>(nullptr); }},
     {"schedule", 500, [] { return std::make_unique<CDlgSchedule>(nullptr); }},
     {"event", 500,

@@ -1,0 +1,118 @@
+#include "ui/support/dlg_folder_browse.h"
+
+#include "support/scoped_env.h"
+#include "support/temp_folder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <wx/app.h>
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+// A Wine prefix with drives C: and D:, and E: linked to nothing.
+class FolderBrowserTest : public ::testing::Test {
+protected:
+    FolderBrowserTest() {
+        for (const char* folder : {"drive_c/Sims/NL/Cars", "drive_c/Sims/N3", "drive_c/WINDOWS",
+                                   "drive_c/sims2", "dosdevices", "games/Track Packs"})
+            std::filesystem::create_directories(prefix.File(folder));
+        std::filesystem::create_symlink(prefix.File("drive_c"), prefix.File("dosdevices/c:"));
+        std::filesystem::create_symlink(prefix.File("games"), prefix.File("dosdevices/d:"));
+        std::filesystem::create_symlink(prefix.File("gone"), prefix.File("dosdevices/e:"));
+        prefix.Write("drive_c/readme.txt", "not a folder");
+    }
+
+    CDlgFolderBrowse& OpenAt(const std::string& path) {
+        dialog = std::make_unique<CDlgFolderBrowse>(nullptr);
+        dialog->SetPath(path);
+        dialog->Show();
+        for (int k = 0; k < 3; ++k)
+            wxTheApp->ProcessPendingEvents();
+        return *dialog;
+    }
+    wxTreeCtrl& Tree() { return *dialog->Tree(); }
+    Names Children(const wxTreeItemId& item) {
+        Names names;
+        wxTreeItemIdValue cookie;
+        for (wxTreeItemId child = Tree().GetFirstChild(item, cookie); child.IsOk();
+             child = Tree().GetNextChild(item, cookie))
+            names.push_back(Tree().GetItemText(child).utf8_string());
+        return names;
+    }
+    wxTreeItemId Child(const wxTreeItemId& item, const std::string& name) {
+        wxTreeItemIdValue cookie;
+        for (wxTreeItemId child = Tree().GetFirstChild(item, cookie); child.IsOk();
+             child = Tree().GetNextChild(item, cookie))
+            if (Tree().GetItemText(child).utf8_string() == name)
+                return child;
+        ADD_FAILURE() << "no item " << name;
+        return {};
+    }
+    bool OkEnabled() { return dialog->FindWindow(wxID_OK)->IsEnabled(); }
+    void Ok() {
+        wxCommandEvent click(wxEVT_BUTTON, wxID_OK);
+        dialog->FindWindow(wxID_OK)->GetEventHandler()->ProcessEvent(click);
+    }
+
+    TempFolder prefix;
+    ScopedEnv wine{"WINEPREFIX", prefix.Path().c_str()};
+    std::unique_ptr<CDlgFolderBrowse> dialog;
+};
+
+} // namespace
+
+TEST(FolderItemText, NamesWithoutLowerCaseLettersAreCapitalised) {
+    EXPECT_EQ(FolderItemText("WINDOWS"), "Windows");
+    EXPECT_EQ(FolderItemText("NL"), "Nl");
+    EXPECT_EQ(FolderItemText("N3"), "N3");
+    EXPECT_EQ(FolderItemText("C:"), "C:");
+    EXPECT_EQ(FolderItemText("Program Files"), "Program Files");
+    EXPECT_EQ(FolderItemText("sims2"), "sims2");
+    EXPECT_EQ(FolderItemText("_OLD"), "_old");
+}
+
+TEST_F(FolderBrowserTest, OpensOnDriveCWithTheDrivesAndTheNetworkBelowThem) {
+    OpenAt("");
+    EXPECT_EQ(dialog->GetTitle(), "Search for Folder");
+    EXPECT_EQ(Children(Tree().GetRootItem()), (Names{"C:", "D:", "Z:", "Network Neighborhood"}));
+    wxTreeItemId c = Child(Tree().GetRootItem(), "C:");
+    EXPECT_EQ(Tree().GetSelection(), c);
+    EXPECT_TRUE(OkEnabled());
+    EXPECT_EQ(Children(c), (Names{"Sims", "sims2", "Windows"}));
+    EXPECT_EQ(Tree().GetItemImage(c), 3);
+    EXPECT_EQ(Tree().GetItemImage(Child(c, "Sims")), 1);
+    EXPECT_EQ(Tree().GetItemImage(Child(c, "Sims"), wxTreeItemIcon_Selected), 0);
+
+    // A folder is filled when first expanded; one without sub-folders loses its expand button.
+    wxTreeItemId sims = Child(c, "Sims");
+    EXPECT_TRUE(Tree().ItemHasChildren(sims));
+    EXPECT_TRUE(Children(sims).empty());
+    Tree().Expand(sims);
+    EXPECT_EQ(Children(sims), (Names{"N3", "Nl"}));
+    wxTreeItemId windows = Child(c, "Windows");
+    Tree().Expand(windows);
+    EXPECT_FALSE(Tree().ItemHasChildren(windows));
+
+    Tree().SelectItem(dialog->NetworkRoot());
+    EXPECT_FALSE(OkEnabled());
+    dialog->ExpandItem(dialog->NetworkRoot());
+    EXPECT_FALSE(Tree().ItemHasChildren(dialog->NetworkRoot()));
+    Tree().SelectItem(Child(sims, "Nl"));
+    EXPECT_TRUE(OkEnabled());
+    Ok();
+    EXPECT_EQ(dialog->GetReturnCode(), wxID_OK);
+    EXPECT_EQ(dialog->GetPath(), "C:\\Sims\\Nl\\");
+}
+
+TEST_F(FolderBrowserTest, ThePathToOpenAtStopsAtTheDeepestFolderThatExists) {
+    OpenAt("c:\\sims\\nl\\Missing\\Deeper\\");
+    wxTreeItemId nl = Child(Child(Child(Tree().GetRootItem(), "C:"), "Sims"), "Nl");
+    EXPECT_EQ(Tree().GetSelection(), nl);
+    EXPECT_EQ(Children(nl), Names{"Cars"});
+    EXPECT_EQ(dialog->GetItemPath(nl), "C:\\Sims\\Nl\\");
+
+    OpenAt("D:\\Track Packs");
+    EXPECT_EQ(dialog->GetItemPath(Tree().GetSelection()), "D:\\Track Packs\\");
+}
