@@ -3,6 +3,7 @@
 #include "core/app_state.h"
 #include "settings/race_store.h"
 #include "ui/dialogs/race_controls.h"
+#include "ui/support/dialog_layout.h"
 
 #include <wx/button.h>
 #include <wx/stattext.h>
@@ -34,12 +35,8 @@ CDlgDefaultRace::CDlgDefaultRace(wxWindow* parent)
     AddRaceSettingsGroup(this, 203, 27, IDC_WARMUP_TIME, "Race length (1-100%):");
     AddTogglesGroup(this, 203, 155);
 
-    auto* ok = new wxButton(this, wxID_OK, "OK", ConvertDialogToPixels(wxPoint(287, 278)),
-                            ConvertDialogToPixels(wxSize(50, 14)));
-    new wxButton(this, wxID_CANCEL, "Cancel", ConvertDialogToPixels(wxPoint(343, 278)),
-                 ConvertDialogToPixels(wxSize(50, 14)));
-    ok->SetDefault();
-    ok->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOK(); });
+    DialogLayout(this).OkCancel(287, 278);
+    FindWindow(wxID_OK)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOK(); });
 }
 
 void CDlgDefaultRace::OnInitDialog(wxInitDialogEvent& event) {
@@ -65,8 +62,5 @@ void CDlgDefaultRace::OnOK() {
     stored.WindDirection = ChosenWindDirection(this, m_values.WindDirection);
     *DefaultRace = stored;
     WriteDefaultRace();
-    if (IsModal())
-        EndModal(wxID_OK);
-    else
-        SetReturnCode(wxID_OK);
+    FinishDialog(*this, wxID_OK);
 }

@@ -2,6 +2,7 @@
 
 #include "core/app_state.h"
 #include "settings/install_lookup.h"
+#include "ui/support/dialog_layout.h"
 #include "ui/support/dlg_folder_browse.h"
 #include "ui/support/record_fields.h"
 #include "ui/support/typing_limit.h"
@@ -73,11 +74,9 @@ CDlgFileLocations::CDlgFileLocations(wxWindow* parent, FolderChooser chooseFolde
         note->Wrap(size(386, height).GetWidth());
         y += height + 6;
     }
-    auto* ok = new wxButton(this, wxID_OK, "OK", at(287, 278), size(50, 14));
-    new wxButton(this, wxID_CANCEL, "Cancel", at(343, 278), size(50, 14));
-    ok->SetDefault();
+    DialogLayout(this).OkCancel(287, 278);
 
-    ok->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOK(); });
+    FindWindow(wxID_OK)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOK(); });
     for (int sim = 0; sim < 2; ++sim) {
         FindWindow(sim == 0 ? IDC_BROWSE_N3 : IDC_BROWSE_NL)
             ->Bind(wxEVT_BUTTON, [this, sim](wxCommandEvent&) { OnBrowse(sim); });
@@ -119,8 +118,5 @@ void CDlgFileLocations::OnOK() {
             return;
         m_values[k] = value.text;
     }
-    if (IsModal())
-        EndModal(wxID_OK);
-    else
-        SetReturnCode(wxID_OK);
+    FinishDialog(*this, wxID_OK);
 }

@@ -4,6 +4,7 @@
 #include "platform/messages.h"
 #include "simfiles/calendars.h"
 #include "ui/dialogs/race_controls.h"
+#include "ui/support/dialog_layout.h"
 #include "ui/support/field_checks.h"
 
 #include <wx/button.h>
@@ -59,11 +60,9 @@ CDlgSchedConfig::CDlgSchedConfig(wxWindow* parent)
     new wxTextCtrl(this, IDC_TIME, "", at(309, 231), size(30, 12));
     new wxCheckBox(this, IDC_TIME_PM, "PM", at(345, 232), size(30, 10));
 
-    auto* ok = new wxButton(this, wxID_OK, "OK", at(287, 278), size(50, 14));
-    new wxButton(this, wxID_CANCEL, "Cancel", at(343, 278), size(50, 14));
-    ok->SetDefault();
+    DialogLayout(this).OkCancel(287, 278);
 
-    ok->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOK(); });
+    FindWindow(wxID_OK)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOK(); });
     m_trackList->Bind(wxEVT_LISTBOX, [this](wxCommandEvent&) { OnSelchangeTrack(); });
     for (int id : {IDC_SIM_N3, IDC_SIM_NL})
         FindWindow(id)->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { OnSimulatorClicked(); });
@@ -110,7 +109,7 @@ void CDlgSchedConfig::FillTrackList() {
         // Opening without tracks ends the dialog; a switch to a simulator without tracks goes back to
         // the simulator whose tracks are listed, and every value stays as it is.
         if (m_listedSim < 0)
-            CallAfter([this] { Finish(wxID_CANCEL); });
+            CallAfter([this] { FinishDialog(*this, wxID_CANCEL); });
         else
             ChooseSimulator(this, m_listedSim);
         return;
@@ -153,7 +152,7 @@ void CDlgSchedConfig::OnOK() {
     *m_event = event;
     // The runner's remembered place means nothing once an event is added or changed.
     Server->LastRace = -1;
-    Finish(wxID_OK);
+    FinishDialog(*this, wxID_OK);
 }
 
 bool CDlgSchedConfig::ValidateDate() {
@@ -179,13 +178,4 @@ bool CDlgSchedConfig::ValidateTime() {
         return false;
     }
     return true;
-}
-
-void CDlgSchedConfig::Finish(int result) {
-    if (IsModal()) {
-        EndModal(result);
-    } else {
-        SetReturnCode(result);
-        Hide();
-    }
 }

@@ -27,7 +27,6 @@ private:
     void OnSimulatorClicked();
     bool ValidateDate();
     bool ValidateTime();
-    void Finish(int result);
 
     RACE* m_event = nullptr;
     bool m_isNew = true;

@@ -3,6 +3,7 @@
 #include "platform/messages.h"
 #include "simfiles/calendars.h"
 #include "ui/dialogs/dlg_sched_config.h"
+#include "ui/support/dialog_layout.h"
 
 #include <algorithm>
 #include <wx/button.h>
@@ -45,9 +46,7 @@ CDlgSchedule::CDlgSchedule(wxWindow* parent, EventEditor editEvent)
         // The three buttons for the whole schedule stand apart from those for one event.
         y += id == IDC_DELETE_ALL ? 30 : 18;
     }
-    auto* ok = new wxButton(this, wxID_OK, "Okay", at(287, 278), size(50, 14));
-    new wxButton(this, wxID_CANCEL, "Cancel", at(343, 278), size(50, 14));
-    ok->SetDefault();
+    DialogLayout(this).OkCancel(287, 278, "Okay");
 
     const std::pair<int, void (CDlgSchedule::*)()> handlers[] = {
         {IDC_ADD_ALL_N3, &CDlgSchedule::OnAddAllN3},
@@ -212,10 +211,5 @@ void CDlgSchedule::OnCancel() {
 
 void CDlgSchedule::Finish(int result) {
     m_events->Clear();
-    if (IsModal()) {
-        EndModal(result);
-    } else {
-        SetReturnCode(result);
-        Hide();
-    }
+    FinishDialog(*this, result);
 }

@@ -11,14 +11,10 @@
 #include "ui/dialogs/dlg_file_locations.h"
 #include "ui/dialogs/dlg_schedule.h"
 #include "ui/dialogs/dlg_timing.h"
+#include "ui/support/dialog_layout.h"
 #include "ui/support/record_fields.h"
 
-#include <wx/button.h>
-#include <wx/checkbox.h>
 #include <wx/choice.h>
-#include <wx/statbox.h>
-#include <wx/stattext.h>
-#include <wx/textctrl.h>
 
 namespace {
 
@@ -93,86 +89,66 @@ CDlgServerSettings::CDlgServerSettings(wxWindow* parent, DialogRun runDialog)
 }
 
 void CDlgServerSettings::CreateControls() {
-    auto at = [this](int x, int y) { return ConvertDialogToPixels(wxPoint(x, y)); };
-    auto size = [this](int w, int h) { return ConvertDialogToPixels(wxSize(w, h)); };
-    auto group = [&](const char* title, int x, int y, int width, int height) {
-        new wxStaticBox(this, wxID_ANY, title, at(x, y), size(width, height));
-    };
-    auto label = [&](const char* text, int x, int y, int width) {
-        new wxStaticText(this, wxID_ANY, text, at(x, y + 2), size(width, 8));
-    };
-    auto note = [&](const char* text, int x, int y, int width, int height) {
-        auto* shown = new wxStaticText(this, wxID_ANY, text, at(x, y), size(width, height));
-        shown->Wrap(size(width, height).GetWidth());
-    };
-    auto edit = [&](int id, int x, int y, int width) {
-        new wxTextCtrl(this, id, "", at(x, y), size(width, 12));
-    };
-    auto check = [&](int id, const char* text, int x, int y, int width) {
-        new wxCheckBox(this, id, text, at(x, y), size(width, 10));
-    };
-    auto button = [&](int id, const char* text, int x, int y, int width) {
-        new wxButton(this, id, text, at(x, y), size(width, 14));
-    };
-
-    group("Administrative", 7, 7, 190, 72);
+    DialogLayout place(this);
+    place.Group("Administrative", 7, 7, 190, 72);
     const std::pair<int, const char*> names[] = {{IDC_HOST_NAME, "Host name:"},
                                                  {IDC_ADMIN_PASSWORD, "Admin password"},
                                                  {IDC_WON_NAME, "WON login name"},
                                                  {IDC_WON_PASSWORD, "WON login password"}};
     int y = 19;
     for (auto [id, text] : names) {
-        label(text, 13, y, 80);
-        edit(id, 95, y, 95);
+        place.Label(text, 13, y, 80);
+        place.Edit(id, 95, y, 95);
         y += 14;
     }
-    group("Connections", 7, 83, 190, 84);
-    label("Max connections (1-42)", 13, 95, 120);
-    edit(IDC_MAX_CONNECTIONS, 150, 95, 30);
-    label("Field size (1-43)", 13, 109, 120);
-    edit(IDC_FIELD_SIZE, 150, 109, 30);
-    check(IDC_CHECK_LATENCY, "Max latency of ", 13, 125, 68);
-    edit(IDC_MILLISECS, 83, 123, 30);
-    label("ms (0-500)", 117, 123, 60);
-    label("Security (0-5)", 13, 137, 120);
-    edit(IDC_SECURITY, 150, 137, 30);
-    label("(recommended values, 0 or 1)", 13, 151, 170);
-    group("Allowed Connection Types", 7, 171, 190, 26);
-    check(IDC_CONNECT_IPX, "IPX", 13, 183, 40);
-    check(IDC_CONNECT_TCP, "TCP/IP", 60, 183, 50);
-    check(IDC_CONNECT_NET, "Internet (WON)", 115, 183, 76);
+    place.Group("Connections", 7, 83, 190, 84);
+    place.Label("Max connections (1-42)", 13, 95, 120);
+    place.Edit(IDC_MAX_CONNECTIONS, 150, 95, 30);
+    place.Label("Field size (1-43)", 13, 109, 120);
+    place.Edit(IDC_FIELD_SIZE, 150, 109, 30);
+    place.Check(IDC_CHECK_LATENCY, "Max latency of ", 13, 125, 68);
+    place.Edit(IDC_MILLISECS, 83, 123, 30);
+    place.Label("ms (0-500)", 117, 123, 60);
+    place.Label("Security (0-5)", 13, 137, 120);
+    place.Edit(IDC_SECURITY, 150, 137, 30);
+    place.Label("(recommended values, 0 or 1)", 13, 151, 170);
+    place.Group("Allowed Connection Types", 7, 171, 190, 26);
+    place.Check(IDC_CONNECT_IPX, "IPX", 13, 183, 40);
+    place.Check(IDC_CONNECT_TCP, "TCP/IP", 60, 183, 50);
+    place.Check(IDC_CONNECT_NET, "Internet (WON)", 115, 183, 76);
 
-    group("Arena", 203, 7, 190, 44);
-    label("Nascar Racing 3", 209, 19, 76);
-    label("Nascar Legends", 209, 34, 76);
+    place.Group("Arena", 203, 7, 190, 44);
+    place.Label("Nascar Racing 3", 209, 19, 76);
+    place.Label("Nascar Legends", 209, 34, 76);
     for (auto [id, first] :
          {std::pair{IDC_ARENA_N3, IDS_ARENA_N3_FIRST}, {IDC_ARENA_NL, IDS_ARENA_NL_FIRST}}) {
-        auto* arenas = new wxChoice(this, id, at(290, id == IDC_ARENA_N3 ? 18 : 33), size(96, 12));
+        auto* arenas =
+            new wxChoice(this, id, place.At(290, id == IDC_ARENA_N3 ? 18 : 33), place.Size(96, 12));
         for (int k = 0; k < ArenaNameCount; ++k)
             arenas->Append(wxString::FromUTF8(LoadString(first + k)));
         arenas->Append(wxString::FromUTF8(LoadString(IDS_ARENA_INVISIBLE)));
     }
-    group("General", 203, 55, 190, 90);
-    check(IDC_RESULTS_TO_HTML, "Convert results to HTML", 209, 67, 178);
-    note("Conversion to HTML does not occurr if race results are not saved (see default race configuration "
-         "dialog box).",
-         221, 79, 166, 26);
-    button(IDC_TEST_HTML_N3, "Test HTML (N3)", 209, 107, 85);
-    button(IDC_TEST_HTML_NL, "Test HTML (NL)", 300, 107, 86);
-    check(IDC_SHOW_DISPLAY, "Show display (may not work in final patch)", 209, 127, 178);
-    label("Additional commandline parameters (80 characters max)", 203, 150, 190);
-    edit(IDC_ADDED_PARAMS, 203, 162, 190);
-    note("Contents of this field are appended to the end of the commandline generated by Quorva for EVERY "
-         "race.",
-         203, 177, 190, 18);
+    place.Group("General", 203, 55, 190, 90);
+    place.Check(IDC_RESULTS_TO_HTML, "Convert results to HTML", 209, 67, 178);
+    place.Note(
+        "Conversion to HTML does not occurr if race results are not saved (see default race configuration "
+        "dialog box).",
+        221, 79, 166, 26);
+    place.Button(IDC_TEST_HTML_N3, "Test HTML (N3)", 209, 107, 85);
+    place.Button(IDC_TEST_HTML_NL, "Test HTML (NL)", 300, 107, 86);
+    place.Check(IDC_SHOW_DISPLAY, "Show display (may not work in final patch)", 209, 127, 178);
+    place.Label("Additional commandline parameters (80 characters max)", 203, 150, 190);
+    place.Edit(IDC_ADDED_PARAMS, 203, 162, 190);
+    place.Note(
+        "Contents of this field are appended to the end of the commandline generated by Quorva for EVERY "
+        "race.",
+        203, 177, 190, 18);
 
-    button(IDC_TIMING_SETTINGS, "Timing Settings...", 7, 209, 92);
-    button(IDC_FILE_LOCATIONS, "File Locations...", 105, 209, 92);
-    button(IDC_DEFAULT_RACE, "Default Race Settings...", 7, 227, 92);
-    button(IDC_EDIT_SCHEDULE, "Create/Edit Schedule...", 105, 227, 92);
-    auto* ok = new wxButton(this, wxID_OK, "OK", at(287, 278), size(50, 14));
-    new wxButton(this, wxID_CANCEL, "Cancel", at(343, 278), size(50, 14));
-    ok->SetDefault();
+    place.Button(IDC_TIMING_SETTINGS, "Timing Settings...", 7, 209, 92);
+    place.Button(IDC_FILE_LOCATIONS, "File Locations...", 105, 209, 92);
+    place.Button(IDC_DEFAULT_RACE, "Default Race Settings...", 7, 227, 92);
+    place.Button(IDC_EDIT_SCHEDULE, "Create/Edit Schedule...", 105, 227, 92);
+    place.OkCancel(287, 278);
 }
 
 void CDlgServerSettings::OnInitDialog(wxInitDialogEvent& event) {
@@ -189,12 +165,7 @@ void CDlgServerSettings::OnInitDialog(wxInitDialogEvent& event) {
 void CDlgServerSettings::OnOK() {
     if (!ReadRecordFields<SERVER>(this, readingOrder, m_values))
         return;
-    for (const ServerField& field : readingOrder) {
-        if (field.number != nullptr)
-            (*Server).*field.number = m_values.*field.number;
-        else
-            (*Server).*field.text = m_values.*field.text;
-    }
+    CopyRecordFields<SERVER>(readingOrder, m_values, *Server);
     Server->ArenaN3 = ChosenArena(this, IDC_ARENA_N3, m_values.ArenaN3);
     Server->ArenaNL = ChosenArena(this, IDC_ARENA_NL, m_values.ArenaNL);
     WriteServerSettings();
@@ -202,10 +173,7 @@ void CDlgServerSettings::OnOK() {
         PatchOptionsCfg(0);
     if (NLInstalled)
         PatchOptionsCfg(1);
-    if (IsModal())
-        EndModal(wxID_OK);
-    else
-        SetReturnCode(wxID_OK);
+    FinishDialog(*this, wxID_OK);
 }
 
 void CDlgServerSettings::OnTimingSettings() {

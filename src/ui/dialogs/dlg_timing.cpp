@@ -3,14 +3,11 @@
 #include "core/app_state.h"
 #include "platform/messages.h"
 #include "settings/server_settings.h"
+#include "ui/support/dialog_layout.h"
 #include "ui/support/field_checks.h"
 #include "ui/support/record_fields.h"
 
-#include <wx/button.h>
 #include <wx/checkbox.h>
-#include <wx/radiobut.h>
-#include <wx/statbox.h>
-#include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 namespace {
@@ -62,61 +59,44 @@ CDlgTiming::CDlgTiming(wxWindow* parent)
 }
 
 void CDlgTiming::CreateControls() {
-    auto at = [this](int x, int y) { return ConvertDialogToPixels(wxPoint(x, y)); };
-    auto size = [this](int w, int h) { return ConvertDialogToPixels(wxSize(w, h)); };
-    auto label = [&](const char* text, int x, int y, int width) {
-        return new wxStaticText(this, wxID_ANY, text, at(x, y + 2), size(width, 8));
-    };
-    auto note = [&](const char* text, int x, int y, int width, int height) {
-        auto* shown = new wxStaticText(this, wxID_ANY, text, at(x, y), size(width, height));
-        shown->Wrap(size(width, height).GetWidth());
-    };
-    auto edit = [&](int id, int x, int y, int width) {
-        new wxTextCtrl(this, id, "", at(x, y), size(width, 12));
-    };
-    auto check = [&](int id, const char* text, int x, int y, int width) {
-        new wxCheckBox(this, id, text, at(x, y), size(width, 10));
-    };
+    DialogLayout place(this);
+    place.Group("Timing", 7, 7, 190, 258);
+    place.Radio(IDC_CONTINUOUS_LOOP, "Continuous loop", 13, 19, 150, true);
+    place.Label("Time between races (1-60)", 25, 31, 98);
+    place.Edit(IDC_RACE_DELAY, 125, 31, 24);
+    place.Label("minutes", 153, 31, 36);
+    place.Radio(IDC_DAILY_TIME_MODE, "Daily time", 13, 54, 150, false);
+    place.Label("Time to start event", 25, 66, 72);
+    place.Edit(IDC_DAILY_TIME, 100, 66, 30);
+    place.Check(IDC_DAILY_PM, "PM", 135, 67, 30);
+    place.Label("(00:01 - 12:00)", 25, 78, 72);
+    place.Label("Verify time every", 25, 94, 72);
+    place.Edit(IDC_VERIFY_INTERVAL, 100, 94, 24);
+    place.Label("minutes (0-60)", 128, 94, 62);
+    place.Radio(IDC_SPECIFIC_MODE, "Specific date/time for each event", 13, 117, 170, false);
+    place.Note(
+        "Selecting this option requires that you specify a date and time to run each event at the time that "
+        "you schedule that event. The \"Run schedule from...\" settings are also disabled.",
+        25, 130, 164, 48);
 
-    new wxStaticBox(this, wxID_ANY, "Timing", at(7, 7), size(190, 258));
-    new wxRadioButton(this, IDC_CONTINUOUS_LOOP, "Continuous loop", at(13, 19), size(150, 10), wxRB_GROUP);
-    label("Time between races (1-60)", 25, 31, 98);
-    edit(IDC_RACE_DELAY, 125, 31, 24);
-    label("minutes", 153, 31, 36);
-    new wxRadioButton(this, IDC_DAILY_TIME_MODE, "Daily time", at(13, 54), size(150, 10));
-    label("Time to start event", 25, 66, 72);
-    edit(IDC_DAILY_TIME, 100, 66, 30);
-    check(IDC_DAILY_PM, "PM", 135, 67, 30);
-    label("(00:01 - 12:00)", 25, 78, 72);
-    label("Verify time every", 25, 94, 72);
-    edit(IDC_VERIFY_INTERVAL, 100, 94, 24);
-    label("minutes (0-60)", 128, 94, 62);
-    new wxRadioButton(this, IDC_SPECIFIC_MODE, "Specific date/time for each event", at(13, 117),
-                      size(170, 10));
-    note("Selecting this option requires that you specify a date and time to run each event at the time that "
-         "you schedule that event. The \"Run schedule from...\" settings are also disabled.",
-         25, 130, 164, 48);
-
-    new wxStaticBox(this, wxID_ANY, "Start/Stop", at(203, 7), size(190, 258));
-    check(IDC_LIMIT_TIME, "Limit schedule to specified time-frame", 209, 19, 178);
-    label("Run schedule from", 215, 33, 68);
-    edit(IDC_START_TIME, 285, 33, 30);
-    check(IDC_START_PM, "PM", 320, 34, 30);
-    label("to", 215, 49, 68);
-    edit(IDC_STOP_TIME, 285, 49, 30);
-    check(IDC_STOP_PM, "PM", 320, 50, 30);
-    note(
+    place.Group("Start/Stop", 203, 7, 190, 258);
+    place.Check(IDC_LIMIT_TIME, "Limit schedule to specified time-frame", 209, 19, 178);
+    place.Label("Run schedule from", 215, 33, 68);
+    place.Edit(IDC_START_TIME, 285, 33, 30);
+    place.Check(IDC_START_PM, "PM", 320, 34, 30);
+    place.Label("to", 215, 49, 68);
+    place.Edit(IDC_STOP_TIME, 285, 49, 30);
+    place.Check(IDC_STOP_PM, "PM", 320, 50, 30);
+    place.Note(
         "If you wish to continue each day where you left off, make sure you check the \"Remember last race\" "
         "checkbox below.",
         209, 68, 178, 32);
-    check(IDC_STOP_AT_END, "Stop at end of schedule", 209, 108, 178);
-    check(IDC_AUTO_TERMINATE, "Shut down program at end of schedule", 209, 122, 178);
-    check(IDC_AUTO_START, "Start schedule at program startup", 209, 136, 178);
-    check(IDC_REMEMBER_RACE, "Remember last race executed", 209, 150, 178);
+    place.Check(IDC_STOP_AT_END, "Stop at end of schedule", 209, 108, 178);
+    place.Check(IDC_AUTO_TERMINATE, "Shut down program at end of schedule", 209, 122, 178);
+    place.Check(IDC_AUTO_START, "Start schedule at program startup", 209, 136, 178);
+    place.Check(IDC_REMEMBER_RACE, "Remember last race executed", 209, 150, 178);
 
-    auto* ok = new wxButton(this, wxID_OK, "OK", at(147, 278), size(50, 14));
-    new wxButton(this, wxID_CANCEL, "Cancel", at(203, 278), size(50, 14));
-    ok->SetDefault();
+    place.OkCancel(147, 278);
 }
 
 void CDlgTiming::OnInitDialog(wxInitDialogEvent& event) {
@@ -172,17 +152,9 @@ void CDlgTiming::OnOK() {
         !ValidateTime(IDC_START_TIME, "Schedule Start Time: ") ||
         !ValidateTime(IDC_STOP_TIME, "Schedule Stop Time: "))
         return;
-    for (const ServerField& field : readingOrder) {
-        if (field.number != nullptr)
-            (*Server).*field.number = m_values.*field.number;
-        else
-            (*Server).*field.text = m_values.*field.text;
-    }
+    CopyRecordFields<SERVER>(readingOrder, m_values, *Server);
     WriteServerSettings();
-    if (IsModal())
-        EndModal(wxID_OK);
-    else
-        SetReturnCode(wxID_OK);
+    FinishDialog(*this, wxID_OK);
 }
 
 bool CDlgTiming::ValidateTime(int id, const char* prefix) {

@@ -3,40 +3,14 @@
 #include "core/app_state.h"
 #include "resources/string_ids.h"
 #include "resources/string_table.h"
+#include "ui/support/dialog_layout.h"
 #include "ui/support/typing_limit.h"
 
 #include <algorithm>
-#include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/radiobut.h>
-#include <wx/statbox.h>
-#include <wx/stattext.h>
-#include <wx/textctrl.h>
 
 namespace {
-
-struct Place {
-    wxWindow* dialog;
-
-    wxPoint At(int x, int y) const { return dialog->ConvertDialogToPixels(wxPoint(x, y)); }
-    wxSize Size(int width, int height) const { return dialog->ConvertDialogToPixels(wxSize(width, height)); }
-
-    void Group(const char* title, int x, int y, int width, int height) const {
-        new wxStaticBox(dialog, wxID_ANY, title, At(x, y), Size(width, height));
-    }
-    void Label(const char* text, int x, int y, int width) const {
-        new wxStaticText(dialog, wxID_ANY, text, At(x, y + 2), Size(width, 8));
-    }
-    wxTextCtrl* Edit(int id, int x, int y, int width) const {
-        return new wxTextCtrl(dialog, id, "", At(x, y), Size(width, 12));
-    }
-    void Check(int id, const char* label, int x, int y, int width) const {
-        new wxCheckBox(dialog, id, label, At(x, y), Size(width, 10));
-    }
-    void Radio(int id, const char* label, int x, int y, int width, bool first) const {
-        new wxRadioButton(dialog, id, label, At(x, y), Size(width, 10), first ? wxRB_GROUP : 0);
-    }
-};
 
 // Every field of the two dialogs; each dialog reads its own in its own order.
 const RaceField raceFields[] = {
@@ -90,14 +64,14 @@ std::vector<RaceField> RaceFieldsInOrder(std::initializer_list<int> ids) {
 }
 
 void AddSimulatorGroup(wxWindow* dialog, int x, int y) {
-    Place place{dialog};
+    DialogLayout place(dialog);
     place.Group("Simulator", x, y, 190, 26);
     place.Radio(IDC_SIM_N3, "Nascar Racing 3", x + 8, y + 12, 86, true);
     place.Radio(IDC_SIM_NL, "Nascar Legends", x + 98, y + 12, 86, false);
 }
 
 void AddRaceSettingsGroup(wxWindow* dialog, int x, int y, int warmupId, const char* raceLengthLabel) {
-    Place place{dialog};
+    DialogLayout place(dialog);
     place.Group("Race Settings", x, y, 190, 124);
     struct Row {
         int id;
@@ -127,7 +101,7 @@ void AddRaceSettingsGroup(wxWindow* dialog, int x, int y, int warmupId, const ch
 }
 
 void AddDamageGroup(wxWindow* dialog, int x, int y) {
-    Place place{dialog};
+    DialogLayout place(dialog);
     place.Group("Damage:", x, y, 190, 26);
     place.Radio(IDC_DAMAGE_NONE, "None", x + 8, y + 12, 50, true);
     place.Radio(IDC_DAMAGE_ARCADE, "Arcade", x + 66, y + 12, 54, false);
@@ -135,7 +109,7 @@ void AddDamageGroup(wxWindow* dialog, int x, int y) {
 }
 
 void AddWeatherGroup(wxWindow* dialog, int x, int y) {
-    Place place{dialog};
+    DialogLayout place(dialog);
     place.Group("Weather", x, y, 190, 62);
     place.Check(IDC_FIXED_WEATHER, "Fixed (\"Clear\" in N3)", x + 6, y + 11, 120);
     place.Label("Temperature (40-95)", x + 6, y + 23, 90);
@@ -151,7 +125,7 @@ void AddWeatherGroup(wxWindow* dialog, int x, int y) {
 }
 
 void AddTogglesGroup(wxWindow* dialog, int x, int y) {
-    Place place{dialog};
+    DialogLayout place(dialog);
     place.Group("Toggles", x, y, 190, 80);
     const std::pair<int, const char*> toggles[] = {{IDC_ALLOW_AI, "Allow AI cars"},
                                                    {IDC_CAUTION_FLAGS, "Caution flags"},

@@ -3,6 +3,7 @@
 #include "platform/drives.h"
 #include "platform/host_path.h"
 #include "resources/pictures.h"
+#include "ui/support/dialog_layout.h"
 #include "ui/support/picture_image.h"
 
 #include <algorithm>
@@ -62,9 +63,8 @@ CDlgFolderBrowse::CDlgFolderBrowse(wxWindow* parent)
                      size(169, 16));
     m_tree = new wxTreeCtrl(this, IDC_TREE, at(7, 26), size(169, 134),
                             wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxTR_HIDE_ROOT | wxTR_SINGLE);
-    auto* ok = new wxButton(this, wxID_OK, "OK", at(35, 167), size(50, 14));
-    new wxButton(this, wxID_CANCEL, "Cancel", at(98, 167), size(50, 14));
-    ok->SetDefault();
+    DialogLayout(this).OkCancel(35, 167);
+    wxWindow* ok = FindWindow(wxID_OK);
     ok->Disable();
 
     Bind(wxEVT_INIT_DIALOG, &CDlgFolderBrowse::OnInitDialog, this);
@@ -178,8 +178,5 @@ void CDlgFolderBrowse::OnOK(wxCommandEvent&) {
     if (!selected.IsOk() || selected == m_networkRoot)
         return;
     m_path = GetItemPath(selected);
-    if (IsModal())
-        EndModal(wxID_OK);
-    else
-        SetReturnCode(wxID_OK);
+    FinishDialog(*this, wxID_OK);
 }

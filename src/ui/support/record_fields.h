@@ -92,3 +92,14 @@ void LimitTextTyping(wxWindow* dialog, std::span<const RecordField<Record>> fiel
         controls.push_back(field.control);
     LimitTextTyping(dialog, controls);
 }
+
+// Copies the fields' members from one record to another.
+template <typename Record>
+void CopyRecordFields(std::span<const RecordField<Record>> fields, const Record& from, Record& to) {
+    for (const RecordField<Record>& field : fields) {
+        if (field.number != nullptr)
+            to.*field.number = from.*field.number;
+        if (field.text != nullptr)
+            to.*field.text = from.*field.text;
+    }
+}
