@@ -65,7 +65,7 @@ CDlgSchedConfig::CDlgSchedConfig(wxWindow* parent)
     FindWindow(wxID_OK)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOK(); });
     m_trackList->Bind(wxEVT_LISTBOX, [this](wxCommandEvent&) { OnSelchangeTrack(); });
     for (int id : {IDC_SIM_N3, IDC_SIM_NL})
-        FindWindow(id)->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { OnSimulatorClicked(); });
+        FindWindow(id)->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { FillTrackList(); });
 }
 
 void CDlgSchedConfig::SetRace(RACE* event, bool isNew) {
@@ -87,10 +87,6 @@ void CDlgSchedConfig::OnInitDialog(wxInitDialogEvent& event) {
     }
     FitRaceToInstallation(this, m_values);
     ShowRaceFields(this, readingOrder, m_values);
-    FillTrackList();
-}
-
-void CDlgSchedConfig::OnSimulatorClicked() {
     FillTrackList();
 }
 

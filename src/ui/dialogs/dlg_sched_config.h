@@ -18,13 +18,13 @@ public:
     void SetRace(RACE* event, bool isNew);
 
     void OnOK();
-    // The calendar of the chosen simulator in the track list, its line chosen as the event's.
+    // The calendar of the chosen simulator in the track list, its line chosen as the event's; a click on
+    // either simulator runs it.
     void FillTrackList();
     void OnSelchangeTrack();
 
 private:
     void OnInitDialog(wxInitDialogEvent& event) override;
-    void OnSimulatorClicked();
     bool ValidateDate();
     bool ValidateTime();
 
