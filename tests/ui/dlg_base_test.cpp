@@ -48,4 +48,12 @@ TEST(CDib, TheBackgroundIsAnEightBitPictureDrawnFromItsRows) {
     EXPECT_GT(grey(0, 575), 600);
     EXPECT_LT(grey(0, 599), 200);
     EXPECT_GT(drawn.GetBlue(400, 5), drawn.GetRed(400, 5) + 60);
+
+    // A picture of fewer colours has a colour table of its own size.
+    ASSERT_TRUE(dib.LoadResource(IDB_FOLDER_ITEMS));
+    EXPECT_EQ(dib.Width(), 255);
+    EXPECT_EQ(dib.NumColours(), 16);
+    ASSERT_TRUE(dib.Palette());
+    EXPECT_EQ(dib.Palette()->size(), 16u);
+    EXPECT_EQ(dib.Palette()->front(), 0xFFFFFFu);
 }

@@ -76,6 +76,11 @@ TEST(FolderItemText, NamesWithoutLowerCaseLettersAreCapitalised) {
 TEST_F(FolderBrowserTest, OpensOnDriveCWithTheDrivesAndTheNetworkBelowThem) {
     OpenAt("");
     EXPECT_EQ(dialog->GetTitle(), "Search for Folder");
+    EXPECT_EQ(dialog->FindWindow(CDlgFolderBrowse::IDC_LABEL)->GetLabel(),
+              "Select the folder where the search is to begin.");
+    dialog->SetFolderLabel("");
+    EXPECT_EQ(dialog->FindWindow(CDlgFolderBrowse::IDC_LABEL)->GetLabel(), "");
+    EXPECT_EQ(dialog->GetTitle(), "Search for Folder");
     EXPECT_EQ(Children(Tree().GetRootItem()), (Names{"C:", "D:", "Z:", "Network Neighborhood"}));
     wxTreeItemId c = Child(Tree().GetRootItem(), "C:");
     EXPECT_EQ(Tree().GetSelection(), c);

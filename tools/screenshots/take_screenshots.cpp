@@ -78,7 +78,7 @@ const Shot shots[] = {
      [] {
          auto browser = std::make_unique<CDlgFolderBrowse>(nullptr);
          browser->SetTitle("Browse For Path");
-         browser->SetLabel("");
+         browser->SetFolderLabel("");
          browser->SetPath(Server->PathNL);
          return browser;
      }},

@@ -21,7 +21,7 @@ constexpr int pathLength = 512;
 std::optional<std::string> BrowseForFolder(wxWindow* owner) {
     CDlgFolderBrowse browser(owner);
     browser.SetTitle("Browse For Path");
-    browser.SetLabel("");
+    browser.SetFolderLabel("");
     if (browser.ShowModal() != wxID_OK)
         return std::nullopt;
     return browser.GetPath();

@@ -33,6 +33,8 @@ bool CDib::LoadResource(int id) {
     PutWord(m_info, 12, 1, 2);
     PutWord(m_info, 14, bitCount, 2);
     PutWord(m_info, 20, static_cast<std::uint32_t>(row * static_cast<size_t>(picture->height)), 4);
+    // The colour table holds the picture's own colours, which may be fewer than 256.
+    PutWord(m_info, 32, static_cast<std::uint32_t>(picture->colours.size()), 4);
     for (size_t k = 0; k < picture->colours.size(); ++k) {
         std::uint32_t rgb = picture->colours[k];
         m_info[headerSize + 4 * k] = static_cast<std::uint8_t>(rgb);

@@ -73,7 +73,7 @@ CDlgFolderBrowse::CDlgFolderBrowse(wxWindow* parent)
     ok->Bind(wxEVT_BUTTON, &CDlgFolderBrowse::OnOK, this);
 }
 
-void CDlgFolderBrowse::SetLabel(const wxString& label) {
+void CDlgFolderBrowse::SetFolderLabel(const wxString& label) {
     FindWindow(IDC_LABEL)->SetLabel(label);
 }
 

@@ -15,7 +15,7 @@ public:
     explicit CDlgFolderBrowse(wxWindow* parent);
 
     // The line above the tree.
-    void SetLabel(const wxString& label) override;
+    void SetFolderLabel(const wxString& label);
     // The folder to open at ("C:\" when empty).
     void SetPath(const std::string& path) { m_path = path; }
     // The chosen folder, after OK.
