@@ -87,8 +87,10 @@ void CDlgSchedRunning::CreateControls() {
     int y = 19;
     for (const Row& row : panelRows) {
         new wxStaticText(this, wxID_ANY, row.label, at(195, y + 1), size(62, 8));
+        // A one-line value too long for its box ends in an ellipsis rather than being cut off.
+        long ellipsis = row.height == 10 ? wxST_ELLIPSIZE_END : 0;
         new wxStaticText(this, row.id, "", at(259, y), size(134, row.height),
-                         wxBORDER_SUNKEN | wxST_NO_AUTORESIZE);
+                         wxBORDER_SUNKEN | wxST_NO_AUTORESIZE | ellipsis);
         y += row.height + 3;
     }
     new wxStaticBox(this, wxID_ANY, "Toggles:", at(195, y), size(198, 70));
