@@ -59,7 +59,7 @@ void CDlgDefaultRace::OnOK() {
     stored.TrackNumber = 0;
     stored.CalendarFile.clear();
     stored.SimExe.clear();
-    stored.WindDirection = ChosenWindDirection(this, m_values.WindDirection);
+    stored.WindDirection = ChosenPosition(this, IDC_WIND_DIRECTION, m_values.WindDirection);
     *DefaultRace = stored;
     WriteDefaultRace();
     FinishDialog(*this, wxID_OK);

@@ -122,8 +122,7 @@ void CDlgSchedConfig::FillTrackList() {
 
 void CDlgSchedConfig::OnSelchangeTrack() {
     int line = m_trackList->GetSelection();
-    m_selectedTrackName = line == wxNOT_FOUND ? "" : m_trackList->GetString(line).utf8_string();
-    FindWindow(IDC_SELECTED_TRACK)->SetLabel(wxString::FromUTF8(m_selectedTrackName));
+    FindWindow(IDC_SELECTED_TRACK)->SetLabel(line == wxNOT_FOUND ? wxString() : m_trackList->GetString(line));
     m_selectedEntry = line == wxNOT_FOUND ? 0 : line + 1;
 }
 
@@ -144,7 +143,7 @@ void CDlgSchedConfig::OnOK() {
     event.TrackId = calendar->GetTrackId(line);
     event.TrackName = m_trackList->GetString(line).utf8_string();
     event.TrackNumber = line + 1;
-    event.WindDirection = ChosenWindDirection(this, m_values.WindDirection);
+    event.WindDirection = ChosenPosition(this, IDC_WIND_DIRECTION, m_values.WindDirection);
     *m_event = event;
     // The runner's remembered place means nothing once an event is added or changed.
     Server->LastRace = -1;

@@ -3,8 +3,6 @@
 #include "core/race.h"
 #include "ui/support/dlg_base.h"
 
-#include <string>
-
 class wxListBox;
 
 // "Schedule Configuration": one event of the schedule, its simulator, its track from that simulator's
@@ -32,7 +30,6 @@ private:
     bool m_isNew = true;
     RACE m_values;
     wxListBox* m_trackList = nullptr;
-    std::string m_selectedTrackName;
     int m_selectedEntry = 0;
     // The simulator whose calendar the track list shows; -1 before the first filling.
     int m_listedSim = -1;

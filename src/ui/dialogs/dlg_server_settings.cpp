@@ -53,21 +53,6 @@ int RunModally(wxDialog& dialog) {
     return dialog.ShowModal();
 }
 
-wxChoice* ArenaList(wxWindow* dialog, int id) {
-    return static_cast<wxChoice*>(dialog->FindWindow(id));
-}
-
-// A stored arena outside the list shows no line; the stored value stays unless the operator picks one.
-void ShowArena(wxWindow* dialog, int id, int arena) {
-    bool listed = arena >= 0 && arena <= ArenaNameCount;
-    ArenaList(dialog, id)->SetSelection(listed ? arena : wxNOT_FOUND);
-}
-
-int ChosenArena(wxWindow* dialog, int id, int stored) {
-    int chosen = ArenaList(dialog, id)->GetSelection();
-    return chosen == wxNOT_FOUND ? stored : chosen;
-}
-
 } // namespace
 
 CDlgServerSettings::CDlgServerSettings(wxWindow* parent) : CDlgServerSettings(parent, RunModally) {}
@@ -156,8 +141,8 @@ void CDlgServerSettings::OnInitDialog(wxInitDialogEvent& event) {
     SetTitle("Server Settings, v" + wxString::FromUTF8(ProgramVersion));
     m_values = *Server;
     ShowRecordFields<SERVER>(this, readingOrder, m_values);
-    ShowArena(this, IDC_ARENA_N3, m_values.ArenaN3);
-    ShowArena(this, IDC_ARENA_NL, m_values.ArenaNL);
+    ShowChoicePosition(this, IDC_ARENA_N3, m_values.ArenaN3);
+    ShowChoicePosition(this, IDC_ARENA_NL, m_values.ArenaNL);
     FindWindow(IDC_ARENA_NL)->Enable(NLInstalled);
     FindWindow(IDC_ARENA_N3)->Enable(N3Installed);
 }
@@ -166,8 +151,8 @@ void CDlgServerSettings::OnOK() {
     if (!ReadRecordFields<SERVER>(this, readingOrder, m_values))
         return;
     CopyRecordFields<SERVER>(readingOrder, m_values, *Server);
-    Server->ArenaN3 = ChosenArena(this, IDC_ARENA_N3, m_values.ArenaN3);
-    Server->ArenaNL = ChosenArena(this, IDC_ARENA_NL, m_values.ArenaNL);
+    Server->ArenaN3 = ChosenPosition(this, IDC_ARENA_N3, m_values.ArenaN3);
+    Server->ArenaNL = ChosenPosition(this, IDC_ARENA_NL, m_values.ArenaNL);
     WriteServerSettings();
     if (N3Installed)
         PatchOptionsCfg(0);

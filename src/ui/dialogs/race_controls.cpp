@@ -145,17 +145,11 @@ void AddTogglesGroup(wxWindow* dialog, int x, int y) {
 
 void ShowRaceFields(wxWindow* dialog, std::span<const RaceField> fields, const RACE& race) {
     ShowRecordFields(dialog, fields, race);
-    bool known = race.WindDirection >= 0 && race.WindDirection < WindDirectionCount;
-    ControlOf<wxChoice>(dialog, IDC_WIND_DIRECTION)->SetSelection(known ? race.WindDirection : wxNOT_FOUND);
+    ShowChoicePosition(dialog, IDC_WIND_DIRECTION, race.WindDirection);
 }
 
 bool ReadRaceFields(wxWindow* dialog, std::span<const RaceField> fields, RACE& race) {
     return ReadRecordFields(dialog, fields, race);
-}
-
-int ChosenWindDirection(wxWindow* dialog, int fallback) {
-    int chosen = ControlOf<wxChoice>(dialog, IDC_WIND_DIRECTION)->GetSelection();
-    return chosen == wxNOT_FOUND ? fallback : chosen;
 }
 
 int ChosenSimulator(wxWindow* dialog) {

@@ -36,9 +36,6 @@ void ShowRaceFields(wxWindow* dialog, std::span<const RaceField> fields, const R
 // reading: false.
 bool ReadRaceFields(wxWindow* dialog, std::span<const RaceField> fields, RACE& race);
 
-// The position of the chosen wind direction, or fallback when none is chosen.
-int ChosenWindDirection(wxWindow* dialog, int fallback);
-
 // The simulator of the radio group (0 N3, 1 NL), and its buttons' state.
 int ChosenSimulator(wxWindow* dialog);
 void ChooseSimulator(wxWindow* dialog, int sim);

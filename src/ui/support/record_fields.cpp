@@ -5,6 +5,7 @@
 #include "ui/support/typing_limit.h"
 
 #include <wx/checkbox.h>
+#include <wx/choice.h>
 #include <wx/radiobut.h>
 #include <wx/textctrl.h>
 
@@ -75,6 +76,17 @@ void LimitTextTyping(wxWindow* dialog, std::span<const FieldControl> controls) {
     for (const FieldControl& control : controls)
         if (control.kind == FieldKind::Text && control.limit > 0)
             LimitTyping(ControlOf<wxTextCtrl>(dialog, control.id), control.limit);
+}
+
+void ShowChoicePosition(wxWindow* dialog, int id, int position) {
+    auto* list = ControlOf<wxChoice>(dialog, id);
+    bool listed = position >= 0 && position < static_cast<int>(list->GetCount());
+    list->SetSelection(listed ? position : wxNOT_FOUND);
+}
+
+int ChosenPosition(wxWindow* dialog, int id, int stored) {
+    int chosen = ControlOf<wxChoice>(dialog, id)->GetSelection();
+    return chosen == wxNOT_FOUND ? stored : chosen;
 }
 
 void FocusField(wxWindow* dialog, int id) {

@@ -44,6 +44,11 @@ bool ReadFieldValue(wxWindow* dialog, const FieldControl& control, FieldValue& v
 // Text fields stop typing at their limit.
 void LimitTextTyping(wxWindow* dialog, std::span<const FieldControl> controls);
 
+// A drop-down list holding a stored position: a position outside the list shows no line, and the
+// stored value stays unless the operator picks one.
+void ShowChoicePosition(wxWindow* dialog, int id, int position);
+int ChosenPosition(wxWindow* dialog, int id, int stored);
+
 // Puts the focus on a control and selects its whole text.
 void FocusField(wxWindow* dialog, int id);
 
