@@ -2,6 +2,7 @@
 
 #include "core/app_state.h"
 #include "core/path_helpers.h"
+#include "platform/host_path.h"
 #include "platform/messages.h"
 #include "settings/install_lookup.h"
 #include "settings/race_store.h"
@@ -59,6 +60,7 @@ bool CreateDefaultRace() {
 }
 
 bool StartUp() {
+    MakeWinePrefixAbsolute();
     ScheduleLoaded = false;
     ClearEvents();
     if (!CreateServer() || !CreateDefaultRace())

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <dirent.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <vector>
 
@@ -72,6 +73,16 @@ std::string WinePrefix() {
         return prefix;
     const char* home = std::getenv("HOME");
     return std::string(home != nullptr ? home : "") + "/.wine";
+}
+
+void MakeWinePrefixAbsolute() {
+    const char* prefix = std::getenv("WINEPREFIX");
+    if (prefix == nullptr || *prefix == '\0' || IsPosixPath(prefix))
+        return;
+    std::error_code error;
+    std::filesystem::path absolute = std::filesystem::absolute(prefix, error);
+    if (!error)
+        setenv("WINEPREFIX", absolute.c_str(), 1);
 }
 
 std::string DriveRoot(char driveLetter) {

@@ -15,6 +15,11 @@ bool IsPosixPath(const std::string& path);
 // The Wine prefix that holds the drives: $WINEPREFIX, else ~/.wine.
 std::string WinePrefix();
 
+// Makes a relative $WINEPREFIX absolute against the current folder, so that the prefix stays the same
+// when the current folder changes (as it does for every simulator started) and the Wine started gets
+// the same one. Called once at start-up; an absolute or unset $WINEPREFIX is left as it is.
+void MakeWinePrefixAbsolute();
+
 // The host folder of a drive letter: the prefix's dosdevices link for it, or drive_c for C: and the
 // root for Z: when that link is missing. Empty when the drive has neither.
 std::string DriveRoot(char driveLetter);

@@ -3,11 +3,9 @@
 #include "platform/file_system.h"
 #include "platform/host_path.h"
 #include "platform/letter_case.h"
+#include "platform/wine_environment.h"
 
 #include <cstring>
-#include <unistd.h>
-
-extern char** environ;
 
 namespace {
 
@@ -40,18 +38,6 @@ std::string KeyPath(const std::string& path) {
     if (!folded.empty() && folded.back() == '\\')
         folded.pop_back();
     return folded;
-}
-
-const char* EnvironmentValue(const std::string& name) {
-    if (const char* value = std::getenv(name.c_str()))
-        return value;
-    for (char** entry = environ; *entry != nullptr; ++entry) {
-        const char* equals = std::strchr(*entry, '=');
-        if (equals != nullptr &&
-            SameWithoutCase(std::string(*entry, static_cast<size_t>(equals - *entry)), name))
-            return equals + 1;
-    }
-    return nullptr;
 }
 
 } // namespace
@@ -100,27 +86,7 @@ long RegistryQueryValue(const RegistryKey& key, const std::string& name, unsigne
 }
 
 size_t ExpandEnvironmentStrings(const std::string& source, char* destination, size_t size) {
-    std::string result;
-    size_t at = 0;
-    while (at < source.size()) {
-        size_t open = source.find('%', at);
-        size_t close = open == std::string::npos ? std::string::npos : source.find('%', open + 1);
-        if (close == std::string::npos) {
-            result += source.substr(at);
-            break;
-        }
-        result += source.substr(at, open - at);
-        const char* value =
-            close > open + 1 ? EnvironmentValue(source.substr(open + 1, close - open - 1)) : nullptr;
-        if (value != nullptr) {
-            result += value;
-            at = close + 1;
-        } else {
-            // Not a variable: the first "%" stays, and the second may open the next name.
-            result += source.substr(open, close - open);
-            at = close;
-        }
-    }
+    std::string result = ExpandVariables(source, WinePrefixEnvironment());
     if (destination != nullptr && result.size() < size)
         std::memcpy(destination, result.c_str(), result.size() + 1);
     return result.size() + 1;

@@ -43,7 +43,8 @@ long RegistryOpenKey(RegistryRoot root, const std::string& keyPath, unsigned lon
 long RegistryQueryValue(const RegistryKey& key, const std::string& name, unsigned long* type, char* buffer,
                         size_t* size);
 
-// Replaces each %name% that names an environment variable by its value (names without regard to case);
-// other text stays as written. Gives the size the result needs, its NUL included, and writes the
-// result when that fits in size.
+// Replaces each %name% that names a variable by its value, as a program in the Wine prefix would: the
+// prefix's Windows environment first (ProgramFiles, SystemRoot, ...), then the process environment
+// (names without regard to case); other text stays as written. Gives the size the result needs, its NUL
+// included, and writes the result when that fits in size.
 size_t ExpandEnvironmentStrings(const std::string& source, char* destination, size_t size);

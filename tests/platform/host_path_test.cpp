@@ -4,9 +4,11 @@
 #include "support/temp_folder.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -76,4 +78,26 @@ TEST_F(HostPathTest, RelativePathIsMatchedInTheCurrentFolder) {
     std::string host = HostPath("sims\\LEGENDS\\new.cal");
     std::filesystem::current_path(before);
     EXPECT_EQ(host, "Sims/Legends/new.cal");
+}
+
+TEST(WinePrefix, ARelativePrefixIsMadeAbsoluteAgainstTheCurrentFolder) {
+    TempFolder temp;
+    std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(temp.Path());
+    std::string here = std::filesystem::current_path().string();
+    const std::array<std::optional<std::string>, 2> rows[] = {
+        {"wine/prefix", here + "/wine/prefix"},
+        {"./prefix/", here + "/./prefix/"},
+        {"/srv/wine", "/srv/wine"},
+        {"", ""},
+        {std::nullopt, std::nullopt},
+    };
+    for (const auto& [prefix, absolute] : rows) {
+        SCOPED_TRACE(prefix.value_or("unset"));
+        ScopedEnv wine("WINEPREFIX", prefix ? prefix->c_str() : nullptr);
+        MakeWinePrefixAbsolute();
+        const char* now = std::getenv("WINEPREFIX");
+        EXPECT_EQ(now ? std::optional<std::string>(now) : std::nullopt, absolute);
+    }
+    std::filesystem::current_path(before);
 }

@@ -127,7 +127,8 @@ TEST(Registry, KeysOpenFromThePrefixHivesWithTheAccessTheFileAllows) {
 }
 
 TEST(Registry, EnvironmentReferencesAreExpandedWhenTheyNameAVariable) {
-    ScopedEnv files("ProgramFiles", "C:\\Program Files");
+    TempFolder empty;
+    ScopedEnv wine("WINEPREFIX", empty.Path().c_str());
     ScopedEnv unset("QUORVA_UNSET", nullptr);
     auto expand = [](const std::string& text) {
         size_t size = ExpandEnvironmentStrings(text, nullptr, 0);

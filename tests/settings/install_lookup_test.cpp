@@ -61,7 +61,6 @@ TEST(RegistryItem, ItemNamesSplitIntoRootKeyPathAndValueName) {
 }
 
 TEST_F(InstallLookupTest, FoldersAreReadAsTheRegistryHoldsThem) {
-    ScopedEnv files("ProgramFiles", "C:\\Program Files");
     WriteSystemHive(
         appPaths + "NASCAR Racing 3.exe] 1700000000\r\n\"Path\"=\"C:\\\\Games\\\\Racing\"\r\n\r\n" +
         appPaths + "nascar legends.EXE]\r\n\"PATH\"=str(2):\"%ProgramFiles%\\\\Legends\\\\\"\r\n");
