@@ -24,8 +24,8 @@ class InstantLauncher : public SimulatorLauncher {
 public:
     InstantLauncher(benchmark::State& state, std::string folder)
         : m_state(state), m_folder(std::move(folder)) {}
-    Start StartSimulator(const std::string&) override { return {true, "", ""}; }
-    std::string WaitForSimulator() override {
+    Start StartSimulator(const std::string&, const std::string&) override { return {true, "", ""}; }
+    End WaitForSimulator() override {
         m_state.PauseTiming();
         StandInEvent event;
         event.fieldSize = 43;
@@ -33,7 +33,7 @@ public:
         std::string name = "evt" + std::to_string(100000 + m_launches).substr(1) + ".stn";
         std::ofstream(m_folder + name, std::ios::binary) << StnText(RunRace(event, m_launches));
         m_state.ResumeTiming();
-        return "";
+        return {};
     }
 
 private:
@@ -56,7 +56,7 @@ public:
     void EndRun(int) override {}
     void RaceStarted(int, const std::string&, const std::string&) override {}
     void RaceNotStarted(const std::string&) override {}
-    void RaceEnded(const std::string&) override {}
+    void RaceEnded(const RaceOutcome&, const std::string&) override {}
     void ResultsPublished(const std::string&) override {}
     bool StopRequestedDuringRace() override { return false; }
 };

@@ -1,8 +1,11 @@
 #include "platform/process.h"
 
 #include "platform/current_folder.h"
+#include "platform/executable_kind.h"
 #include "platform/host_path.h"
 #include "platform/letter_case.h"
+#include "platform/search_path.h"
+#include "platform/wine_launcher.h"
 
 #include <atomic>
 #include <cerrno>
@@ -10,11 +13,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
-#include <fstream>
+#include <fcntl.h>
 #include <spawn.h>
 #include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 extern char** environ;
 
@@ -98,18 +102,6 @@ std::string FindInCurrentFolder(const std::string& name) {
     return found;
 }
 
-// The first regular file called name in the folders of $PATH.
-std::string FindOnPath(const std::string& name) {
-    const char* path = std::getenv("PATH");
-    std::istringstream folders(path != nullptr ? path : "");
-    for (std::string folder; std::getline(folders, folder, ':');) {
-        std::string candidate = folder + "/" + name;
-        if (!folder.empty() && IsRegularFile(candidate))
-            return candidate;
-    }
-    return "";
-}
-
 std::vector<char*> ArgumentPointers(std::vector<std::string>& arguments) {
     std::vector<char*> pointers;
     for (std::string& argument : arguments)
@@ -118,11 +110,26 @@ std::vector<char*> ArgumentPointers(std::vector<std::string>& arguments) {
     return pointers;
 }
 
-// Spawns arguments[0] with the rest, in a process group of its own. The child starts with no signals
-// blocked and SIGINT and SIGTERM at their defaults whatever Quorva does with them, so that it can be
-// stopped. Gives 0, or the errno value of the failure when it could not start (posix_spawn reports a
-// failed exec too).
-int Spawn(std::vector<std::string> arguments, pid_t& pid) {
+size_t EnvironmentSize() {
+    size_t size = 0;
+    while (environ[size] != nullptr)
+        ++size;
+    return size;
+}
+
+// Sets name=value in an environment list, replacing an entry of that name.
+void SetVariable(std::vector<std::string>& environment, const std::string& name, const std::string& value) {
+    std::erase_if(environment, [&](const std::string& entry) { return entry.rfind(name + "=", 0) == 0; });
+    environment.push_back(name + "=" + value);
+}
+
+// Spawns arguments[0] with the rest, in a process group of its own, with the environment given. The child
+// starts with no signals blocked and SIGINT and SIGTERM at their defaults whatever Quorva does with them,
+// so that it can be stopped. Its input is /dev/null; with an output file, its standard output and error
+// go there (created or emptied), else they are Quorva's own. Gives 0, or the errno value of the failure
+// when it could not start (posix_spawn reports a failed exec or a failed open too).
+int Spawn(std::vector<std::string> arguments, std::vector<std::string> environment,
+          const std::string& outputFile, pid_t& pid) {
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
     sigset_t none;
@@ -136,8 +143,18 @@ int Spawn(std::vector<std::string> arguments, pid_t& pid) {
     posix_spawnattr_setpgroup(&attributes, 0);
     posix_spawnattr_setsigmask(&attributes, &none);
     posix_spawnattr_setsigdefault(&attributes, &stopSignals);
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    posix_spawn_file_actions_addopen(&files, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    if (!outputFile.empty()) {
+        posix_spawn_file_actions_addopen(&files, STDOUT_FILENO, outputFile.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        posix_spawn_file_actions_adddup2(&files, STDOUT_FILENO, STDERR_FILENO);
+    }
     std::vector<char*> argv = ArgumentPointers(arguments);
-    int error = posix_spawn(&pid, argv[0], nullptr, &attributes, argv.data(), environ);
+    std::vector<char*> envp = ArgumentPointers(environment);
+    int error = posix_spawn(&pid, argv[0], &files, &attributes, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&files);
     posix_spawnattr_destroy(&attributes);
     return error;
 }
@@ -182,13 +199,7 @@ std::string FindProgram(const std::string& name) {
     return found;
 }
 
-bool IsWindowsProgram(const std::string& hostPath) {
-    std::ifstream file(hostPath, std::ios::binary);
-    char start[2] = {};
-    return file.read(start, sizeof start) && start[0] == 'M' && start[1] == 'Z';
-}
-
-ProcessStart StartProgram(const std::string& commandLine) {
+ProcessStart StartProgram(const std::string& commandLine, const std::string& outputFile) {
     std::vector<std::string> arguments = SplitWindowsCommandLine(commandLine);
     if (arguments.empty())
         return {std::nullopt, "the command line names no program"};
@@ -196,12 +207,21 @@ ProcessStart StartProgram(const std::string& commandLine) {
     if (program.empty())
         return {std::nullopt, arguments[0] + " was not found"};
     arguments[0] = program;
+    ExecutableKind kind = ExecutableKindOf(program);
+    if (kind != ExecutableKind::Linux && !IsWindowsKind(kind))
+        return {std::nullopt, program + " is " + ExecutableKindText(kind)};
+    std::vector<std::string> environment(environ, environ + EnvironmentSize());
     std::string how;
-    if (IsWindowsProgram(program)) {
-        std::string wine = FindOnPath("wine");
+    if (IsWindowsKind(kind)) {
+        std::string wine = WineProgram();
         if (wine.empty())
-            return {std::nullopt, "wine was not found"};
-        arguments.insert(arguments.begin(), wine);
+            return {std::nullopt, "Wine is not installed: there is no wine on the search path"};
+        std::string launcher = WineLauncherPath(kind);
+        if (ExecutableKindOf(launcher) == ExecutableKind::Missing)
+            return {std::nullopt, "Quorva's launcher " + launcher + " is missing"};
+        // The launcher starts the simulator with the command line as it stands, in the current folder.
+        arguments = {wine, launcher};
+        SetVariable(environment, LauncherCommandLineVariable, commandLine);
         how = "through wine";
         const char* display = std::getenv("DISPLAY");
         if (display == nullptr || *display == '\0') {
@@ -214,7 +234,7 @@ ProcessStart StartProgram(const std::string& commandLine) {
     }
     StartedProcess started;
     started.how = how;
-    if (int error = Spawn(arguments, started.pid); error != 0)
+    if (int error = Spawn(arguments, environment, outputFile, started.pid); error != 0)
         return {std::nullopt, arguments[0] + " could not be started: " + std::strerror(error)};
     return {started, ""};
 }
@@ -237,8 +257,8 @@ ProcessEnd WaitForProgram(const StartedProcess& process) {
             return {-1, 0};
     }
     if (WIFSIGNALED(status))
-        return {0, WTERMSIG(status)};
-    return {WEXITSTATUS(status), 0};
+        return {0, WTERMSIG(status), stopSent};
+    return {WEXITSTATUS(status), 0, stopSent};
 }
 
 std::optional<ProcessEnd> PollProgram(const StartedProcess& process) {

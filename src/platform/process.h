@@ -21,9 +21,6 @@ std::vector<std::string> SplitWindowsCommandLine(const std::string& commandLine)
 // count. Empty when nothing is found.
 std::string FindProgram(const std::string& name);
 
-// True when the file begins as a Windows executable does, with "MZ".
-bool IsWindowsProgram(const std::string& hostPath);
-
 struct StartedProcess {
     pid_t pid = -1;
     // How it was started: "" when directly, else e.g. "through wine".
@@ -36,16 +33,21 @@ struct ProcessStart {
     std::string failure;
 };
 
-// Starts the program of the command line with the rest as its arguments, in the current folder, with
-// this program's environment, in a process group of its own so that a Ctrl-C at the terminal reaches
-// Quorva and not the simulator. A Windows program runs through wine, and through "xvfb-run -a" as well
-// when there is no $DISPLAY (Wine needs a display).
-ProcessStart StartProgram(const std::string& commandLine);
+// Starts the program of the command line in the current folder, with this program's environment, in a
+// process group of its own so that a Ctrl-C at the terminal reaches Quorva and not the simulator. A Linux
+// program gets the rest of the line as its arguments. A Windows program is started through wine by
+// Quorva's launcher of its width (platform/wine_launcher.h), so that it reads the command line exactly as
+// given, and through "xvfb-run -a" as well when there is no $DISPLAY (Wine needs a display). A file that
+// is neither is refused. With an output file (a host path), the program's standard output and error go
+// there, and not to Quorva's own.
+ProcessStart StartProgram(const std::string& commandLine, const std::string& outputFile = "");
 
 struct ProcessEnd {
     int exitStatus = 0;
     // The signal that ended it; 0 when it exited.
     int signal = 0;
+    // True when it was ended because the operator asked twice to stop.
+    bool endedOnRequest = false;
 };
 
 // Waits until the process has ended, whatever its exit status. Once two stops have been requested it

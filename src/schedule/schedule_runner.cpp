@@ -3,6 +3,7 @@
 #include "core/app_state.h"
 #include "core/path_helpers.h"
 #include "platform/current_folder.h"
+#include "platform/host_path.h"
 #include "platform/messages.h"
 #include "results/html_results.h"
 #include "schedule/event_options.h"
@@ -12,6 +13,8 @@ namespace {
 
 constexpr int timerPeriod = 1000;
 constexpr size_t commandLineLimit = 511;
+// Enough of a simulator's output to show its last lines.
+constexpr size_t outputTailBytes = 16384;
 
 const char* const noEventsMessage = "The schedule holds no events.  Terminating schedule.";
 const char* const allExpiredMessage = "All scheduled races have expired.  Terminating schedule.";
@@ -141,11 +144,13 @@ void ScheduleRunner::OnStartNow() {
     EventOptions options(event, *Server, m_launchNumber);
     std::string commandLine = options.BuildCommandLine();
     m_htmlPagePath = options.HtmlPagePath();
+    std::string outputFile = ChangeExtension(
+        (event.Sim == 0 ? Server->PathN3 : Server->PathNL) + EventFileName(m_launchNumber), ".log");
 
     // A command line longer than the simulator's buffer is refused rather than cut.
     SimulatorLauncher::Start start;
     if (commandLine.size() <= commandLineLimit)
-        start = m_launcher.StartSimulator(commandLine);
+        start = m_launcher.StartSimulator(commandLine, outputFile);
     else
         start.failure = "the command line is longer than " + std::to_string(commandLineLimit) + " characters";
     if (!start.started) {
@@ -158,8 +163,11 @@ void ScheduleRunner::OnStartNow() {
         return;
     }
     m_view.RaceStarted(m_launchNumber, commandLine, start.how);
-    m_view.RaceEnded(m_launcher.WaitForSimulator());
-    if (Server->ResultsToHTML != 0)
+    SimulatorLauncher::End end = m_launcher.WaitForSimulator();
+    RaceOutcome outcome = JudgeRace(end, TailOfFile(HostPath(outputFile), outputTailBytes));
+    m_view.RaceEnded(outcome, outputFile);
+    // A simulator that did not race left no standings to publish.
+    if (Server->ResultsToHTML != 0 && outcome.raced)
         PublishResults();
     SetCurrentFolder(GetProgramFolder());
     AfterRace();

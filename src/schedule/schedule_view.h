@@ -1,5 +1,6 @@
 #pragma once
 
+#include "schedule/race_outcome.h"
 #include "schedule/run_texts.h"
 
 #include <string>
@@ -29,7 +30,8 @@ public:
     // The course of each race, for a view that logs it.
     virtual void RaceStarted(int launchNumber, const std::string& commandLine, const std::string& how) = 0;
     virtual void RaceNotStarted(const std::string& why) = 0;
-    virtual void RaceEnded(const std::string& howItEnded) = 0;
+    // The race is over, or the simulator did not race; its output is in outputFile.
+    virtual void RaceEnded(const RaceOutcome& outcome, const std::string& outputFile) = 0;
     virtual void ResultsPublished(const std::string& pagePath) = 0;
 
     // True when the operator asked to stop while the race made the window deaf; the run then stops as

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 
 // Starts the simulator for a race and waits for its end; tests hand the schedule a launcher of their own.
@@ -13,9 +12,16 @@ public:
         std::string how;     // how it was started ("through wine"), for the operator
         std::string failure; // why it could not start, when it did not
     };
-    // Starts the command line in the current folder.
-    virtual Start StartSimulator(const std::string& commandLine) = 0;
+    // Starts the command line in the current folder; the simulator's standard output and error go to the
+    // output file (a Windows or POSIX path), beside its event file.
+    virtual Start StartSimulator(const std::string& commandLine, const std::string& outputFile) = 0;
 
-    // Waits until the started simulator has ended, however it ended, and says how ("exited with status 0").
-    virtual std::string WaitForSimulator() = 0;
+    struct End {
+        int exitStatus = 0;
+        int signal = 0;     // the signal that ended it; 0 when it exited
+        double seconds = 0; // from its start to its end
+        bool endedOnRequest = false; // ended because the operator asked twice to stop
+    };
+    // Waits until the started simulator has ended, however it ended.
+    virtual End WaitForSimulator() = 0;
 };

@@ -1,21 +1,22 @@
 #include "schedule/system_launcher.h"
 
-#include <cstring>
+#include "platform/host_path.h"
 
-SimulatorLauncher::Start SystemLauncher::StartSimulator(const std::string& commandLine) {
-    ProcessStart start = StartProgram(commandLine);
+SimulatorLauncher::Start SystemLauncher::StartSimulator(const std::string& commandLine,
+                                                        const std::string& outputFile) {
+    m_started = std::chrono::steady_clock::now();
+    ProcessStart start = StartProgram(commandLine, HostPath(outputFile));
     if (!start.process)
         return {false, "", start.failure};
     m_process = *start.process;
     return {true, m_process.how, ""};
 }
 
-std::string SystemLauncher::WaitForSimulator() {
-    return Ending(WaitForProgram(m_process));
+SimulatorLauncher::End SystemLauncher::WaitForSimulator() {
+    return Ended(WaitForProgram(m_process));
 }
 
-std::string SystemLauncher::Ending(const ProcessEnd& end) {
-    if (end.signal != 0)
-        return "was ended by signal " + std::to_string(end.signal) + " (" + strsignal(end.signal) + ")";
-    return "exited with status " + std::to_string(end.exitStatus);
+SimulatorLauncher::End SystemLauncher::Ended(const ProcessEnd& end) const {
+    std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - m_started;
+    return {end.exitStatus, end.signal, seconds.count(), end.endedOnRequest};
 }

@@ -3,15 +3,18 @@
 #include "platform/process.h"
 #include "schedule/simulator_launcher.h"
 
+#include <chrono>
+
 // Starts simulators as processes of this machine (platform/process.h).
 class SystemLauncher : public SimulatorLauncher {
 public:
-    Start StartSimulator(const std::string& commandLine) override;
-    std::string WaitForSimulator() override;
-
-    // The words for how a simulator ended ("exited with status 0").
-    static std::string Ending(const ProcessEnd& end);
+    Start StartSimulator(const std::string& commandLine, const std::string& outputFile) override;
+    End WaitForSimulator() override;
 
 protected:
+    // How the process ended, with the time since its start.
+    End Ended(const ProcessEnd& end) const;
+
     StartedProcess m_process;
+    std::chrono::steady_clock::time_point m_started;
 };

@@ -64,10 +64,10 @@ protected:
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
-    int RunQuorva() {
+    int RunQuorva(const std::string& options = "") {
         std::string command = "cd / && WINEPREFIX='" + root.File("wine") + "' SIMSTANDIN_DELAY_MS=0 '" +
-                              root.File("program/quorva-run") + "' >'" + root.File("out.txt") + "' 2>'" +
-                              root.File("err.txt") + "'";
+                              root.File("program/quorva-run") + "' " + options + " >'" +
+                              root.File("out.txt") + "' 2>'" + root.File("err.txt") + "'";
         int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
@@ -107,14 +107,19 @@ TEST_F(QuorvaRunTest, RunsTheStoredScheduleToItsEnd) {
     EXPECT_EQ(root.Read("err.txt"), "");
 }
 
-TEST_F(QuorvaRunTest, ASimulatorThatFailsOrIsKilledStillFinishesItsRace) {
-    ReplaceSimulator("N3", "Nascar Racing 3.exe", "#!/bin/sh\nexit 3\n");
+TEST_F(QuorvaRunTest, ASimulatorThatFailsAtOnceDidNotRaceAndTheScheduleGoesOn) {
+    ReplaceSimulator("N3", "Nascar Racing 3.exe", "#!/bin/sh\necho 'cannot open the track' >&2\nexit 3\n");
     ReplaceSimulator("NL", "Nascar Legends.exe", "#!/bin/sh\nkill -9 $$\n");
     EXPECT_EQ(RunQuorva(), 0);
     std::string out = root.Read("out.txt");
-    EXPECT_NE(out.find("Race over: the simulator exited with status 3."), std::string::npos);
-    EXPECT_NE(out.find("Race over: the simulator was ended by signal 9"), std::string::npos);
+    EXPECT_NE(out.find(" s after its start with status 3: it did not race.\n    | cannot open the track\n"
+                       "    Everything it wrote is in C:\\Sims\\N3\\evt00001.log (" +
+                       Simulator("N3") + "evt00001.log)\n"),
+              std::string::npos);
+    EXPECT_NE(out.find(" s after its start by signal 9 (Killed): it did not race."), std::string::npos);
+    EXPECT_EQ(root.Read("wine/drive_c/Sims/N3/evt00001.log"), "cannot open the track\n");
     EXPECT_NE(out.find("Launch 3:"), std::string::npos);
+    EXPECT_FALSE(root.Exists("wine/drive_c/Sims/N3/evt00001.html"));
 }
 
 TEST_F(QuorvaRunTest, AMissingSimulatorEndsTheRunWithTheMessage) {
@@ -160,4 +165,37 @@ TEST_F(QuorvaRunTest, AStopSignalEndsTheCountdownOrWaitsForTheRace) {
     EXPECT_LT(Clock::now() - signalled, 5s);
     EXPECT_NE(root.Read("out.txt").find("Race over: the simulator was ended by signal 15"),
               std::string::npos);
+}
+
+TEST_F(QuorvaRunTest, CheckReportsTheInstallationAndRunsNothing) {
+    EXPECT_EQ(RunQuorva("--check"), 0);
+    std::string out = root.Read("out.txt");
+    EXPECT_NE(out.find("\n  ok    NASCAR Legends: program C:\\Sims\\NL\\Nascar Legends.exe (" +
+                       Simulator("NL") + "Nascar Legends.exe): a Linux program, started directly\n"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("\n  ok    Schedule: 2 events\n"), std::string::npos);
+    EXPECT_TRUE(out.ends_with("\nReady: everything a schedule needs is in place (1 warning).\n")) << out;
+    EXPECT_FALSE(root.Exists("wine/drive_c/Sims/N3/evt00001.dmn"));
+
+    ReplaceSimulator("N3", "Nascar Racing 3.exe", "");
+    EXPECT_EQ(RunQuorva("--check"), 1);
+    out = root.Read("out.txt");
+    EXPECT_NE(out.find("\n  FAIL  NASCAR Racing 3: program C:\\Sims\\N3\\Nascar Racing 3.exe ("),
+              std::string::npos);
+    EXPECT_TRUE(out.ends_with("\nNot ready: 1 point fails (1 warning); put them right and check again.\n"))
+        << out;
+}
+
+TEST_F(QuorvaRunTest, AnyOtherOptionGivesTheUsage) {
+    for (const char* options : {"--bogus", "--check --check", "check"}) {
+        SCOPED_TRACE(options);
+        EXPECT_EQ(RunQuorva(options), 2);
+        EXPECT_EQ(root.Read("out.txt"), "");
+        EXPECT_EQ(root.Read("err.txt"), "usage: quorva-run          runs the schedule stored in " +
+                                            root.File("program/Quorvadata.ini") +
+                                            "\n       quorva-run --check  checks the simulators, Wine and "
+                                            "the schedule, and runs nothing\n");
+    }
+    EXPECT_FALSE(root.Exists("wine/drive_c/Sims/N3/evt00001.dmn"));
 }

@@ -1,5 +1,7 @@
 #include "platform/process.h"
 
+#include "platform/program_file.h"
+
 #include "support/scoped_env.h"
 #include "support/temp_folder.h"
 
@@ -48,16 +50,23 @@ protected:
     ScopedCurrentFolder m_here{m_temp.Path()};
 };
 
-// A fake wine and xvfb-run, alone on $PATH, that write their arguments into the temporary folder;
-// xvfb-run then runs the rest of its command line, as the real one does after its -a.
+// A fake wine and xvfb-run, alone on $PATH, that write their arguments (and for wine the command line
+// handed to the launcher) into the temporary folder; xvfb-run then runs the rest of its command line, as
+// the real one does after its -a. The program folder holds the launchers.
 class WineTest : public ProcessTest {
 protected:
     WineTest() {
-        WriteScript("bin/wine", "printf '%s\\n' \"$@\" > '" + m_temp.File("wine-args") + "'\nexit 7\n");
+        WriteScript("bin/wine", "printf '%s\\n' \"$@\" \"$QUORVA_COMMAND_LINE\" > '" +
+                                    m_temp.File("wine-args") + "'\necho 'wine says' >&2\nexit 7\n");
         WriteScript("bin/xvfb-run",
                     "printf '%s\\n' \"$@\" > '" + m_temp.File("xvfb-args") + "'\nshift\nexec \"$@\"\n");
         m_temp.Write("Nascar Legends.exe", std::string("MZ\x90\0\3\0", 6));
+        m_temp.Write("program/quorva-launch32.exe", "MZ");
+        OverrideProgramFilePath(m_temp.File("program/quorva"));
     }
+    ~WineTest() override { OverrideProgramFilePath(""); }
+
+    std::string Launcher() const { return m_temp.File("program/quorva-launch32.exe"); }
 
     std::string m_bin = m_temp.File("bin");
     ScopedEnv m_path{"PATH", m_bin.c_str()};
@@ -190,6 +199,7 @@ TEST_F(ProcessTest, ProgramRunsWithItsArgumentsInTheCurrentFolderAndItsStatusCom
 
 TEST_F(ProcessTest, ProgramThatCannotStartSaysWhy) {
     WriteScript("Locked.sh", "exit 0\n", 0644);
+    m_temp.Write("notes.exe", "a text file");
     struct Case {
         const char* name;
         std::string line;
@@ -201,6 +211,7 @@ TEST_F(ProcessTest, ProgramThatCannotStartSaysWhy) {
         {"missing", "\"Missing Sim.exe\" a", "Missing Sim.exe was not found"},
         {"missing path", "/nowhere/sim a", "/nowhere/sim was not found"},
         {"empty", "  ", "the command line names no program"},
+        {"text file", "notes.exe", Here("notes.exe") + " is neither a Windows nor a Linux program"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -210,13 +221,14 @@ TEST_F(ProcessTest, ProgramThatCannotStartSaysWhy) {
     }
 }
 
-TEST_F(WineTest, WindowsProgramRunsThroughWine) {
-    ProcessStart start = StartProgram("\"nascar legends.exe\" \"arena:Allison\" \"serv: file evt00003.dmn\"");
+TEST_F(WineTest, WindowsProgramRunsThroughWineWithItsCommandLineVerbatim) {
+    const std::string line = "\"nascar legends.exe\" \"arena:Bowman Gray\"  \"serv: file evt00003.dmn\"";
+    ProcessStart start = StartProgram(line, m_temp.File("evt00003.log"));
     ASSERT_TRUE(start.process) << start.failure;
     EXPECT_EQ(start.process->how, "through wine");
     EXPECT_EQ(WaitForProgram(*start.process).exitStatus, 7);
-    EXPECT_EQ(m_temp.Read("wine-args"),
-              Here("Nascar Legends.exe") + "\narena:Allison\nserv: file evt00003.dmn\n");
+    EXPECT_EQ(m_temp.Read("wine-args"), Launcher() + "\n" + line + "\n");
+    EXPECT_EQ(m_temp.Read("evt00003.log"), "wine says\n");
     EXPECT_FALSE(m_temp.Exists("xvfb-args"));
 }
 
@@ -229,13 +241,16 @@ TEST_F(WineTest, WithoutDisplayWineRunsOnAVirtualDisplay) {
         ASSERT_TRUE(start.process) << start.failure;
         EXPECT_EQ(start.process->how, "through wine, on a virtual display (xvfb-run -a)");
         EXPECT_EQ(WaitForProgram(*start.process).exitStatus, 7);
-        EXPECT_EQ(m_temp.Read("xvfb-args"),
-                  "-a\n" + m_temp.File("bin/wine") + "\n" + Here("Nascar Legends.exe") + "\narena:Allison\n");
-        EXPECT_EQ(m_temp.Read("wine-args"), Here("Nascar Legends.exe") + "\narena:Allison\n");
+        EXPECT_EQ(m_temp.Read("xvfb-args"), "-a\n" + m_temp.File("bin/wine") + "\n" + Launcher() + "\n");
+        EXPECT_EQ(m_temp.Read("wine-args"), Launcher() + "\n\"Nascar Legends.exe\" \"arena:Allison\"\n");
     }
 }
 
-TEST_F(WineTest, MissingWineOrXvfbRunIsAFailure) {
+TEST_F(WineTest, MissingWineLauncherOrXvfbRunIsAFailure) {
+    std::filesystem::remove(Launcher());
+    EXPECT_EQ(StartProgram("\"Nascar Legends.exe\"").failure,
+              "Quorva's launcher " + Launcher() + " is missing");
+    m_temp.Write("program/quorva-launch32.exe", "MZ");
     std::filesystem::remove(m_temp.File("bin/xvfb-run"));
     {
         ScopedEnv noDisplay("DISPLAY", nullptr);
@@ -246,7 +261,7 @@ TEST_F(WineTest, MissingWineOrXvfbRunIsAFailure) {
     std::filesystem::remove(m_temp.File("bin/wine"));
     ProcessStart start = StartProgram("\"Nascar Legends.exe\"");
     EXPECT_FALSE(start.process);
-    EXPECT_EQ(start.failure, "wine was not found");
+    EXPECT_EQ(start.failure, "Wine is not installed: there is no wine on the search path");
     EXPECT_FALSE(m_temp.Exists("wine-args"));
 }
 

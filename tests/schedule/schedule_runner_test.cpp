@@ -308,6 +308,26 @@ TEST_F(RunnerTest, ResultsArePublishedWhenTheEventSavesThem) {
               "<h1>Oak Ridge</h1>\r\n2\r\n3\r\n<p>Ann Lee</p>\r\n5\r\n6\r\n");
 }
 
+TEST_F(RunnerTest, ASimulatorThatDidNotRaceIsToldWithItsOutputAndPublishesNothing) {
+    Server->ResultsToHTML = 1;
+    RACE& event = AddEvent(1, "Oak Ridge");
+    event.SaveResults = 1;
+    AddEvent(0, "Ashford");
+    launcher.end = {53, 0, 0.4, false};
+    launcher.duringRace = [&] { program.Write("nl/evt00001.log", "wine: could not load kernel32.dll\n"); };
+    runner.OnInitDialog();
+    runner.OnStartNow();
+    EXPECT_EQ(launcher.outputFiles, std::vector<std::string>{program.File("nl/evt00001.log")});
+    ASSERT_EQ(view.outcomes.size(), 1u);
+    EXPECT_FALSE(view.outcomes[0].raced);
+    EXPECT_EQ(view.outcomes[0].lastLines, std::vector<std::string>{"wine: could not load kernel32.dll"});
+    EXPECT_TRUE(view.pages.empty());
+    EXPECT_EQ(recorder.beeps, 0);
+    // The schedule goes on with the next event.
+    EXPECT_EQ(runner.CurrentIndex(), 1);
+    EXPECT_TRUE(view.results.empty());
+}
+
 TEST_F(RunnerTest, AStopAskedForDuringARaceIsCarriedOutAfterIt) {
     AddEvent(0, "Ashford");
     AddEvent(0, "Bayview");

@@ -32,21 +32,24 @@ public:
 
 class FakeLauncher : public SimulatorLauncher {
 public:
-    Start StartSimulator(const std::string& commandLine) override {
+    Start StartSimulator(const std::string& commandLine, const std::string& outputFile) override {
         commandLines.push_back(commandLine);
+        outputFiles.push_back(outputFile);
         folders.push_back(CurrentFolder());
         if (refuse)
             return {false, "", "it was not found"};
         return {true, "", ""};
     }
-    std::string WaitForSimulator() override {
+    End WaitForSimulator() override {
         if (duringRace)
             duringRace();
-        return "exited with status 0";
+        return end;
     }
 
     std::vector<std::string> commandLines;
+    std::vector<std::string> outputFiles;
     std::vector<std::string> folders; // the current folder at each start
+    End end{0, 0, 600};               // how each simulator ends: a race of ten minutes
     bool refuse = false;
     std::function<void()> duringRace;
 };
@@ -72,7 +75,7 @@ public:
         launches.push_back(launchNumber);
     }
     void RaceNotStarted(const std::string& why) override { notStarted.push_back(why); }
-    void RaceEnded(const std::string&) override {}
+    void RaceEnded(const RaceOutcome& outcome, const std::string&) override { outcomes.push_back(outcome); }
     void ResultsPublished(const std::string& pagePath) override { pages.push_back(pagePath); }
     bool StopRequestedDuringRace() override { return stopRequested; }
 
@@ -87,6 +90,7 @@ public:
     std::vector<int> results;
     std::vector<int> launches;
     std::vector<std::string> notStarted;
+    std::vector<RaceOutcome> outcomes;
     std::vector<std::string> pages;
     bool stopRequested = false;
 };

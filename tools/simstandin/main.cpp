@@ -1,10 +1,15 @@
 // simstandin: stands in for a racing simulator's dedicated server. Started the way Quorva starts a
-// simulator, with "arena:<name>" and "serv: file evtNNNNN.dmn", it reads that event file from its
-// current folder, "races" for SIMSTANDIN_DELAY_MS milliseconds (3000 when unset), leaves the standings
-// file that the event file names and exits.
+// simulator, with "arena:<name>" and "serv: file evtNNNNN.dmn", it records what it saw of its start in
+// evtNNNNN.seen, reads that event file from its current folder, "races" for SIMSTANDIN_DELAY_MS
+// milliseconds (3000 when unset), leaves the standings file that the event file names and exits. Built
+// for Linux and, with MinGW-w64, as a Windows program run through Wine.
+//
+// For tests of failing simulators: SIMSTANDIN_ERROR_BYTES writes that much text to standard error before
+// the race, and SIMSTANDIN_EXIT_STATUS ends it at once with that status, without a race.
 
 #include "event_file.h"
 #include "race.h"
+#include "seen_file.h"
 #include "standings_text.h"
 
 #include <chrono>
@@ -25,13 +30,21 @@ int Fail(const std::string& message) {
     return failed;
 }
 
-long DelayMilliseconds() {
-    const char* setting = std::getenv("SIMSTANDIN_DELAY_MS");
+// A whole non-negative number from the environment, or the fallback.
+long Setting(const char* name, long fallback) {
+    const char* setting = std::getenv(name);
     if (setting == nullptr || *setting == '\0')
-        return defaultDelayMilliseconds;
+        return fallback;
     char* end = nullptr;
     long value = std::strtol(setting, &end, 10);
-    return *end == '\0' && value >= 0 ? value : defaultDelayMilliseconds;
+    return *end == '\0' && value >= 0 ? value : fallback;
+}
+
+void WriteErrorNoise(long bytes) {
+    const std::string line = "simstandin: noise on the error output, as a failing simulator makes\n";
+    for (long written = 0; written < bytes; written += static_cast<long>(line.size()))
+        std::cerr << line;
+    std::cerr.flush();
 }
 
 } // namespace
@@ -47,6 +60,12 @@ int main(int argc, char** argv) {
         return Fail(usage);
     std::string eventFileName = server[1];
     unsigned long long launchNumber = std::stoull(server[2]);
+    std::ofstream(SeenFileName(eventFileName), std::ios::binary) << SeenText(argc, argv);
+    WriteErrorNoise(Setting("SIMSTANDIN_ERROR_BYTES", 0));
+    if (long status = Setting("SIMSTANDIN_EXIT_STATUS", -1); status >= 0) {
+        std::cerr << "simstandin: ends at once with status " << status << ", without a race" << std::endl;
+        return static_cast<int>(status);
+    }
 
     std::ifstream eventFile(eventFileName, std::ios::binary);
     if (!eventFile)
@@ -62,7 +81,8 @@ int main(int argc, char** argv) {
     std::cout << "simstandin: " << (event.nascarRacing3 ? "NASCAR Racing 3" : "NASCAR Legends") << " event "
               << launchNumber << " in arena \"" << arena[1] << "\": " << race.laps << " laps of "
               << race.trackName << " with " << race.drivers.size() << " drivers" << std::endl;
-    std::this_thread::sleep_for(std::chrono::milliseconds(DelayMilliseconds()));
+    std::this_thread::sleep_for(
+        std::chrono::milliseconds(Setting("SIMSTANDIN_DELAY_MS", defaultDelayMilliseconds)));
 
     if (event.standingsName.empty())
         return 0;

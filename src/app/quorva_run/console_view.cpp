@@ -17,6 +17,12 @@ std::string ItemLine(const std::string& item) {
     return (mark.empty() ? "    " : mark + "  ") + (tab == std::string::npos ? "" : item.substr(tab + 1));
 }
 
+// A path with its host path after it, where the two differ.
+std::string WithHostPath(const std::string& path) {
+    std::string file = HostPath(path);
+    return path + (file == path ? "" : " (" + file + ")");
+}
+
 } // namespace
 
 std::string TimeStamp() {
@@ -101,14 +107,21 @@ void ConsoleView::RaceNotStarted(const std::string& why) {
     Line("The simulator could not be started: " + why);
 }
 
-void ConsoleView::RaceEnded(const std::string& howItEnded) {
-    Line("Race over: the simulator " + howItEnded + ".");
+void ConsoleView::RaceEnded(const RaceOutcome& outcome, const std::string& outputFile) {
     m_countdownShown = false;
+    if (outcome.raced) {
+        Line("Race over: " + outcome.text + ".");
+        return;
+    }
+    Line(outcome.text);
+    for (const std::string& line : outcome.lastLines)
+        std::fprintf(m_out, "    | %s\n", line.c_str());
+    std::fprintf(m_out, "    Everything it wrote is in %s\n", WithHostPath(outputFile).c_str());
+    std::fflush(m_out);
 }
 
 void ConsoleView::ResultsPublished(const std::string& pagePath) {
-    std::string file = HostPath(pagePath);
-    Line("Results page: " + pagePath + (file == pagePath ? "" : " (" + file + ")"));
+    Line("Results page: " + WithHostPath(pagePath));
 }
 
 bool ConsoleView::StopRequestedDuringRace() {

@@ -24,7 +24,7 @@ public:
     void EndRun(int result) override;
     void RaceStarted(int launchNumber, const std::string& commandLine, const std::string& how) override;
     void RaceNotStarted(const std::string& why) override;
-    void RaceEnded(const std::string& howItEnded) override;
+    void RaceEnded(const RaceOutcome& outcome, const std::string& outputFile) override;
     void ResultsPublished(const std::string& pagePath) override;
     bool StopRequestedDuringRace() override;
 

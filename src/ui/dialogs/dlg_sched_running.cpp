@@ -1,5 +1,7 @@
 #include "ui/dialogs/dlg_sched_running.h"
 
+#include "platform/host_path.h"
+#include "platform/local_time.h"
 #include "ui/dialogs/dlg_cmd_preview.h"
 
 #include <wx/button.h>
@@ -110,6 +112,10 @@ void CDlgSchedRunning::CreateControls() {
     auto* testTiming =
         new wxCheckBox(this, IDC_TEST_TIMING, "Test timing (debug only)", at(7, 256), size(120, 10));
     testTiming->Hide();
+    // A race that did not happen is told here, so an unattended schedule goes on without a message box.
+    m_raceProblem =
+        new wxStaticText(this, IDC_RACE_PROBLEM, "", at(7, 253), size(386, 16), wxST_NO_AUTORESIZE);
+    m_raceProblem->SetForegroundColour(*wxRED);
 
     new wxStaticLine(this, wxID_ANY, at(7, 270), size(386, 1));
     new wxStaticText(this, wxID_ANY,
@@ -206,6 +212,22 @@ void CDlgSchedRunning::SetStopAtEnd(bool checked, bool enabled) {
 
 bool CDlgSchedRunning::StopAtEndChecked() const {
     return m_stopAtEnd->GetValue();
+}
+
+void CDlgSchedRunning::RaceEnded(const RaceOutcome& outcome, const std::string& outputFile) {
+    if (outcome.raced)
+        return;
+    // Kept until another launch fails, with its time, for an operator who looks in later.
+    std::string text = FormatLocalTime(std::time(nullptr), "%H:%M") + ", launch " +
+                       std::to_string(m_runner->LaunchNumber()) + ": " + outcome.text + "\n" +
+                       (outcome.lastLines.empty() ? "" : outcome.lastLines.back() + "  ") + "(" + outputFile +
+                       ")";
+    std::string details = "Its last output:";
+    for (const std::string& line : outcome.lastLines)
+        details += "\n" + line;
+    details += "\n\nEverything it wrote is in " + HostPath(outputFile);
+    m_raceProblem->SetLabel(wxString::FromUTF8(text));
+    m_raceProblem->SetToolTip(wxString::FromUTF8(details));
 }
 
 void CDlgSchedRunning::EndRun(int result) {

@@ -29,6 +29,7 @@ public:
         IDC_COUNTDOWN = 7705,
         IDC_PREVIEW = 7807,
         IDC_TEST_TIMING = 7810,
+        IDC_RACE_PROBLEM = 7811,
     };
 
     // The program's: the system clock, simulators started as processes, a timer a second.
@@ -54,7 +55,7 @@ public:
     void EndRun(int result) override;
     void RaceStarted(int, const std::string&, const std::string&) override {}
     void RaceNotStarted(const std::string&) override {}
-    void RaceEnded(const std::string&) override {}
+    void RaceEnded(const RaceOutcome& outcome, const std::string& outputFile) override;
     void ResultsPublished(const std::string&) override {}
     bool StopRequestedDuringRace() override { return false; }
 
@@ -74,4 +75,5 @@ private:
     wxListBox* m_eventList = nullptr;
     wxCheckBox* m_stopAtEnd = nullptr;
     wxStaticText* m_countdown = nullptr;
+    wxStaticText* m_raceProblem = nullptr;
 };

@@ -8,10 +8,10 @@ namespace {
 constexpr unsigned long pollMilliseconds = 50;
 } // namespace
 
-std::string PaintedLauncher::WaitForSimulator() {
+SimulatorLauncher::End PaintedLauncher::WaitForSimulator() {
     for (;;) {
         if (std::optional<ProcessEnd> end = PollProgram(m_process))
-            return Ending(*end);
+            return Ended(*end);
         if (wxEventLoopBase* loop = wxEventLoopBase::GetActive())
             loop->YieldFor(wxEVT_CATEGORY_UI);
         wxMilliSleep(pollMilliseconds);

@@ -7,5 +7,5 @@
 // operator until the race is over.
 class PaintedLauncher : public SystemLauncher {
 public:
-    std::string WaitForSimulator() override;
+    End WaitForSimulator() override;
 };
