@@ -1,0 +1,213 @@
+#include "wine_prefix.h"
+
+#include "core/app_state.h"
+#include "platform/profile_file.h"
+#include "platform/program_file.h"
+#include "settings/race_store.h"
+#include "settings/server_settings.h"
+#include "support/program_folder.h"
+#include "support/temp_folder.h"
+
+#include <chrono>
+#include <csignal>
+#include <dirent.h>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// What the Windows stand-in records of its start, for a launch in C:\Sims\<sim>.
+std::string Seen(const std::string& sim, const std::string& exe, const std::string& arena, int launch) {
+    char event[32];
+    std::snprintf(event, sizeof event, "serv: file evt%05d.dmn", launch);
+    return "command line: \"" + exe + "\" \"arena:" + arena + "\" \"" + event +
+           "\"\ncurrent folder: C:\\Sims\\" + sim + "\nargument 0: " + exe + "\nargument 1: arena:" + arena +
+           "\nargument 2: " + event + "\n";
+}
+
+// The variable that marks the processes of this test's quorva-run, whose environment they inherit.
+const std::string testMark = "QUORVA_WINE_TEST=" + std::to_string(getpid());
+
+// True while a process of this test runs whose command line holds the text (Wine names its processes
+// by their Windows command line).
+bool ProcessRuns(const std::string& text) {
+    DIR* proc = opendir("/proc");
+    bool found = false;
+    while (dirent* entry = readdir(proc)) {
+        std::string folder = std::string("/proc/") + entry->d_name;
+        if (std::atoi(entry->d_name) > 0 && ReadFile(folder + "/cmdline").find(text) != std::string::npos &&
+            ReadFile(folder + "/environ").find(testMark) != std::string::npos)
+            found = true;
+    }
+    closedir(proc);
+    return found;
+}
+
+// The demo installation in a folder of the test's own, its simulators the Windows stand-in of the width
+// this Wine runs, in the test prefix; quorva-run runs its schedule through real Wine.
+class WineRunTest : public ::testing::Test {
+protected:
+    WineRunTest() { UseStandIn(TestWinePrefix::Width()); }
+
+    void UseStandIn(int width) {
+        std::string standIn = width == 32 ? SIMSTANDIN32_PATH : SIMSTANDIN64_PATH;
+        EXPECT_EQ(RunShell(Quoted(QUORVA_DEMO_PATH) + " " + Quoted(root.Path()) + " " +
+                           Quoted(QUORVA_PROGRAM_DIR) + " " + Quoted(standIn) + " >/dev/null"),
+                  0);
+        sims = TestWinePrefix::UseSimulatorFolders(root.File("wine/drive_c/Sims"));
+    }
+
+    // Changes the demo's stored settings and schedule.
+    void Change(const std::function<void()>& change) {
+        OverrideProgramFilePath(root.File("program/quorva-run"));
+        Server = std::make_unique<SERVER>();
+        ReadServerSettings();
+        ReadEvents();
+        change();
+        WriteServerSettings();
+        WriteEvents();
+        ResetApplicationState();
+        OverrideProgramFilePath("");
+    }
+
+    // The shell words that run quorva-run in the test prefix, with the environment given before them.
+    std::string QuorvaCommand(const std::string& environment) const {
+        return "cd / && " + environment + " WINEPREFIX=" + Quoted(TestWinePrefix::Path()) + " " +
+               Quoted(root.File("program/quorva-run")) + " >" + Quoted(root.File("out.txt")) + " 2>" +
+               Quoted(root.File("err.txt"));
+    }
+
+    int RunQuorva(const std::string& environment) { return RunShell(QuorvaCommand(environment)); }
+
+    std::string Out() const { return root.Read("out.txt"); }
+    std::string Sim(const std::string& file) const { return ReadFile(sims + file); }
+    bool SimHas(const std::string& file) const { return std::filesystem::exists(sims + file); }
+
+    TempFolder root;
+    std::string sims;
+};
+
+// An X server of the test's own, for Wine with a real display.
+class TestDisplay {
+public:
+    TestDisplay() : m_name(":" + std::to_string(90 + getpid() % 400)) {
+        m_server = fork();
+        if (m_server == 0) {
+            execlp("Xvfb", "Xvfb", m_name.c_str(), "-nolisten", "tcp", static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        std::string socket = "/tmp/.X11-unix/X" + m_name.substr(1);
+        for (int i = 0; i < 100 && !std::filesystem::exists(socket); ++i)
+            std::this_thread::sleep_for(50ms);
+    }
+    ~TestDisplay() {
+        kill(m_server, SIGTERM);
+        waitpid(m_server, nullptr, 0);
+    }
+    const std::string& Name() const { return m_name; }
+
+private:
+    std::string m_name;
+    pid_t m_server;
+};
+
+} // namespace
+
+TEST_F(WineRunTest, BothSimulatorsReadTheirExactCommandLineOnAVirtualDisplay) {
+    Change([] {
+        Server->ArenaN3 = 2;
+        Server->ArenaNL = 1;
+    });
+    ASSERT_EQ(RunQuorva("env -u DISPLAY SIMSTANDIN_DELAY_MS=0"), 0) << root.Read("err.txt");
+    EXPECT_EQ(Sim("N3/evt00001.seen"), Seen("N3", "Nascar Racing 3.exe", "Charlie", 1));
+    EXPECT_EQ(Sim("NL/evt00002.seen"), Seen("NL", "Nascar Legends.exe", "Bowman Gray", 2));
+    EXPECT_EQ(Sim("N3/evt00003.seen"), Seen("N3", "Nascar Racing 3.exe", "Charlie", 3));
+    for (const char* page : {"N3/evt00001.html", "NL/evt00002.html", "N3/evt00003.html"})
+        EXPECT_NE(Sim(page).find("<html"), std::string::npos) << page;
+    EXPECT_NE(Out().find("\"serv: file evt00002.dmn\" (through wine, on a virtual display (xvfb-run -a))\n"),
+              std::string::npos);
+    EXPECT_NE(Sim("NL/evt00002.log").find("simstandin: NASCAR Legends event 2 in arena \"Bowman Gray\""),
+              std::string::npos);
+    EXPECT_EQ(ProfileFile(root.File("program/Quorvadata.ini")).Find("SERVER", "LastRace"), "0");
+}
+
+TEST_F(WineRunTest, WithADisplayWineUsesIt) {
+    Change([] { EventList.resize(1); });
+    TestDisplay display;
+    ASSERT_EQ(RunQuorva("DISPLAY=" + display.Name() + " SIMSTANDIN_DELAY_MS=0"), 0) << root.Read("err.txt");
+    EXPECT_EQ(Sim("N3/evt00001.seen"), Seen("N3", "Nascar Racing 3.exe", "Invisible", 1));
+    EXPECT_NE(Out().find("\"serv: file evt00001.dmn\" (through wine)\n"), std::string::npos);
+    EXPECT_TRUE(SimHas("N3/evt00001.html"));
+}
+
+TEST_F(WineRunTest, AFailureAtOnceIsToldWithItsLastLinesAndTheScheduleGoesOn) {
+    Change([] { EventList.resize(2); });
+    ASSERT_EQ(RunQuorva("env -u DISPLAY SIMSTANDIN_EXIT_STATUS=53 SIMSTANDIN_ERROR_BYTES=3000000"), 0);
+    std::string out = Out();
+    EXPECT_NE(out.find(" s after its start with status 53: it did not race.\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("    | simstandin: ends at once with status 53, without a race\n"
+                       "    Everything it wrote is in C:\\Sims\\N3\\evt00001.log ("),
+              std::string::npos)
+        << out;
+    EXPECT_GT(std::filesystem::file_size(sims + "N3/evt00001.log"), 3000000u);
+    EXPECT_TRUE(SimHas("NL/evt00002.seen"));
+    EXPECT_FALSE(SimHas("N3/evt00001.html"));
+}
+
+TEST_F(WineRunTest, TheSecondStopEndsTheWindowsProgram) {
+    pid_t quorva = fork();
+    if (quorva == 0) {
+        std::string quorvaRun = root.File("program/quorva-run");
+        if (chdir("/") == 0 && freopen(root.File("out.txt").c_str(), "w", stdout) != nullptr) {
+            setenv("WINEPREFIX", TestWinePrefix::Path().c_str(), 1);
+            setenv("SIMSTANDIN_DELAY_MS", "120000", 1);
+            unsetenv("DISPLAY");
+            putenv(const_cast<char*>(testMark.c_str()));
+            execl(quorvaRun.c_str(), "quorva-run", static_cast<char*>(nullptr));
+        }
+        _exit(127);
+    }
+    for (int i = 0; i < 600 && !SimHas("N3/evt00001.seen"); ++i)
+        std::this_thread::sleep_for(100ms);
+    ASSERT_TRUE(ProcessRuns("evt00001.dmn"));
+    auto signalled = std::chrono::steady_clock::now();
+    kill(quorva, SIGTERM);
+    std::this_thread::sleep_for(200ms);
+    kill(quorva, SIGTERM);
+    int status = 0;
+    waitpid(quorva, &status, 0);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_LT(std::chrono::steady_clock::now() - signalled, 15s);
+    EXPECT_NE(Out().find("Race over: the simulator was ended by signal 15"), std::string::npos) << Out();
+    EXPECT_FALSE(SimHas("N3/evt00001.WON"));
+    for (int i = 0; i < 50 && ProcessRuns("evt00001.dmn"); ++i)
+        std::this_thread::sleep_for(100ms);
+    EXPECT_FALSE(ProcessRuns("evt00001.dmn"));
+}
+
+TEST_F(WineRunTest, A32BitSimulatorWhereWineCannotRunOneDidNotRace) {
+    if (TestWinePrefix::Width() == 32)
+        GTEST_SKIP() << "this Wine runs 32-bit programs: the other tests race the 32-bit stand-in";
+    UseStandIn(32);
+    Change([] { EventList.resize(1); });
+    ASSERT_EQ(RunQuorva("env -u DISPLAY"), 0);
+    std::string out = Out();
+    EXPECT_NE(out.find(": it did not race.\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("load_wow64_ntdll"), std::string::npos) << out;
+    EXPECT_FALSE(SimHas("N3/evt00001.seen"));
+}
