@@ -222,6 +222,12 @@ ProcessStart StartProgram(const std::string& commandLine, const std::string& out
         // The launcher starts the simulator with the command line as it stands, in the current folder.
         arguments = {wine, launcher};
         SetVariable(environment, LauncherCommandLineVariable, commandLine);
+        // A crashing simulator would otherwise wait for a click on Wine's crash dialog, on a display
+        // nobody watches: without its debugger, Wine ends it.
+        const char* overrides = std::getenv("WINEDLLOVERRIDES");
+        SetVariable(environment, "WINEDLLOVERRIDES",
+                    (overrides != nullptr && *overrides != '\0' ? std::string(overrides) + ";" : "") +
+                        "winedbg.exe=d");
         how = "through wine";
         const char* display = std::getenv("DISPLAY");
         if (display == nullptr || *display == '\0') {

@@ -37,7 +37,8 @@ struct ProcessStart {
 // process group of its own so that a Ctrl-C at the terminal reaches Quorva and not the simulator. A Linux
 // program gets the rest of the line as its arguments. A Windows program is started through wine by
 // Quorva's launcher of its width (platform/wine_launcher.h), so that it reads the command line exactly as
-// given, and through "xvfb-run -a" as well when there is no $DISPLAY (Wine needs a display). A file that
+// given, and through "xvfb-run -a" as well when there is no $DISPLAY (Wine needs a display); Wine's
+// crash debugger is turned off for it, so a crash ends it instead of waiting for a click. A file that
 // is neither is refused. With an output file (a host path), the program's standard output and error go
 // there, and not to Quorva's own.
 ProcessStart StartProgram(const std::string& commandLine, const std::string& outputFile = "");

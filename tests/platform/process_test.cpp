@@ -56,7 +56,7 @@ protected:
 class WineTest : public ProcessTest {
 protected:
     WineTest() {
-        WriteScript("bin/wine", "printf '%s\\n' \"$@\" \"$QUORVA_COMMAND_LINE\" > '" +
+        WriteScript("bin/wine", "printf '%s\\n' \"$@\" \"$QUORVA_COMMAND_LINE\" \"$WINEDLLOVERRIDES\" > '" +
                                     m_temp.File("wine-args") + "'\necho 'wine says' >&2\nexit 7\n");
         WriteScript("bin/xvfb-run",
                     "printf '%s\\n' \"$@\" > '" + m_temp.File("xvfb-args") + "'\nshift\nexec \"$@\"\n");
@@ -227,7 +227,7 @@ TEST_F(WineTest, WindowsProgramRunsThroughWineWithItsCommandLineVerbatim) {
     ASSERT_TRUE(start.process) << start.failure;
     EXPECT_EQ(start.process->how, "through wine");
     EXPECT_EQ(WaitForProgram(*start.process).exitStatus, 7);
-    EXPECT_EQ(m_temp.Read("wine-args"), Launcher() + "\n" + line + "\n");
+    EXPECT_EQ(m_temp.Read("wine-args"), Launcher() + "\n" + line + "\nwinedbg.exe=d\n");
     EXPECT_EQ(m_temp.Read("evt00003.log"), "wine says\n");
     EXPECT_FALSE(m_temp.Exists("xvfb-args"));
 }
@@ -236,13 +236,15 @@ TEST_F(WineTest, WithoutDisplayWineRunsOnAVirtualDisplay) {
     for (const char* display : {static_cast<const char*>(nullptr), ""}) {
         SCOPED_TRACE(display ? "empty DISPLAY" : "no DISPLAY");
         ScopedEnv noDisplay("DISPLAY", display);
+        ScopedEnv overrides("WINEDLLOVERRIDES", "mscoree=d");
         std::filesystem::remove(m_temp.File("wine-args"));
         ProcessStart start = StartProgram("\"Nascar Legends.exe\" \"arena:Allison\"");
         ASSERT_TRUE(start.process) << start.failure;
         EXPECT_EQ(start.process->how, "through wine, on a virtual display (xvfb-run -a)");
         EXPECT_EQ(WaitForProgram(*start.process).exitStatus, 7);
         EXPECT_EQ(m_temp.Read("xvfb-args"), "-a\n" + m_temp.File("bin/wine") + "\n" + Launcher() + "\n");
-        EXPECT_EQ(m_temp.Read("wine-args"), Launcher() + "\n\"Nascar Legends.exe\" \"arena:Allison\"\n");
+        EXPECT_EQ(m_temp.Read("wine-args"),
+                  Launcher() + "\n\"Nascar Legends.exe\" \"arena:Allison\"\nmscoree=d;winedbg.exe=d\n");
     }
 }
 

@@ -169,6 +169,16 @@ TEST_F(WineRunTest, AFailureAtOnceIsToldWithItsLastLinesAndTheScheduleGoesOn) {
     EXPECT_FALSE(SimHas("N3/evt00001.html"));
 }
 
+TEST_F(WineRunTest, ACrashEndsTheSimulatorInsteadOfWaitingForTheCrashDialog) {
+    Change([] { EventList.resize(1); });
+    auto started = std::chrono::steady_clock::now();
+    ASSERT_EQ(RunQuorva("env -u DISPLAY SIMSTANDIN_CRASH=1"), 0);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, 60s);
+    std::string out = Out();
+    EXPECT_NE(out.find(": it did not race.\n"), std::string::npos) << out;
+    EXPECT_NE(Sim("N3/evt00001.log").find("Unhandled page fault"), std::string::npos);
+}
+
 TEST_F(WineRunTest, TheSecondStopEndsTheWindowsProgram) {
     pid_t quorva = fork();
     if (quorva == 0) {

@@ -5,7 +5,8 @@
 // for Linux and, with MinGW-w64, as a Windows program run through Wine.
 //
 // For tests of failing simulators: SIMSTANDIN_ERROR_BYTES writes that much text to standard error before
-// the race, and SIMSTANDIN_EXIT_STATUS ends it at once with that status, without a race.
+// the race, SIMSTANDIN_EXIT_STATUS ends it at once with that status, without a race, and SIMSTANDIN_CRASH
+// makes it crash at once.
 
 #include "event_file.h"
 #include "race.h"
@@ -62,6 +63,11 @@ int main(int argc, char** argv) {
     unsigned long long launchNumber = std::stoull(server[2]);
     std::ofstream(SeenFileName(eventFileName), std::ios::binary) << SeenText(argc, argv);
     WriteErrorNoise(Setting("SIMSTANDIN_ERROR_BYTES", 0));
+    if (Setting("SIMSTANDIN_CRASH", 0) != 0) {
+        std::cerr << "simstandin: crashes at once" << std::endl;
+        volatile int* nowhere = nullptr;
+        *nowhere = 1;
+    }
     if (long status = Setting("SIMSTANDIN_EXIT_STATUS", -1); status >= 0) {
         std::cerr << "simstandin: ends at once with status " << status << ", without a race" << std::endl;
         return static_cast<int>(status);
