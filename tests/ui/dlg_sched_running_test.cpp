@@ -137,3 +137,20 @@ TEST_F(RunningDialogTest, TheCaptionNamesTheTimingAndDatedRunsAlwaysStopAtTheEnd
     EXPECT_FALSE(Box(CDlgSchedRunning::IDC_STOP_AT_END)->IsEnabled());
     EXPECT_EQ(Text(CDlgSchedRunning::IDC_COUNTDOWN), "001 : 30 : 00");
 }
+
+TEST_F(RunningDialogTest, ALaunchThatDidNotRaceIsShownUntilAnotherFails) {
+    Open();
+    launcher.end = {53, 0, 0.4, false};
+    launcher.duringRace = [&] { program.Write("n3/evt00001.log", "wine: could not load kernel32.dll\n"); };
+    Click(CDlgSchedRunning::IDC_START_NOW);
+    wxString shown = Text(CDlgSchedRunning::IDC_RACE_PROBLEM);
+    EXPECT_TRUE(shown.EndsWith(", launch 1: The simulator ended 0.4 s after its start with status 53: it did "
+                               "not race.\nwine: could not load kernel32.dll  (" +
+                               program.File("n3/evt00001.log") + ")"))
+        << shown;
+    EXPECT_TRUE(recorder.Texts().empty());
+    // A race that runs leaves the last failure in view, with its time.
+    launcher.end = {0, 0, 600, false};
+    Click(CDlgSchedRunning::IDC_START_NOW);
+    EXPECT_EQ(Text(CDlgSchedRunning::IDC_RACE_PROBLEM), shown);
+}
