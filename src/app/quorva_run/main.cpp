@@ -2,8 +2,9 @@
 // up as the windowed program does and runs the schedule as its running dialog would, writing what the
 // dialog shows to standard output and its messages to standard error. Ctrl-C (SIGINT) or SIGTERM
 // during a countdown stops the schedule as "Stop" does; during a race the stop waits for the simulator
-// to end, and a second one ends the simulator first.
+// to end, and a second one ends the simulator first. "quorva-run --check" only checks the installation.
 
+#include "app/installation_check.h"
 #include "app/quorva_run/console_view.h"
 #include "app/startup.h"
 #include "platform/process.h"
@@ -14,6 +15,8 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <ctime>
 #include <memory>
 
 namespace {
@@ -49,12 +52,28 @@ int RunSchedule() {
     return runner.EndedOnError() ? 1 : 0;
 }
 
+// Checks the installation as start-up finds it, runs no schedule, and prints the report; 0 when a
+// schedule can run.
+int CheckOnly() {
+    bool started = StartUp();
+    InstallationReport report = CheckInstallation(std::time(nullptr));
+    std::fputs(FormatReport(report).c_str(), stdout);
+    std::printf("%s\n", VerdictText(report).c_str());
+    ShutDown();
+    return started && report.Ready() ? 0 : 1;
+}
+
 } // namespace
 
-int main(int argc, char**) {
+int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "--check") == 0)
+        return CheckOnly();
     if (argc > 1) {
-        std::fprintf(stderr, "quorva-run takes no options: it runs the schedule stored in %s\n",
-                     SettingsFilePath().c_str());
+        std::fprintf(
+            stderr,
+            "usage: quorva-run          runs the schedule stored in %s\n"
+            "       quorva-run --check  checks the simulators, Wine and the schedule, and runs nothing\n",
+            SettingsFilePath().c_str());
         return 2;
     }
     CatchStopSignals();

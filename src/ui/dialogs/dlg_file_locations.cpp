@@ -1,12 +1,15 @@
 #include "ui/dialogs/dlg_file_locations.h"
 
+#include "app/installation_check.h"
 #include "core/app_state.h"
 #include "settings/install_lookup.h"
+#include "ui/dialogs/dlg_check_report.h"
 #include "ui/support/dialog_layout.h"
 #include "ui/support/dlg_folder_browse.h"
 #include "ui/support/record_fields.h"
 #include "ui/support/typing_limit.h"
 
+#include <wx/busyinfo.h>
 #include <wx/button.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
@@ -35,8 +38,9 @@ FieldControl FieldOf(size_t index) {
 
 CDlgFileLocations::CDlgFileLocations(wxWindow* parent) : CDlgFileLocations(parent, BrowseForFolder) {}
 
-CDlgFileLocations::CDlgFileLocations(wxWindow* parent, FolderChooser chooseFolder)
-    : CDlgBase(templateId, parent, "File Locations", dialogSize), m_chooseFolder(std::move(chooseFolder)) {
+CDlgFileLocations::CDlgFileLocations(wxWindow* parent, FolderChooser chooseFolder, DialogRun runReport)
+    : CDlgBase(templateId, parent, "File Locations", dialogSize), m_chooseFolder(std::move(chooseFolder)),
+      m_runReport(std::move(runReport)) {
     auto at = [this](int x, int y) { return ConvertDialogToPixels(wxPoint(x, y)); };
     auto size = [this](int w, int h) { return ConvertDialogToPixels(wxSize(w, h)); };
     const char* const labels[] = {"Program path", "Calendar file", "Invite list file", "Muzzle list file"};
@@ -74,9 +78,14 @@ CDlgFileLocations::CDlgFileLocations(wxWindow* parent, FolderChooser chooseFolde
         note->Wrap(size(386, height).GetWidth());
         y += height + 6;
     }
-    DialogLayout(this).OkCancel(287, 278);
+    DialogLayout place(this);
+    place.Button(IDC_CHECK_INSTALLATION, "Check Installation...", 7, 278, 80);
+    place.OkCancel(287, 278);
 
     FindWindow(wxID_OK)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOK(); });
+    FindWindow(IDC_CHECK_INSTALLATION)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+        OnCheckInstallation();
+    });
     for (int sim = 0; sim < 2; ++sim) {
         FindWindow(sim == 0 ? IDC_BROWSE_N3 : IDC_BROWSE_NL)
             ->Bind(wxEVT_BUTTON, [this, sim](wxCommandEvent&) { OnBrowse(sim); });
@@ -109,6 +118,21 @@ void CDlgFileLocations::OnBrowse(int simulator) {
 void CDlgFileLocations::OnRestoreFromRegistry(int simulator) {
     m_values[simulator == 0 ? 0 : 4] = LookupInstallPath(simulator == 0 ? InstallItemN3 : InstallItemNL);
     ShowValues();
+}
+
+int CDlgFileLocations::RunModally(wxDialog& dialog) {
+    return dialog.ShowModal();
+}
+
+void CDlgFileLocations::OnCheckInstallation() {
+    std::optional<InstallationReport> report;
+    {
+        // Wine may take a minute to set up a new prefix.
+        wxBusyInfo busy("Checking the installation; Wine may take a minute...", this);
+        report = CheckInstallation(std::time(nullptr));
+    }
+    CDlgCheckReport dialog(*report, this);
+    m_runReport(dialog);
 }
 
 void CDlgFileLocations::OnOK() {

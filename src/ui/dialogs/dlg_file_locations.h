@@ -9,7 +9,8 @@
 
 // "File Locations": where each simulator and its calendar, invite and muzzle list files are expected.
 // A program path may be browsed for or looked up again in the registry, but neither OK nor Cancel
-// stores anything: the program keeps looking where the settings file says.
+// stores anything: the program keeps looking where the settings file says. "Check Installation..."
+// shows whether everything a schedule needs is in place, as "quorva-run --check" tells it.
 class CDlgFileLocations : public CDlgBase {
 public:
     enum ControlId {
@@ -25,17 +26,21 @@ public:
         IDC_BROWSE_N3 = 7816,
         IDC_BROWSE_NL = 7817,
         IDC_RESTORE_NL = 7818,
+        IDC_CHECK_INSTALLATION = 7819,
     };
 
     // Asks the operator for a folder; nothing when the operator cancels.
     using FolderChooser = std::function<std::optional<std::string>(wxWindow* owner)>;
+    // Runs the report dialog modally.
+    using DialogRun = std::function<int(wxDialog& dialog)>;
 
     explicit CDlgFileLocations(wxWindow* parent);
-    // With the folder browser replaced (tests).
-    CDlgFileLocations(wxWindow* parent, FolderChooser chooseFolder);
+    // With the folder browser, and the run of the report dialog, replaced (tests).
+    CDlgFileLocations(wxWindow* parent, FolderChooser chooseFolder, DialogRun runReport = RunModally);
 
     void OnBrowse(int simulator);
     void OnRestoreFromRegistry(int simulator);
+    void OnCheckInstallation();
     void OnOK();
 
     // The dialog's eight values, in the order of the fields' ids.
@@ -45,6 +50,9 @@ private:
     void OnInitDialog(wxInitDialogEvent& event) override;
     void ShowValues();
 
+    static int RunModally(wxDialog& dialog);
+
     FolderChooser m_chooseFolder;
+    DialogRun m_runReport;
     std::array<std::string, 8> m_values;
 };

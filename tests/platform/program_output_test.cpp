@@ -1,0 +1,93 @@
+#include "platform/program_output.h"
+
+#include "support/scoped_env.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fstream>
+#include <thread>
+
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+ProgramOutput Shell(const std::string& script, std::chrono::milliseconds limit = 10s,
+                    const std::vector<std::string>& unset = {}) {
+    return RunProgramForOutput({"/bin/sh", "-c", script}, limit, unset);
+}
+
+// True once the process is gone or a zombie that nobody waits for.
+bool Ended(pid_t pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string pidField, name, state;
+    return !(stat >> pidField >> name >> state) || state == "Z";
+}
+
+} // namespace
+
+TEST(ProgramOutputTest, GivesTheOutputAndTheEnding) {
+    ProgramOutput run = Shell("echo out; echo err >&2; echo more; exit 3");
+    EXPECT_TRUE(run.started);
+    EXPECT_EQ(run.output, "out\nerr\nmore\n");
+    EXPECT_EQ(run.exitStatus, 3);
+    EXPECT_EQ(run.signal, 0);
+    EXPECT_FALSE(run.timedOut);
+
+    run = Shell("kill -9 $$");
+    EXPECT_EQ(run.signal, SIGKILL);
+    EXPECT_EQ(run.output, "");
+
+    // Standard input is empty, so a program that reads it does not wait for the test's terminal.
+    run = RunProgramForOutput({"/bin/cat"}, 10s);
+    EXPECT_EQ(run.exitStatus, 0);
+    EXPECT_EQ(run.output, "");
+
+    run = RunProgramForOutput({"/nonexistent/wine", "--version"}, 10s);
+    EXPECT_FALSE(run.started);
+    EXPECT_EQ(run.failure, "No such file or directory");
+}
+
+TEST(ProgramOutputTest, LeavesOutTheNamedVariables) {
+    ScopedEnv set("QUORVA_COMMAND_LINE", "\"sim.exe\" \"arena:Invisible\"");
+    ScopedEnv other("QUORVA_COMMAND", "kept");
+    std::string script = "echo \"[${QUORVA_COMMAND_LINE-unset}] [$QUORVA_COMMAND]\"";
+    EXPECT_EQ(Shell(script, 10s, {"QUORVA_COMMAND_LINE"}).output, "[unset] [kept]\n");
+    EXPECT_EQ(Shell(script).output, "[\"sim.exe\" \"arena:Invisible\"] [kept]\n");
+}
+
+TEST(ProgramOutputTest, KeepsTheLastBytesOfALongOutput) {
+    ProgramOutput run = Shell("head -c 200000 /dev/zero | tr '\\0' x; echo END");
+    EXPECT_EQ(run.exitStatus, 0);
+    ASSERT_EQ(run.output.size(), outputLimit);
+    EXPECT_EQ(run.output.find_first_not_of('x'), outputLimit - 4);
+    EXPECT_EQ(run.output.substr(outputLimit - 4), "END\n");
+}
+
+TEST(ProgramOutputTest, AProgramPastItsTimeLimitIsKilledWithItsGroup) {
+    TempFolder folder;
+    Clock::time_point start = Clock::now();
+    ProgramOutput run = Shell("echo started; sleep 30 & echo $! >'" + folder.File("pid") + "'; wait", 300ms);
+    EXPECT_LT(Clock::now() - start, 2s);
+    EXPECT_TRUE(run.timedOut);
+    EXPECT_EQ(run.signal, SIGKILL);
+    EXPECT_EQ(run.output, "started\n");
+    pid_t sleeper = std::stoi(folder.Read("pid"));
+    for (int k = 0; k < 100 && !Ended(sleeper); ++k)
+        std::this_thread::sleep_for(10ms);
+    EXPECT_TRUE(Ended(sleeper));
+}
+
+TEST(ProgramOutputTest, WhatItLeftRunningWithTheOutputOpenIsNotWaitedFor) {
+    // As a Wine server outlives the wine that started it.
+    TempFolder folder;
+    Clock::time_point start = Clock::now();
+    ProgramOutput run = Shell("sleep 5 & echo $! >'" + folder.File("pid") + "'; echo done", 10s);
+    EXPECT_LT(Clock::now() - start, 2s);
+    EXPECT_FALSE(run.timedOut);
+    EXPECT_EQ(run.exitStatus, 0);
+    EXPECT_EQ(run.output, "done\n");
+    kill(std::stoi(folder.Read("pid")), SIGKILL);
+}
