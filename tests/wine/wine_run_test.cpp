@@ -86,13 +86,14 @@ protected:
     }
 
     // The shell words that run quorva-run in the test prefix, with the environment given before them.
-    std::string QuorvaCommand(const std::string& environment) const {
+    std::string QuorvaCommand(const std::string& environment, const std::string& option = "") const {
         return "cd / && " + environment + " WINEPREFIX=" + Quoted(TestWinePrefix::Path()) + " " +
-               Quoted(root.File("program/quorva-run")) + " >" + Quoted(root.File("out.txt")) + " 2>" +
-               Quoted(root.File("err.txt"));
+               Quoted(root.File("program/quorva-run")) + option + " >" + Quoted(root.File("out.txt")) +
+               " 2>" + Quoted(root.File("err.txt"));
     }
 
     int RunQuorva(const std::string& environment) { return RunShell(QuorvaCommand(environment)); }
+    int Check(const std::string& environment) { return RunShell(QuorvaCommand(environment, " --check")); }
 
     std::string Out() const { return root.Read("out.txt"); }
     std::string Sim(const std::string& file) const { return ReadFile(sims + file); }
@@ -220,4 +221,41 @@ TEST_F(WineRunTest, A32BitSimulatorWhereWineCannotRunOneDidNotRace) {
     EXPECT_NE(out.find(": it did not race.\n"), std::string::npos) << out;
     EXPECT_NE(out.find("load_wow64_ntdll"), std::string::npos) << out;
     EXPECT_FALSE(SimHas("N3/evt00001.seen"));
+}
+
+TEST_F(WineRunTest, CheckFindsWineRunningBothSimulators) {
+    const std::string width = std::to_string(TestWinePrefix::Width());
+    ASSERT_EQ(Check("env -u DISPLAY"), 0) << Out();
+    for (const char* sim : {"NASCAR Racing 3", "NASCAR Legends"}) {
+        SCOPED_TRACE(sim);
+        EXPECT_NE(Out().find(std::string("  ok    ") + sim + ": Wine runs " + width +
+                             "-bit Windows programs in the prefix " + TestWinePrefix::Path() + "\n"),
+                  std::string::npos)
+            << Out();
+        EXPECT_NE(Out().find(std::string("  ok    ") + sim +
+                             ": DISPLAY is not set: Wine runs on a virtual display"),
+                  std::string::npos);
+    }
+    EXPECT_FALSE(SimHas("N3/evt00001.dmn"));
+}
+
+TEST_F(WineRunTest, CheckSaysWhatToDoWhenWineCannotRunTheSimulator) {
+    std::filesystem::remove(sims + "NL/Nascar Legends.exe");
+    ASSERT_EQ(Check("PATH=/nowhere"), 1);
+    EXPECT_NE(Out().find("  FAIL  NASCAR Racing 3: Wine is not installed (no wine on PATH)"),
+              std::string::npos)
+        << Out();
+    EXPECT_NE(Out().find("  FAIL  NASCAR Legends: program C:\\Sims\\NL\\Nascar Legends.exe ("),
+              std::string::npos)
+        << Out();
+    if (TestWinePrefix::Width() == 32)
+        return;
+    UseStandIn(32);
+    ASSERT_EQ(Check("env -u DISPLAY"), 1);
+    EXPECT_NE(Out().find("  FAIL  NASCAR Racing 3: Wine cannot run 32-bit Windows programs in the prefix " +
+                         TestWinePrefix::Path() + " (it exited with status 1): install wine32"),
+              std::string::npos)
+        << Out();
+    EXPECT_NE(Out().find("          it looks like wine32 is missing, you should install it.\n"),
+              std::string::npos);
 }
