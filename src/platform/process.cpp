@@ -5,6 +5,7 @@
 #include "platform/host_path.h"
 #include "platform/letter_case.h"
 #include "platform/search_path.h"
+#include "platform/spawn.h"
 #include "platform/wine_launcher.h"
 
 #include <atomic>
@@ -13,14 +14,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
-#include <fcntl.h>
-#include <spawn.h>
 #include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace {
 
@@ -102,63 +99,6 @@ std::string FindInCurrentFolder(const std::string& name) {
     return found;
 }
 
-std::vector<char*> ArgumentPointers(std::vector<std::string>& arguments) {
-    std::vector<char*> pointers;
-    for (std::string& argument : arguments)
-        pointers.push_back(argument.data());
-    pointers.push_back(nullptr);
-    return pointers;
-}
-
-size_t EnvironmentSize() {
-    size_t size = 0;
-    while (environ[size] != nullptr)
-        ++size;
-    return size;
-}
-
-// Sets name=value in an environment list, replacing an entry of that name.
-void SetVariable(std::vector<std::string>& environment, const std::string& name, const std::string& value) {
-    std::erase_if(environment, [&](const std::string& entry) { return entry.rfind(name + "=", 0) == 0; });
-    environment.push_back(name + "=" + value);
-}
-
-// Spawns arguments[0] with the rest, in a process group of its own, with the environment given. The child
-// starts with no signals blocked and SIGINT and SIGTERM at their defaults whatever Quorva does with them,
-// so that it can be stopped. Its input is /dev/null; with an output file, its standard output and error
-// go there (created or emptied), else they are Quorva's own. Gives 0, or the errno value of the failure
-// when it could not start (posix_spawn reports a failed exec or a failed open too).
-int Spawn(std::vector<std::string> arguments, std::vector<std::string> environment,
-          const std::string& outputFile, pid_t& pid) {
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    sigset_t none;
-    sigemptyset(&none);
-    sigset_t stopSignals;
-    sigemptyset(&stopSignals);
-    sigaddset(&stopSignals, SIGINT);
-    sigaddset(&stopSignals, SIGTERM);
-    posix_spawnattr_setflags(&attributes,
-                             POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
-    posix_spawnattr_setpgroup(&attributes, 0);
-    posix_spawnattr_setsigmask(&attributes, &none);
-    posix_spawnattr_setsigdefault(&attributes, &stopSignals);
-    posix_spawn_file_actions_t files;
-    posix_spawn_file_actions_init(&files);
-    posix_spawn_file_actions_addopen(&files, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    if (!outputFile.empty()) {
-        posix_spawn_file_actions_addopen(&files, STDOUT_FILENO, outputFile.c_str(),
-                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawn_file_actions_adddup2(&files, STDOUT_FILENO, STDERR_FILENO);
-    }
-    std::vector<char*> argv = ArgumentPointers(arguments);
-    std::vector<char*> envp = ArgumentPointers(environment);
-    int error = posix_spawn(&pid, argv[0], &files, &attributes, argv.data(), envp.data());
-    posix_spawn_file_actions_destroy(&files);
-    posix_spawnattr_destroy(&attributes);
-    return error;
-}
-
 } // namespace
 
 std::vector<std::string> SplitWindowsCommandLine(const std::string& commandLine) {
@@ -210,7 +150,7 @@ ProcessStart StartProgram(const std::string& commandLine, const std::string& out
     ExecutableKind kind = ExecutableKindOf(program);
     if (kind != ExecutableKind::Linux && !IsWindowsKind(kind))
         return {std::nullopt, program + " is " + ExecutableKindText(kind)};
-    std::vector<std::string> environment(environ, environ + EnvironmentSize());
+    std::vector<std::string> environment = CurrentEnvironment();
     std::string how;
     if (IsWindowsKind(kind)) {
         std::string wine = WineProgram();
@@ -240,7 +180,7 @@ ProcessStart StartProgram(const std::string& commandLine, const std::string& out
     }
     StartedProcess started;
     started.how = how;
-    if (int error = Spawn(arguments, environment, outputFile, started.pid); error != 0)
+    if (int error = SpawnProgram(arguments, environment, {-1, outputFile}, started.pid); error != 0)
         return {std::nullopt, arguments[0] + " could not be started: " + std::strerror(error)};
     return {started, ""};
 }

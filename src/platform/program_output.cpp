@@ -1,16 +1,15 @@
 #include "platform/program_output.h"
 
+#include "platform/spawn.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace {
 
@@ -18,55 +17,6 @@ using Clock = std::chrono::steady_clock;
 
 // How often a program whose output is closed, or quiet, is asked whether it has exited.
 constexpr std::chrono::milliseconds exitPollStep(20);
-
-std::vector<std::string> EnvironmentWithout(const std::vector<std::string>& names) {
-    std::vector<std::string> kept;
-    for (char** entry = environ; *entry != nullptr; ++entry) {
-        std::string variable = *entry;
-        bool unset = std::any_of(names.begin(), names.end(),
-                                 [&](const std::string& name) { return variable.starts_with(name + "="); });
-        if (!unset)
-            kept.push_back(variable);
-    }
-    return kept;
-}
-
-std::vector<char*> Pointers(std::vector<std::string>& texts) {
-    std::vector<char*> pointers;
-    for (std::string& text : texts)
-        pointers.push_back(text.data());
-    pointers.push_back(nullptr);
-    return pointers;
-}
-
-// Starts the program with its standard output and error on the pipe's write end; gives 0 or an errno.
-int Spawn(std::vector<std::string> arguments, std::vector<std::string> environment, int writeEnd,
-          pid_t& pid) {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, writeEnd, STDOUT_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, writeEnd, STDERR_FILENO);
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    sigset_t none;
-    sigemptyset(&none);
-    sigset_t defaults;
-    sigemptyset(&defaults);
-    for (int signal : {SIGINT, SIGTERM, SIGPIPE})
-        sigaddset(&defaults, signal);
-    posix_spawnattr_setflags(&attributes,
-                             POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
-    posix_spawnattr_setpgroup(&attributes, 0);
-    posix_spawnattr_setsigmask(&attributes, &none);
-    posix_spawnattr_setsigdefault(&attributes, &defaults);
-    std::vector<char*> argv = Pointers(arguments);
-    std::vector<char*> envp = Pointers(environment);
-    int error = posix_spawn(&pid, argv[0], &actions, &attributes, argv.data(), envp.data());
-    posix_spawnattr_destroy(&attributes);
-    posix_spawn_file_actions_destroy(&actions);
-    return error;
-}
 
 void Append(std::string& output, const char* bytes, size_t count) {
     output.append(bytes, count);
@@ -117,7 +67,10 @@ ProgramOutput RunProgramForOutput(const std::vector<std::string>& arguments, std
         return result;
     }
     pid_t pid = -1;
-    int error = Spawn(arguments, EnvironmentWithout(unsetVariables), pipeEnds[1], pid);
+    std::vector<std::string> environment = CurrentEnvironment();
+    for (const std::string& name : unsetVariables)
+        std::erase_if(environment, [&](const std::string& entry) { return entry.starts_with(name + "="); });
+    int error = SpawnProgram(arguments, environment, {pipeEnds[1], ""}, pid);
     close(pipeEnds[1]);
     if (error != 0) {
         close(pipeEnds[0]);

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+// Starting a program of this machine the way Quorva starts every program: in a process group of its own
+// (so that a Ctrl-C at the terminal reaches Quorva and not the program, and ending the group ends
+// whatever the program started), with no signals blocked and SIGINT, SIGTERM and SIGPIPE at their
+// defaults whatever Quorva does with them, reading from /dev/null.
+
+// Where the program's standard output and error go: an open descriptor, else a file (created or
+// emptied), else Quorva's own.
+struct SpawnOutput {
+    int descriptor = -1;
+    std::string file;
+};
+
+// This program's environment, one "name=value" an entry.
+std::vector<std::string> CurrentEnvironment();
+
+// Sets name=value in an environment list, replacing any entry of that name.
+void SetVariable(std::vector<std::string>& environment, const std::string& name, const std::string& value);
+
+// Starts arguments[0] (a path) with the rest as its arguments and the environment given. Gives 0, or the
+// errno value of the failure when it could not start (a failed exec or open included).
+int SpawnProgram(std::vector<std::string> arguments, std::vector<std::string> environment,
+                 const SpawnOutput& output, pid_t& pid);
