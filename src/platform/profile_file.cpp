@@ -4,6 +4,8 @@
 #include "platform/leading_integer.h"
 #include "platform/letter_case.h"
 
+#include <unordered_set>
+
 namespace {
 
 bool IsBlank(char c) {
@@ -134,6 +136,20 @@ int ProfileFile::GetInt(const std::string& section, const std::string& key, int 
     if (!value || value->empty())
         return defaultValue;
     return LeadingInteger(*value);
+}
+
+ProfileFile::Entries ProfileFile::SectionEntries(const std::string& section) const {
+    Entries entries;
+    std::optional<Range> range = FindSection(section);
+    if (!range)
+        return entries;
+    std::unordered_set<std::string> seen;
+    for (size_t i = range->header + 1; i < range->end; ++i) {
+        const Line& line = m_lines[i];
+        if (line.kind == Line::Kind::Key && seen.insert(line.name).second)
+            entries.emplace_back(line.name, ValueOf(line.text));
+    }
+    return entries;
 }
 
 void ProfileFile::TerminateLastLine() {

@@ -31,6 +31,10 @@ public:
     // missing or empty.
     int GetInt(const std::string& section, const std::string& key, int defaultValue) const;
 
+    // Every key of section once (the first of duplicates) with its value as Find gives it, in the
+    // file's order, the keys folded to lower case: a whole section read in one pass.
+    Entries SectionEntries(const std::string& section) const;
+
     // Sets key to value, creating the section and the key when missing.
     void SetString(const std::string& section, const std::string& key, const std::string& value);
 

@@ -7,10 +7,33 @@
 #include "settings/event_record.h"
 #include "settings/settings_file.h"
 
+#include <map>
+
 namespace {
 constexpr const char* serverSection = "SERVER";
 constexpr const char* scheduleSection = "SCHEDULE";
 constexpr size_t recordBufferSize = 1024;
+constexpr size_t maxPositionDigits = 10;
+const char* const missingRecordMessage = "ReadEvents() - length of event record=0";
+
+// The schedule position a key names: 1 up to count, written in plain decimal as WriteEvents writes
+// it; 0 for any other key.
+int RecordPosition(const std::string& key, int count) {
+    if (key.empty() || key.size() > maxPositionDigits || key[0] == '0')
+        return 0;
+    long long position = 0;
+    for (char digit : key) {
+        if (digit < '0' || digit > '9')
+            return 0;
+        position = position * 10 + (digit - '0');
+    }
+    return position <= count ? static_cast<int>(position) : 0;
+}
+
+std::string MoreMissingMessage(int more) {
+    return "... and " + std::to_string(more) +
+           (more == 1 ? " more event record is missing." : " more event records are missing.");
+}
 } // namespace
 
 void ReadDefaultRace() {
@@ -38,22 +61,29 @@ void ReadEvents() {
     std::string path = SettingsFilePath();
     if (!FileExists(path))
         return;
-    // One reading of the file serves every record.
     ProfileFile file(path);
     int count = file.GetInt(scheduleSection, "Events", 0);
     if (count < 1)
         return;
     ScheduleLoaded = true;
-    for (int n = 1; n <= count; ++n) {
-        std::string record = file.GetString(scheduleSection, std::to_string(n), "", recordBufferSize);
-        if (record.empty()) {
-            ShowMessage("ReadEvents() - length of event record=0", MessageIcon::Warning);
-            continue;
-        }
+    // The keys that are there are read in one pass, so a hand-edited count far beyond them costs
+    // nothing and the gaps are told once, counted.
+    std::map<int, std::string> records;
+    for (const auto& [key, value] : file.SectionEntries(scheduleSection)) {
+        int position = RecordPosition(key, count);
+        if (position > 0 && !value.empty())
+            records.emplace(position, value.substr(0, recordBufferSize - 1));
+    }
+    for (const auto& [position, record] : records) {
         auto race = std::make_unique<RACE>();
         ParseRaceRecord(record, RecordDefaults::Event, *race);
         EventList.push_back(std::move(race));
     }
+    int missing = count - static_cast<int>(records.size());
+    if (missing > 0)
+        ShowMessage(missingRecordMessage, MessageIcon::Warning);
+    if (missing > 1)
+        ShowMessage(MoreMissingMessage(missing - 1), MessageIcon::Warning);
 }
 
 void WriteEvents() {

@@ -8,6 +8,8 @@ void ReadDefaultRace();
 void WriteDefaultRace();
 
 // Appends the stored schedule to EventList and sets ScheduleLoaded when the stored count is at least 1.
+// Records that the count names but the section lacks (or holds empty) are told once: the first as
+// such, the others as their number.
 void ReadEvents();
 
 // Stores EventList as the schedule, the whole "SCHEDULE" section replaced in one write.

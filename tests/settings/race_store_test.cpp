@@ -124,6 +124,47 @@ TEST_F(RaceStoreTest, AMissingRecordIsToldOnceAndTheRestLoad) {
     EXPECT_EQ(recorder.messages[0].buttons, MessageButtons::Ok);
 }
 
+TEST_F(RaceStoreTest, MissingRecordsAreToldOnceWithTheirNumber) {
+    struct Case {
+        const char* name;
+        std::string schedule;
+        std::vector<std::string> trackIds;
+        std::vector<std::string> messages;
+    };
+    const std::vector<Case> cases = {
+        {"two missing",
+         "Events=3\r\n2=1,b\r\n",
+         {"b"},
+         {readEventsMessage, "... and 1 more event record is missing."}},
+        {"an empty record counts as missing",
+         "Events=3\r\n1=1,a\r\n2=\r\n3=1,c\r\n",
+         {"a", "c"},
+         {readEventsMessage}},
+        {"keys that are no position are not records",
+         "Events=4\r\n01=1,z\r\nx=1,z\r\n5=1,z\r\n 4 =1,d\r\n2=1,b\r\n",
+         {"b", "d"},
+         {readEventsMessage, "... and 1 more event record is missing."}},
+        {"the first of duplicate keys", "Events=1\r\n1=1,a\r\n1=1,b\r\n", {"a"}, {}},
+        {"the largest count",
+         "Events=2147483647\r\n3=1,c\r\n1=1,a\r\n",
+         {"a", "c"},
+         {readEventsMessage, "... and 2147483644 more event records are missing."}},
+    };
+    for (const Case& row : cases) {
+        SCOPED_TRACE(row.name);
+        ClearEvents();
+        recorder.messages.clear();
+        program.Write("Quorvadata.ini", "[SCHEDULE]\r\n" + row.schedule);
+        ReadEvents();
+        std::vector<std::string> trackIds;
+        for (const auto& race : EventList)
+            trackIds.push_back(race->TrackId);
+        EXPECT_EQ(trackIds, row.trackIds);
+        EXPECT_EQ(recorder.Texts(), row.messages);
+        EXPECT_TRUE(ScheduleLoaded);
+    }
+}
+
 TEST_F(RaceStoreTest, TheScheduleCountsAsLoadedFromItsCountAlone) {
     program.Write("Quorvadata.ini", "[SCHEDULE]\r\nEvents=1\r\n");
     ReadEvents();
