@@ -7,6 +7,7 @@
 #include "platform/local_time.h"
 #include "platform/messages.h"
 #include "platform/text_mode.h"
+#include "platform/write_check.h"
 #include "resources/string_ids.h"
 #include "resources/string_table.h"
 #include "results/html_escape.h"
@@ -123,10 +124,10 @@ bool CHtmlResults::MakeHtmlResults() {
     else
         m_stnFile = std::make_unique<CStnFile>(m_standingsPath);
 
-    // The page is made afresh: an older one is replaced, and one that cannot be written is told before
-    // any work is done.
+    // A page that cannot be written is told before any work is done; the older page stays whole until
+    // the new one replaces it in one step.
     std::string outputPath = ChangeExtension(m_standingsPath, ".html");
-    FileCause cause = WriteFileAtomically(outputPath, "");
+    FileCause cause = CheckReplaceable(outputPath);
     if (cause != CauseNone) {
         ShowFileOpenError(outputPath, cause);
         return false;

@@ -7,7 +7,11 @@
 #include "support/message_recorder.h"
 #include "support/program_folder.h"
 
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -21,6 +25,35 @@ const std::string wonRace =
     "trackname 'Oak Ridge' x '' laps '200' a '' b '' f '3' e '' d '90' s '5' t '70'\n"
     "d 'Ann \"A\" Lee' c '12' s '3' f '1' l '200' led '9' qt '1:00.0' qs '120.5' at '1:01.0' "
     "as '119.5' bt '0:59.0' bs '121.0' i '2' st '0'\n";
+
+// While it lives no file may grow beyond limit bytes: a write past it fails (EFBIG), as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t limit) {
+        getrlimit(RLIMIT_FSIZE, &m_before);
+        rlimit lower{limit, m_before.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &lower);
+        m_signalBefore = std::signal(SIGXFSZ, SIG_IGN);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_before);
+        std::signal(SIGXFSZ, m_signalBefore);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_before{};
+    void (*m_signalBefore)(int) = SIG_DFL;
+};
+
+std::vector<std::string> FileNames(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 class HtmlResultsTest : public ::testing::Test {
 protected:
@@ -96,9 +129,39 @@ TEST_F(HtmlResultsTest, NothingIsDoneWithoutStandingsAndAnUnwritablePageIsTold) 
     chmod(program.File("Quorvasample.html").c_str(), 0444);
     program.Write("Quorvasample.stn", stnRace);
     EXPECT_FALSE(CHtmlResults("", 1).MakeHtmlResults());
+    EXPECT_EQ(program.Read("Quorvasample.html"), "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n");
     EXPECT_EQ(recorder.Texts(),
               std::vector<std::string>{"The following error occurred while trying to open " +
                                        program.File("Quorvasample.html") + "\n\naccess denied"});
+}
+
+TEST_F(HtmlResultsTest, APageThatCannotBeWrittenLeavesTheOlderPageWhole) {
+    const std::string olderPage = "<p>the last race</p>\r\n";
+    program.Write("Quorvahtml.html", "D_TRACK\n2\n3\nD_NAME\n5\n6\n");
+    program.Write("evt00001.stn", stnRace);
+    program.Write("evt00001.html", olderPage);
+    std::vector<std::string> filesBefore = FileNames(program.Path());
+    {
+        // The check finds the folder writable; the finished page is longer than the disk lets it be.
+        FileSizeLimit fullDisk(olderPage.size());
+        EXPECT_FALSE(CHtmlResults(program.File("evt00001.stn"), 1).MakeHtmlResults());
+    }
+    EXPECT_EQ(program.Read("evt00001.html"), olderPage);
+    EXPECT_EQ(FileNames(program.Path()), filesBefore);
+    EXPECT_EQ(recorder.Texts(),
+              std::vector<std::string>{"The following error occurred while trying to open " +
+                                       program.File("evt00001.html") + "\n\nunspecified error"});
+
+    // A page whose name a folder holds is told before the template is read, and the folder stays.
+    recorder.messages.clear();
+    std::filesystem::remove(program.File("Quorvahtml.html"));
+    std::filesystem::remove(program.File("evt00001.html"));
+    std::filesystem::create_directory(program.File("evt00001.html"));
+    EXPECT_FALSE(CHtmlResults(program.File("evt00001.stn"), 1).MakeHtmlResults());
+    EXPECT_TRUE(std::filesystem::is_directory(program.File("evt00001.html")));
+    EXPECT_EQ(recorder.Texts(),
+              std::vector<std::string>{"The following error occurred while trying to open " +
+                                       program.File("evt00001.html") + "\n\naccess denied"});
 }
 
 TEST_F(HtmlResultsTest, TheNascarRacing3PageIsFoundWhateverTheCaseOfItsExtension) {
@@ -106,6 +169,8 @@ TEST_F(HtmlResultsTest, TheNascarRacing3PageIsFoundWhateverTheCaseOfItsExtension
     program.Write("evt00004.WON", wonRace);
     EXPECT_TRUE(CHtmlResults(program.File("evt00004.won"), 0).MakeHtmlResults());
     EXPECT_EQ(program.Read("evt00004.html"), "Oak Ridge\r\n2\r\n3\r\nAnn &quot;A&quot; Lee\r\n5\r\n6\r\n");
+    EXPECT_EQ(FileNames(program.Path()),
+              (std::vector<std::string>{"Quorvahtml.html", "evt00004.WON", "evt00004.html"}));
 }
 
 // The template and samples that ship in the program folder, against the pages kept beside this test.

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "platform/file_cause.h"
+
+#include <string>
+
+// Tells whether WriteFileAtomically could replace the file, without touching it: an existing file
+// must be writable and not a folder, and its folder must take a new file. A file of the atomic
+// write's own naming is made there and removed at once, so a crash in between leaves only what the
+// start-up clean-up removes anyway.
+FileCause CheckReplaceable(const std::string& path);
