@@ -5,7 +5,11 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <optional>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,25 +39,72 @@ std::string FolderOf(const std::string& hostPath) {
     return slash == std::string::npos ? std::string() : hostPath.substr(0, slash + 1);
 }
 
+constexpr std::string_view temporaryPrefix = ".quorva-";
+constexpr size_t temporarySuffixLength = 6;
+// A write in progress, of this process or another, finishes well within this many seconds.
+constexpr time_t temporaryFileLifetime = 60;
+
+std::string TemporaryTemplate(const std::string& folder) {
+    return folder + std::string(temporaryPrefix) + std::string(temporarySuffixLength, 'X');
+}
+
+bool IsTemporaryName(std::string_view name) {
+    return name.size() == temporaryPrefix.size() + temporarySuffixLength && name.starts_with(temporaryPrefix);
+}
+
+// The replaced file's owner and group, or for a new file made by root the folder's, so a run as root
+// never takes a file over from the user the service runs as. Without the right to give a file away, the
+// file stays with whoever wrote it.
+FileCause TakeOwner(int fd, const struct stat& owner) {
+    if (fchown(fd, owner.st_uid, owner.st_gid) == 0 || errno == EPERM)
+        return CauseNone;
+    return CauseFromErrno(errno);
+}
+
+// Makes the rename itself durable: without it a power cut can bring back the old file after the new one
+// was reported written. A file system that cannot flush a folder has nothing to flush.
+FileCause FlushFolder(const std::string& folder) {
+    int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return CauseFromErrno(errno);
+    FileCause cause = CauseNone;
+    if (fsync(fd) != 0 && errno != EINVAL)
+        cause = CauseFromErrno(errno);
+    close(fd);
+    return cause;
+}
+
 } // namespace
 
-bool PathExists(const std::string& path) {
+FileCause FindFile(const std::string& path) {
     if (path.empty())
-        return false;
+        return CauseFileNotFound;
     struct stat info;
-    return stat(HostPath(path).c_str(), &info) == 0;
+    if (stat(HostPath(path).c_str(), &info) == 0)
+        return CauseNone;
+    return errno == ENOENT || errno == ENOTDIR ? CauseFileNotFound : CauseFromErrno(errno);
+}
+
+bool PathExists(const std::string& path) {
+    return FindFile(path) != CauseFileNotFound;
 }
 
 FileReadResult ReadFileBytes(const std::string& path) {
     FileReadResult result;
     std::string host = HostPath(path);
-    int fd = open(host.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking, so a FIFO of that name is refused instead of waiting for a writer.
+    int fd = open(host.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         result.cause = CauseFromErrno(errno);
         return result;
     }
     struct stat info;
-    if (fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+    if (fstat(fd, &info) != 0) {
+        result.cause = CauseFromErrno(errno);
+        close(fd);
+        return result;
+    }
+    if (!S_ISREG(info.st_mode)) {
         close(fd);
         result.cause = CauseAccessDenied;
         return result;
@@ -82,22 +133,31 @@ FileCause WriteFileAtomically(const std::string& path, const std::string& bytes)
         host = target;
         free(target);
     }
+    std::string folder = FolderOf(host);
     mode_t mode = 0666;
     struct stat info;
+    std::optional<struct stat> owner;
     if (stat(host.c_str(), &info) == 0) {
         if (S_ISDIR(info.st_mode) || IsReadOnlyFile(info, host))
             return CauseAccessDenied;
         mode = info.st_mode & 07777;
+        owner = info;
+    } else if (errno != ENOENT) {
+        return CauseFromErrno(errno);
     } else {
         mode_t mask = umask(0);
         umask(mask);
         mode &= ~mask;
+        if (geteuid() == 0 && stat(folder.empty() ? "." : folder.c_str(), &info) == 0)
+            owner = info;
     }
-    std::string temp = FolderOf(host) + ".quorva-XXXXXX";
+    std::string temp = TemporaryTemplate(folder);
     int fd = mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0)
         return CauseFromErrno(errno);
     FileCause cause = WriteAll(fd, bytes);
+    if (cause == CauseNone && owner)
+        cause = TakeOwner(fd, *owner);
     if (cause == CauseNone && fchmod(fd, mode) != 0)
         cause = CauseFromErrno(errno);
     if (cause == CauseNone && fsync(fd) != 0)
@@ -106,15 +166,39 @@ FileCause WriteFileAtomically(const std::string& path, const std::string& bytes)
         cause = CauseFromErrno(errno);
     if (cause == CauseNone && rename(temp.c_str(), host.c_str()) != 0)
         cause = CauseFromErrno(errno);
-    if (cause != CauseNone)
+    if (cause != CauseNone) {
         unlink(temp.c_str());
-    return cause;
+        return cause;
+    }
+    return FlushFolder(folder);
+}
+
+void RemoveStaleTemporaryFiles(const std::string& folder) {
+    std::string host = HostPath(folder);
+    DIR* listing = opendir(host.c_str());
+    if (!listing)
+        return;
+    std::string prefix = host.ends_with('/') ? host : host + "/";
+    time_t cutoff = time(nullptr) - temporaryFileLifetime;
+    while (const dirent* entry = readdir(listing)) {
+        if (!IsTemporaryName(entry->d_name))
+            continue;
+        std::string path = prefix + entry->d_name;
+        struct stat info;
+        if (lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_mtime < cutoff)
+            unlink(path.c_str());
+    }
+    closedir(listing);
 }
 
 bool IsReadOnly(const std::string& path) {
     std::string host = HostPath(path);
     struct stat info;
     return stat(host.c_str(), &info) == 0 && IsReadOnlyFile(info, host);
+}
+
+bool IsWritableFolder(const std::string& folder) {
+    return access(HostPath(folder).c_str(), W_OK | X_OK) == 0;
 }
 
 FileCause PatchFileBytes(const std::string& path, const std::vector<std::pair<size_t, char>>& bytes) {

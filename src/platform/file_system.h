@@ -8,7 +8,13 @@
 
 // Whole-file access through host paths (host_path.h). Every failure names its cause.
 
-// True when the path names an existing file or folder.
+// Whether the path names something: CauseNone when it does, CauseFileNotFound when it is known to be
+// absent (no such file, or a part of the path is not a folder), otherwise the cause that kept it from
+// being looked at. Only a known absence may be taken as "not there": a file behind an I/O error or a
+// refused folder may hold what the operator stored.
+FileCause FindFile(const std::string& path);
+
+// True unless the path is known to be absent (FindFile); false for an empty path.
 bool PathExists(const std::string& path);
 
 struct FileReadResult {
@@ -16,11 +22,15 @@ struct FileReadResult {
     std::string bytes;
 };
 
-// Reads the whole file, opened for reading only.
+// Reads the whole file, opened for reading only. Anything but a regular file (a folder, a FIFO, a device)
+// is refused with access denied, at once.
 FileReadResult ReadFileBytes(const std::string& path);
 
 // True when the file has no write permission at all, or this user may not write it.
 bool IsReadOnly(const std::string& path);
+
+// True when files may be made, renamed and removed in the folder.
+bool IsWritableFolder(const std::string& folder);
 
 // Changes single bytes of an existing file in place, each at its offset from the start; offsets at or
 // beyond the file's end are left out, so the file keeps its length. A file that is missing or read-only
@@ -29,5 +39,13 @@ FileCause PatchFileBytes(const std::string& path, const std::vector<std::pair<si
 
 // Replaces the file with bytes in one step: a temporary file in the same folder is written, flushed
 // and renamed over it, so the file is either the old one or the new one, never half-written. A file
-// that may not be written (read-only) is refused with access denied, as opening it for writing would be.
+// that may not be written (read-only) is refused with access denied, as opening it for writing would be;
+// so is a file that cannot be looked at. The new file keeps the old one's permissions, owner and group
+// (a new file made by root takes the folder's owner and group), and the folder is flushed after the
+// rename. The temporary file is named ".quorva-" and six more characters.
 FileCause WriteFileAtomically(const std::string& path, const std::string& bytes);
+
+// Removes the temporary files of replacements that never finished (a crash, a kill) from the folder:
+// regular files of the temporary files' naming, untouched for a minute, so a replacement still in
+// progress keeps its own.
+void RemoveStaleTemporaryFiles(const std::string& folder);
