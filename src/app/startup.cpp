@@ -2,6 +2,7 @@
 
 #include "core/app_state.h"
 #include "core/path_helpers.h"
+#include "platform/file_system.h"
 #include "platform/host_path.h"
 #include "platform/messages.h"
 #include "settings/install_lookup.h"
@@ -46,8 +47,7 @@ bool CreateServer() {
         ShowMessage("No sims have been installed (correctly) on this computer.", MessageIcon::Warning);
         return false;
     }
-    ReadServerSettings();
-    return true;
+    return ReadServerSettings();
 }
 
 bool CreateDefaultRace() {
@@ -61,6 +61,7 @@ bool CreateDefaultRace() {
 
 bool StartUp() {
     MakeWinePrefixAbsolute();
+    RemoveStaleTemporaryFiles(GetProgramFolder());
     ScheduleLoaded = false;
     ClearEvents();
     if (!CreateServer() || !CreateDefaultRace())

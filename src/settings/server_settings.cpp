@@ -1,6 +1,7 @@
 #include "settings/server_settings.h"
 
 #include "core/app_state.h"
+#include "core/file_open_error.h"
 #include "core/path_helpers.h"
 #include "platform/profile_file.h"
 #include "settings/settings_file.h"
@@ -77,13 +78,18 @@ const std::array<ServerKey, 42> serverKeys = {
 
 } // namespace
 
-void ReadServerSettings() {
+bool ReadServerSettings() {
     if (!Server)
-        return;
+        return true;
     std::string path = SettingsFilePath();
-    if (!FileExists(path)) {
+    FileCause cause = CheckSettingsFile(path);
+    if (cause == CauseFileNotFound) {
         WriteServerSettings();
-        return;
+        return true;
+    }
+    if (cause != CauseNone) {
+        ShowFileOpenError(path, cause);
+        return false;
     }
     ProfileFile file(path);
     for (const ServerKey& key : serverKeys) {
@@ -97,6 +103,7 @@ void ReadServerSettings() {
     Server->LastRace = file.GetInt(serverSection, "LastRace", 0);
     CreateCalendarNL("");
     CreateCalendarN3("");
+    return true;
 }
 
 void WriteServerSettings() {

@@ -8,8 +8,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <ctime>
+#include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <vector>
 
 namespace {
@@ -92,4 +98,104 @@ TEST_F(StartUpTest, WithoutAnySimulatorTheProgramEndsAndWritesNothing) {
     EXPECT_FALSE(N3Installed || NLInstalled);
     ShutDown();
     ShutDown();
+}
+
+TEST_F(StartUpTest, ASettingsFileThatCannotBeReadIsReportedAndLeftAlone) {
+    Register(AppPath("NASCAR Racing 3.exe", "C:\\\\Games\\\\Racing"));
+    struct Case {
+        const char* name;
+        void (*make)(const std::string& path);
+        const char* cause;
+    };
+    const Case cases[] = {
+        {"folder", [](const std::string& path) { std::filesystem::create_directory(path); }, "access denied"},
+        {"FIFO", [](const std::string& path) { mkfifo(path.c_str(), 0644); }, "access denied"},
+        {"link loop",
+         [](const std::string& path) { std::filesystem::create_symlink("Quorvadata.ini", path); },
+         "unspecified error"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove(program.SettingsFile());
+        c.make(program.SettingsFile());
+        recorder.messages.clear();
+        EXPECT_FALSE(StartUp());
+        EXPECT_EQ(recorder.Texts(),
+                  std::vector<std::string>{"The following error occurred while trying to open " +
+                                           program.SettingsFile() + "\n\n" + c.cause});
+        EXPECT_FALSE(
+            std::filesystem::is_regular_file(std::filesystem::symlink_status(program.SettingsFile())));
+        ShutDown();
+    }
+}
+
+TEST_F(StartUpTest, StaleTemporaryFilesInTheProgramFolderAreRemoved) {
+    Register(AppPath("NASCAR Racing 3.exe", "C:\\\\Games\\\\Racing"));
+    program.Write(".quorva-k7Qx2z", "[SERVER]\r\nHostName=half");
+    timespec hourAgo[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
+    utimensat(AT_FDCWD, program.File(".quorva-k7Qx2z").c_str(), hourAgo, 0);
+    ASSERT_TRUE(StartUp());
+    EXPECT_FALSE(program.Exists(".quorva-k7Qx2z"));
+    EXPECT_TRUE(program.Exists("Quorvadata.ini"));
+    ShutDown();
+}
+
+namespace {
+
+// quorva-run in a demo installation of its own, run under strace so that system calls on one path fail
+// as a failing disk or a network share would make them.
+class InjectedFailureTest : public ::testing::Test {
+protected:
+    InjectedFailureTest() {
+        std::string command = std::string("'" QUORVA_DEMO_PATH "' '") + root.Path() +
+                              "' '" QUORVA_PROGRAM_DIR "' '" + SIMSTANDIN_PATH "' >/dev/null";
+        EXPECT_EQ(std::system(command.c_str()), 0);
+    }
+
+    int RunQuorvaFailing(const std::string& path, const std::string& calls) {
+        std::string command = "cd / && WINEPREFIX='" + root.File("wine") +
+                              "' SIMSTANDIN_DELAY_MS=0 strace -qq -o /dev/null -P '" + path +
+                              "' -e trace=" + calls + " -e inject=" + calls + ":error=EIO '" +
+                              root.File("program/quorva-run") + "' >'" + root.File("out.txt") + "' 2>'" +
+                              root.File("err.txt") + "'";
+        int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    std::string Settings() const { return root.File("program/Quorvadata.ini"); }
+
+    TempFolder root;
+};
+
+} // namespace
+
+TEST_F(InjectedFailureTest, AnIOErrorOnTheSettingsFileEndsTheRunAndWritesNothing) {
+    struct Case {
+        const char* name;
+        const char* calls;
+    };
+    const Case cases[] = {
+        {"looking at it", "%%stat"},
+        {"opening it", "openat"},
+        {"reading it", "read"},
+    };
+    std::string stored = root.Read("program/Quorvadata.ini");
+    ASSERT_NE(stored.find("[SCHEDULE]"), std::string::npos);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(RunQuorvaFailing(Settings(), c.calls), 1);
+        EXPECT_EQ(root.Read("err.txt"), "Quorva: The following error occurred while trying to open " +
+                                            Settings() + "\n\nhardware error\n");
+        EXPECT_EQ(root.Read("program/Quorvadata.ini"), stored);
+    }
+}
+
+TEST_F(InjectedFailureTest, AFolderThatCannotBeFlushedFailsTheWrite) {
+    // Start-up makes a new settings file; its replacement is durable only once the folder is flushed.
+    std::filesystem::remove(Settings());
+    std::string folder = root.File("program");
+    EXPECT_EQ(RunQuorvaFailing(folder, "fsync"), 1);
+    EXPECT_NE(root.Read("err.txt").find("Quorva: The following error occurred while trying to open " +
+                                        Settings() + "\n\nhardware error\n"),
+              std::string::npos);
 }
