@@ -1,9 +1,20 @@
 #include "schedule/clock_time.h"
 
+#include <climits>
+
+namespace {
+
+// A hand-edited year or month near the smallest number stays the smallest rather than wrapping around.
+int Less(int value, int amount) {
+    return value < INT_MIN + amount ? INT_MIN : value - amount;
+}
+
+} // namespace
+
 std::time_t LocalClockTime(const LocalDate& date, int hour, int minute, int second) {
     std::tm parts{};
-    parts.tm_year = date.year - 1900;
-    parts.tm_mon = date.month - 1;
+    parts.tm_year = Less(date.year, 1900);
+    parts.tm_mon = Less(date.month, 1);
     parts.tm_mday = date.day;
     parts.tm_hour = hour;
     parts.tm_min = minute;

@@ -4,6 +4,8 @@
 #include "schedule/clock_time.h"
 #include "settings/record_field.h"
 
+#include <climits>
+
 namespace {
 
 constexpr int secondsPerMinute = 60;
@@ -12,17 +14,26 @@ int Field(const std::string& text, char separator, int fieldLimit, int n) {
     return LeadingInteger(GetRecordField(text, separator, fieldLimit, n, "0"));
 }
 
+constexpr int pmHours = 12;
+
+// A hand-edited hour near the largest number stays the largest rather than wrapping around.
+int PmHour(int hour, int pm) {
+    if (pm == 0)
+        return hour;
+    return hour > INT_MAX - pmHours ? INT_MAX : hour + pmHours;
+}
+
 // A time of the time-frame, "h:mm" with its PM flag, as hour and minute.
 DailyTime FrameTime(const std::string& text, int pm) {
-    return {Field(text, ':', 2, 1) + (pm != 0 ? 12 : 0), Field(text, ':', 2, 2)};
+    return {PmHour(Field(text, ':', 2, 1), pm), Field(text, ':', 2, 2)};
 }
 
-int Seconds(std::time_t later, std::time_t earlier) {
-    return static_cast<int>(later - earlier);
+CountdownSeconds Seconds(std::time_t later, std::time_t earlier) {
+    return static_cast<CountdownSeconds>(later) - static_cast<CountdownSeconds>(earlier);
 }
 
-int ContinuousCountdown(const SERVER& server, std::time_t now) {
-    int countdown = server.RaceDelay * secondsPerMinute;
+CountdownSeconds ContinuousCountdown(const SERVER& server, std::time_t now) {
+    CountdownSeconds countdown = static_cast<CountdownSeconds>(server.RaceDelay) * secondsPerMinute;
     if (server.LimitTime == 0)
         return countdown;
     LocalDate today = DateOf(now);
@@ -42,7 +53,7 @@ int ContinuousCountdown(const SERVER& server, std::time_t now) {
     return now >= stop ? Seconds(start, now) : countdown;
 }
 
-int DailyCountdown(const DailyTime& daily, std::time_t now) {
+CountdownSeconds DailyCountdown(const DailyTime& daily, std::time_t now) {
     LocalDate today = DateOf(now);
     std::time_t time = LocalClockTime(today, daily.hour, daily.minute);
     if (time > now)
@@ -57,17 +68,17 @@ DailyTime ParseDailyTime(const std::string& text, int pm) {
     size_t colon = text.find(':');
     int hour = LeadingInteger(text.substr(0, colon));
     int minute = colon == std::string::npos ? 0 : LeadingInteger(text.substr(colon + 1));
-    return {hour + (pm != 0 ? 12 : 0), minute};
+    return {PmHour(hour, pm), minute};
 }
 
 std::time_t EventClockTime(const RACE& event) {
     LocalDate date{Field(event.Date, '/', 3, 3), Field(event.Date, '/', 3, 1), Field(event.Date, '/', 3, 2)};
-    return LocalClockTime(date, Field(event.Time, ':', 2, 1) + (event.TimePM != 0 ? 12 : 0),
+    return LocalClockTime(date, PmHour(Field(event.Time, ':', 2, 1), event.TimePM),
                           Field(event.Time, ':', 2, 2));
 }
 
-int ComputeCountdownSeconds(const SERVER& server, const DailyTime& daily, const RACE& event,
-                            std::time_t now) {
+CountdownSeconds ComputeCountdownSeconds(const SERVER& server, const DailyTime& daily, const RACE& event,
+                                         std::time_t now) {
     switch (server.Timing) {
     case TimingDaily:
         return DailyCountdown(daily, now);

@@ -8,10 +8,13 @@
 
 // When the current event is due, by the server's timing mode, as seconds from now.
 
+// Wide enough for any delay or date a hand-edited settings file can hold.
+using CountdownSeconds = long long;
+
 enum Timing { TimingContinuous = 0, TimingDaily = 1, TimingSpecific = 2 };
 
 struct DailyTime {
-    int hour = 0; // 0-24: 12 is added for PM
+    int hour = 0; // 0-24: 12 is added for PM (up to the largest int for a hand-edited hour)
     int minute = 0;
 };
 
@@ -22,4 +25,5 @@ DailyTime ParseDailyTime(const std::string& text, int pm);
 std::time_t EventClockTime(const RACE& event);
 
 // Seconds until the event is to be launched; zero or less launches it at once.
-int ComputeCountdownSeconds(const SERVER& server, const DailyTime& daily, const RACE& event, std::time_t now);
+CountdownSeconds ComputeCountdownSeconds(const SERVER& server, const DailyTime& daily, const RACE& event,
+                                         std::time_t now);

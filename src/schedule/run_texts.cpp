@@ -48,10 +48,10 @@ std::string EventDateLabel(std::time_t clockTime) {
     return FormatLocalTime(clockTime, " ( %m/%d/%y, %H:%M )");
 }
 
-std::string CountdownText(int seconds) {
-    int hours = seconds / 3600;
-    int minutes = seconds / 60 - hours * 60;
-    return Format("%03d : %02d : %02d", hours, minutes, seconds - (seconds / 60) * 60);
+std::string CountdownText(long long seconds) {
+    long long hours = seconds / 3600;
+    long long minutes = seconds / 60 - hours * 60;
+    return Format("%03lld : %02lld : %02lld", hours, minutes, seconds - (seconds / 60) * 60);
 }
 
 std::string RunText(int runNumber, int runs) {

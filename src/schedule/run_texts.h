@@ -19,8 +19,8 @@ std::string RemarkedItemText(const std::string& itemText, bool marked);
 // " ( 07/04/00, 19:30 )" for a specific date and time.
 std::string EventDateLabel(std::time_t clockTime);
 
-// "001 : 02 : 05" for 3,725 seconds.
-std::string CountdownText(int seconds);
+// "001 : 02 : 05" for 3,725 seconds; the hours take as many digits as they need.
+std::string CountdownText(long long seconds);
 
 // "2 of 3".
 std::string RunText(int runNumber, int runs);

@@ -7,7 +7,11 @@
 #include "platform/messages.h"
 #include "results/html_results.h"
 #include "schedule/event_options.h"
+#include "schedule/timing_checks.h"
 #include "settings/server_settings.h"
+
+#include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -51,14 +55,16 @@ void ScheduleRunner::OnInitDialog() {
         End(RunResultStop, true);
         return;
     }
+    for (const std::string& line : OutOfRangeTimingValues(server, EventList))
+        ShowMessage(line, MessageIcon::Warning);
     m_daily = ParseDailyTime(server.DailyTime, server.Pm);
     bool specific = server.Timing == TimingSpecific;
     m_stopAtEnd = specific || server.StopAtEnd != 0;
     m_view.SetStopAtEnd(m_stopAtEnd, !specific);
 
     int count = static_cast<int>(EventList.size());
-    int start = !specific && server.RememberRace != 0 ? server.LastRace + 1 : 0;
-    m_currentIndex = start < 0 || start >= count ? 0 : start;
+    long long start = !specific && server.RememberRace != 0 ? server.LastRace + 1LL : 0;
+    m_currentIndex = start < 0 || start >= count ? 0 : static_cast<int>(start);
 
     m_anyPending = false;
     for (int p = 0; p < count; ++p) {
@@ -80,7 +86,7 @@ void ScheduleRunner::OnInitDialog() {
     }
     m_view.SelectEventItem(m_currentIndex);
     m_runNumber = 1;
-    m_verifyTicks = server.ClockAdjust * 60;
+    m_verifyTicks = server.ClockAdjust * 60LL;
     ShowNextEvent();
     StartCountdown();
 }
@@ -97,8 +103,10 @@ int ScheduleRunner::OnCountdownTick() {
     ++m_tickCount;
     if (m_tickCount == m_verifyTicks && Server->Timing == TimingDaily)
         ComputeCountdown();
-    int shown = m_countdown;
-    m_view.ShowCountdown(CountdownText(shown), shown);
+    CountdownSeconds shown = m_countdown;
+    // The view's seconds only pace what it shows; a countdown of decades is held at the largest it takes.
+    m_view.ShowCountdown(CountdownText(shown),
+                         static_cast<int>(std::clamp<CountdownSeconds>(shown, INT_MIN, INT_MAX)));
     --m_countdown;
     if (shown <= 0)
         OnStartNow();

@@ -68,7 +68,7 @@ public:
     const RACE* CurrentEvent() const { return m_currentEvent; }
     int RunNumber() const { return m_runNumber; }
     int LaunchNumber() const { return m_launchNumber; }
-    int Countdown() const { return m_countdown; }
+    CountdownSeconds Countdown() const { return m_countdown; }
     const std::string& HtmlPagePath() const { return m_htmlPagePath; }
 
 private:
@@ -87,9 +87,9 @@ private:
     RACE* m_currentEvent = nullptr;
     int m_runNumber = 1;
     int m_launchNumber = 0;
-    int m_countdown = 0;
-    int m_tickCount = 0;
-    int m_verifyTicks = 0;
+    CountdownSeconds m_countdown = 0;
+    long long m_tickCount = 0;
+    long long m_verifyTicks = 0;
     DailyTime m_daily;
     bool m_anyPending = false;
     bool m_stopAtEnd = false;

@@ -4,6 +4,7 @@
 #include "schedule/run_texts.h"
 #include "support/scoped_env.h"
 
+#include <climits>
 #include <gtest/gtest.h>
 
 namespace {
@@ -103,11 +104,58 @@ TEST(Countdown, ASpecificEventCountsToItsOwnDateAndTime) {
     EXPECT_EQ(EventDateLabel(EventClockTime(event)), " ( 07/04/26, 19:30 )");
 }
 
+TEST(Countdown, HandEditedNumbersNearTheLimitsNeverWrapAround) {
+    ScopedTimeZone zone("UTC");
+    const std::time_t now = At(6, 15, 20, 0);
+    const long long midnight = now - 20 * 3600;
+    std::tm year2100{};
+    year2100.tm_year = 200;
+    year2100.tm_mday = 1;
+    year2100.tm_hour = 18;
+    struct Case {
+        const char* name;
+        SERVER server;
+        RACE event;
+        long long expected;
+    };
+    auto event = [](const char* date, const char* time, int pm) {
+        RACE race;
+        race.Date = date;
+        race.Time = time;
+        race.TimePM = pm;
+        return race;
+    };
+    SERVER specific;
+    specific.Timing = TimingSpecific;
+    SERVER daily = Daily();
+    daily.DailyTime = "2147483647:00";
+    daily.Pm = 1;
+    SERVER frame = Frame("2147483647:00", 1, "1:00", 0);
+    const std::vector<Case> cases = {
+        {"a race delay of forty million minutes", Continuous(40000000), {}, 2400000000LL},
+        {"the largest race delay", Continuous(INT_MAX), {}, 2147483647LL * 60},
+        {"the smallest race delay", Continuous(INT_MIN), {}, -2147483648LL * 60},
+        {"a date after 2038", specific, event("01/01/2100", "6:00", 1), timegm(&year2100) - now},
+        {"the largest PM hour of an event", specific, event("06/15/2026", "2147483647:00", 1),
+         midnight + 2147483647LL * 3600 - now},
+        {"the largest PM daily hour", daily, {}, midnight + 2147483647LL * 3600 - now},
+        {"the largest PM start of a frame", frame, {}, midnight + 2147483647LL * 3600 - now},
+    };
+    for (const Case& row : cases) {
+        SCOPED_TRACE(row.name);
+        DailyTime dailyTime = ParseDailyTime(row.server.DailyTime, row.server.Pm);
+        EXPECT_EQ(ComputeCountdownSeconds(row.server, dailyTime, row.event, now), row.expected);
+    }
+    // A year or month beyond the smallest number reads as a moment long past: launched at once.
+    EXPECT_LT(ComputeCountdownSeconds(specific, {}, event("-2147483648/01/-2147483648", "1:00", 0), now), 0);
+}
+
 TEST(RunTexts, ShowTheCountdownTheEventAndTheCaption) {
     EXPECT_EQ(CountdownText(3725), "001 : 02 : 05");
     EXPECT_EQ(CountdownText(360000), "100 : 00 : 00");
     EXPECT_EQ(CountdownText(59), "000 : 00 : 59");
     EXPECT_EQ(CountdownText(0), "000 : 00 : 00");
+    EXPECT_EQ(CountdownText(2400000000LL), "666666 : 40 : 00");
     EXPECT_EQ(RunCaption("1.2", 1), "Schedule Is Running, v1.2 (daily)");
     EXPECT_EQ(RunCaption("1.2", 2), "Schedule Is Running, v1.2 (specific date/time)");
     EXPECT_EQ(RunCaption("0.00", 5), "Schedule Is Running, v0.00");
