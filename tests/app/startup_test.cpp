@@ -152,14 +152,18 @@ protected:
         EXPECT_EQ(std::system(command.c_str()), 0);
     }
 
-    int RunQuorvaFailing(const std::string& path, const std::string& calls) {
+    int RunQuorvaUnderStrace(const std::string& straceOptions) {
         std::string command = "cd / && WINEPREFIX='" + root.File("wine") +
-                              "' SIMSTANDIN_DELAY_MS=0 strace -qq -o /dev/null -P '" + path +
-                              "' -e trace=" + calls + " -e inject=" + calls + ":error=EIO '" +
+                              "' SIMSTANDIN_DELAY_MS=0 strace -qq " + straceOptions + " '" +
                               root.File("program/quorva-run") + "' >'" + root.File("out.txt") + "' 2>'" +
                               root.File("err.txt") + "'";
         int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    int RunQuorvaFailing(const std::string& path, const std::string& calls) {
+        return RunQuorvaUnderStrace("-o /dev/null -P '" + path + "' -e trace=" + calls +
+                                    " -e inject=" + calls + ":error=EIO");
     }
 
     std::string Settings() const { return root.File("program/Quorvadata.ini"); }
@@ -198,4 +202,12 @@ TEST_F(InjectedFailureTest, AFolderThatCannotBeFlushedFailsTheWrite) {
     EXPECT_NE(root.Read("err.txt").find("Quorva: The following error occurred while trying to open " +
                                         Settings() + "\n\nhardware error\n"),
               std::string::npos);
+}
+
+TEST_F(InjectedFailureTest, TheProgramsOwnPathIsReadOnce) {
+    EXPECT_EQ(RunQuorvaUnderStrace("-o '" + root.File("trace.txt") + "' -e trace=readlink,readlinkat"), 0);
+    std::string trace = root.Read("trace.txt");
+    size_t first = trace.find("\"/proc/self/exe\"");
+    ASSERT_NE(first, std::string::npos);
+    EXPECT_EQ(trace.find("\"/proc/self/exe\"", first + 1), std::string::npos);
 }
