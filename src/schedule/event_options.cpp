@@ -7,6 +7,7 @@
 #include "resources/string_ids.h"
 #include "resources/string_table.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -22,9 +23,24 @@ std::string Flag(const char* key, int value) {
     return Item(key, value != 0 ? 1 : 0);
 }
 
-// Texts go between single quotes as they are; the dialogs keep quotes and line ends out of them.
-std::string Quoted(const char* key, const std::string& value) {
+bool Unquotable(char c) {
+    return c == '\'' || c == '\r' || c == '\n';
+}
+
+// Texts go between single quotes. A single quote would end the text early and a line end would start
+// an item of its own, so both are left out; the dialogs refuse them, only a hand edit brings them.
+std::string Quoted(const char* key, std::string value) {
+    std::erase_if(value, Unquotable);
     return std::string(key) + " '" + value + "' ";
+}
+
+bool HasUnquotable(const std::string& text) {
+    return std::any_of(text.begin(), text.end(), Unquotable);
+}
+
+std::string UnquotableLine(const std::string& key) {
+    return key +
+           " holds a single quote or a line end, which the options file cannot carry; they are left out.";
 }
 
 } // namespace
@@ -102,4 +118,23 @@ std::string EventFileName(int launchNumber) {
     char name[32];
     std::snprintf(name, sizeof name, "evt%05d.dmn", launchNumber);
     return name;
+}
+
+std::vector<std::string> UnquotableTexts(const SERVER& server, const RaceList& events) {
+    std::vector<std::string> lines;
+    const std::pair<const char*, const std::string*> serverTexts[] = {
+        {"HostName", &server.HostName},
+        {"AdminPassword", &server.AdminPassword},
+        {"WonName", &server.WonName},
+        {"WonPassword", &server.WonPassword}};
+    for (const auto& [key, value] : serverTexts) {
+        if (HasUnquotable(*value))
+            lines.push_back(UnquotableLine(key));
+    }
+    for (size_t n = 0; n < events.size(); ++n) {
+        if (HasUnquotable(events[n]->RacePassword))
+            lines.push_back("Event " + std::to_string(n + 1) + " (" + events[n]->TrackName +
+                            "): " + UnquotableLine("RacePassword"));
+    }
+    return lines;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "core/app_state.h"
 #include "core/race.h"
 #include "core/server.h"
 
 #include <string>
+#include <vector>
 
 // The file that tells a simulator how to run one launch of an event, and the command line that starts
 // it on its arena. The running schedule keeps one of these for its current event and launch number.
@@ -40,3 +42,8 @@ private:
 
 // "evt00001.dmn" for the first launch of a run.
 std::string EventFileName(int launchNumber);
+
+// The texts that the options file carries between single quotes (host name, passwords, WON name) and
+// that hold a single quote or a line end, which every launch leaves out: one line for each, naming its
+// key, to be told once when a run starts.
+std::vector<std::string> UnquotableTexts(const SERVER& server, const RaceList& events);

@@ -169,3 +169,36 @@ TEST(EventOptions, AnEventFileThatCannotBeWrittenIsToldAndLeftOutOfTheCommandLin
               std::vector<std::string>{"The following error occurred while trying to open " +
                                        folder.File("nl/evt00003.dmn") + "\n\nfile not found"});
 }
+
+TEST(EventOptions, QuotesAndLineEndsAreLeftOutOfQuotedTextsAndToldByKey) {
+    MessageRecorder recorder;
+    TempFolder folder;
+    folder.Write("n3/installed", "");
+    SERVER server = TestServer(folder);
+    server.HostName = "Joe's\r\nServer";
+    server.AdminPassword = "'kelp'";
+    server.WonName = "racer\n";
+    server.WonPassword = "it''s";
+    RaceList events;
+    events.push_back(std::make_unique<RACE>(DefaultEvent(0)));
+    events.push_back(std::make_unique<RACE>(DefaultEvent(0)));
+    events[1]->TrackName = "Oak Ridge";
+    events[1]->RacePassword = "pit'\nstop";
+
+    EXPECT_EQ(EventOptions(*events[1], server, 1).WriteEventFile(), folder.File("n3/evt00001.dmn"));
+    EXPECT_EQ(folder.Read("n3/evt00001.dmn"),
+              " race 1 len 10 mode 0 d 0 y 0 p 0 df 0 ai 0 fix 0 sm 0 pr 30 wu 1 \r\n"
+              "temp 70 windspd 0 winddir 0 weather 1 disp 0 uid 'racer' upw 'its' ro 5 \r\n"
+              "maxp 43 maxc 42 name 'JoesServer' passw 'pitstop' admin 'kelp' lat 0 \r\n"
+              "security 0 replay 0 stn '' ");
+    EXPECT_TRUE(recorder.messages.empty());
+
+    const std::string cannotCarry =
+        " holds a single quote or a line end, which the options file cannot carry; "
+        "they are left out.";
+    EXPECT_EQ(UnquotableTexts(server, events),
+              (std::vector<std::string>{"HostName" + cannotCarry, "AdminPassword" + cannotCarry,
+                                        "WonName" + cannotCarry, "WonPassword" + cannotCarry,
+                                        "Event 2 (Oak Ridge): RacePassword" + cannotCarry}));
+    EXPECT_TRUE(UnquotableTexts(TestServer(folder), {}).empty());
+}

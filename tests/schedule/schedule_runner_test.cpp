@@ -117,25 +117,27 @@ TEST_F(RunnerTest, RunsFollowEachOtherAndTheScheduleStopsAtItsEnd) {
     EXPECT_TRUE(recorder.messages.empty());
 }
 
-TEST_F(RunnerTest, HandEditedNumbersNearTheLimitsRunWithoutWrappingAround) {
+TEST_F(RunnerTest, HandEditedValuesTheDialogsRefuseRunWithoutWrappingAroundAndAreToldOnce) {
     Server->RaceDelay = 40000000;
     Server->RememberRace = 1;
     Server->LastRace = INT_MAX;
     Server->ClockAdjust = INT_MAX;
+    Server->HostName = "Joe's";
     AddEvent(0, "Ashford");
     AddEvent(1, "Oak Ridge");
     runner.OnInitDialog();
     EXPECT_EQ(runner.CurrentIndex(), 0);
     EXPECT_EQ(runner.Countdown(), 2400000000LL - 1);
     Tick(3);
-    // The delay the timing dialog refuses is told once for the run, not once for each tick.
+    // What the dialogs would refuse is told once for the run, not once for each tick.
     EXPECT_EQ(view.countdowns, (std::vector<std::string>{"666666 : 40 : 00", "666666 : 39 : 59",
                                                          "666666 : 39 : 58", "666666 : 39 : 57"}));
     EXPECT_TRUE(launcher.commandLines.empty());
     EXPECT_EQ(recorder.Texts(),
-              std::vector<std::string>{"RaceDelay=40000000 is beyond the 1 to 60 minutes the "
-                                       "timing dialog allows; the schedule runs with it as it "
-                                       "stands."});
+              (std::vector<std::string>{"RaceDelay=40000000 is beyond the 1 to 60 minutes the timing dialog "
+                                        "allows; the schedule runs with it as it stands.",
+                                        "HostName holds a single quote or a line end, which the options file "
+                                        "cannot carry; they are left out."}));
 }
 
 TEST_F(RunnerTest, TheEndOfTheScheduleWrapsShutsDownOrStopsAsTheSwitchesSay) {
