@@ -25,8 +25,8 @@ bool TimeInRange(const std::string& text) {
 }
 
 std::string TimeLine(const std::string& key, const std::string& value, const char* dialog) {
-    return key + "=" + value + " is beyond the 0:00 to 12:59 the " + dialog + " dialog allows" +
-           keptAsItStands;
+    return key + "=" + value + " is beyond the 0:00 to " + std::to_string(maxTimeHours) + ":" +
+           std::to_string(maxTimeMinutes) + " the " + dialog + " dialog allows" + keptAsItStands;
 }
 
 } // namespace
