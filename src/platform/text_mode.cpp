@@ -2,11 +2,16 @@
 
 #include <algorithm>
 
-std::string CrLfToLf(const std::string& bytes) {
+namespace {
+constexpr char ctrlZ = '\x1A';
+}
+
+std::string TextModeRead(const std::string& bytes) {
+    size_t end = std::min(bytes.find(ctrlZ), bytes.size());
     std::string text;
-    text.reserve(bytes.size());
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+    text.reserve(end);
+    for (size_t i = 0; i < end; ++i) {
+        if (bytes[i] == '\r' && i + 1 < end && bytes[i + 1] == '\n')
             continue;
         text += bytes[i];
     }

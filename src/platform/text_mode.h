@@ -5,8 +5,9 @@
 
 // Files that the simulators share with the program are Windows text files: CR LF on disk, LF in memory.
 
-// The text as a text-mode read sees the bytes: CR LF reads as LF.
-std::string CrLfToLf(const std::string& bytes);
+// The text as a text-mode read sees the bytes: it ends at the first Ctrl-Z (DOS-era files carry one as
+// their last byte), and CR LF reads as LF.
+std::string TextModeRead(const std::string& bytes);
 
 // The bytes that a text-mode write of the text puts on disk: every LF goes out as CR LF.
 std::string LfToCrLf(const std::string& text);

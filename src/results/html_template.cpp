@@ -16,7 +16,7 @@ void LoadHtmlTemplate() {
         ShowFileOpenError(path, file.cause);
         return;
     }
-    std::vector<std::string> lines = LinesBeforeFirstEmpty(CrLfToLf(file.bytes));
+    std::vector<std::string> lines = LinesBeforeFirstEmpty(TextModeRead(file.bytes));
     for (size_t k = 0; k < lines.size() && k < HtmlTemplate->Parts.size(); ++k)
         HtmlTemplate->Parts[k] = lines[k];
 }

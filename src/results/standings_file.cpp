@@ -14,7 +14,7 @@ std::string ReadStandingsText(const std::string& fileName) {
         ShowFileOpenError(fileName, file.cause);
         return "";
     }
-    return CrLfToLf(file.bytes);
+    return TextModeRead(file.bytes);
 }
 
 std::string Trimmed(const std::string& text) {

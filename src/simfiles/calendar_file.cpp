@@ -33,7 +33,7 @@ void CCalendarFile::Read() {
                       ")\n\n" + FileCauseText(file.cause);
         return;
     }
-    for (const std::string& line : LimitedLineReads(CrLfToLf(file.bytes), lineReadLimit)) {
+    for (const std::string& line : LimitedLineReads(TextModeRead(file.bytes), lineReadLimit)) {
         if (line.empty())
             break;
         KeepLine(line);

@@ -6,8 +6,26 @@ TEST(TextMode, WritesEveryLineFeedAsCrLfAndReadsOnlyCrLfBack) {
     EXPECT_EQ(LfToCrLf("a\nb\n\n"), "a\r\nb\r\n\r\n");
     EXPECT_EQ(LfToCrLf("a\r\nb"), "a\r\r\nb");
     EXPECT_EQ(LfToCrLf("no line end"), "no line end");
-    EXPECT_EQ(CrLfToLf("a\r\nb\r\r\nc\rd\n\r"), "a\nb\r\nc\rd\n\r");
-    EXPECT_EQ(CrLfToLf(LfToCrLf("x\ny\n")), "x\ny\n");
+    EXPECT_EQ(TextModeRead("a\r\nb\r\r\nc\rd\n\r"), "a\nb\r\nc\rd\n\r");
+    EXPECT_EQ(TextModeRead(LfToCrLf("x\ny\n")), "x\ny\n");
+}
+
+TEST(TextMode, ReadsEndAtTheFirstCtrlZ) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"as the last byte of a DOS file", "a\r\nb\r\n\x1A", "a\nb\n"},
+        {"before more text", "a\x1A\r\nb\r\n\x1A", "a"},
+        {"between CR and LF", "a\r\x1A\n", "a\r"},
+        {"as the first byte", "\x1A\r\nb", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(TextModeRead(c.bytes), c.text);
+    }
 }
 
 TEST(TextMode, LimitedReadsTakeLongLinesInPiecesAndEndAtANul) {

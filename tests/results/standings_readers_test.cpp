@@ -150,6 +150,16 @@ TEST(CWonFile, PointsFollowTheTableAndTheLapsLedBonuses) {
     EXPECT_EQ(CWonFile(folder.File("nobody.won")).GetDriver(1)->Points, 175);
 }
 
+TEST(StandingsReaders, ACtrlZEndsTheFile) {
+    TempFolder folder;
+    folder.Write("race.stn", "  Weather - 78^F, clear\x1A\r\n  Weather - later\r\n");
+    EXPECT_EQ(CStnFile(folder.File("race.stn")).GetWeather(), "  Weather - 78 degrees F, clear");
+    folder.Write("race.won", WonDriver("Ann Lee", 1, 0) + "\r\n\x1A" + WonDriver("Past the end", 2, 0));
+    CWonFile won(folder.File("race.won"));
+    ASSERT_EQ(won.GetDriverCount(), 1);
+    EXPECT_EQ(won.GetDriver(1)->Name, "Ann Lee");
+}
+
 TEST(StandingsReaders, AFileThatCannotBeOpenedIsToldAndGivesAnEmptyReader) {
     MessageRecorder recorder;
     TempFolder folder;

@@ -34,6 +34,13 @@ TEST_F(CalendarTest, HeaderLinesAndEmptySlotsAreNotTracks) {
     EXPECT_EQ(calendar.GetErrorText(), "");
 }
 
+TEST_F(CalendarTest, ACtrlZEndsTheCalendarAndIsNoTrack) {
+    CCalendarFileN3 calendar =
+        Calendar(TrackLine("ashford ") + "\r\n" + TrackLine("bayview ") + "\r\n\x1A" + TrackLine("cedarpk "));
+    ASSERT_EQ(calendar.GetTrackCount(), 2);
+    EXPECT_EQ(calendar.GetTrackId(1), "bayview");
+}
+
 TEST_F(CalendarTest, EntryNumbersCountKeptLinesOnly) {
     CCalendarFileN3 calendar =
         Calendar(TrackLine("ashford ") + "\r\n" + TrackLine("XXXXXXXX") + "\r\n" + TrackLine("bayview ") +
