@@ -4,9 +4,12 @@
 #include "platform/leading_integer.h"
 #include "platform/letter_case.h"
 
+#include <string_view>
 #include <unordered_set>
 
 namespace {
+
+constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
@@ -71,8 +74,10 @@ ProfileFile::ProfileFile(std::string path) : m_path(std::move(path)) {
     m_readCause = read.cause;
     if (read.cause != CauseNone)
         return;
+    if (read.bytes.starts_with(utf8ByteOrderMark))
+        m_byteOrderMark = utf8ByteOrderMark;
     bool endSeen = false;
-    size_t start = 0;
+    size_t start = m_byteOrderMark.size();
     while (start < read.bytes.size()) {
         size_t feed = read.bytes.find('\n', start);
         if (feed == std::string::npos) {
@@ -226,7 +231,7 @@ void ProfileFile::ReplaceSection(const std::string& section, const Entries& entr
 }
 
 std::string ProfileFile::Text() const {
-    std::string text;
+    std::string text = m_byteOrderMark;
     for (const Line& line : m_lines)
         text += line.text + line.end;
     return text;

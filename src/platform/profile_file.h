@@ -10,8 +10,9 @@
 // An INI file as the Windows profile-string functions see it: sections and keys found without regard
 // to case, the first of duplicates winning, values trimmed of blanks and of one pair of enclosing
 // quotes. Every line that is not touched is kept byte for byte, line ends included, so comments,
-// unknown keys and hand edits survive. Changes are made in memory and stored by Save() in one atomic
-// replacement of the file.
+// unknown keys and hand edits survive; so does a UTF-8 byte order mark at the start, which an editor
+// may add and which must not hide the first section. Changes are made in memory and stored by Save()
+// in one atomic replacement of the file.
 class ProfileFile {
 public:
     using Entries = std::vector<std::pair<std::string, std::string>>;
@@ -75,6 +76,7 @@ private:
 
     std::string m_path;
     FileCause m_readCause = CauseNone;
+    std::string m_byteOrderMark;
     std::vector<Line> m_lines;
     std::string m_lineEnd = "\r\n";
 };
