@@ -33,8 +33,12 @@ std::vector<std::string> LimitedLineReads(const std::string& text, size_t limit)
     std::vector<std::string> reads;
     size_t start = 0;
     while (start < text.size()) {
-        size_t feed = text.find('\n', start);
-        size_t end = std::min(feed == std::string::npos ? text.size() : feed + 1, start + limit);
+        // Look for the line end only within this read's reach, so text without line ends reads in
+        // time proportional to its size.
+        auto from = text.begin() + static_cast<std::ptrdiff_t>(start);
+        auto reach = from + static_cast<std::ptrdiff_t>(std::min(limit, text.size() - start));
+        auto feed = std::find(from, reach, '\n');
+        size_t end = static_cast<size_t>((feed == reach ? reach : feed + 1) - text.begin());
         std::string read = text.substr(start, end - start);
         reads.push_back(read.substr(0, read.find('\0')));
         start = end;

@@ -14,12 +14,11 @@ public:
     // The n-th driver (from 1), which becomes the current driver. None beyond the list; the current
     // driver is then the list's last.
     const Driver* GetDriver(int n) {
-        m_currentDriver = nullptr;
-        for (const auto& driver : m_drivers) {
-            m_currentDriver = driver.get();
-            if (--n == 0)
-                return m_currentDriver;
+        if (n >= 1 && static_cast<size_t>(n) <= m_drivers.size()) {
+            m_currentDriver = m_drivers[static_cast<size_t>(n) - 1].get();
+            return m_currentDriver;
         }
+        m_currentDriver = m_drivers.empty() ? nullptr : m_drivers.back().get();
         return nullptr;
     }
     const Driver* GetCurrentDriver() const { return m_currentDriver; }
