@@ -1,5 +1,6 @@
 // How long the settings file and calendar work takes at the sizes a long-running server reaches:
-// a schedule of 1,000 events and a calendar of 500 lines.
+// schedules of 1,000 and 10,000 events and a calendar of 500 lines; and a damaged calendar of 8 MB
+// without line ends, which must read in time proportional to its size.
 
 #include "bench_folder.h"
 #include "core/app_state.h"
@@ -15,10 +16,11 @@ namespace {
 
 constexpr int scheduleSize = 1000;
 constexpr int calendarLines = 500;
+constexpr size_t oneLineCalendarSize = 8 << 20;
 
-void FillSchedule() {
+void FillSchedule(int size) {
     ClearEvents();
-    for (int n = 0; n < scheduleSize; ++n) {
+    for (int n = 0; n < size; ++n) {
         auto race = std::make_unique<RACE>();
         SetNewDefaultRaceValues(*race, true);
         race->SimExe = "C:\\Sims\\NL\\Nascar Legends.exe";
@@ -31,7 +33,7 @@ void FillSchedule() {
 
 void BM_ReadEvents(benchmark::State& state) {
     BenchFolder folder;
-    FillSchedule();
+    FillSchedule(static_cast<int>(state.range(0)));
     WriteEvents();
     for (auto _ : state) {
         ClearEvents();
@@ -43,7 +45,7 @@ void BM_ReadEvents(benchmark::State& state) {
 
 void BM_WriteEvents(benchmark::State& state) {
     BenchFolder folder;
-    FillSchedule();
+    FillSchedule(scheduleSize);
     for (auto _ : state)
         WriteEvents();
     ClearEvents();
@@ -63,8 +65,24 @@ void BM_ReadCalendar(benchmark::State& state) {
     }
 }
 
+void BM_ReadOneLineCalendar(benchmark::State& state) {
+    BenchFolder folder;
+    {
+        const std::string entry = "Round 1      track1  1  200 Sunday 1:00 PM ";
+        std::string text;
+        while (text.size() < oneLineCalendarSize)
+            text += entry;
+        std::ofstream(folder.File("all.cal"), std::ios::binary) << text;
+    }
+    for (auto _ : state) {
+        CCalendarFileN3 calendar(folder.File("all.cal"));
+        benchmark::DoNotOptimize(calendar.GetTrackCount());
+    }
+}
+
 } // namespace
 
-BENCHMARK(BM_ReadEvents)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadEvents)->Arg(scheduleSize)->Arg(10 * scheduleSize)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteEvents)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadCalendar)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ReadOneLineCalendar)->Unit(benchmark::kMillisecond);
