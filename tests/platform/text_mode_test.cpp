@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 TEST(TextMode, WritesEveryLineFeedAsCrLfAndReadsOnlyCrLfBack) {
     EXPECT_EQ(LfToCrLf("a\nb\n\n"), "a\r\nb\r\n\r\n");
     EXPECT_EQ(LfToCrLf("a\r\nb"), "a\r\r\nb");
@@ -34,6 +36,18 @@ TEST(TextMode, LimitedReadsTakeLongLinesInPiecesAndEndAtANul) {
               (std::vector<std::string>{"abcd", "ef\n", "gh\n", "\n", "ij"}));
     EXPECT_EQ(LimitedLineReads("ab\0cd\n\0e\nf"s, 10), (std::vector<std::string>{"ab", "", "f"}));
     EXPECT_TRUE(LimitedLineReads("", 10).empty());
+}
+
+TEST(TextMode, LimitedReadsOfTextWithoutLineEndsTakeTimeProportionalToItsSize) {
+    // 8 MB in reads of 32 takes about a second at most (sanitizers on); a search to the text's end at
+    // every read takes some twenty seconds.
+    const std::string text(8 << 20, 'x');
+    auto start = std::chrono::steady_clock::now();
+    std::vector<std::string> reads = LimitedLineReads(text, 32);
+    auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(reads.size(), text.size() / 32);
+    EXPECT_EQ(reads.back(), std::string(32, 'x'));
+    EXPECT_LT(elapsed, std::chrono::seconds(5));
 }
 
 TEST(TextMode, LinesEndAtTheFirstEmptyLine) {
