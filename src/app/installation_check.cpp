@@ -8,6 +8,7 @@
 #include "platform/file_system.h"
 #include "platform/host_path.h"
 #include "platform/search_path.h"
+#include "platform/write_check.h"
 #include "schedule/countdown.h"
 #include "settings/install_lookup.h"
 #include "settings/settings_file.h"
@@ -57,17 +58,6 @@ std::string Plural(size_t count, const std::string& one, const std::string& many
 bool IsFolder(const std::string& hostPath) {
     struct stat info;
     return stat(hostPath.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-// Why no file can be made in the folder, found by making one as an event file is made, and removing it.
-FileCause FolderWriteCause(const std::string& hostFolder) {
-    std::string probe = hostFolder + (hostFolder.ends_with('/') ? "" : "/") + ".quorva-check-XXXXXX";
-    int fd = mkostemp(probe.data(), O_CLOEXEC);
-    if (fd < 0)
-        return CauseFromErrno(errno);
-    close(fd);
-    unlink(probe.c_str());
-    return CauseNone;
 }
 
 // Why the file cannot be opened as given; nothing is read or written.
@@ -177,7 +167,7 @@ private:
         }
         CheckCalendar(s, name);
         CheckOptionsCfg(folder + "options.cfg", name);
-        FileCause folderCause = FolderWriteCause(folderHost);
+        FileCause folderCause = FolderTakesNewFile(folderHost);
         if (folderCause == CauseNone)
             Add(CheckStatus::Ok,
                 name + "folder " + folderHost + " can be written (the event files go there)");
@@ -278,7 +268,7 @@ private:
 
     void CheckProgramFolder(bool started) {
         std::string folder = GetProgramFolder();
-        FileCause cause = FolderWriteCause(folder);
+        FileCause cause = FolderTakesNewFile(folder);
         if (cause == CauseNone)
             Add(CheckStatus::Ok, "Program folder " + folder + " can be written");
         else

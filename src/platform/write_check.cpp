@@ -20,8 +20,11 @@ FileCause CheckReplaceable(const std::string& path) {
     if (stat(host.c_str(), &info) == 0 && (S_ISDIR(info.st_mode) || IsReadOnly(host)))
         return CauseAccessDenied;
     size_t slash = host.rfind('/');
-    std::string probe =
-        (slash == std::string::npos ? std::string() : host.substr(0, slash + 1)) + ".quorva-XXXXXX";
+    return FolderTakesNewFile(slash == std::string::npos ? std::string(".") : host.substr(0, slash + 1));
+}
+
+FileCause FolderTakesNewFile(const std::string& hostFolder) {
+    std::string probe = hostFolder + (hostFolder.ends_with('/') ? "" : "/") + ".quorva-XXXXXX";
     int fd = mkostemp(probe.data(), O_CLOEXEC);
     if (fd < 0)
         return CauseFromErrno(errno);
