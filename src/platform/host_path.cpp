@@ -1,6 +1,7 @@
 #include "platform/host_path.h"
 
 #include "platform/letter_case.h"
+#include "platform/windows_1252.h"
 
 #include <cctype>
 #include <cstdlib>
@@ -112,7 +113,8 @@ std::string HostPath(const std::string& path) {
     }
     if (!folder.empty() && folder.back() != '/')
         folder += '/';
-    std::vector<std::string> parts = Components(path, rest);
+    // Wine names the files of its drives in UTF-8; a path that the Windows program stored is Windows-1252.
+    std::vector<std::string> parts = Components(Utf8FromStored(path), rest);
     std::string host = folder;
     for (size_t i = 0; i < parts.size(); ++i) {
         host += MatchComponent(host, parts[i]);

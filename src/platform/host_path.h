@@ -27,7 +27,8 @@ std::string DriveRoot(char driveLetter);
 // The host path of a path. A POSIX path is returned as it stands. Anything else is taken as a Windows
 // path: its drive goes through the Wine prefix (a path without a drive is relative to the current
 // folder, one that begins with a separator is on drive C:), backslashes become slashes, and each
-// existing component is matched without regard to case.
+// existing component is matched without regard to case; its names are given in UTF-8, as Wine keeps
+// them.
 std::string HostPath(const std::string& path);
 
 // The path with its last element spelt as its folder spells it without regard to case. Windows paths

@@ -17,6 +17,9 @@ std::string HtmlEscape(const std::string& text) {
         case '"':
             escaped += "&quot;";
             break;
+        case '\'':
+            escaped += "&#39;";
+            break;
         default:
             escaped += c;
         }

@@ -5,7 +5,8 @@
 #include <vector>
 
 // What both standings readers hold: the race's texts and the drivers in file order. A reader reads its
-// whole file when it is made and then only answers questions.
+// whole file when it is made and then only answers questions. The simulators write Windows-1252; the
+// texts are held in UTF-8.
 template <typename Driver>
 class CStandingsFile {
 public:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/windows_1252.h"
 #include "results/standings_file.h"
 
 // One driver of a NASCAR Legends standings file.
@@ -21,6 +22,6 @@ public:
     explicit CStnFile(std::string fileName);
 
 private:
-    void ReadLine(const std::string& line);
-    void AddDriverLine(const std::string& line);
+    void ReadLine(const std::string& line, const SimulatorText& encoding);
+    void AddDriverLine(const std::string& line, const SimulatorText& encoding);
 };

@@ -2,6 +2,7 @@
 
 #include "platform/leading_integer.h"
 #include "platform/text_mode.h"
+#include "platform/windows_1252.h"
 #include "settings/record_field.h"
 
 namespace {
@@ -43,9 +44,12 @@ int PositionPoints(int finish) {
 }
 
 CWonFile::CWonFile(std::string fileName) : CStandingsFile(std::move(fileName)) {
-    for (const std::string& line : LinesBeforeFirstEmpty(ReadStandingsText(m_fileName))) {
-        if (line.size() == 1)
+    std::string text = ReadStandingsText(m_fileName);
+    SimulatorText encoding(text);
+    for (const std::string& bytes : LinesBeforeFirstEmpty(text)) {
+        if (bytes.size() == 1)
             continue;
+        std::string line = encoding.ToUtf8(bytes);
         if (line.rfind("trackname", 0) == 0)
             ReadHeader(line);
         else

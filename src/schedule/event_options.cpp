@@ -4,6 +4,7 @@
 #include "core/path_helpers.h"
 #include "platform/file_system.h"
 #include "platform/text_mode.h"
+#include "platform/windows_1252.h"
 #include "resources/string_ids.h"
 #include "resources/string_table.h"
 
@@ -29,7 +30,8 @@ bool Unquotable(char c) {
 
 // Texts go between single quotes. A single quote would end the text early and a line end would start
 // an item of its own, so both are left out; the dialogs refuse them, only a hand edit brings them.
-std::string Quoted(const char* key, std::string value) {
+std::string Quoted(const char* key, const std::string& stored) {
+    std::string value = Utf8FromStored(stored);
     std::erase_if(value, Unquotable);
     return std::string(key) + " '" + value + "' ";
 }
@@ -38,9 +40,46 @@ bool HasUnquotable(const std::string& text) {
     return std::any_of(text.begin(), text.end(), Unquotable);
 }
 
+// A text that the dialogs refused and a hand edit brought in.
+bool Unwritable(const std::string& stored) {
+    return !FitsWindows1252(Utf8FromStored(stored));
+}
+
 std::string UnquotableLine(const std::string& key) {
     return key +
            " holds a single quote or a line end, which the options file cannot carry; they are left out.";
+}
+
+std::string UnwritableLine(const std::string& key) {
+    return key + " holds characters outside the Western European Windows character set, which the simulators "
+                 "cannot read; the options file carries \"?\" for each.";
+}
+
+using NamedTexts = std::vector<std::pair<const char*, const std::string*>>;
+
+// The server's texts that the options file carries between single quotes, by key.
+NamedTexts QuotedServerTexts(const SERVER& server) {
+    return {{"HostName", &server.HostName},
+            {"AdminPassword", &server.AdminPassword},
+            {"WonName", &server.WonName},
+            {"WonPassword", &server.WonPassword}};
+}
+
+// One line for each of the texts, and each event's race password, that fails the test, naming its key.
+template <typename Test, typename Line>
+std::vector<std::string> TextLines(const NamedTexts& serverTexts, const RaceList& events, Test fails,
+                                   Line line) {
+    std::vector<std::string> lines;
+    for (const auto& [key, value] : serverTexts) {
+        if (fails(*value))
+            lines.push_back(line(key));
+    }
+    for (size_t n = 0; n < events.size(); ++n) {
+        if (fails(events[n]->RacePassword))
+            lines.push_back("Event " + std::to_string(n + 1) + " (" + Utf8FromStored(events[n]->TrackName) +
+                            "): " + line("RacePassword"));
+    }
+    return lines;
 }
 
 } // namespace
@@ -80,7 +119,7 @@ std::string EventOptions::BuildOptionsText(const std::string& eventFilePath) {
         e.SaveResults ? ChangeExtension(FileNameOf(eventFilePath), n3 ? ".WON" : ".stn") : "";
     text += Quoted("stn", standings);
     if (!s.AddedParams.empty())
-        text += "\n" + s.AddedParams;
+        text += "\n" + Utf8FromStored(s.AddedParams);
 
     m_htmlPagePath = e.SaveResults && s.ResultsToHTML ? ChangeExtension(eventFilePath, ".html") : "";
     return text;
@@ -88,7 +127,7 @@ std::string EventOptions::BuildOptionsText(const std::string& eventFilePath) {
 
 std::string EventOptions::WriteEventFile() {
     std::string path = (m_event.Sim == 0 ? m_server.PathN3 : m_server.PathNL) + EventFileName(m_launchNumber);
-    FileCause cause = WriteFileAtomically(path, LfToCrLf(BuildOptionsText(path)));
+    FileCause cause = WriteFileAtomically(path, LfToCrLf(Windows1252FromUtf8(BuildOptionsText(path))));
     if (cause != CauseNone) {
         ShowFileOpenError(path, cause);
         return "";
@@ -121,20 +160,11 @@ std::string EventFileName(int launchNumber) {
 }
 
 std::vector<std::string> UnquotableTexts(const SERVER& server, const RaceList& events) {
-    std::vector<std::string> lines;
-    const std::pair<const char*, const std::string*> serverTexts[] = {
-        {"HostName", &server.HostName},
-        {"AdminPassword", &server.AdminPassword},
-        {"WonName", &server.WonName},
-        {"WonPassword", &server.WonPassword}};
-    for (const auto& [key, value] : serverTexts) {
-        if (HasUnquotable(*value))
-            lines.push_back(UnquotableLine(key));
-    }
-    for (size_t n = 0; n < events.size(); ++n) {
-        if (HasUnquotable(events[n]->RacePassword))
-            lines.push_back("Event " + std::to_string(n + 1) + " (" + events[n]->TrackName +
-                            "): " + UnquotableLine("RacePassword"));
-    }
-    return lines;
+    return TextLines(QuotedServerTexts(server), events, HasUnquotable, UnquotableLine);
+}
+
+std::vector<std::string> UnwritableTexts(const SERVER& server, const RaceList& events) {
+    NamedTexts texts = QuotedServerTexts(server);
+    texts.emplace_back("AddedParams", &server.AddedParams);
+    return TextLines(texts, events, Unwritable, UnwritableLine);
 }

@@ -13,12 +13,12 @@ class EventOptions {
 public:
     EventOptions(const RACE& event, const SERVER& server, int launchNumber);
 
-    // The options text for the event; sets the HTML page path to the page that the results of a
-    // launch through eventFilePath become, or clears it when no page is to be made.
+    // The options text for the event, in UTF-8 as the windows show it; sets the HTML page path to the page
+    // that the results of a launch through eventFilePath become, or clears it when no page is to be made.
     std::string BuildOptionsText(const std::string& eventFilePath);
 
-    // Writes the event file into the simulator's folder and returns its path; empty, after telling the
-    // operator, when the file could not be written.
+    // Writes the event file into the simulator's folder, in Windows-1252, and returns its path; empty, after
+    // telling the operator, when the file could not be written.
     std::string WriteEventFile();
 
     // Writes the event file and returns the command line that starts the simulator with it.
@@ -47,3 +47,8 @@ std::string EventFileName(int launchNumber);
 // that hold a single quote or a line end, which every launch leaves out: one line for each, naming its
 // key, to be told once when a run starts.
 std::vector<std::string> UnquotableTexts(const SERVER& server, const RaceList& events);
+
+// The texts that the options file carries and that hold characters the simulators' character set,
+// Windows-1252, cannot hold (the dialogs refuse them; only a hand edit brings them): one line for each,
+// to be told once when a run starts.
+std::vector<std::string> UnwritableTexts(const SERVER& server, const RaceList& events);

@@ -59,6 +59,8 @@ void ScheduleRunner::OnInitDialog() {
         ShowMessage(line, MessageIcon::Warning);
     for (const std::string& line : UnquotableTexts(server, EventList))
         ShowMessage(line, MessageIcon::Warning);
+    for (const std::string& line : UnwritableTexts(server, EventList))
+        ShowMessage(line, MessageIcon::Warning);
     m_daily = ParseDailyTime(server.DailyTime, server.Pm);
     bool specific = server.Timing == TimingSpecific;
     m_stopAtEnd = specific || server.StopAtEnd != 0;

@@ -6,6 +6,7 @@
 #include "platform/profile_file.h"
 #include "platform/text_mode.h"
 #include "platform/track_name_prompt.h"
+#include "platform/windows_1252.h"
 
 #include <algorithm>
 
@@ -17,6 +18,17 @@ constexpr size_t trackIdColumn = 13;
 constexpr size_t trackIdLength = 8;
 constexpr const char* dictionarySection = "TRACKS";
 constexpr size_t dictionaryBufferSize = 80;
+
+// Where character n of a UTF-8 text starts: its size when the text is shorter.
+size_t CharacterOffset(const std::string& text, size_t n) {
+    size_t at = 0;
+    for (size_t k = 0; k < n && at < text.size(); ++k) {
+        ++at;
+        while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80)
+            ++at;
+    }
+    return at;
+}
 
 } // namespace
 
@@ -33,19 +45,21 @@ void CCalendarFile::Read() {
                       ")\n\n" + FileCauseText(file.cause);
         return;
     }
-    for (const std::string& line : LimitedLineReads(TextModeRead(file.bytes), lineReadLimit)) {
+    std::string text = TextModeRead(file.bytes);
+    SimulatorText encoding(text);
+    for (const std::string& line : LimitedLineReads(text, lineReadLimit)) {
         if (line.empty())
             break;
-        KeepLine(line);
+        KeepLine(line, encoding);
     }
 }
 
-void CCalendarFile::KeepLine(const std::string& line) {
+void CCalendarFile::KeepLine(const std::string& line, const SimulatorText& encoding) {
     if (line.rfind("SNAME", 0) == 0)
         return;
     if (line.find("XXXXXXXX") == trackIdColumn)
         return;
-    m_trackLines.push_back(line);
+    m_trackLines.push_back(encoding.ToUtf8(line));
     ++m_trackCount;
 }
 
@@ -53,7 +67,8 @@ std::string CCalendarFile::GetTrackId(int index) const {
     if (index < 0 || index >= m_trackCount)
         return "";
     const std::string& line = m_trackLines[static_cast<size_t>(index)];
-    std::string id = line.size() > trackIdColumn ? line.substr(trackIdColumn, trackIdLength) : "";
+    size_t idStart = CharacterOffset(line, trackIdColumn);
+    std::string id = line.substr(idStart, CharacterOffset(line, trackIdColumn + trackIdLength) - idStart);
     id = id.substr(0, id.find(' '));
     size_t last = id.find_last_not_of(" \t\r\n\v\f");
     return last == std::string::npos ? "" : id.substr(0, last + 1);
@@ -66,7 +81,7 @@ std::string CCalendarFile::GetTrackName(int index) const {
     std::string id = GetTrackId(index);
     std::string name = GetPrivateProfileString(dictionarySection, id, "", dictionaryBufferSize, dictionary);
     if (!name.empty())
-        return name;
+        return Utf8FromStored(name);
     name = AskTrackName(index + 1, id, SimulatorName());
     FileCause cause = WritePrivateProfileString(dictionarySection, id, name, dictionary);
     if (cause != CauseNone)

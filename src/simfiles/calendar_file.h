@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/file_cause.h"
+#include "platform/windows_1252.h"
 
 #include <string>
 #include <utility>
@@ -8,7 +9,8 @@
 
 // A simulator's calendar: the tracks of its season, one line each, read once at construction. Display
 // names come from the simulator's track dictionary in the program's folder; a track the dictionary
-// lacks is asked for once and stored there.
+// lacks is asked for once and stored there. The calendar holds Windows-1252; its lines, identifiers and
+// names are given in UTF-8.
 class CCalendarFile {
 public:
     virtual ~CCalendarFile() = default;
@@ -32,7 +34,7 @@ protected:
 
 private:
     void Read();
-    void KeepLine(const std::string& line);
+    void KeepLine(const std::string& line, const SimulatorText& encoding);
 
     std::string m_errorText;
     std::string m_fileName;

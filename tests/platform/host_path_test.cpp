@@ -65,6 +65,7 @@ TEST_F(HostPathTest, PathsBecomeHostPathsMatchingExistingComponentsWithoutCase) 
         {"dosdevices link", "D:\\RACING\\N3.exe", m_prefix + "/dosdevices/d:/Racing/N3.exe"},
         {"Z: is the root", "Z:" + windowsTemp + "PREFIX\\Drive_C\\", temp + "prefix/drive_c/"},
         {"POSIX path as it is", temp + "PREFIX\\drive_c", temp + "PREFIX\\drive_c"},
+        {"Windows-1252 names in UTF-8", "C:\\Sims\\Caf\xE9", m_prefix + "/drive_c/Sims/Caf\u00E9"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

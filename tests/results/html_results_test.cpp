@@ -192,3 +192,9 @@ TEST_F(HtmlResultsTest, TheShippedSamplesGiveTheExpectedPages) {
     }
     EXPECT_TRUE(recorder.messages.empty());
 }
+
+TEST_F(HtmlResultsTest, StandingsThatAnEditorSavedInUtf8WithAByteOrderMarkKeepTheirNames) {
+    EXPECT_EQ(Page("D_TRACK\n2\n3\nD_NAME\n5\n6\n",
+                   "\xEF\xBB\xBFtrackname 'K\xC3\xB6ln'\r\ndriver 'J\xC3\xB6rg'\r\ndriver 'J\xF6rg'\r\n", 0),
+              "K\u00F6ln\r\n2\r\n3\r\nJ\u00F6rg\r\nJ\u00F6rg\r\n5\r\n6\r\n");
+}

@@ -202,3 +202,33 @@ TEST(EventOptions, QuotesAndLineEndsAreLeftOutOfQuotedTextsAndToldByKey) {
                                         "Event 2 (Oak Ridge): RacePassword" + cannotCarry}));
     EXPECT_TRUE(UnquotableTexts(TestServer(folder), {}).empty());
 }
+
+TEST(EventOptions, TextsAreWrittenInWindows1252AndCharactersItCannotHoldAreToldByKey) {
+    MessageRecorder recorder;
+    TempFolder folder;
+    folder.Write("nl/installed", "");
+    SERVER server = TestServer(folder);
+    server.HostName = "Caf\u00E9";
+    server.AdminPassword = "Caf\xE9";
+    server.AddedParams = "\u03A3 x";
+    RACE event = DefaultEvent(1);
+    event.TrackName = "K\xF6ln";
+    event.RacePassword = "\U0001F3C1";
+    RaceList events;
+    events.push_back(std::make_unique<RACE>(event));
+
+    EventOptions options(event, server, 1);
+    std::string text = options.BuildOptionsText("evt00001.dmn");
+    EXPECT_EQ(text.substr(text.find("name"), 39), "name 'Caf\u00E9' passw '\U0001F3C1' admin 'Caf\u00E9'");
+    options.WriteEventFile();
+    std::string bytes = folder.Read("nl/evt00001.dmn");
+    EXPECT_EQ(bytes.substr(bytes.find("name")),
+              "name 'Caf\xE9' passw '?' admin 'Caf\xE9' lat 0 \r\nstn '' \r\n? x");
+
+    const std::string cannotRead =
+        " holds characters outside the Western European Windows character set, "
+        "which the simulators cannot read; the options file carries \"?\" for each.";
+    EXPECT_EQ(UnwritableTexts(server, events),
+              (std::vector<std::string>{"AddedParams" + cannotRead,
+                                        "Event 1 (K\u00F6ln): RacePassword" + cannotRead}));
+}

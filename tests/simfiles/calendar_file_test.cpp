@@ -143,3 +143,17 @@ TEST_F(CalendarTest, AFailedDictionaryWriteIsToldAndTheNameStillReturned) {
               std::vector<std::string>{"The following error occurred while trying to open " +
                                        program.File("TrackDictionaryN3.ini") + "\n\naccess denied"});
 }
+
+TEST_F(CalendarTest, IdentifiersAreReadAsWindows1252AndNamesFromADictionaryOfTheWindowsProgramToo) {
+    program.Write("TrackDictionaryN3.ini",
+                  "[TRACKS]\r\nk\xC3\xB6ln=K\xF6ln Ring\r\nm\xC3\xBCnchen=M\xC3\xBCnchen\r\n");
+    CCalendarFileN3 calendar = Calendar("R\xE9union      k\xF6ln    1\r\nRound        m\xFCnchen 2\r\n");
+    ASSERT_EQ(calendar.GetTrackCount(), 2);
+    EXPECT_EQ(calendar.GetTrackId(0), "k\u00F6ln");
+    EXPECT_EQ(calendar.GetTrackName(0), "K\u00F6ln Ring");
+    EXPECT_EQ(calendar.GetTrackId(1), "m\u00FCnchen");
+    EXPECT_EQ(calendar.GetTrackName(1), "M\u00FCnchen");
+
+    CCalendarFileN3 saved = Calendar("\xEF\xBB\xBFRound        k\xC3\xB6ln    1\r\n");
+    EXPECT_EQ(saved.GetTrackId(0), "k\u00F6ln");
+}

@@ -1,6 +1,7 @@
 #include "ui/dialogs/dlg_server_settings.h"
 
 #include "race_dialog_fixture.h"
+#include "settings/server_settings.h"
 #include "ui/dialogs/dlg_schedule.h"
 #include "ui/dialogs/dlg_timing.h"
 
@@ -148,4 +149,29 @@ TEST_F(ServerSettingsDialogTest, TestHtmlConvertsTheProgramFoldersSampleOfEachSi
     Click(*dialog, Dlg::IDC_TEST_HTML_N3);
     EXPECT_TRUE(program.Exists("Quorvasample.html"));
     EXPECT_TRUE(recorder.messages.empty()) << recorder.Texts().front();
+}
+
+TEST_F(ServerSettingsDialogTest, AWindowsSettingsFileShowsItsCharactersAndKeepsTheBytesOfUntouchedFields) {
+    program.Write("Quorvadata.ini", "[SERVER]\r\nHostName=Caf\xE9\r\nAdminPassword=M\xFC"
+                                    "ller\r\nFieldSize=43\r\n");
+    ReadServerSettings();
+    N3Installed = NLInstalled = false;
+    OpenDialog();
+    EXPECT_EQ(Text(*dialog, Dlg::IDC_HOST_NAME), "Caf\u00E9");
+    EXPECT_EQ(Text(*dialog, Dlg::IDC_ADMIN_PASSWORD), "M\u00FCller");
+    SetText(*dialog, Dlg::IDC_ADMIN_PASSWORD, "\u03A3\u03B1");
+    dialog->OnOK();
+    SetText(*dialog, Dlg::IDC_ADMIN_PASSWORD, "M\u00FCller!");
+    SetText(*dialog, Dlg::IDC_ADDED_PARAMS, "-x \u0416");
+    dialog->OnOK();
+    SetText(*dialog, Dlg::IDC_ADDED_PARAMS, "-x");
+    dialog->OnOK();
+    EXPECT_EQ(recorder.Texts(), (std::vector<std::string>{
+                                    "The admin password can only hold characters of the Western European "
+                                    "Windows character set.",
+                                    "The additional commandline parameters can only hold characters of the "
+                                    "Western European Windows character set."}));
+    std::string stored = program.Read("Quorvadata.ini");
+    EXPECT_NE(stored.find("HostName=Caf\xE9\r\n"), std::string::npos);
+    EXPECT_NE(stored.find("AdminPassword=M\xC3\xBCller!\r\n"), std::string::npos);
 }

@@ -137,7 +137,7 @@ void CDlgFileLocations::OnCheckInstallation() {
 
 void CDlgFileLocations::OnOK() {
     for (size_t k = 0; k < m_values.size(); ++k) {
-        FieldValue value;
+        FieldValue value{0, m_values[k]};
         if (!ReadFieldValue(this, FieldOf(k), value))
             return;
         m_values[k] = value.text;

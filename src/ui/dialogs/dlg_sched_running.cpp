@@ -2,6 +2,7 @@
 
 #include "platform/host_path.h"
 #include "platform/local_time.h"
+#include "platform/windows_1252.h"
 #include "ui/dialogs/dlg_cmd_preview.h"
 
 #include <wx/button.h>
@@ -158,7 +159,8 @@ wxString CDlgSchedRunning::ListText(const std::string& item) {
     size_t tab = item.find('\t');
     std::string mark = item.substr(0, tab);
     std::string rest = tab == std::string::npos ? "" : item.substr(tab + 1);
-    return wxString::FromUTF8((mark.empty() ? "      " : mark + "  ") + rest);
+    // A track name from a settings file of the Windows program is Windows-1252.
+    return wxString::FromUTF8(Utf8FromStored((mark.empty() ? "      " : mark + "  ") + rest));
 }
 
 void CDlgSchedRunning::SetCaption(const std::string& caption) {
@@ -192,7 +194,7 @@ void CDlgSchedRunning::ShowNextEvent(const NextEventTexts& texts, const RACE& ev
                                                         {IDC_DAMAGE_MODEL, &texts.damageModel},
                                                         {IDC_CONSECUTIVE_RUNS, &texts.consecutiveRun}};
     for (auto [id, text] : shown)
-        FindWindow(id)->SetLabel(wxString::FromUTF8(*text));
+        FindWindow(id)->SetLabel(wxString::FromUTF8(Utf8FromStored(*text)));
     for (const Toggle& toggle : toggles)
         static_cast<wxCheckBox*>(FindWindow(toggle.id))->SetValue(event.*toggle.field != 0);
 }

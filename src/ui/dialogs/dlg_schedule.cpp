@@ -1,6 +1,7 @@
 #include "ui/dialogs/dlg_schedule.h"
 
 #include "platform/messages.h"
+#include "platform/windows_1252.h"
 #include "simfiles/calendars.h"
 #include "ui/dialogs/dlg_sched_config.h"
 #include "ui/support/dialog_layout.h"
@@ -91,7 +92,7 @@ void CDlgSchedule::UpdateButtons() {
 }
 
 void CDlgSchedule::AppendLine(RACE& event) {
-    m_events->Append(wxString::FromUTF8(event.TrackName), &event);
+    m_events->Append(wxString::FromUTF8(Utf8FromStored(event.TrackName)), &event);
 }
 
 RACE& CDlgSchedule::EventOfLine(int line) const {
@@ -114,7 +115,7 @@ void CDlgSchedule::OnEditEvent() {
         return;
     RACE& event = EventOfLine(line);
     if (m_editEvent(this, event, false) == wxID_OK)
-        m_events->SetString(static_cast<unsigned>(line), wxString::FromUTF8(event.TrackName));
+        m_events->SetString(static_cast<unsigned>(line), wxString::FromUTF8(Utf8FromStored(event.TrackName)));
     m_events->SetSelection(line);
     UpdateButtons();
 }

@@ -45,7 +45,10 @@ const ServerField readingOrder[] = {
     {{Dlg::IDC_WON_PASSWORD, FieldKind::Text, 0, 0, nameLength, "WON login password"},
      nullptr,
      &SERVER::WonPassword},
-    {{Dlg::IDC_ADDED_PARAMS, FieldKind::Text, 0, 0, addedParamsLength}, nullptr, &SERVER::AddedParams},
+    {{Dlg::IDC_ADDED_PARAMS, FieldKind::Text, 0, 0, addedParamsLength, nullptr, false,
+      "additional commandline parameters"},
+     nullptr,
+     &SERVER::AddedParams},
     {{Dlg::IDC_SECURITY, FieldKind::Integer, 0, 5}, &SERVER::Security},
 };
 

@@ -1,8 +1,11 @@
 #include "ui/support/record_fields.h"
 
 #include "platform/messages.h"
+#include "platform/windows_1252.h"
 #include "ui/support/field_checks.h"
+#include "ui/support/stored_text.h"
 #include "ui/support/typing_limit.h"
+#include "ui/support/windows_text_check.h"
 
 #include <wx/checkbox.h>
 #include <wx/choice.h>
@@ -20,6 +23,10 @@ std::optional<Message> CheckText(const FieldControl& control, const std::string&
     std::optional<Message> problem;
     if (control.limit > 0)
         problem = CheckTextLength(text, control.limit);
+    const char* simulatorName =
+        control.quotedName != nullptr ? control.quotedName : control.unquotedSimulatorName;
+    if (!problem && simulatorName != nullptr)
+        problem = CheckWindowsText(text, simulatorName);
     if (!problem && control.quotedName != nullptr)
         problem = CheckQuotedText(text, control.quotedName, control.refuseCommas);
     return problem;
@@ -36,7 +43,8 @@ void ShowFieldValue(wxWindow* dialog, const FieldControl& control, const FieldVa
         ControlOf<wxTextCtrl>(dialog, control.id)->ChangeValue(std::to_string(value.number));
         break;
     case FieldKind::Text:
-        ControlOf<wxTextCtrl>(dialog, control.id)->ChangeValue(wxString::FromUTF8(value.text));
+        ControlOf<wxTextCtrl>(dialog, control.id)
+            ->ChangeValue(wxString::FromUTF8(Utf8FromStored(value.text)));
         break;
     case FieldKind::Radio:
         if (value.number >= 0 && value.number < control.high)
@@ -55,10 +63,12 @@ bool ReadFieldValue(wxWindow* dialog, const FieldControl& control, FieldValue& v
         problem = CheckIntegerField(ControlOf<wxTextCtrl>(dialog, control.id)->GetValue().utf8_string(),
                                     control.low, control.high, value.number);
         break;
-    case FieldKind::Text:
-        value.text = ControlOf<wxTextCtrl>(dialog, control.id)->GetValue().utf8_string();
-        problem = CheckText(control, value.text);
+    case FieldKind::Text: {
+        std::string typed = ControlOf<wxTextCtrl>(dialog, control.id)->GetValue().utf8_string();
+        problem = CheckText(control, typed);
+        value.text = EditedText(value.text, typed);
         break;
+    }
     case FieldKind::Radio:
         for (int k = 0; k < control.high; ++k)
             if (ControlOf<wxRadioButton>(dialog, control.id + k)->GetValue())

@@ -27,6 +27,9 @@ struct FieldControl {
     // name says which field it is in the message.
     const char* quotedName = nullptr;
     bool refuseCommas = false;
+    // The simulators read the quoted texts, and a text named here, in Windows-1252: these refuse
+    // characters it cannot hold, naming the field in the message.
+    const char* unquotedSimulatorName = nullptr;
 };
 
 // What a control shows or holds: a number for check boxes, integers and radio groups, a text for texts.
@@ -35,10 +38,12 @@ struct FieldValue {
     std::string text;
 };
 
+// A stored text shows as its characters, also where the settings file holds it in Windows-1252.
 void ShowFieldValue(wxWindow* dialog, const FieldControl& control, const FieldValue& value);
 
 // Reads the control; a value that fails its check leaves value as the check left it and is reported
-// (its message, then the focus on the control with its whole text selected): false.
+// (its message, then the focus on the control with its whole text selected): false. A text field left
+// as it showed value.text keeps value.text's bytes.
 bool ReadFieldValue(wxWindow* dialog, const FieldControl& control, FieldValue& value);
 
 // Text fields stop typing at their limit.
@@ -79,6 +84,8 @@ bool ReadRecordFields(wxWindow* dialog, std::span<const RecordField<Record>> fie
         FieldValue value;
         if (field.number != nullptr)
             value.number = record.*field.number;
+        if (field.text != nullptr)
+            value.text = record.*field.text;
         bool passed = ReadFieldValue(dialog, field.control, value);
         if (field.number != nullptr)
             record.*field.number = value.number;
