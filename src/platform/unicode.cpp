@@ -12,30 +12,37 @@ bool IsLowSurrogate(char32_t unit) {
     return unit >= 0xDC00 && unit <= 0xDFFF;
 }
 
-// The character that starts at text[at], moving at past it.
-char32_t NextCharacter(const std::string& text, size_t& at) {
-    unsigned char lead = static_cast<unsigned char>(text[at++]);
-    int extra = lead < 0x80           ? 0
-                : (lead >> 5) == 0x6  ? 1
-                : (lead >> 4) == 0xE  ? 2
-                : (lead >> 3) == 0x1E ? 3
-                                      : -1;
-    if (extra < 0)
-        return replacement;
+} // namespace
+
+std::optional<char32_t> NextUtf8Character(std::string_view text, size_t& at) {
+    unsigned char lead = static_cast<unsigned char>(text[at]);
+    int extra = lead < 0x80                    ? 0
+                : lead >= 0xC2 && lead <= 0xDF ? 1
+                : lead >= 0xE0 && lead <= 0xEF ? 2
+                : lead >= 0xF0 && lead <= 0xF4 ? 3
+                                               : -1;
+    if (extra < 0 || at + static_cast<size_t>(extra) >= text.size()) {
+        ++at;
+        return std::nullopt;
+    }
     char32_t character = extra == 0 ? lead : lead & (0x3F >> extra);
-    for (int k = 0; k < extra; ++k) {
-        if (at == text.size() || (static_cast<unsigned char>(text[at]) & 0xC0) != 0x80)
-            return replacement;
-        character = (character << 6) | (static_cast<unsigned char>(text[at++]) & 0x3F);
+    for (size_t k = 1; k <= static_cast<size_t>(extra); ++k) {
+        unsigned char next = static_cast<unsigned char>(text[at + k]);
+        if ((next & 0xC0) != 0x80) {
+            ++at;
+            return std::nullopt;
+        }
+        character = (character << 6) | (next & 0x3F);
     }
     static constexpr char32_t smallest[] = {0, 0x80, 0x800, 0x10000};
     if (character < smallest[extra] || character > 0x10FFFF || IsHighSurrogate(character) ||
-        IsLowSurrogate(character))
-        return replacement;
+        IsLowSurrogate(character)) {
+        ++at;
+        return std::nullopt;
+    }
+    at += static_cast<size_t>(extra) + 1;
     return character;
 }
-
-} // namespace
 
 void AppendUtf8(std::string& text, char32_t character) {
     if (character < 0x80) {
@@ -73,7 +80,7 @@ std::u16string Utf16FromUtf8(const std::string& text) {
     std::u16string result;
     size_t at = 0;
     while (at < text.size()) {
-        char32_t character = NextCharacter(text, at);
+        char32_t character = NextUtf8Character(text, at).value_or(replacement);
         if (character >= 0x10000) {
             result += static_cast<char16_t>(0xD800 + ((character - 0x10000) >> 10));
             result += static_cast<char16_t>(0xDC00 + ((character - 0x10000) & 0x3FF));

@@ -27,36 +27,12 @@ std::optional<char> ByteOf(char32_t character) {
     return std::nullopt;
 }
 
-// Walks the characters of a UTF-8 text; a byte that starts no valid character is handed on as
-// nothing.
+// Calls visit with each character of a UTF-8 text, and with nothing for each byte that starts none.
 template <typename Visit>
 void ForEachCharacter(std::string_view text, Visit visit) {
     size_t at = 0;
-    while (at < text.size()) {
-        unsigned char lead = static_cast<unsigned char>(text[at]);
-        int extra = lead < 0x80                    ? 0
-                    : lead >= 0xC2 && lead <= 0xDF ? 1
-                    : lead >= 0xE0 && lead <= 0xEF ? 2
-                    : lead >= 0xF0 && lead <= 0xF4 ? 3
-                                                   : -1;
-        char32_t character = extra <= 0 ? lead : lead & (0x3F >> extra);
-        bool valid = extra >= 0 && at + static_cast<size_t>(extra) < text.size();
-        for (int k = 1; valid && k <= extra; ++k) {
-            unsigned char next = static_cast<unsigned char>(text[at + static_cast<size_t>(k)]);
-            valid = (next & 0xC0) == 0x80;
-            character = (character << 6) | (next & 0x3F);
-        }
-        static constexpr char32_t smallest[] = {0, 0x80, 0x800, 0x10000};
-        valid = valid && character >= smallest[extra < 0 ? 0 : extra] && character <= 0x10FFFF &&
-                (character < 0xD800 || character > 0xDFFF);
-        if (!valid) {
-            visit(std::optional<char32_t>());
-            ++at;
-            continue;
-        }
-        visit(std::optional<char32_t>(character));
-        at += static_cast<size_t>(extra) + 1;
-    }
+    while (at < text.size())
+        visit(NextUtf8Character(text, at));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "core/file_open_error.h"
 #include "core/path_helpers.h"
 #include "platform/file_system.h"
+#include "platform/host_path.h"
 #include "platform/text_mode.h"
 #include "platform/windows_1252.h"
 #include "resources/string_ids.h"
@@ -141,7 +142,9 @@ std::string EventOptions::BuildCommandLine() {
 }
 
 std::string EventOptions::QuotedExeName() const {
-    return "\"" + FileNameOf(m_event.SimExe) + "\"";
+    std::string name = FileNameOf(m_event.SimExe);
+    // A Windows program reads its command line in Windows-1252, which Wine makes of UTF-8.
+    return "\"" + (IsPosixPath(m_event.SimExe) ? name : Utf8FromStored(name)) + "\"";
 }
 
 std::string EventOptions::ArenaName() const {

@@ -25,7 +25,7 @@ public:
     std::string BuildCommandLine();
 
     // The simulator's program file name in double quotes: the simulator's folder is the current folder
-    // when it starts.
+    // when it starts. In UTF-8 for a Windows path, as Wine names its files.
     std::string QuotedExeName() const;
 
     // The arena that the server joins; empty for a stored value outside the lists.

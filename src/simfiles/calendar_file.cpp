@@ -6,6 +6,7 @@
 #include "platform/profile_file.h"
 #include "platform/text_mode.h"
 #include "platform/track_name_prompt.h"
+#include "platform/unicode.h"
 #include "platform/windows_1252.h"
 
 #include <algorithm>
@@ -22,11 +23,8 @@ constexpr size_t dictionaryBufferSize = 80;
 // Where character n of a UTF-8 text starts: its size when the text is shorter.
 size_t CharacterOffset(const std::string& text, size_t n) {
     size_t at = 0;
-    for (size_t k = 0; k < n && at < text.size(); ++k) {
-        ++at;
-        while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80)
-            ++at;
-    }
+    for (size_t k = 0; k < n && at < text.size(); ++k)
+        NextUtf8Character(text, at);
     return at;
 }
 

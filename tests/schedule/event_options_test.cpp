@@ -141,6 +141,8 @@ TEST(EventOptions, CommandLineNamesTheProgramTheArenaAndTheEventFile) {
     EXPECT_EQ(EventOptions(n3, server, 7).BuildCommandLine(),
               "\"Nascar Racing 3.exe\" \"arena:Charlie\" \"serv: file evt00007.dmn\"");
     EXPECT_TRUE(folder.Exists("n3/evt00007.dmn"));
+    n3.SimExe = "C:\\Sims\\N3\\Course \xE0 3.exe";
+    EXPECT_EQ(EventOptions(n3, server, 7).QuotedExeName(), "\"Course \u00E0 3.exe\"");
     RACE nl = DefaultEvent(1);
     nl.SimExe = "/srv/nl/legends";
     EXPECT_EQ(EventOptions(nl, server, 1).BuildCommandLine(),
