@@ -43,16 +43,3 @@ TEST(Windows1252, StoredValuesThatAreNotUtf8AreTakenAsWindows1252) {
     EXPECT_EQ(Utf8FromStored("M\xC3\xBC\xC3"), "M\u00C3\u00BC\u00C3");
     EXPECT_EQ(Utf8FromStored(""), "");
 }
-
-TEST(Windows1252, SimulatorFilesAreWindows1252UnlessTheyBeginWithAByteOrderMark) {
-    std::string plain = "\xEF\xBB\xBFtrack\n";
-    std::string marked = "\xEF\xBB\xBF" + plain;
-    std::string windows = "M\xFCller\n";
-    SimulatorText fromMarked(marked);
-    SimulatorText fromWindows(windows);
-    EXPECT_EQ(marked, plain);
-    EXPECT_EQ(fromMarked.ToUtf8("M\xC3\xBCller"), "M\u00FCller");
-    EXPECT_EQ(fromMarked.ToUtf8("M\xFCller"), "M\u00FCller");
-    EXPECT_EQ(windows, "M\xFCller\n");
-    EXPECT_EQ(fromWindows.ToUtf8("M\xC3\xBCller"), "M\u00C3\u00BCller");
-}
