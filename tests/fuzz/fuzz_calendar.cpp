@@ -1,4 +1,5 @@
 #include "fuzz_check.h"
+#include "platform/windows_1252.h"
 #include "simfiles/calendar_file.h"
 #include "support/temp_folder.h"
 
@@ -17,7 +18,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check(n3.GetTrackId(-1).empty() && n3.GetTrackId(count).empty());
     for (int i = 0; i < count; ++i) {
         std::string id = n3.GetTrackId(i);
-        Check(id == nl.GetTrackId(i) && id.size() <= 8 && bytes.find(id) != std::string::npos);
+        // The identifier is UTF-8 of at most 8 characters, each taken from the file as it stands or
+        // from its Windows-1252 bytes.
+        std::string windows = Windows1252FromUtf8(id);
+        Check(id == nl.GetTrackId(i) && IsValidUtf8(id) && windows.size() <= 8);
+        Check(bytes.find(id) != std::string::npos || bytes.find(windows) != std::string::npos);
         Check(id.find_first_of(std::string(" \n\0", 3)) == std::string::npos);
         Check(id.empty() || id.find_last_of(" \t\r\v\f") != id.size() - 1);
     }
