@@ -34,6 +34,10 @@ std::optional<Message> CheckText(const FieldControl& control, const std::string&
 
 } // namespace
 
+wxString ShownText(const std::string& stored) {
+    return wxString::FromUTF8(Utf8FromStored(stored));
+}
+
 void ShowFieldValue(wxWindow* dialog, const FieldControl& control, const FieldValue& value) {
     switch (control.kind) {
     case FieldKind::Check:
@@ -43,8 +47,7 @@ void ShowFieldValue(wxWindow* dialog, const FieldControl& control, const FieldVa
         ControlOf<wxTextCtrl>(dialog, control.id)->ChangeValue(std::to_string(value.number));
         break;
     case FieldKind::Text:
-        ControlOf<wxTextCtrl>(dialog, control.id)
-            ->ChangeValue(wxString::FromUTF8(Utf8FromStored(value.text)));
+        ControlOf<wxTextCtrl>(dialog, control.id)->ChangeValue(ShownText(value.text));
         break;
     case FieldKind::Radio:
         if (value.number >= 0 && value.number < control.high)

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <wx/string.h>
+
 class wxWindow;
 
 // The exchange between a dialog's controls and the fields of a record (a race, the server settings):
@@ -38,7 +40,10 @@ struct FieldValue {
     std::string text;
 };
 
-// A stored text shows as its characters, also where the settings file holds it in Windows-1252.
+// A stored text as a window shows it: its characters, also where the settings file holds it in
+// Windows-1252.
+wxString ShownText(const std::string& stored);
+
 void ShowFieldValue(wxWindow* dialog, const FieldControl& control, const FieldValue& value);
 
 // Reads the control; a value that fails its check leaves value as the check left it and is reported
