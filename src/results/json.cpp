@@ -190,6 +190,12 @@ std::string JsonQuoted(const std::string& text) {
         if (c == '"' || c == '\\') {
             quoted += '\\';
             quoted += c;
+        } else if (c == '\n') {
+            quoted += "\\n";
+        } else if (c == '\r') {
+            quoted += "\\r";
+        } else if (c == '\t') {
+            quoted += "\\t";
         } else if (static_cast<unsigned char>(c) < 0x20) {
             char escape[8];
             std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));

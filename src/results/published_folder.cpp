@@ -110,13 +110,17 @@ std::optional<PublishedFolder::Failure> PublishedFolder::RebuildIndex() {
     }
     m_read = std::move(read);
 
-    std::vector<KeptRace> races;
+    // Races that ended in the same second come in the order their copies were written.
+    std::vector<const Cached*> kept;
     for (const auto& [name, cached] : m_read)
         if (cached.race)
-            races.push_back(*cached.race);
-    std::sort(races.begin(), races.end(), [](const KeptRace& a, const KeptRace& b) {
-        return a.ended != b.ended ? a.ended > b.ended : a.page > b.page;
+            kept.push_back(&cached);
+    std::sort(kept.begin(), kept.end(), [](const Cached* a, const Cached* b) {
+        return a->race->ended != b->race->ended ? a->race->ended > b->race->ended : a->modified > b->modified;
     });
+    std::vector<KeptRace> races;
+    for (const Cached* cached : kept)
+        races.push_back(*cached->race);
     m_newest = races.empty() ? std::nullopt : std::optional<KeptRace>(races.front());
     return Write("index.html", IndexPage(m_title, Style(), races));
 }

@@ -113,7 +113,7 @@ TEST(Json, ParsesWhatIsWellFormedAndRefusesTheRest) {
         SCOPED_TRACE(row.name);
         EXPECT_FALSE(ParseJson(row.text));
     }
-    EXPECT_EQ(JsonQuoted("a\"\\\x01\xff"), "\"a\\\"\\\\\\u0001\xef\xbf\xbd\"");
+    EXPECT_EQ(JsonQuoted("a\"\\\x01\n\xff"), "\"a\\\"\\\\\\u0001\\n\xef\xbf\xbd\"");
 }
 
 TEST_F(PublishedFolderTest, ARaceIsKeptWithItsPageStandingsAndJsonUnderANewName) {
