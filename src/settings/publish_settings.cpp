@@ -16,6 +16,7 @@ namespace {
 constexpr const char* publishSection = "PUBLISH";
 
 struct PublishKey {
+    PublishField field;
     const char* key;
     std::string PUBLISH::*member;
     const char* readDefault;
@@ -23,11 +24,24 @@ struct PublishKey {
 };
 
 const std::array<PublishKey, 2> publishKeys = {{
-    {"Folder", &PUBLISH::Folder, "", 254},
-    {"Title", &PUBLISH::Title, "", 79},
+    {PublishField::Folder, "Folder", &PUBLISH::Folder, "", 254},
+    {PublishField::Title, "Title", &PUBLISH::Title, "", 79},
 }};
 
 } // namespace
+
+PublishCheck CheckPublishSettings(const PUBLISH& values) {
+    for (const PublishKey& key : publishKeys) {
+        const std::string& value = values.*key.member;
+        std::string name = key.field == PublishField::Folder ? "results folder" : "league title";
+        if (value.find_first_of("\r\n") != std::string::npos)
+            return {key.field, "The " + name + " must be one line."};
+        if (value.size() > key.readLimit)
+            return {key.field,
+                    "The " + name + " takes at most " + std::to_string(key.readLimit) + " characters."};
+    }
+    return {};
+}
 
 void ReadPublishSettings() {
     ProfileFile file(SettingsFilePath());

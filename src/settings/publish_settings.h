@@ -17,6 +17,15 @@ struct PUBLISH {
 // The section as start-up read it and the publishing dialog changed it.
 extern PUBLISH Publish;
 
+// The first value that the settings file could not give back as it is (a line end, or more than is
+// read back), with what to tell the operator; PublishField::None when both can be stored.
+enum class PublishField { None, Folder, Title };
+struct PublishCheck {
+    PublishField field = PublishField::None;
+    std::string message;
+};
+PublishCheck CheckPublishSettings(const PUBLISH& values);
+
 // Loads Publish from the settings file; missing keys (or no section) give the defaults.
 void ReadPublishSettings();
 
