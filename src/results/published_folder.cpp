@@ -97,7 +97,7 @@ std::optional<PublishedFolder::Failure> PublishedFolder::RebuildIndex() {
         auto known = m_read.find(name);
         if (known != m_read.end() && known->second.modified == cached.modified &&
             known->second.size == cached.size) {
-            read.emplace(name, known->second);
+            read.insert(m_read.extract(known));
             continue;
         }
         FileReadResult bytes = ReadFileBytes(m_folder + name);
@@ -118,10 +118,10 @@ std::optional<PublishedFolder::Failure> PublishedFolder::RebuildIndex() {
     std::sort(kept.begin(), kept.end(), [](const Cached* a, const Cached* b) {
         return a->race->ended != b->race->ended ? a->race->ended > b->race->ended : a->modified > b->modified;
     });
-    std::vector<KeptRace> races;
+    std::vector<const KeptRace*> races;
     for (const Cached* cached : kept)
-        races.push_back(*cached->race);
-    m_newest = races.empty() ? std::nullopt : std::optional<KeptRace>(races.front());
+        races.push_back(&*cached->race);
+    m_newest = races.empty() ? std::nullopt : std::optional<KeptRace>(*races.front());
     return Write("index.html", IndexPage(m_title, Style(), races));
 }
 

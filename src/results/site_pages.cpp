@@ -83,17 +83,25 @@ std::string StyleOfTemplate(const std::string& templateText) {
 }
 
 std::string IndexPage(const std::string& title, const std::string& style,
-                      const std::vector<KeptRace>& races) {
+                      const std::vector<const KeptRace*>& races) {
     std::string page = Head(title + " results", style, "") + "<h1>" + HtmlEscape(title) +
                        "</h1><p class=\"date\">Results of every race, newest first. <a "
                        "href=\"status.html\">Server status</a></p>\n";
     page += "<div class=\"scroll\"><table><thead><tr><th class=\"name\">Date</th><th>Sim</th><th "
             "class=\"name\">Track</th><th class=\"name\">Winner</th><th>Laps</th></tr></thead><tbody>\n";
-    for (const KeptRace& race : races) {
-        page += "<tr><td class=\"name\">" + HtmlEscape(race.endedText.substr(0, 16)) + "</td><td>" +
-                HtmlEscape(race.simulator) + "</td><td class=\"name\">" +
-                LinkToPage(race, race.track.empty() ? race.page : race.track) + "</td><td class=\"name\">" +
-                HtmlEscape(race.winner) + "</td><td>" + std::to_string(race.laps) + "</td></tr>\n";
+    page.reserve(page.size() + races.size() * 320);
+    for (const KeptRace* race : races) {
+        page += "<tr><td class=\"name\">";
+        page += HtmlEscape(race->endedText.substr(0, 16));
+        page += "</td><td>";
+        page += HtmlEscape(race->simulator);
+        page += "</td><td class=\"name\">";
+        page += LinkToPage(*race, race->track.empty() ? race->page : race->track);
+        page += "</td><td class=\"name\">";
+        page += HtmlEscape(race->winner);
+        page += "</td><td>";
+        page += std::to_string(race->laps);
+        page += "</td></tr>\n";
     }
     if (races.empty())
         page += "<tr><td class=\"name\" colspan=\"5\">No race has been kept yet.</td></tr>\n";

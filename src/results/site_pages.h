@@ -14,7 +14,8 @@
 std::string StyleOfTemplate(const std::string& templateText);
 
 // index.html: every kept race, in the order given (newest first), each linked to its page.
-std::string IndexPage(const std::string& title, const std::string& style, const std::vector<KeptRace>& races);
+std::string IndexPage(const std::string& title, const std::string& style,
+                      const std::vector<const KeptRace*>& races);
 
 // status.html, which reloads itself once a minute.
 std::string StatusPage(const std::string& title, const std::string& style, const RunStatus& status);
