@@ -31,11 +31,11 @@ public:
     ScheduleRunner(const Clock& clock, SimulatorLauncher& launcher, ScheduleView& view,
                    TimerFactory makeTimer);
     ~ScheduleRunner();
+    ScheduleRunner(const ScheduleRunner&) = delete;
+    ScheduleRunner& operator=(const ScheduleRunner&) = delete;
 
     // Tells observer of the run's state changes and results from now on; none by default.
     void SetObserver(RunObserver* observer) { m_observer = observer; }
-    ScheduleRunner(const ScheduleRunner&) = delete;
-    ScheduleRunner& operator=(const ScheduleRunner&) = delete;
 
     // Starts the run: the list, the first event due, its countdown (which may launch it at once).
     void OnInitDialog();

@@ -18,8 +18,8 @@ public:
 
     struct End {
         int exitStatus = 0;
-        int signal = 0;              // the signal that ended it; 0 when it exited
-        double seconds = 0;          // from its start to its end
+        int signal = 0;     // the signal that ended it; 0 when it exited
+        double seconds = 0; // from its start to its end
         bool endedOnRequest = false; // ended because the operator asked twice to stop
     };
     // Waits until the started simulator has ended, however it ended.
