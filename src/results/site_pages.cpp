@@ -48,7 +48,9 @@ std::string StateSentence(const RunStatus& status) {
     switch (status.state) {
     case RunState::CountingDown:
         return "Next race: " + event +
-               (status.event->startsAt != 0 ? ", starting " + When(status.event->startsAt) : "") + ".";
+               (status.event && status.event->startsAt != 0 ? ", starting " + When(status.event->startsAt)
+                                                            : "") +
+               ".";
     case RunState::Racing:
         return "Race in progress since " + When(status.since) + ": " + event + ".";
     case RunState::StoppedAtEnd:

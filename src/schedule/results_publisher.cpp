@@ -12,12 +12,12 @@ namespace {
 
 constexpr size_t nextEventsShown = 5;
 
-} // namespace
-
 StatusEvent StatusEventOf(const RACE& event, std::time_t startsAt) {
     return {SimulatorId(event.Sim), event.TrackName, startsAt};
 }
 
+// The events that follow the event at index in EventList, each once, in running order; a start is known
+// only where each event has its own date.
 std::vector<StatusEvent> EventsAfter(int index) {
     std::vector<StatusEvent> events;
     size_t count = EventList.size();
@@ -28,6 +28,8 @@ std::vector<StatusEvent> EventsAfter(int index) {
     }
     return events;
 }
+
+} // namespace
 
 std::unique_ptr<ResultsPublisher> PublisherFromSettings() {
     return std::make_unique<ResultsPublisher>(PublishedFolderPath(), PublishedTitle(),

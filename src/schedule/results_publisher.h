@@ -7,7 +7,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 // Keeps every race whose results page was made in the published folder, rebuilds the index after it,
 // and writes the status whenever what it says changes. A folder that cannot be written never stops the
@@ -32,11 +31,6 @@ private:
     bool m_told = false;
     std::optional<RunStatus> m_written;
 };
-
-// The event as the status shows it, and those that follow the event at index in EventList (at most
-// five, each once, in running order); a start is known only where each event has its own date.
-StatusEvent StatusEventOf(const RACE& event, std::time_t startsAt);
-std::vector<StatusEvent> EventsAfter(int index);
 
 // The publisher of the folder and title that the settings give, with the program's results template.
 std::unique_ptr<ResultsPublisher> PublisherFromSettings();
