@@ -82,8 +82,8 @@ private:
             std::string name;
             if (m_at >= m_text.size() || m_text[m_at] != '"' || !String(name) || !Take(':'))
                 return false;
-            value.members.emplace_back(std::move(name), JsonValue{});
-            if (!Value(value.members.back().second, depth + 1))
+            value.members.push_back({std::move(name), JsonValue{}});
+            if (!Value(value.members.back().value, depth + 1))
                 return false;
         } while (Take(','));
         return Take('}');
@@ -168,9 +168,9 @@ private:
 } // namespace
 
 const JsonValue* JsonValue::Find(const std::string& name) const {
-    for (const auto& [key, value] : members)
-        if (key == name)
-            return &value;
+    for (const JsonMember& member : members)
+        if (member.name == name)
+            return &member.value;
     return nullptr;
 }
 

@@ -3,8 +3,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
+
+struct JsonMember;
 
 // A JSON value as the published folder's machine-readable files hold them: enough to write them and
 // to read back what another program, a hand edit or a damaged disk may have left there.
@@ -15,12 +16,18 @@ struct JsonValue {
     double number = 0;
     std::string text;
     std::vector<JsonValue> items;
-    std::vector<std::pair<std::string, JsonValue>> members;
+    std::vector<JsonMember> members;
 
     // The member of an object by its name; none for a missing member or a value that is no object.
     const JsonValue* Find(const std::string& name) const;
     // The member's text when it is a string, else fallback.
     std::string TextOf(const std::string& name, const std::string& fallback = "") const;
+};
+
+// One name and value of an object, in the order the text gives them.
+struct JsonMember {
+    std::string name;
+    JsonValue value;
 };
 
 // The value the whole text spells, or none when it is not well-formed JSON (nesting deeper than 64
