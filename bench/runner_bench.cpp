@@ -1,9 +1,13 @@
 // How long Quorva takes from a simulator's exit to the next countdown: the results page of a full
-// field of 43 drivers, the after-race decisions and the new countdown (the launch's event file too).
+// field of 43 drivers, the after-race decisions and the new countdown (the launch's event file too);
+// with published:1 also the race kept in the published folder, the index rebuilt and the status
+// written, the folder holding kept races (earlier runs') at the start.
 
 #include "bench_folder.h"
 #include "core/app_state.h"
 #include "race.h"
+#include "results/race_json.h"
+#include "schedule/results_publisher.h"
 #include "schedule/schedule_runner.h"
 #include "standings_text.h"
 
@@ -61,6 +65,22 @@ public:
     bool StopRequestedDuringRace() override { return false; }
 };
 
+// A published folder with races kept over the last weeks, as earlier runs leave it.
+void KeepEarlierRaces(const std::string& folder, int count) {
+    std::filesystem::create_directories(folder);
+    StandInEvent event;
+    event.fieldSize = 43;
+    std::string standings = folder + "standings.stn";
+    std::ofstream(standings, std::ios::binary) << StnText(RunRace(event, 1));
+    CStnFile reader(standings);
+    std::filesystem::remove(standings);
+    std::time_t start = std::time(nullptr) - count * 3600;
+    for (int race = 0; race < count; ++race) {
+        RaceFacts facts{start + race * 3600, 1, "earlier-" + std::to_string(race)};
+        std::ofstream(folder + facts.baseName + ".json", std::ios::binary) << RaceJson(facts, reader);
+    }
+}
+
 class IdleTimer : public ScheduleTimer {
 public:
     void SetPeriod(int) override {}
@@ -87,6 +107,13 @@ void BM_RaceEndToNextCountdown(benchmark::State& state) {
     InstantLauncher launcher(state, folder.File("nl/"));
     QuietView view;
     ScheduleRunner runner(clock, launcher, view, [] { return std::make_unique<IdleTimer>(); });
+    std::unique_ptr<ResultsPublisher> publisher;
+    if (state.range(0) != 0) {
+        KeepEarlierRaces(folder.File("results/"), static_cast<int>(state.range(1)));
+        publisher = std::make_unique<ResultsPublisher>(folder.File("results/"), "League",
+                                                       folder.File("Quorvahtml.html"));
+        runner.SetObserver(publisher.get());
+    }
     runner.OnInitDialog();
     for (auto _ : state)
         runner.OnStartNow();
@@ -96,4 +123,10 @@ void BM_RaceEndToNextCountdown(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_RaceEndToNextCountdown)->Unit(benchmark::kMillisecond)->Iterations(200);
+BENCHMARK(BM_RaceEndToNextCountdown)
+    ->ArgNames({"published", "kept"})
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Args({1, 1000})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(200);

@@ -6,6 +6,7 @@
 #include "platform/host_path.h"
 #include "platform/messages.h"
 #include "settings/install_lookup.h"
+#include "settings/publish_settings.h"
 #include "settings/race_store.h"
 #include "settings/server_settings.h"
 #include "simfiles/calendars.h"
@@ -67,6 +68,7 @@ bool StartUp() {
     if (!CreateServer() || !CreateDefaultRace())
         return false;
     ReadEvents();
+    ReadPublishSettings();
     ReadProgramVersion();
     return true;
 }

@@ -12,7 +12,7 @@ bool CreateServer();
 bool CreateDefaultRace();
 
 // The whole start-up before the first window: stale temporary files of unfinished replacements removed
-// from the program folder, the records, the schedule and the program's version.
+// from the program folder, the records, the schedule, the publishing settings and the program's version.
 // False when the program is to end.
 bool StartUp();
 

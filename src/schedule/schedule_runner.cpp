@@ -51,6 +51,7 @@ void ScheduleRunner::OnInitDialog() {
     const SERVER& server = *Server;
     m_view.SetCaption(RunCaption(ProgramVersion, server.Timing));
     if (EventList.empty()) {
+        m_endError = noEventsMessage;
         ShowMessage(noEventsMessage);
         End(RunResultStop, true);
         return;
@@ -80,6 +81,7 @@ void ScheduleRunner::OnInitDialog() {
 
     if (specific) {
         if (!m_anyPending) {
+            m_endError = allExpiredMessage;
             ShowMessage(allExpiredMessage);
             End(RunResultStop, true);
             return;
@@ -144,6 +146,9 @@ void ScheduleRunner::MoveMark(int next) {
     m_currentIndex = next;
     m_runNumber = 1;
     ShowNextEvent();
+    // During a countdown the next event changes without a new countdown.
+    if (m_observer && m_timerRunning)
+        m_observer->CountingDown(*m_currentEvent, m_currentIndex, m_clock.Now() + m_countdown, m_clock.Now());
 }
 
 void ScheduleRunner::OnStartNow() {
@@ -168,13 +173,16 @@ void ScheduleRunner::OnStartNow() {
     if (!start.started) {
         m_view.RaceNotStarted(start.failure);
         MessageBeep();
-        ShowMessage(CouldNotStartMessage(event.SimExe, commandLine));
+        m_endError = CouldNotStartMessage(event.SimExe, commandLine);
+        ShowMessage(m_endError);
         SetCurrentFolder(GetProgramFolder());
         m_endedOnError = true;
         OnOK();
         return;
     }
     m_view.RaceStarted(m_launchNumber, commandLine, start.how);
+    if (m_observer)
+        m_observer->RaceStarted(event, m_currentIndex, m_clock.Now());
     SimulatorLauncher::End end = m_launcher.WaitForSimulator();
     RaceOutcome outcome = JudgeRace(end, TailOfFile(HostPath(outputFile), outputTailBytes));
     m_view.RaceEnded(outcome, outputFile);
@@ -193,6 +201,7 @@ void ScheduleRunner::AfterRace() {
         OnSkipEvent();
         m_stopAtEnd = m_view.StopAtEndChecked();
         if (m_currentIndex == 0 && m_stopAtEnd) {
+            m_endedAtEnd = true;
             if (Server->AutoTerminate != 0)
                 EndAndShutDown();
             else
@@ -229,6 +238,11 @@ void ScheduleRunner::End(int result, bool onError) {
     m_result = result;
     m_endedOnError = onError;
     m_view.EndRun(result);
+    if (m_observer)
+        m_observer->RunEnded(onError        ? RunEnd::OnError
+                             : m_endedAtEnd ? RunEnd::AtEnd
+                                            : RunEnd::ByOperator,
+                             m_endError, m_clock.Now());
 }
 
 bool ScheduleRunner::IsEventExpired(const RACE& event) const {
@@ -252,12 +266,15 @@ void ScheduleRunner::StartCountdown() {
     m_timerRunning = false;
     m_timer = m_makeTimer();
     if (!m_timer) {
+        m_endError = noTimerMessage;
         ShowMessage(noTimerMessage);
         End(RunResultStop, true);
         return;
     }
     m_timer->SetPeriod(timerPeriod);
     ComputeCountdown();
+    if (m_observer)
+        m_observer->CountingDown(*m_currentEvent, m_currentIndex, m_clock.Now() + m_countdown, m_clock.Now());
     ResumeCountdown();
 }
 
@@ -290,8 +307,11 @@ void ScheduleRunner::PublishResults() {
         return;
     }
     std::string standings = ChangeExtension(m_htmlPagePath, m_currentEvent->Sim == 0 ? ".won" : ".stn");
-    if (CHtmlResults(standings, m_currentEvent->Sim).MakeHtmlResults())
-        m_view.ResultsPublished(m_htmlPagePath);
+    if (!CHtmlResults(standings, m_currentEvent->Sim).MakeHtmlResults())
+        return;
+    m_view.ResultsPublished(m_htmlPagePath);
+    if (m_observer)
+        m_observer->ResultsMade(*m_currentEvent, standings, m_htmlPagePath, m_clock.Now());
 }
 
 void ScheduleRunner::ShowNextEvent() {

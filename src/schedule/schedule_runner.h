@@ -4,6 +4,7 @@
 #include "schedule/clock.h"
 #include "schedule/countdown.h"
 #include "schedule/countdown_timer.h"
+#include "schedule/run_observer.h"
 #include "schedule/schedule_view.h"
 #include "schedule/simulator_launcher.h"
 
@@ -32,6 +33,9 @@ public:
     ~ScheduleRunner();
     ScheduleRunner(const ScheduleRunner&) = delete;
     ScheduleRunner& operator=(const ScheduleRunner&) = delete;
+
+    // Tells observer of the run's state changes and results from now on; none by default.
+    void SetObserver(RunObserver* observer) { m_observer = observer; }
 
     // Starts the run: the list, the first event due, its countdown (which may launch it at once).
     void OnInitDialog();
@@ -80,6 +84,7 @@ private:
     SimulatorLauncher& m_launcher;
     ScheduleView& m_view;
     TimerFactory m_makeTimer;
+    RunObserver* m_observer = nullptr;
 
     std::vector<std::string> m_items;
     std::vector<RACE*> m_itemEvents;
@@ -100,4 +105,6 @@ private:
     bool m_ended = false;
     int m_result = 0;
     bool m_endedOnError = false;
+    bool m_endedAtEnd = false;
+    std::string m_endError;
 };

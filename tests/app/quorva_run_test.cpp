@@ -6,6 +6,7 @@
 #include "support/program_folder.h"
 #include "support/temp_folder.h"
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -105,6 +106,30 @@ TEST_F(QuorvaRunTest, RunsTheStoredScheduleToItsEnd) {
     EXPECT_NE(out.find("Consecutive run: 2 of 2"), std::string::npos);
     EXPECT_NE(out.find("Schedule ended: stopped."), std::string::npos);
     EXPECT_EQ(root.Read("err.txt"), "");
+}
+
+TEST_F(QuorvaRunTest, TwoRunsKeepEveryRaceAndTheIndexListsEachOnceNewestFirst) {
+    EXPECT_EQ(RunQuorva(), 0);
+    EXPECT_EQ(RunQuorva(), 0);
+    // Newest first: in the order the JSON copies were written, the last first.
+    std::vector<std::pair<std::filesystem::file_time_type, std::string>> copies;
+    for (const auto& entry : std::filesystem::directory_iterator(root.File("program/results")))
+        if (entry.path().extension() == ".json" && entry.path().filename() != "status.json")
+            copies.emplace_back(entry.last_write_time(), entry.path().stem().string());
+    std::sort(copies.rbegin(), copies.rend());
+    ASSERT_EQ(copies.size(), 6u);
+    std::string index = root.Read("program/results/index.html");
+    size_t previous = 0;
+    for (const auto& [time, name] : copies) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(root.Exists("program/results/" + name + ".html"));
+        size_t at = index.find("href=\"" + name + ".html\"");
+        EXPECT_GT(at, previous);
+        EXPECT_EQ(index.find("href=\"" + name + ".html\"", at + 1), std::string::npos);
+        previous = at;
+    }
+    EXPECT_NE(root.Read("program/results/status.json").find("\"state\": \"stopped-at-end\""),
+              std::string::npos);
 }
 
 TEST_F(QuorvaRunTest, ASimulatorThatFailsAtOnceDidNotRaceAndTheScheduleGoesOn) {

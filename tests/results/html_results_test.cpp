@@ -1,5 +1,6 @@
 #include "results/html_results.h"
 
+#include "file_size_limit.h"
 #include "platform/file_system.h"
 #include "platform/text_mode.h"
 #include "results/html_template.h"
@@ -8,10 +9,8 @@
 #include "support/program_folder.h"
 
 #include <algorithm>
-#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -25,27 +24,6 @@ const std::string wonRace =
     "trackname 'Oak Ridge' x '' laps '200' a '' b '' f '3' e '' d '90' s '5' t '70'\n"
     "d 'Ann \"A\" Lee' c '12' s '3' f '1' l '200' led '9' qt '1:00.0' qs '120.5' at '1:01.0' "
     "as '119.5' bt '0:59.0' bs '121.0' i '2' st '0'\n";
-
-// While it lives no file may grow beyond limit bytes: a write past it fails (EFBIG), as on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t limit) {
-        getrlimit(RLIMIT_FSIZE, &m_before);
-        rlimit lower{limit, m_before.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &lower);
-        m_signalBefore = std::signal(SIGXFSZ, SIG_IGN);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_before);
-        std::signal(SIGXFSZ, m_signalBefore);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_before{};
-    void (*m_signalBefore)(int) = SIG_DFL;
-};
 
 std::vector<std::string> FileNames(const std::string& folder) {
     std::vector<std::string> names;

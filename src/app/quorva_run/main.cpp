@@ -8,6 +8,7 @@
 #include "app/quorva_run/console_view.h"
 #include "app/startup.h"
 #include "platform/process.h"
+#include "schedule/results_publisher.h"
 #include "schedule/schedule_runner.h"
 #include "schedule/system_launcher.h"
 #include "schedule/tick_loop.h"
@@ -46,6 +47,8 @@ int RunSchedule() {
     SystemClock clock;
     SystemLauncher launcher;
     ScheduleRunner runner(clock, launcher, view, [&] { return std::make_unique<CCountdownTimer>(loop); });
+    std::unique_ptr<ResultsPublisher> publisher = PublisherFromSettings();
+    runner.SetObserver(publisher.get());
     runner.OnInitDialog();
     loop->Run([&] { runner.OnCountdownTick(); }, [&] { runner.OnOK(); }, [&] { return runner.Ended(); });
     signalledLoop = nullptr;

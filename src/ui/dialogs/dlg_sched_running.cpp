@@ -59,7 +59,10 @@ const Toggle toggles[] = {
 } // namespace
 
 CDlgSchedRunning::CDlgSchedRunning(wxWindow* parent)
-    : CDlgSchedRunning(parent, m_systemClock, m_paintedLauncher, nullptr) {}
+    : CDlgSchedRunning(parent, m_systemClock, m_paintedLauncher, nullptr) {
+    m_publisher = PublisherFromSettings();
+    m_runner->SetObserver(m_publisher.get());
+}
 
 CDlgSchedRunning::CDlgSchedRunning(wxWindow* parent, const Clock& clock, SimulatorLauncher& launcher,
                                    ScheduleRunner::TimerFactory makeTimer)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "resources/race_control_ids.h"
+#include "schedule/results_publisher.h"
 #include "schedule/schedule_runner.h"
 #include "ui/support/dlg_base.h"
 #include "ui/support/painted_launcher.h"
@@ -32,7 +33,8 @@ public:
         IDC_RACE_PROBLEM = 7811,
     };
 
-    // The program's: the system clock, simulators started as processes, a timer a second.
+    // The program's: the system clock, simulators started as processes, a timer a second, and the
+    // published folder of the settings.
     explicit CDlgSchedRunning(wxWindow* parent);
     // With the clock, launcher and timers given (tests).
     CDlgSchedRunning(wxWindow* parent, const Clock& clock, SimulatorLauncher& launcher,
@@ -70,6 +72,7 @@ private:
     SystemClock m_systemClock;
     PaintedLauncher m_paintedLauncher;
     std::shared_ptr<WindowTicks> m_ticks;
+    std::unique_ptr<ResultsPublisher> m_publisher;
     std::unique_ptr<ScheduleRunner> m_runner;
 
     wxListBox* m_eventList = nullptr;

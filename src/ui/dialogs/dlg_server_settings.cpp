@@ -9,6 +9,7 @@
 #include "simfiles/options_cfg.h"
 #include "ui/dialogs/dlg_default_race.h"
 #include "ui/dialogs/dlg_file_locations.h"
+#include "ui/dialogs/dlg_publish.h"
 #include "ui/dialogs/dlg_schedule.h"
 #include "ui/dialogs/dlg_timing.h"
 #include "ui/support/dialog_layout.h"
@@ -71,7 +72,8 @@ CDlgServerSettings::CDlgServerSettings(wxWindow* parent, DialogRun runDialog)
         {IDC_DEFAULT_RACE, [this] { OnDefaultRace(); }},
         {IDC_EDIT_SCHEDULE, [this] { OnEditSchedule(); }},
         {IDC_TEST_HTML_N3, [this] { OnTestHtml(0); }},
-        {IDC_TEST_HTML_NL, [this] { OnTestHtml(1); }}};
+        {IDC_TEST_HTML_NL, [this] { OnTestHtml(1); }},
+        {IDC_RESULTS_PUBLISHING, [this] { OnResultsPublishing(); }}};
     for (const auto& [id, action] : actions)
         FindWindow(id)->Bind(wxEVT_BUTTON, [run = action](wxCommandEvent&) { run(); });
 }
@@ -136,6 +138,7 @@ void CDlgServerSettings::CreateControls() {
     place.Button(IDC_FILE_LOCATIONS, "File Locations...", 105, 209, 92);
     place.Button(IDC_DEFAULT_RACE, "Default Race Settings...", 7, 227, 92);
     place.Button(IDC_EDIT_SCHEDULE, "Create/Edit Schedule...", 105, 227, 92);
+    place.Button(IDC_RESULTS_PUBLISHING, "Results Publishing...", 203, 209, 92);
     place.OkCancel(287, 278);
 }
 
@@ -191,4 +194,9 @@ void CDlgServerSettings::OnTestHtml(int simulator) {
     // With no standings file named, the results page is made from the program folder's sample.
     CHtmlResults results("", simulator);
     results.MakeHtmlResults();
+}
+
+void CDlgServerSettings::OnResultsPublishing() {
+    CDlgPublish publish(this);
+    m_runDialog(publish);
 }

@@ -5,9 +5,9 @@
 
 #include <functional>
 
-// "Server Settings": the server-wide settings, and the way to the timing, file locations, default race
-// and schedule dialogs. OK stores the settings and the allowed connection types of each installed
-// simulator.
+// "Server Settings": the server-wide settings, and the way to the timing, file locations, default race,
+// schedule and results publishing dialogs. OK stores the settings and the allowed connection types of each
+// installed simulator.
 class CDlgServerSettings : public CDlgBase {
 public:
     enum ControlId {
@@ -33,6 +33,7 @@ public:
         IDC_FILE_LOCATIONS = 7119,
         IDC_DEFAULT_RACE = 7120,
         IDC_EDIT_SCHEDULE = 7121,
+        IDC_RESULTS_PUBLISHING = 7125,
         IDC_SECURITY = 7814,
     };
 
@@ -49,6 +50,7 @@ public:
     void OnDefaultRace();
     void OnEditSchedule();
     void OnTestHtml(int simulator);
+    void OnResultsPublishing();
 
 private:
     void CreateControls();

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/race.h"
+
+#include <ctime>
+#include <string>
+
+// How a run ended, for those who follow it from outside its window.
+enum class RunEnd { ByOperator, AtEnd, OnError };
+
+// Follows a running schedule from outside its window: told when the schedule's state changes and when
+// a race's results page has been made, never at every tick. index is the event's place in EventList.
+class RunObserver {
+public:
+    virtual ~RunObserver() = default;
+
+    // A countdown to the event began, or the next event changed while it ran; startsAt is when it ends.
+    virtual void CountingDown(const RACE& event, int index, std::time_t startsAt, std::time_t now) = 0;
+    virtual void RaceStarted(const RACE& event, int index, std::time_t now) = 0;
+    // The results page of the race that just ended was made from its standings file.
+    virtual void ResultsMade(const RACE& event, const std::string& standingsPath, const std::string& pagePath,
+                             std::time_t now) = 0;
+    // error is what was told to the operator, for RunEnd::OnError.
+    virtual void RunEnded(RunEnd how, const std::string& error, std::time_t now) = 0;
+};
