@@ -4,11 +4,14 @@
 #include "core/path_helpers.h"
 #include "platform/current_folder.h"
 #include "platform/host_path.h"
+#include "platform/local_time.h"
 #include "platform/messages.h"
 #include "results/html_results.h"
 #include "schedule/event_options.h"
+#include "schedule/race_limit.h"
 #include "schedule/timing_checks.h"
 #include "settings/server_settings.h"
+#include "settings/watchdog_settings.h"
 
 #include <algorithm>
 #include <climits>
@@ -52,12 +55,16 @@ void ScheduleRunner::OnInitDialog() {
     m_view.SetCaption(RunCaption(ProgramVersion, server.Timing));
     if (EventList.empty()) {
         ShowMessage(noEventsMessage);
-        End(RunResultStop, true);
+        EndOnError("the schedule holds no events");
         return;
     }
     for (const std::string& line : OutOfRangeTimingValues(server, EventList))
         ShowMessage(line, MessageIcon::Warning);
     for (const std::string& line : UnquotableTexts(server, EventList))
+        ShowMessage(line, MessageIcon::Warning);
+    std::vector<std::string> watchdogProblems;
+    m_raceLimit = RaceLimitOf(ReadWatchdogSettings(watchdogProblems));
+    for (const std::string& line : watchdogProblems)
         ShowMessage(line, MessageIcon::Warning);
     m_daily = ParseDailyTime(server.DailyTime, server.Pm);
     bool specific = server.Timing == TimingSpecific;
@@ -79,7 +86,7 @@ void ScheduleRunner::OnInitDialog() {
     if (specific) {
         if (!m_anyPending) {
             ShowMessage(allExpiredMessage);
-            End(RunResultStop, true);
+            EndOnError("every scheduled race has expired");
             return;
         }
         for (int passed = 0;
@@ -168,16 +175,20 @@ void ScheduleRunner::OnStartNow() {
         MessageBeep();
         ShowMessage(CouldNotStartMessage(event.SimExe, commandLine));
         SetCurrentFolder(GetProgramFolder());
-        m_endedOnError = true;
-        OnOK();
+        m_errorText = "the simulator could not be started";
+        StopAndStore(RunResultStop, RunEnd::Error);
         return;
     }
     m_view.RaceStarted(m_launchNumber, commandLine, start.how);
-    SimulatorLauncher::End end = m_launcher.WaitForSimulator();
+    std::time_t raceStart = m_clock.Now();
+    SimulatorLauncher::End end = m_launcher.WaitForSimulator(m_raceLimit);
     RaceOutcome outcome = JudgeRace(end, TailOfFile(HostPath(outputFile), outputTailBytes));
+    if (outcome.cutShort)
+        outcome.text += " (the race ran from " + FormatLocalTime(raceStart, "%H:%M:%S") + " to " +
+                        FormatLocalTime(m_clock.Now(), "%H:%M:%S") + ")";
     m_view.RaceEnded(outcome, outputFile);
-    // A simulator that did not race left no standings to publish.
-    if (Server->ResultsToHTML != 0 && outcome.raced)
+    // A simulator that did not race, or was ended during its race, left no standings to publish.
+    if (Server->ResultsToHTML != 0 && outcome.raced && !outcome.cutShort)
         PublishResults();
     SetCurrentFolder(GetProgramFolder());
     AfterRace();
@@ -191,10 +202,8 @@ void ScheduleRunner::AfterRace() {
         OnSkipEvent();
         m_stopAtEnd = m_view.StopAtEndChecked();
         if (m_currentIndex == 0 && m_stopAtEnd) {
-            if (Server->AutoTerminate != 0)
-                EndAndShutDown();
-            else
-                OnOK();
+            StopAndStore(Server->AutoTerminate != 0 ? RunResultShutDown : RunResultStop,
+                         RunEnd::ScheduleOver);
             return;
         }
     }
@@ -202,31 +211,41 @@ void ScheduleRunner::AfterRace() {
         OnOK();
         return;
     }
+    // So that a restart after a crash goes on from here, as after a stop now.
+    if (Server->RememberRace != 0)
+        WriteLastRace();
     StartCountdown();
 }
 
 void ScheduleRunner::OnOK() {
-    PauseCountdown();
-    WriteLastRace();
-    End(RunResultStop, m_endedOnError);
+    StopAndStore(RunResultStop, RunEnd::Stopped);
 }
 
 void ScheduleRunner::OnCancel() {
     PauseCountdown();
-    End(RunResultCancel, false);
+    End(RunResultCancel, RunEnd::Stopped);
 }
 
 void ScheduleRunner::EndAndShutDown() {
-    PauseCountdown();
-    WriteLastRace();
-    End(RunResultShutDown, false);
+    StopAndStore(RunResultShutDown, RunEnd::ScheduleOver);
 }
 
-void ScheduleRunner::End(int result, bool onError) {
+void ScheduleRunner::StopAndStore(int result, RunEnd reason) {
+    PauseCountdown();
+    WriteLastRace();
+    End(result, reason);
+}
+
+void ScheduleRunner::End(int result, RunEnd reason) {
     m_ended = true;
     m_result = result;
-    m_endedOnError = onError;
+    m_endReason = reason;
     m_view.EndRun(result);
+}
+
+void ScheduleRunner::EndOnError(const std::string& what) {
+    m_errorText = what;
+    End(RunResultStop, RunEnd::Error);
 }
 
 bool ScheduleRunner::IsEventExpired(const RACE& event) const {
@@ -251,7 +270,7 @@ void ScheduleRunner::StartCountdown() {
     m_timer = m_makeTimer();
     if (!m_timer) {
         ShowMessage(noTimerMessage);
-        End(RunResultStop, true);
+        EndOnError("no countdown timer could be made");
         return;
     }
     m_timer->SetPeriod(timerPeriod);

@@ -17,6 +17,14 @@ constexpr int RunResultStop = 1;
 constexpr int RunResultCancel = 2;
 constexpr int RunResultShutDown = 1035;
 
+// Why a run ended.
+enum class RunEnd {
+    Running,
+    ScheduleOver, // the schedule reached its end as the settings ask
+    Stopped,      // the operator stopped it ("Stop", the close box, a stop signal)
+    Error,        // something failed; ErrorText says what
+};
+
 // A running schedule of EventList under the settings of Server: which event runs next and when, the
 // countdown to it, the launch, and what follows each race. The running dialog and the console runner
 // drive it from one thread, forward the operator's commands and the timer's ticks, and show it through
@@ -63,7 +71,10 @@ public:
     bool Ended() const { return m_ended; }
     int Result() const { return m_result; }
     // True when the run ended because something failed rather than as the settings or the operator asked.
-    bool EndedOnError() const { return m_endedOnError; }
+    bool EndedOnError() const { return m_endReason == RunEnd::Error; }
+    RunEnd EndReason() const { return m_endReason; }
+    // What failed, in a few words ("the simulator could not be started"), when the run ended on an error.
+    const std::string& ErrorText() const { return m_errorText; }
     int CurrentIndex() const { return m_currentIndex; }
     const RACE* CurrentEvent() const { return m_currentEvent; }
     int RunNumber() const { return m_runNumber; }
@@ -74,7 +85,10 @@ public:
 private:
     void MoveMark(int next);
     void AfterRace();
-    void End(int result, bool onError);
+    // Stops the countdown, stores where the schedule stands, and ends the run.
+    void StopAndStore(int result, RunEnd reason);
+    void End(int result, RunEnd reason);
+    void EndOnError(const std::string& what);
 
     const Clock& m_clock;
     SimulatorLauncher& m_launcher;
@@ -94,10 +108,12 @@ private:
     bool m_anyPending = false;
     bool m_stopAtEnd = false;
     std::string m_htmlPagePath;
+    RaceLimit m_raceLimit;
     std::unique_ptr<ScheduleTimer> m_timer;
     bool m_timerRunning = false;
 
     bool m_ended = false;
     int m_result = 0;
-    bool m_endedOnError = false;
+    RunEnd m_endReason = RunEnd::Running;
+    std::string m_errorText;
 };

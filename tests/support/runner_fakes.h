@@ -40,7 +40,8 @@ public:
             return {false, "", "it was not found"};
         return {true, "", ""};
     }
-    End WaitForSimulator() override {
+    End WaitForSimulator(const RaceLimit& limit) override {
+        limits.push_back(limit.limit.count());
         if (duringRace)
             duringRace();
         return end;
@@ -49,6 +50,7 @@ public:
     std::vector<std::string> commandLines;
     std::vector<std::string> outputFiles;
     std::vector<std::string> folders; // the current folder at each start
+    std::vector<long long> limits;    // each race's time limit, in seconds
     End end{0, 0, 600};               // how each simulator ends: a race of ten minutes
     bool refuse = false;
     std::function<void()> duringRace;

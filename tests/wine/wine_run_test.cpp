@@ -7,6 +7,7 @@
 #include "settings/server_settings.h"
 #include "support/program_folder.h"
 #include "support/temp_folder.h"
+#include "support/time_stamps.h"
 
 #include <chrono>
 #include <csignal>
@@ -159,7 +160,7 @@ TEST_F(WineRunTest, WithADisplayWineUsesIt) {
 TEST_F(WineRunTest, AFailureAtOnceIsToldWithItsLastLinesAndTheScheduleGoesOn) {
     Change([] { EventList.resize(2); });
     ASSERT_EQ(RunQuorva("env -u DISPLAY SIMSTANDIN_EXIT_STATUS=53 SIMSTANDIN_ERROR_BYTES=3000000"), 0);
-    std::string out = Out();
+    std::string out = WithoutTimeStamps(Out());
     EXPECT_NE(out.find(" s after its start with status 53: it did not race.\n"), std::string::npos) << out;
     EXPECT_NE(out.find("    | simstandin: ends at once with status 53, without a race\n"
                        "    Everything it wrote is in C:\\Sims\\N3\\evt00001.log ("),
