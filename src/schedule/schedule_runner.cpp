@@ -102,7 +102,10 @@ void ScheduleRunner::OnInitDialog() {
 
 void ScheduleRunner::ComputeCountdown() {
     m_tickCount = 0;
-    m_countdown = ComputeCountdownSeconds(*Server, m_daily, *m_currentEvent, m_clock.Now());
+    std::time_t now = m_clock.Now();
+    m_countdown = ComputeCountdownSeconds(*Server, m_daily, *m_currentEvent, now);
+    if (BackOffMinutes(m_failuresInARow) > 0)
+        m_countdown = std::max<CountdownSeconds>(m_countdown, m_backOffUntil - now);
 }
 
 int ScheduleRunner::OnCountdownTick() {
@@ -187,11 +190,35 @@ void ScheduleRunner::OnStartNow() {
         outcome.text += " (the race ran from " + FormatLocalTime(raceStart, "%H:%M:%S") + " to " +
                         FormatLocalTime(m_clock.Now(), "%H:%M:%S") + ")";
     m_view.RaceEnded(outcome, outputFile);
+    CountLaunch(outcome);
     // A simulator that did not race, or was ended during its race, left no standings to publish.
     if (Server->ResultsToHTML != 0 && outcome.raced && !outcome.cutShort)
         PublishResults();
     SetCurrentFolder(GetProgramFolder());
     AfterRace();
+}
+
+int ScheduleRunner::BackOffMinutes(int failuresInARow) {
+    constexpr int longest = 60;
+    constexpr int doublings = 6; // 1 << 6 passes the longest pause
+    if (failuresInARow < 2)
+        return 0;
+    return failuresInARow - 2 >= doublings ? longest : std::min(longest, 1 << (failuresInARow - 2));
+}
+
+void ScheduleRunner::CountLaunch(const RaceOutcome& outcome) {
+    if (outcome.raced) {
+        ++(outcome.cutShort ? m_tally.cutShort : m_tally.races);
+        m_failuresInARow = 0;
+        return;
+    }
+    ++m_tally.failedLaunches;
+    ++m_failuresInARow;
+    int minutes = BackOffMinutes(m_failuresInARow);
+    if (minutes == 0)
+        return;
+    m_backOffUntil = m_clock.Now() + minutes * 60LL;
+    m_view.BackingOff(m_failuresInARow, minutes, m_backOffUntil);
 }
 
 void ScheduleRunner::AfterRace() {

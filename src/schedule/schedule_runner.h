@@ -82,9 +82,22 @@ public:
     CountdownSeconds Countdown() const { return m_countdown; }
     const std::string& HtmlPagePath() const { return m_htmlPagePath; }
 
+    // What the run's launches came to: races run to their end, launches that did not race, and races
+    // cut short (the time limit, the operator's abort), which count as run.
+    struct Tally {
+        int races = 0;
+        int failedLaunches = 0;
+        int cutShort = 0;
+    };
+    const Tally& Launches() const { return m_tally; }
+    // The least pause before the next launch after failuresInARow launches in a row did not race, in
+    // minutes: none after the first (it may have been a passing fault), then 1, 2, 4 ... up to 60.
+    static int BackOffMinutes(int failuresInARow);
+
 private:
     void MoveMark(int next);
     void AfterRace();
+    void CountLaunch(const RaceOutcome& outcome);
     // Stops the countdown, stores where the schedule stands, and ends the run.
     void StopAndStore(int result, RunEnd reason);
     void End(int result, RunEnd reason);
@@ -109,6 +122,9 @@ private:
     bool m_stopAtEnd = false;
     std::string m_htmlPagePath;
     RaceLimit m_raceLimit;
+    Tally m_tally;
+    int m_failuresInARow = 0;
+    std::time_t m_backOffUntil = 0;
     std::unique_ptr<ScheduleTimer> m_timer;
     bool m_timerRunning = false;
 

@@ -116,7 +116,9 @@ TEST_F(QuorvaRunTest, RunsTheStoredScheduleToItsEnd) {
     EXPECT_NE(out.find("Launch 3: \"Nascar Legends.exe\" \"arena:Invisible\" \"serv: file evt00003.dmn\""),
               std::string::npos);
     EXPECT_NE(out.find("Consecutive run: 2 of 2"), std::string::npos);
-    EXPECT_TRUE(WithoutTimeStamps(out).ends_with("\nSchedule ended: the schedule reached its end.\n"));
+    EXPECT_TRUE(WithoutTimeStamps(out).ends_with(
+        "\nSchedule ended: the schedule reached its end. 3 races run, 0 launches that did not race, 0 races "
+        "ended by the time limit or SIGUSR1.\n"));
     EXPECT_EQ(root.Read("err.txt"), "");
 }
 
@@ -128,18 +130,31 @@ TEST_F(QuorvaRunTest, AClosedOutputDoesNotEndTheRun) {
     EXPECT_TRUE(root.Exists("wine/drive_c/Sims/NL/evt00003.html"));
 }
 
+// Launches that did not race: each told with its last lines; the second in a row holds the next launch
+// back; a run in which no launch raced ends with status 3.
 TEST_F(QuorvaRunTest, ASimulatorThatFailsAtOnceDidNotRaceAndTheScheduleGoesOn) {
+    OverrideProgramFilePath(root.File("program/quorva-run"));
+    ReadEvents();
+    EventList.front()->Runs = 1;
+    WriteEvents();
+    ResetApplicationState();
+    OverrideProgramFilePath("");
     ReplaceSimulator("N3", "Nascar Racing 3.exe", "#!/bin/sh\necho 'cannot open the track' >&2\nexit 3\n");
     ReplaceSimulator("NL", "Nascar Legends.exe", "#!/bin/sh\nkill -9 $$\n");
-    EXPECT_EQ(RunQuorva(), 0);
+    EXPECT_EQ(RunQuorva(), 3);
     std::string out = WithoutTimeStamps(root.Read("out.txt"));
     EXPECT_NE(out.find(" s after its start with status 3: it did not race.\n    | cannot open the track\n"
                        "    Everything it wrote is in C:\\Sims\\N3\\evt00001.log (" +
                        Simulator("N3") + "evt00001.log)\n"),
               std::string::npos);
-    EXPECT_NE(out.find(" s after its start by signal 9 (Killed): it did not race."), std::string::npos);
+    EXPECT_NE(out.find(" s after its start by signal 9 (Killed): it did not race.\n"
+                       "    Everything it wrote is in C:\\Sims\\NL\\evt00002.log ("),
+              std::string::npos);
+    EXPECT_NE(out.find("\n2 launches in a row did not race: the next launch waits at least 1 minute, until "),
+              std::string::npos);
+    EXPECT_TRUE(out.ends_with("\nSchedule ended: the schedule reached its end. 0 races run, 2 launches that "
+                              "did not race, 0 races ended by the time limit or SIGUSR1.\n"));
     EXPECT_EQ(root.Read("wine/drive_c/Sims/N3/evt00001.log"), "cannot open the track\n");
-    EXPECT_NE(out.find("Launch 3:"), std::string::npos);
     EXPECT_FALSE(root.Exists("wine/drive_c/Sims/N3/evt00001.html"));
 }
 
@@ -152,7 +167,8 @@ TEST_F(QuorvaRunTest, AMissingSimulatorEndsTheRunWithTheMessage) {
               "\"serv: file evt00001.dmn\"\n\nTerminating schedule.\n");
     EXPECT_EQ(ProfileFile(root.File("program/Quorvadata.ini")).Find("SERVER", "LastRace"), "0");
     EXPECT_TRUE(root.Read("out.txt").ends_with(
-        "] Schedule ended on an error: the simulator could not be started.\n"));
+        "] Schedule ended on an error: the simulator could not be started. 0 races run, 0 launches that did "
+        "not race, 0 races ended by the time limit or SIGUSR1.\n"));
 }
 
 TEST_F(QuorvaRunTest, AStopSignalEndsTheCountdownOrWaitsForTheRace) {
@@ -169,7 +185,9 @@ TEST_F(QuorvaRunTest, AStopSignalEndsTheCountdownOrWaitsForTheRace) {
     EXPECT_FALSE(root.Exists("wine/drive_c/Sims/N3/evt00001.WON"));
     EXPECT_TRUE(
         WithoutTimeStamps(root.Read("out.txt"))
-            .ends_with("\nSIGINT received: the schedule stops.\nSchedule ended: stopped by SIGINT.\n"));
+            .ends_with(
+                "\nSIGINT received: the schedule stops.\nSchedule ended: stopped by SIGINT. 0 races run, "
+                "0 launches that did not race, 0 races ended by the time limit or SIGUSR1.\n"));
 
     // During a race: the race is run to its end, then the schedule stops; a second signal ends the race.
     // SIGHUP and SIGQUIT stop as SIGTERM does.
@@ -188,7 +206,10 @@ TEST_F(QuorvaRunTest, AStopSignalEndsTheCountdownOrWaitsForTheRace) {
                                             " received: the schedule stops when this race is "
                                             "over; send it again to end the race now.\n"),
                   std::string::npos);
-        EXPECT_TRUE(root.Read("out.txt").ends_with("] Schedule ended: stopped by " + name + ".\n"));
+        EXPECT_TRUE(
+            root.Read("out.txt").ends_with("] Schedule ended: stopped by " + name +
+                                           ". 1 race run, 0 launches that did not race, 0 races ended "
+                                           "by the time limit or SIGUSR1.\n"));
     }
 
     quorva = StartQuorva(60000);
@@ -223,7 +244,8 @@ TEST_F(QuorvaRunTest, TheWatchdogEndsARaceThatRunsPastItsLimit) {
         out.find("Race over: the race ran past its time limit and was ended: the simulator was ended by "
                  "signal 15 (Terminated) (the race ran from "),
         std::string::npos);
-    EXPECT_TRUE(out.ends_with("\nSchedule ended: the schedule reached its end.\n"));
+    EXPECT_TRUE(out.ends_with("\nSchedule ended: the schedule reached its end. 0 races run, 0 launches that "
+                              "did not race, 3 races ended by the time limit or SIGUSR1.\n"));
     EXPECT_TRUE(root.Exists("wine/drive_c/Sims/NL/evt00003.dmn"));
     EXPECT_FALSE(root.Exists("wine/drive_c/Sims/NL/evt00003.html"));
     EXPECT_FALSE(IsRunning(std::stoi(root.Read("left.pid"))));

@@ -164,6 +164,39 @@ TEST_F(RunnerTest, RacesRunUnderTheStoredLimitAndOneCutShortPublishesNothing) {
     EXPECT_EQ(view.runTexts, std::vector<std::string>{"2 of 2"});
 }
 
+// A simulator that keeps failing at once: the first failure is retried after the race delay, each
+// further one in a row doubles a pause from 1 to 60 minutes, and a real race ends the pauses.
+TEST_F(RunnerTest, LaunchesThatKeepFailingBackOffAndARaceResetsIt) {
+    EXPECT_EQ(ScheduleRunner::BackOffMinutes(1), 0);
+    EXPECT_EQ(ScheduleRunner::BackOffMinutes(9), 60);
+    EXPECT_EQ(ScheduleRunner::BackOffMinutes(INT_MAX), 60);
+    Server->RaceDelay = 1;
+    AddEvent(0, "Ashford", 100);
+    launcher.end = {3, 0, 0.5};
+    runner.OnInitDialog();
+    runner.OnStartNow();
+    EXPECT_TRUE(view.backOffs.empty());
+    runner.OnStartNow();
+    EXPECT_EQ(view.backOffs, std::vector<int>{1});
+    for (int minutes : {2, 4, 8, 16, 32, 60, 60}) {
+        SCOPED_TRACE(minutes);
+        clock.now += 30;
+        runner.OnStartNow();
+        EXPECT_EQ(view.backOffs.back(), minutes);
+        EXPECT_EQ(view.backOffUntil, clock.now + minutes * 60);
+        EXPECT_EQ(view.countdowns.back(), CountdownText(minutes * 60LL));
+    }
+    EXPECT_EQ(view.launches.size(), 9u);
+    launcher.end = {0, 0, 600};
+    runner.OnStartNow();
+    EXPECT_EQ(view.countdowns.back(), "000 : 01 : 00");
+    launcher.end = {3, 0, 0.5};
+    runner.OnStartNow();
+    EXPECT_EQ(view.backOffs.size(), 8u);
+    EXPECT_EQ(runner.Launches().races, 1);
+    EXPECT_EQ(runner.Launches().failedLaunches, 10);
+}
+
 TEST_F(RunnerTest, HandEditedValuesTheDialogsRefuseRunWithoutWrappingAroundAndAreToldOnce) {
     Server->RaceDelay = 40000000;
     Server->RememberRace = 1;

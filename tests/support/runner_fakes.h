@@ -79,6 +79,10 @@ public:
     void RaceNotStarted(const std::string& why) override { notStarted.push_back(why); }
     void RaceEnded(const RaceOutcome& outcome, const std::string&) override { outcomes.push_back(outcome); }
     void ResultsPublished(const std::string& pagePath) override { pages.push_back(pagePath); }
+    void BackingOff(int, int pauseMinutes, std::time_t until) override {
+        backOffs.push_back(pauseMinutes);
+        backOffUntil = until;
+    }
     bool StopRequestedDuringRace() override { return stopRequested; }
 
     std::string caption;
@@ -94,6 +98,8 @@ public:
     std::vector<std::string> notStarted;
     std::vector<RaceOutcome> outcomes;
     std::vector<std::string> pages;
+    std::vector<int> backOffs;
+    std::time_t backOffUntil = 0;
     bool stopRequested = false;
 };
 

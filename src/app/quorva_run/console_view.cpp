@@ -107,6 +107,12 @@ void ConsoleView::RaceEnded(const RaceOutcome& outcome, const std::string& outpu
     Line("    Everything it wrote is in " + WithHostPath(outputFile));
 }
 
+void ConsoleView::BackingOff(int failuresInARow, int pauseMinutes, std::time_t until) {
+    Line(std::to_string(failuresInARow) + " launches in a row did not race: the next launch waits at least " +
+         std::to_string(pauseMinutes) + (pauseMinutes == 1 ? " minute" : " minutes") + ", until " +
+         FormatLocalTime(until, "%H:%M:%S") + ".");
+}
+
 void ConsoleView::ResultsPublished(const std::string& pagePath) {
     Line("Results page: " + WithHostPath(pagePath));
 }

@@ -34,6 +34,7 @@ public:
     void RaceNotStarted(const std::string& why) override;
     void RaceEnded(const RaceOutcome& outcome, const std::string& outputFile) override;
     void ResultsPublished(const std::string& pagePath) override;
+    void BackingOff(int failuresInARow, int pauseMinutes, std::time_t until) override;
     bool StopRequestedDuringRace() override;
 
 private:

@@ -27,6 +27,7 @@ namespace {
 // Exit statuses besides 0 (the run ended as the settings or the operator asked).
 constexpr int statusError = 1;
 constexpr int statusUsage = 2;
+constexpr int statusNoRace = 3;
 constexpr int statusAlreadyRunning = 4;
 
 constexpr int stopSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
@@ -78,6 +79,18 @@ void LogStopSignal(int signal, int requests, bool duringRace) {
         signalView->Line(name + " received again: the race is ended now.");
 }
 
+std::string Count(int count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+// "3 races run, 1 launch that did not race, 0 races ended by the time limit or SIGUSR1".
+std::string TallyText(const ScheduleRunner::Tally& tally) {
+    return Count(tally.races, "race run", "races run") + ", " +
+           Count(tally.failedLaunches, "launch that did not race", "launches that did not race") + ", " +
+           Count(tally.cutShort, "race ended by the time limit or SIGUSR1",
+                 "races ended by the time limit or SIGUSR1");
+}
+
 std::string EndText(const ScheduleRunner& runner) {
     switch (runner.EndReason()) {
     case RunEnd::ScheduleOver:
@@ -112,11 +125,14 @@ int RunSchedule() {
               },
               [&] { return runner.Ended(); });
     NoticeStopRequests(false);
-    view.Line(EndText(runner));
+    view.Line(EndText(runner) + " " + TallyText(runner.Launches()) + ".");
     SetStopNotice(nullptr);
     signalView = nullptr;
     signalledLoop = nullptr;
-    return runner.EndedOnError() ? statusError : 0;
+    const ScheduleRunner::Tally& tally = runner.Launches();
+    if (runner.EndedOnError())
+        return statusError;
+    return tally.failedLaunches > 0 && tally.races + tally.cutShort == 0 ? statusNoRace : 0;
 }
 
 // Checks the installation as start-up finds it, runs no schedule, and prints the report; 0 when a
