@@ -13,7 +13,9 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -268,6 +270,30 @@ TEST_F(QuorvaRunTest, SigusrOneEndsTheRaceAndTheScheduleGoesOn) {
                        "the race was ended on the operator's request: the simulator was ended by signal 15"),
               std::string::npos)
         << out;
+}
+
+// Under systemd (NOTIFY_SOCKET), quorva-run says it is ready and keeps a status line current.
+TEST_F(QuorvaRunTest, ItTellsSystemdItIsReadyAndWhatItDoes) {
+    std::string path = root.File("notify");
+    int receiver = socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(path.size(), sizeof address.sun_path);
+    path.copy(address.sun_path, path.size());
+    ASSERT_EQ(bind(receiver, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    environment = "NOTIFY_SOCKET='" + path + "'";
+    EXPECT_EQ(RunQuorva(), 0);
+    std::vector<std::string> said;
+    char message[512];
+    for (ssize_t got; (got = recv(receiver, message, sizeof message, MSG_DONTWAIT)) > 0;)
+        said.emplace_back(message, static_cast<size_t>(got));
+    close(receiver);
+    ASSERT_EQ(said.size(), 8u);
+    EXPECT_EQ(said[0], "READY=1");
+    EXPECT_TRUE(said[1].starts_with("STATUS=Counting down to Ashford Motor Speedway, start ")) << said[1];
+    EXPECT_TRUE(said[2].starts_with("STATUS=Race in progress: Ashford Motor Speedway since ")) << said[2];
+    EXPECT_TRUE(said[6].starts_with("STATUS=Race in progress: Oak Ridge Mile since ")) << said[6];
+    EXPECT_EQ(said[7], "STOPPING=1");
 }
 
 TEST_F(QuorvaRunTest, ASecondRunnerOfTheFolderRefusesToStart) {

@@ -3,6 +3,7 @@
 #include "platform/host_path.h"
 #include "platform/local_time.h"
 #include "platform/process.h"
+#include "platform/service_notify.h"
 
 #include <unistd.h>
 
@@ -58,7 +59,9 @@ void ConsoleView::ReplaceEventItem(int index, const std::string& text) {
         m_items[static_cast<size_t>(index)] = text;
 }
 
-void ConsoleView::ShowNextEvent(const NextEventTexts& texts, const RACE&) {
+void ConsoleView::ShowNextEvent(const NextEventTexts& texts, const RACE& event) {
+    m_trackName = event.TrackName;
+    m_countdownStatusDue = true;
     Line("Next event: " + texts.track + " (" + texts.simulator + "), run " + texts.consecutiveRun);
     Line("    weather " + texts.weather + "; race length " + texts.raceLength + "; practice " +
          texts.practiceTime + ", warm-up " + texts.warmupTime + ", post race " + texts.postRaceTime +
@@ -67,6 +70,11 @@ void ConsoleView::ShowNextEvent(const NextEventTexts& texts, const RACE&) {
 }
 
 void ConsoleView::ShowCountdown(const std::string& text, int seconds) {
+    if (m_countdownStatusDue) {
+        NotifyService("STATUS=Counting down to " + m_trackName + ", start " +
+                      FormatLocalTime(m_clock.Now() + seconds, "%H:%M"));
+        m_countdownStatusDue = false;
+    }
     if (m_terminal) {
         std::fprintf(m_out, "\r[%s] Time to next event: %s ", TimeStamp(m_clock.Now()).c_str(), text.c_str());
         std::fflush(m_out);
@@ -79,6 +87,7 @@ void ConsoleView::ShowCountdown(const std::string& text, int seconds) {
 void ConsoleView::ShowRunText(const std::string& text) {
     Line("Consecutive run: " + text);
     m_pace.Restart();
+    m_countdownStatusDue = true;
 }
 
 void ConsoleView::SetStopAtEnd(bool checked, bool) {
@@ -89,6 +98,8 @@ void ConsoleView::SetStopAtEnd(bool checked, bool) {
 void ConsoleView::RaceStarted(int launchNumber, const std::string& commandLine, const std::string& how) {
     Line("Launch " + std::to_string(launchNumber) + ": " + commandLine +
          (how.empty() ? "" : " (" + how + ")"));
+    NotifyService("STATUS=Race in progress: " + m_trackName + " since " +
+                  FormatLocalTime(m_clock.Now(), "%H:%M"));
 }
 
 void ConsoleView::RaceNotStarted(const std::string& why) {
@@ -97,6 +108,7 @@ void ConsoleView::RaceNotStarted(const std::string& why) {
 
 void ConsoleView::RaceEnded(const RaceOutcome& outcome, const std::string& outputFile) {
     m_pace.Restart();
+    m_countdownStatusDue = true;
     if (outcome.raced) {
         Line("Race over: " + outcome.text + ".");
         return;

@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-// The running schedule as lines of text, each with its local time stamp, for a server without a display.
+// The running schedule as lines of text, each with its local time stamp, for a server without a display;
+// under systemd it keeps the service's one-line status current as well.
 // On a terminal the countdown is rewritten in place; elsewhere (a log) it is written at the moments of
 // CountdownLogPace.
 class ConsoleView : public ScheduleView {
@@ -45,6 +46,9 @@ private:
     bool m_terminal;
     bool m_countdownInPlace = false;
     CountdownLogPace m_pace;
+    // The next event's track, and whether the service status still has to say that its countdown began.
+    std::string m_trackName;
+    bool m_countdownStatusDue = false;
     bool m_stopAtEnd = false;
     std::vector<std::string> m_items;
 };

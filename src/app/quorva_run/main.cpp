@@ -10,6 +10,7 @@
 #include "app/quorva_run/console_view.h"
 #include "app/startup.h"
 #include "platform/process.h"
+#include "platform/service_notify.h"
 #include "schedule/schedule_lock.h"
 #include "schedule/schedule_runner.h"
 #include "schedule/system_launcher.h"
@@ -117,6 +118,7 @@ int RunSchedule() {
     SetStopNotice(LogStopSignal);
     SystemLauncher launcher;
     ScheduleRunner runner(clock, launcher, view, [&] { return std::make_unique<CCountdownTimer>(loop); });
+    NotifyService("READY=1");
     runner.OnInitDialog();
     loop->Run([&] { runner.OnCountdownTick(); },
               [&] {
@@ -125,6 +127,7 @@ int RunSchedule() {
               },
               [&] { return runner.Ended(); });
     NoticeStopRequests(false);
+    NotifyService("STOPPING=1");
     view.Line(EndText(runner) + " " + TallyText(runner.Launches()) + ".");
     SetStopNotice(nullptr);
     signalView = nullptr;
