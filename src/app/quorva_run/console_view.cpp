@@ -4,6 +4,7 @@
 #include "platform/local_time.h"
 #include "platform/process.h"
 #include "platform/service_notify.h"
+#include "schedule/run_texts.h"
 
 #include <unistd.h>
 
@@ -76,11 +77,12 @@ void ConsoleView::ShowCountdown(const std::string& text, int seconds) {
         m_countdownStatusDue = false;
     }
     if (m_terminal) {
-        std::fprintf(m_out, "\r[%s] Time to next event: %s ", TimeStamp(m_clock.Now()).c_str(), text.c_str());
+        std::fprintf(m_out, "\r[%s] Time to next event: %s; %s ", TimeStamp(m_clock.Now()).c_str(),
+                     text.c_str(), NextStartText(m_clock.Now() + seconds).c_str());
         std::fflush(m_out);
         m_countdownInPlace = true;
     } else if (m_pace.Due(seconds)) {
-        Line("Time to next event: " + text);
+        Line("Time to next event: " + text + "; " + NextStartText(m_clock.Now() + seconds));
     }
 }
 
