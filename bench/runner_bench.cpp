@@ -29,7 +29,7 @@ public:
     InstantLauncher(benchmark::State& state, std::string folder)
         : m_state(state), m_folder(std::move(folder)) {}
     Start StartSimulator(const std::string&, const std::string&) override { return {true, "", ""}; }
-    End WaitForSimulator() override {
+    End WaitForSimulator(const RaceLimit&) override {
         m_state.PauseTiming();
         StandInEvent event;
         event.fieldSize = 43;

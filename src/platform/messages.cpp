@@ -1,13 +1,23 @@
 #include "platform/messages.h"
 
+#include "platform/local_time.h"
+
 #include <cstdio>
+#include <ctime>
+#include <sstream>
 
 namespace {
 
 class ConsoleMessageSink : public MessageSink {
 public:
+    // Every line with its local time stamp, as in the console runner's log.
     MessageAnswer Show(const Message& message) override {
-        std::fprintf(stderr, "Quorva: %s\n", message.text.c_str());
+        std::string stamp = "[" + FormatLocalTime(std::time(nullptr), "%Y-%m-%d %H:%M:%S") + "] ";
+        std::istringstream lines("Quorva: " + message.text);
+        std::string text;
+        for (std::string line; std::getline(lines, line);)
+            text += stamp + line + "\n";
+        std::fputs(text.c_str(), stderr);
         switch (message.buttons) {
         case MessageButtons::Ok:
         case MessageButtons::OkCancel:

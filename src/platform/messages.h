@@ -25,7 +25,8 @@ public:
 };
 
 // Installs the sink that every message goes to; nullptr restores the console sink, which writes
-// messages to standard error and answers them with their first button.
+// messages to standard error, each line with its local time stamp, and answers them with their first
+// button.
 void SetMessageSink(MessageSink* sink);
 
 MessageAnswer ShowMessage(const std::string& text, MessageIcon icon = MessageIcon::None,

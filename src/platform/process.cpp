@@ -13,6 +13,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <dirent.h>
 #include <sstream>
 #include <sys/stat.h>
@@ -23,6 +24,12 @@ namespace {
 
 // A signal handler may only touch a lock-free atomic.
 std::atomic<int> g_stopRequests{0};
+std::atomic<int> g_lastStopSignal{0};
+std::atomic<int> g_raceEndRequests{0};
+// How often a wait looks at the program, the clock and the requests; signals cut a pause short.
+constexpr std::chrono::milliseconds waitStep{50};
+int g_noticedRequests = 0;
+StopNotice g_stopNotice = nullptr;
 static_assert(std::atomic<int>::is_always_lock_free);
 
 bool IsBlank(char c) {
@@ -185,26 +192,66 @@ ProcessStart StartProgram(const std::string& commandLine, const std::string& out
     return {started, ""};
 }
 
-ProcessEnd WaitForProgram(const StartedProcess& process) {
+RaceWatch::RaceWatch(const StartedProcess& process, const RaceLimit& limit)
+    : m_pid(process.pid), m_limit(limit), m_start(SteadyClock::now()), m_raceEnds(g_raceEndRequests.load()) {}
+
+void RaceWatch::Check() {
+    SteadyClock::time_point now = SteadyClock::now();
+    if (m_endForGoodAt) {
+        if (now >= *m_endForGoodAt) {
+            kill(-m_pid, SIGKILL);
+            m_endForGoodAt = SteadyClock::time_point::max();
+        }
+        return;
+    }
+    m_byLimit = m_limit.limit.count() > 0 && now - m_start >= m_limit.limit;
+    m_onAbort = !m_byLimit && g_raceEndRequests.load() != m_raceEnds;
+    if (m_onAbort && g_stopNotice != nullptr)
+        g_stopNotice(SIGUSR1, 0, true);
+    if (m_byLimit || m_onAbort) {
+        kill(-m_pid, SIGTERM);
+        m_endForGoodAt = now + m_limit.grace;
+    }
+}
+
+void RaceWatch::Finish(ProcessEnd& end) const {
+    end.endedByWatchdog = m_byLimit;
+    end.endedOnAbort = m_onAbort;
+    // The group outlives its leader while a member is left, so its id is still none but its own.
+    if (m_endForGoodAt)
+        kill(-m_pid, SIGKILL);
+}
+
+ProcessEnd WaitForProgram(const StartedProcess& process, const RaceLimit& limit) {
     if (process.pid <= 0)
         return {-1, 0};
+    RaceWatch watch(process, limit);
     bool stopSent = false;
     int status = 0;
     while (true) {
+        NoticeStopRequests(true);
         // Checked before every wait as well, so stops requested before it began are not missed.
         if (!stopSent && StopRequests() >= 2) {
             kill(-process.pid, SIGTERM);
             stopSent = true;
         }
-        pid_t ended = waitpid(process.pid, &status, 0);
+        pid_t ended = waitpid(process.pid, &status, WNOHANG);
         if (ended == process.pid)
             break;
         if (ended == -1 && errno != EINTR)
             return {-1, 0};
+        watch.Check();
+        timespec pause{0, std::chrono::nanoseconds(waitStep).count()};
+        nanosleep(&pause, nullptr);
     }
+    ProcessEnd end;
+    end.endedOnRequest = stopSent;
     if (WIFSIGNALED(status))
-        return {0, WTERMSIG(status), stopSent};
-    return {WEXITSTATUS(status), 0, stopSent};
+        end.signal = WTERMSIG(status);
+    else
+        end.exitStatus = WEXITSTATUS(status);
+    watch.Finish(end);
+    return end;
 }
 
 std::optional<ProcessEnd> PollProgram(const StartedProcess& process) {
@@ -221,7 +268,12 @@ std::optional<ProcessEnd> PollProgram(const StartedProcess& process) {
     return ProcessEnd{WEXITSTATUS(status), 0};
 }
 
-void RequestStop() {
+void RequestRaceEnd() {
+    g_raceEndRequests.fetch_add(1);
+}
+
+void RequestStop(int signal) {
+    g_lastStopSignal.store(signal);
     g_stopRequests.fetch_add(1);
 }
 
@@ -229,6 +281,24 @@ int StopRequests() {
     return g_stopRequests.load();
 }
 
+int LastStopSignal() {
+    return g_lastStopSignal.load();
+}
+
 void ClearStopRequests() {
     g_stopRequests.store(0);
+    g_lastStopSignal.store(0);
+    g_noticedRequests = 0;
+}
+
+void SetStopNotice(StopNotice notice) {
+    g_stopNotice = notice;
+}
+
+void NoticeStopRequests(bool duringRace) {
+    for (int requests = StopRequests(); g_noticedRequests < requests;) {
+        ++g_noticedRequests;
+        if (g_stopNotice != nullptr)
+            g_stopNotice(LastStopSignal(), g_noticedRequests, duringRace);
+    }
 }

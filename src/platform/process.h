@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <sys/types.h>
@@ -49,18 +50,67 @@ struct ProcessEnd {
     int signal = 0;
     // True when it was ended because the operator asked twice to stop.
     bool endedOnRequest = false;
+    // True when it was ended because it ran past its time limit, or because the operator asked to end
+    // the race (RequestRaceEnd).
+    bool endedByWatchdog = false;
+    bool endedOnAbort = false;
+};
+
+// How long a race may run before its simulator is ended: first gently (SIGTERM to its process group,
+// which Wine passes on to the Windows program as its end), then, after the grace time, for good (SIGKILL
+// to the whole group, whatever Wine started for it included).
+struct RaceLimit {
+    std::chrono::seconds limit{0}; // 0: no limit
+    std::chrono::seconds grace{30};
+};
+
+// Watches a started process against its race limit and the operator's race end requests, and ends its
+// group as RaceLimit says when either comes; for each wait of a race.
+class RaceWatch {
+public:
+    RaceWatch(const StartedProcess& process, const RaceLimit& limit);
+    // Ends the process's group when due; called while waiting.
+    void Check();
+    // After the process has ended: marks how it was ended and, when the watch ended it, ends what of its
+    // group is left (children that ignored the gentle end).
+    void Finish(ProcessEnd& end) const;
+
+private:
+    using SteadyClock = std::chrono::steady_clock;
+    pid_t m_pid;
+    RaceLimit m_limit;
+    SteadyClock::time_point m_start;
+    int m_raceEnds;
+    bool m_byLimit = false;
+    bool m_onAbort = false;
+    std::optional<SteadyClock::time_point> m_endForGoodAt;
 };
 
 // Waits until the process has ended, whatever its exit status. Once two stops have been requested it
-// asks the process's group to end (SIGTERM, once) and waits on. A process that is not a child of this
-// one, or already waited for, gives exit status -1.
-ProcessEnd WaitForProgram(const StartedProcess& process);
+// asks the process's group to end (SIGTERM, once) and waits on. Past the race limit, or once a race end
+// has been requested during the wait, it ends the group as RaceLimit says. A process that is not a child
+// of this one, or already waited for, gives exit status -1.
+ProcessEnd WaitForProgram(const StartedProcess& process, const RaceLimit& limit = {});
 
 // How the process ended, or nothing while it still runs; for a waiter that keeps its windows painted.
 std::optional<ProcessEnd> PollProgram(const StartedProcess& process);
 
-// The operator's requests to stop (Ctrl-C), counted by the console runner's signal handlers;
-// WaitForProgram ends the running simulator once there are two.
-void RequestStop(); // async-signal-safe
-int StopRequests(); // async-signal-safe
+// The operator's requests to stop (Ctrl-C or a stop signal), counted with their signal by the console
+// runner's signal handlers; WaitForProgram ends the running simulator once there are two.
+void RequestStop(int signal); // async-signal-safe
+int StopRequests();           // async-signal-safe
+// The signal of the latest request; 0 before any.
+int LastStopSignal();
 void ClearStopRequests();
+
+// The operator's requests to end the race in progress (SIGUSR1) while the schedule goes on; only those
+// that come during WaitForProgram count.
+void RequestRaceEnd(); // async-signal-safe
+
+// Told on the waiting thread of each stop request not told yet, with the signal and how many requests
+// there are now, so that the console runner can log it at once, during a race too. A race end request
+// is told when it takes effect, as SIGUSR1 with 0 requests. WaitForProgram tells
+// it (duringRace true); NoticeStopRequests tells it from anywhere else.
+using StopNotice = void (*)(int signal, int requests, bool duringRace);
+void SetStopNotice(StopNotice notice);
+void NoticeStopRequests(bool duringRace);

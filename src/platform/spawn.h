@@ -6,8 +6,10 @@
 
 // Starting a program of this machine the way Quorva starts every program: in a process group of its own
 // (so that a Ctrl-C at the terminal reaches Quorva and not the program, and ending the group ends
-// whatever the program started), with no signals blocked and SIGINT, SIGTERM and SIGPIPE at their
-// defaults whatever Quorva does with them, reading from /dev/null.
+// whatever the program started), with no signals blocked and the signals Quorva handles at their
+// defaults, reading from /dev/null. A guard process of Quorva's stands between: it leads the group and
+// ends as the program ends (its exit status, or its signal), and when Quorva dies first it ends the
+// whole group, so that no program of a dead Quorva runs on.
 
 // Where the program's standard output and error go: an open descriptor, else a file (created or
 // emptied), else Quorva's own.
@@ -22,7 +24,8 @@ std::vector<std::string> CurrentEnvironment();
 // Sets name=value in an environment list, replacing any entry of that name.
 void SetVariable(std::vector<std::string>& environment, const std::string& name, const std::string& value);
 
-// Starts arguments[0] (a path) with the rest as its arguments and the environment given. Gives 0, or the
-// errno value of the failure when it could not start (a failed exec or open included).
+// Starts arguments[0] (a path) with the rest as its arguments and the environment given; pid is the
+// guard's, whose end is the program's. Gives 0, or the errno value of the failure when it could not
+// start (a failed exec or open included).
 int SpawnProgram(std::vector<std::string> arguments, std::vector<std::string> environment,
                  const SpawnOutput& output, pid_t& pid);

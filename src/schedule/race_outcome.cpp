@@ -53,6 +53,14 @@ std::string EndingText(const SimulatorLauncher::End& end) {
 }
 
 RaceOutcome JudgeRace(const SimulatorLauncher::End& end, const std::string& output) {
+    if (end.endedByWatchdog)
+        return {true,
+                "the race ran past its time limit and was ended: the simulator " + EndingText(end),
+                {},
+                true};
+    if (end.endedOnAbort)
+        return {
+            true, "the race was ended on the operator's request: the simulator " + EndingText(end), {}, true};
     bool failed = end.signal != 0 || end.exitStatus != 0 || WineCouldNotRun(output);
     if (!failed || end.seconds >= shortestRaceSeconds || end.endedOnRequest)
         return {true, "the simulator " + EndingText(end), {}};

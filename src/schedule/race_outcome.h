@@ -15,6 +15,8 @@ struct RaceOutcome {
     std::string text;
     // The last lines the simulator or Wine wrote, when it did not race.
     std::vector<std::string> lastLines;
+    // The race was cut short (time limit, the operator's abort): it counts as run, with no results.
+    bool cutShort = false;
 };
 
 // A simulator that ends sooner than this after its start, with a failure, did not race.

@@ -107,9 +107,9 @@ void ResultsPublisher::ResultsMade(const RACE& event, const std::string& standin
 
 void ResultsPublisher::RunEnded(RunEnd how, const std::string& error, std::time_t now) {
     RunStatus status;
-    status.state = how == RunEnd::AtEnd     ? RunState::StoppedAtEnd
-                   : how == RunEnd::OnError ? RunState::StoppedOnError
-                                            : RunState::NotRunning;
+    status.state = how == RunEnd::ScheduleOver ? RunState::StoppedAtEnd
+                   : how == RunEnd::Error      ? RunState::StoppedOnError
+                                               : RunState::NotRunning;
     status.updated = now;
     status.error = error;
     WriteStatus(status);

@@ -5,8 +5,13 @@
 #include <ctime>
 #include <string>
 
-// How a run ended, for those who follow it from outside its window.
-enum class RunEnd { ByOperator, AtEnd, OnError };
+// Why a run ended.
+enum class RunEnd {
+    Running,
+    ScheduleOver, // the schedule reached its end as the settings ask
+    Stopped,      // the operator stopped it ("Stop", the close box, a stop signal)
+    Error,        // something failed; the runner's ErrorText says what
+};
 
 // Follows a running schedule from outside its window: told when the schedule's state changes and when
 // a race's results page has been made, never at every tick. index is the event's place in EventList.
@@ -20,6 +25,6 @@ public:
     // The results page of the race that just ended was made from its standings file.
     virtual void ResultsMade(const RACE& event, const std::string& standingsPath, const std::string& pagePath,
                              std::time_t now) = 0;
-    // error is what was told to the operator, for RunEnd::OnError.
+    // error says in a few words what failed, for RunEnd::Error.
     virtual void RunEnded(RunEnd how, const std::string& error, std::time_t now) = 0;
 };

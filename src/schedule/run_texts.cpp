@@ -54,6 +54,12 @@ std::string CountdownText(long long seconds) {
     return Format("%03lld : %02lld : %02lld", hours, minutes, seconds - (seconds / 60) * 60);
 }
 
+std::string NextStartText(std::time_t start) {
+    // To the nearest minute: a daily countdown to tomorrow ends one second before the clock time.
+    std::time_t minute = (start + 30) / 60 * 60;
+    return FormatLocalTime(minute, "Next start: %a %d %b %Y, %H:%M");
+}
+
 std::string RunText(int runNumber, int runs) {
     return Format("%d of %d", runNumber, runs);
 }

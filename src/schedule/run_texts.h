@@ -22,6 +22,10 @@ std::string EventDateLabel(std::time_t clockTime);
 // "001 : 02 : 05" for 3,725 seconds; the hours take as many digits as they need.
 std::string CountdownText(long long seconds);
 
+// When the next event starts, in the operator's local time, to the nearest minute: "Next start: Tue 08
+// Dec 2026, 00:26".
+std::string NextStartText(std::time_t start);
+
 // "2 of 3".
 std::string RunText(int runNumber, int runs);
 

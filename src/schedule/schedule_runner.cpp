@@ -4,11 +4,14 @@
 #include "core/path_helpers.h"
 #include "platform/current_folder.h"
 #include "platform/host_path.h"
+#include "platform/local_time.h"
 #include "platform/messages.h"
 #include "results/html_results.h"
 #include "schedule/event_options.h"
+#include "schedule/race_limit.h"
 #include "schedule/timing_checks.h"
 #include "settings/server_settings.h"
+#include "settings/watchdog_settings.h"
 
 #include <algorithm>
 #include <climits>
@@ -51,9 +54,8 @@ void ScheduleRunner::OnInitDialog() {
     const SERVER& server = *Server;
     m_view.SetCaption(RunCaption(ProgramVersion, server.Timing));
     if (EventList.empty()) {
-        m_endError = noEventsMessage;
         ShowMessage(noEventsMessage);
-        End(RunResultStop, true);
+        EndOnError("the schedule holds no events");
         return;
     }
     for (const std::string& line : OutOfRangeTimingValues(server, EventList))
@@ -61,6 +63,10 @@ void ScheduleRunner::OnInitDialog() {
     for (const std::string& line : UnquotableTexts(server, EventList))
         ShowMessage(line, MessageIcon::Warning);
     for (const std::string& line : UnwritableTexts(server, EventList))
+        ShowMessage(line, MessageIcon::Warning);
+    std::vector<std::string> watchdogProblems;
+    m_raceLimit = RaceLimitOf(ReadWatchdogSettings(watchdogProblems));
+    for (const std::string& line : watchdogProblems)
         ShowMessage(line, MessageIcon::Warning);
     m_daily = ParseDailyTime(server.DailyTime, server.Pm);
     bool specific = server.Timing == TimingSpecific;
@@ -81,9 +87,8 @@ void ScheduleRunner::OnInitDialog() {
 
     if (specific) {
         if (!m_anyPending) {
-            m_endError = allExpiredMessage;
             ShowMessage(allExpiredMessage);
-            End(RunResultStop, true);
+            EndOnError("every scheduled race has expired");
             return;
         }
         for (int passed = 0;
@@ -99,7 +104,10 @@ void ScheduleRunner::OnInitDialog() {
 
 void ScheduleRunner::ComputeCountdown() {
     m_tickCount = 0;
-    m_countdown = ComputeCountdownSeconds(*Server, m_daily, *m_currentEvent, m_clock.Now());
+    std::time_t now = m_clock.Now();
+    m_countdown = ComputeCountdownSeconds(*Server, m_daily, *m_currentEvent, now);
+    if (BackOffMinutes(m_failuresInARow) > 0)
+        m_countdown = std::max<CountdownSeconds>(m_countdown, m_backOffUntil - now);
 }
 
 int ScheduleRunner::OnCountdownTick() {
@@ -173,24 +181,51 @@ void ScheduleRunner::OnStartNow() {
     if (!start.started) {
         m_view.RaceNotStarted(start.failure);
         MessageBeep();
-        m_endError = CouldNotStartMessage(event.SimExe, commandLine);
-        ShowMessage(m_endError);
+        ShowMessage(CouldNotStartMessage(event.SimExe, commandLine));
         SetCurrentFolder(GetProgramFolder());
-        m_endedOnError = true;
-        OnOK();
+        m_errorText = "the simulator could not be started";
+        StopAndStore(RunResultStop, RunEnd::Error);
         return;
     }
     m_view.RaceStarted(m_launchNumber, commandLine, start.how);
+    std::time_t raceStart = m_clock.Now();
     if (m_observer)
-        m_observer->RaceStarted(event, m_currentIndex, m_clock.Now());
-    SimulatorLauncher::End end = m_launcher.WaitForSimulator();
+        m_observer->RaceStarted(event, m_currentIndex, raceStart);
+    SimulatorLauncher::End end = m_launcher.WaitForSimulator(m_raceLimit);
     RaceOutcome outcome = JudgeRace(end, TailOfFile(HostPath(outputFile), outputTailBytes));
+    if (outcome.cutShort)
+        outcome.text += " (the race ran from " + FormatLocalTime(raceStart, "%H:%M:%S") + " to " +
+                        FormatLocalTime(m_clock.Now(), "%H:%M:%S") + ")";
     m_view.RaceEnded(outcome, outputFile);
-    // A simulator that did not race left no standings to publish.
-    if (Server->ResultsToHTML != 0 && outcome.raced)
+    CountLaunch(outcome);
+    // A simulator that did not race, or was ended during its race, left no standings to publish.
+    if (Server->ResultsToHTML != 0 && outcome.raced && !outcome.cutShort)
         PublishResults();
     SetCurrentFolder(GetProgramFolder());
     AfterRace();
+}
+
+int ScheduleRunner::BackOffMinutes(int failuresInARow) {
+    constexpr int longest = 60;
+    constexpr int doublings = 6; // 1 << 6 passes the longest pause
+    if (failuresInARow < 2)
+        return 0;
+    return failuresInARow - 2 >= doublings ? longest : std::min(longest, 1 << (failuresInARow - 2));
+}
+
+void ScheduleRunner::CountLaunch(const RaceOutcome& outcome) {
+    if (outcome.raced) {
+        ++(outcome.cutShort ? m_tally.cutShort : m_tally.races);
+        m_failuresInARow = 0;
+        return;
+    }
+    ++m_tally.failedLaunches;
+    ++m_failuresInARow;
+    int minutes = BackOffMinutes(m_failuresInARow);
+    if (minutes == 0)
+        return;
+    m_backOffUntil = m_clock.Now() + minutes * 60LL;
+    m_view.BackingOff(m_failuresInARow, minutes, m_backOffUntil);
 }
 
 void ScheduleRunner::AfterRace() {
@@ -201,11 +236,8 @@ void ScheduleRunner::AfterRace() {
         OnSkipEvent();
         m_stopAtEnd = m_view.StopAtEndChecked();
         if (m_currentIndex == 0 && m_stopAtEnd) {
-            m_endedAtEnd = true;
-            if (Server->AutoTerminate != 0)
-                EndAndShutDown();
-            else
-                OnOK();
+            StopAndStore(Server->AutoTerminate != 0 ? RunResultShutDown : RunResultStop,
+                         RunEnd::ScheduleOver);
             return;
         }
     }
@@ -213,36 +245,43 @@ void ScheduleRunner::AfterRace() {
         OnOK();
         return;
     }
+    // So that a restart after a crash goes on from here, as after a stop now.
+    if (Server->RememberRace != 0)
+        WriteLastRace();
     StartCountdown();
 }
 
 void ScheduleRunner::OnOK() {
-    PauseCountdown();
-    WriteLastRace();
-    End(RunResultStop, m_endedOnError);
+    StopAndStore(RunResultStop, RunEnd::Stopped);
 }
 
 void ScheduleRunner::OnCancel() {
     PauseCountdown();
-    End(RunResultCancel, false);
+    End(RunResultCancel, RunEnd::Stopped);
 }
 
 void ScheduleRunner::EndAndShutDown() {
-    PauseCountdown();
-    WriteLastRace();
-    End(RunResultShutDown, false);
+    StopAndStore(RunResultShutDown, RunEnd::ScheduleOver);
 }
 
-void ScheduleRunner::End(int result, bool onError) {
+void ScheduleRunner::StopAndStore(int result, RunEnd reason) {
+    PauseCountdown();
+    WriteLastRace();
+    End(result, reason);
+}
+
+void ScheduleRunner::End(int result, RunEnd reason) {
     m_ended = true;
     m_result = result;
-    m_endedOnError = onError;
+    m_endReason = reason;
     m_view.EndRun(result);
     if (m_observer)
-        m_observer->RunEnded(onError        ? RunEnd::OnError
-                             : m_endedAtEnd ? RunEnd::AtEnd
-                                            : RunEnd::ByOperator,
-                             m_endError, m_clock.Now());
+        m_observer->RunEnded(reason, m_errorText, m_clock.Now());
+}
+
+void ScheduleRunner::EndOnError(const std::string& what) {
+    m_errorText = what;
+    End(RunResultStop, RunEnd::Error);
 }
 
 bool ScheduleRunner::IsEventExpired(const RACE& event) const {
@@ -266,9 +305,8 @@ void ScheduleRunner::StartCountdown() {
     m_timerRunning = false;
     m_timer = m_makeTimer();
     if (!m_timer) {
-        m_endError = noTimerMessage;
         ShowMessage(noTimerMessage);
-        End(RunResultStop, true);
+        EndOnError("no countdown timer could be made");
         return;
     }
     m_timer->SetPeriod(timerPeriod);

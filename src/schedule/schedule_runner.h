@@ -67,7 +67,10 @@ public:
     bool Ended() const { return m_ended; }
     int Result() const { return m_result; }
     // True when the run ended because something failed rather than as the settings or the operator asked.
-    bool EndedOnError() const { return m_endedOnError; }
+    bool EndedOnError() const { return m_endReason == RunEnd::Error; }
+    RunEnd EndReason() const { return m_endReason; }
+    // What failed, in a few words ("the simulator could not be started"), when the run ended on an error.
+    const std::string& ErrorText() const { return m_errorText; }
     int CurrentIndex() const { return m_currentIndex; }
     const RACE* CurrentEvent() const { return m_currentEvent; }
     int RunNumber() const { return m_runNumber; }
@@ -75,10 +78,26 @@ public:
     CountdownSeconds Countdown() const { return m_countdown; }
     const std::string& HtmlPagePath() const { return m_htmlPagePath; }
 
+    // What the run's launches came to: races run to their end, launches that did not race, and races
+    // cut short (the time limit, the operator's abort), which count as run.
+    struct Tally {
+        int races = 0;
+        int failedLaunches = 0;
+        int cutShort = 0;
+    };
+    const Tally& Launches() const { return m_tally; }
+    // The least pause before the next launch after failuresInARow launches in a row did not race, in
+    // minutes: none after the first (it may have been a passing fault), then 1, 2, 4 ... up to 60.
+    static int BackOffMinutes(int failuresInARow);
+
 private:
     void MoveMark(int next);
     void AfterRace();
-    void End(int result, bool onError);
+    void CountLaunch(const RaceOutcome& outcome);
+    // Stops the countdown, stores where the schedule stands, and ends the run.
+    void StopAndStore(int result, RunEnd reason);
+    void End(int result, RunEnd reason);
+    void EndOnError(const std::string& what);
 
     const Clock& m_clock;
     SimulatorLauncher& m_launcher;
@@ -99,12 +118,15 @@ private:
     bool m_anyPending = false;
     bool m_stopAtEnd = false;
     std::string m_htmlPagePath;
+    RaceLimit m_raceLimit;
+    Tally m_tally;
+    int m_failuresInARow = 0;
+    std::time_t m_backOffUntil = 0;
     std::unique_ptr<ScheduleTimer> m_timer;
     bool m_timerRunning = false;
 
     bool m_ended = false;
     int m_result = 0;
-    bool m_endedOnError = false;
-    bool m_endedAtEnd = false;
-    std::string m_endError;
+    RunEnd m_endReason = RunEnd::Running;
+    std::string m_errorText;
 };

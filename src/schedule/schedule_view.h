@@ -3,6 +3,7 @@
 #include "schedule/race_outcome.h"
 #include "schedule/run_texts.h"
 
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,13 @@ public:
     // The race is over, or the simulator did not race; its output is in outputFile.
     virtual void RaceEnded(const RaceOutcome& outcome, const std::string& outputFile) = 0;
     virtual void ResultsPublished(const std::string& pagePath) = 0;
+    // Launches in a row that did not race hold the next launch back until the given moment; a view that
+    // does not show it ignores it.
+    virtual void BackingOff(int failuresInARow, int pauseMinutes, std::time_t until) {
+        (void)failuresInARow;
+        (void)pauseMinutes;
+        (void)until;
+    }
 
     // True when the operator asked to stop while the race made the window deaf; the run then stops as
     // soon as the race is over.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/process.h"
+
 #include <string>
 
 // Starts the simulator for a race and waits for its end; tests hand the schedule a launcher of their own.
@@ -18,10 +20,12 @@ public:
 
     struct End {
         int exitStatus = 0;
-        int signal = 0;     // the signal that ended it; 0 when it exited
-        double seconds = 0; // from its start to its end
-        bool endedOnRequest = false; // ended because the operator asked twice to stop
+        int signal = 0;               // the signal that ended it; 0 when it exited
+        double seconds = 0;           // from its start to its end
+        bool endedOnRequest = false;  // ended because the operator asked twice to stop
+        bool endedByWatchdog = false; // ended because the race ran past its time limit
+        bool endedOnAbort = false;    // ended because the operator asked to end this race
     };
-    // Waits until the started simulator has ended, however it ended.
-    virtual End WaitForSimulator() = 0;
+    // Waits until the started simulator has ended, however it ended; past the race limit it ends it.
+    virtual End WaitForSimulator(const RaceLimit& limit) = 0;
 };

@@ -12,11 +12,12 @@ SimulatorLauncher::Start SystemLauncher::StartSimulator(const std::string& comma
     return {true, m_process.how, ""};
 }
 
-SimulatorLauncher::End SystemLauncher::WaitForSimulator() {
-    return Ended(WaitForProgram(m_process));
+SimulatorLauncher::End SystemLauncher::WaitForSimulator(const RaceLimit& limit) {
+    return Ended(WaitForProgram(m_process, limit));
 }
 
 SimulatorLauncher::End SystemLauncher::Ended(const ProcessEnd& end) const {
     std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - m_started;
-    return {end.exitStatus, end.signal, seconds.count(), end.endedOnRequest};
+    return {end.exitStatus,     end.signal,          seconds.count(),
+            end.endedOnRequest, end.endedByWatchdog, end.endedOnAbort};
 }

@@ -9,7 +9,7 @@
 class SystemLauncher : public SimulatorLauncher {
 public:
     Start StartSimulator(const std::string& commandLine, const std::string& outputFile) override;
-    End WaitForSimulator() override;
+    End WaitForSimulator(const RaceLimit& limit) override;
 
 protected:
     // How the process ended, with the time since its start.

@@ -17,11 +17,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-pid_t StartQuorva(const TempFolder& root) {
+pid_t StartQuorva(const TempFolder& root, const char* raceMilliseconds = "0") {
     pid_t pid = fork();
     if (pid == 0) {
         setenv("WINEPREFIX", root.File("wine").c_str(), 1);
-        setenv("SIMSTANDIN_DELAY_MS", "0", 1);
+        setenv("SIMSTANDIN_DELAY_MS", raceMilliseconds, 1);
         freopen("/dev/null", "w", stdout);
         freopen("/dev/null", "w", stderr);
         execl(root.File("program/quorva-run").c_str(), "quorva-run", static_cast<char*>(nullptr));
@@ -43,16 +43,74 @@ int TemporaryFilesIn(const std::string& folder) {
     return count;
 }
 
+// The processes whose program lies in folder: quorva-run's and the stand-in simulators'.
+int ProcessesRunningFrom(const std::string& folder) {
+    int count = 0;
+    for (const fs::directory_entry& entry : fs::directory_iterator("/proc")) {
+        std::error_code error;
+        fs::path program = fs::read_symlink(entry.path() / "exe", error);
+        count += !error && program.string().starts_with(folder);
+    }
+    return count;
+}
+
+void MakeDemo(const TempFolder& root) {
+    std::string command = std::string("'" QUORVA_DEMO_PATH "' '") + root.Path() +
+                          "' '" QUORVA_PROGRAM_DIR "' '" + SIMSTANDIN_PATH "' >/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+}
+
 } // namespace
+
+// quorva-run killed during its second race: the first race's place was stored when it ended, nothing of
+// the killed run goes on running, and a restart runs the killed race's event first.
+TEST(CrashTest, AKillDuringARaceLeavesNoSimulatorAndTheRestartGoesOn) {
+    using namespace std::chrono_literals;
+    TempFolder root;
+    MakeDemo(root);
+    std::string settingsPath = root.File("program/Quorvadata.ini");
+    {
+        ProfileFile settings(settingsPath);
+        settings.SetString("SERVER", "RememberRace", "1");
+        settings.SetString("SERVER", "LastRace", "2");
+        ASSERT_EQ(settings.Save(), CauseNone);
+    }
+    // The second event's simulator races for a minute.
+    std::string legends = root.File("wine/drive_c/Sims/NL/Nascar Legends.exe");
+    fs::rename(legends, root.File("wine/drive_c/Sims/NL/standin"));
+    root.Write("wine/drive_c/Sims/NL/Nascar Legends.exe",
+               "#!/bin/sh\nSIMSTANDIN_DELAY_MS=60000 exec ./standin \"$@\"\n");
+    fs::permissions(legends, fs::perms::owner_all);
+    pid_t quorva = StartQuorva(root, "1000");
+    ASSERT_GT(quorva, 0);
+    auto giveUp = std::chrono::steady_clock::now() + 20s;
+    while (!root.Exists("wine/drive_c/Sims/NL/evt00002.seen") && std::chrono::steady_clock::now() < giveUp)
+        std::this_thread::sleep_for(20ms);
+    ASSERT_TRUE(root.Exists("wine/drive_c/Sims/NL/evt00002.seen"));
+    kill(quorva, SIGKILL);
+    waitpid(quorva, nullptr, 0);
+    EXPECT_EQ(ProfileFile(settingsPath).Find("SERVER", "LastRace"), "0");
+    giveUp = std::chrono::steady_clock::now() + 10s;
+    while (ProcessesRunningFrom(root.Path()) > 0 && std::chrono::steady_clock::now() < giveUp)
+        std::this_thread::sleep_for(20ms);
+    EXPECT_EQ(ProcessesRunningFrom(root.Path()), 0);
+    EXPECT_FALSE(root.Exists("wine/drive_c/Sims/NL/evt00002.stn"));
+
+    fs::rename(root.File("wine/drive_c/Sims/NL/standin"), legends);
+    quorva = StartQuorva(root);
+    waitpid(quorva, nullptr, 0);
+    // Launch 1 of the new run is the second event's, on the NL stand-in, and launch 2 the third's.
+    EXPECT_TRUE(root.Exists("wine/drive_c/Sims/NL/evt00001.stn"));
+    EXPECT_TRUE(root.Exists("wine/drive_c/Sims/N3/evt00002.html"));
+    EXPECT_FALSE(root.Exists("wine/drive_c/Sims/N3/evt00003.dmn"));
+}
 
 // quorva-run killed at random moments of a schedule that races at once: whatever it was writing, the
 // settings file keeps every setting and event, and every results page is whole.
 TEST(CrashTest, AKillAtAnyMomentLosesNoSettingAndEmptiesNoPage) {
     using namespace std::chrono_literals;
     TempFolder root;
-    std::string command = std::string("'" QUORVA_DEMO_PATH "' '") + root.Path() +
-                          "' '" QUORVA_PROGRAM_DIR "' '" + SIMSTANDIN_PATH "' >/dev/null";
-    ASSERT_EQ(std::system(command.c_str()), 0);
+    MakeDemo(root);
     std::string settingsPath = root.File("program/Quorvadata.ini");
     {
         // Remembering the race makes every run that gets to its end rewrite the settings file; the last

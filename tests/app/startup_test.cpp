@@ -5,6 +5,8 @@
 #include "support/message_recorder.h"
 #include "support/program_folder.h"
 #include "support/scoped_env.h"
+#include "support/temp_folder.h"
+#include "support/time_stamps.h"
 
 #include <gtest/gtest.h>
 
@@ -189,8 +191,9 @@ TEST_F(InjectedFailureTest, AnIOErrorOnTheSettingsFileEndsTheRunAndWritesNothing
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(RunQuorvaFailing(Settings(), c.calls), 1);
-        EXPECT_EQ(root.Read("err.txt"), "Quorva: The following error occurred while trying to open " +
-                                            Settings() + "\n\nhardware error\n");
+        EXPECT_EQ(WithoutTimeStamps(root.Read("err.txt")),
+                  "Quorva: The following error occurred while trying to open " + Settings() +
+                      "\n\nhardware error\n");
         EXPECT_EQ(root.Read("program/Quorvadata.ini"), stored);
     }
 }
@@ -200,9 +203,22 @@ TEST_F(InjectedFailureTest, AFolderThatCannotBeFlushedFailsTheWrite) {
     std::filesystem::remove(Settings());
     std::string folder = root.File("program");
     EXPECT_EQ(RunQuorvaFailing(folder, "fsync"), 1);
-    EXPECT_NE(root.Read("err.txt").find("Quorva: The following error occurred while trying to open " +
-                                        Settings() + "\n\nhardware error\n"),
+    EXPECT_NE(WithoutTimeStamps(root.Read("err.txt"))
+                  .find("Quorva: The following error occurred while trying to open " + Settings() +
+                        "\n\nhardware error\n"),
               std::string::npos);
+}
+
+TEST_F(InjectedFailureTest, ALockFileThatCannotBeMadeLetsTheRunStartWithAWarning) {
+    std::string lock = root.File("program/Quorvadata.lock");
+    EXPECT_EQ(
+        RunQuorvaUnderStrace("-o /dev/null -P '" + lock + "' -e trace=openat -e inject=openat:error=EROFS"),
+        0);
+    EXPECT_EQ(WithoutTimeStamps(root.Read("err.txt")),
+              "Quorva: The lock file " + lock +
+                  " cannot be made (Read-only file system): the schedule runs, but a second runner of this "
+                  "program folder cannot be kept out.\n");
+    EXPECT_TRUE(root.Exists("wine/drive_c/Sims/N3/evt00003.html"));
 }
 
 TEST_F(InjectedFailureTest, TheProgramsOwnPathIsReadOnce) {

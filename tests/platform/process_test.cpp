@@ -103,7 +103,7 @@ ProcessEnd WaitWhileStopsAreRequested(const StartedProcess& process, int request
         // Late enough that the wait has begun.
         std::this_thread::sleep_for(200ms);
         for (int i = 0; i < requests; ++i)
-            RequestStop();
+            RequestStop(SIGINT);
         // Again and again: a signal that lands just before waitpid is entered does not interrupt it.
         while (!ended) {
             pthread_kill(waiting, SIGUSR1);

@@ -191,3 +191,44 @@ TEST(RunTexts, ShowTheCountdownTheEventAndTheCaption) {
     EXPECT_EQ(panel.weather, "85 deg, wind from the  at 12 mph (Fixed)");
     EXPECT_EQ(panel.damageModel, "");
 }
+
+// The next start as the operator reads it, from the countdown computed at a moment, in each timing mode
+// around midnight and on the days daylight saving time begins and ends.
+TEST(Countdown, TheNextStartIsTheWallClockTimeTheCountdownReaches) {
+    ScopedTimeZone zone("Europe/Berlin");
+    RACE dated;
+    dated.Date = "12/08/2026";
+    dated.Time = "12:26";
+    dated.TimePM = 1;
+    struct Case {
+        const char* name;
+        SERVER server;
+        DailyTime daily;
+        RACE event;
+        std::time_t now;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"continuous, past midnight",
+         Continuous(5),
+         {},
+         RACE{},
+         At(12, 7, 23, 58),
+         "Next start: Tue 08 Dec 2026, 00:03"},
+        {"daily 12:26 PM", Daily(), ParseDailyTime("12:26", 1), RACE{}, At(12, 7, 12, 24),
+         "Next start: Tue 08 Dec 2026, 00:26"},
+        {"dated 12:26 PM", {}, {}, dated, At(12, 8, 12, 0), "Next start: Wed 09 Dec 2026, 00:26"},
+        {"daily, summer time begins", Daily(), ParseDailyTime("9:00", 1), RACE{}, At(3, 28, 22, 0),
+         "Next start: Sun 29 Mar 2026, 21:00"},
+        {"daily, summer time ends", Daily(), ParseDailyTime("9:00", 1), RACE{}, At(10, 24, 22, 0),
+         "Next start: Sun 25 Oct 2026, 21:00"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SERVER server = c.server;
+        if (c.event.Date.empty() == false)
+            server.Timing = TimingSpecific;
+        CountdownSeconds left = ComputeCountdownSeconds(server, c.daily, c.event, c.now);
+        EXPECT_EQ(NextStartText(c.now + left), c.text);
+    }
+}

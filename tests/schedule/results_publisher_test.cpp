@@ -98,7 +98,7 @@ TEST_F(PublisherTest, AStopOrAFailureIsTold) {
     failing.OnInitDialog();
     failing.OnStartNow();
     EXPECT_TRUE(StatusSays("\"state\": \"stopped-on-error\""));
-    EXPECT_TRUE(StatusSays("\"error\": \"Could not start simulator\\n"));
+    EXPECT_TRUE(StatusSays("\"error\": \"the simulator could not be started\""));
 }
 
 TEST_F(PublisherTest, AFolderThatCannotBeWrittenIsToldOncePerRaceAndTheScheduleGoesOn) {

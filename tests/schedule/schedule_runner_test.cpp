@@ -117,6 +117,86 @@ TEST_F(RunnerTest, RunsFollowEachOtherAndTheScheduleStopsAtItsEnd) {
     EXPECT_TRUE(recorder.messages.empty());
 }
 
+// With RememberRace set, each race that is over stores what "Stop" would store then, so a crash during
+// the next race loses no place; without it, only the end of the run stores.
+TEST_F(RunnerTest, ARememberedPlaceIsStoredAfterEveryRace) {
+    Server->RaceDelay = 0;
+    Server->StopAtEnd = 1;
+    AddEvent(0, "Ashford", 2);
+    AddEvent(1, "Oak Ridge");
+    AddEvent(0, "Bayview");
+    for (int remember : {1, 0}) {
+        SCOPED_TRACE(remember);
+        std::filesystem::remove(program.SettingsFile());
+        Server->RememberRace = remember;
+        Server->LastRace = -1;
+        std::vector<std::optional<std::string>> stored;
+        launcher.duringRace = [&] { stored.push_back(StoredLastRace()); };
+        ScheduleRunner run(clock, launcher, view, timers.Factory());
+        run.OnInitDialog();
+        if (remember != 0)
+            EXPECT_EQ(stored, (std::vector<std::optional<std::string>>{std::nullopt, "-1", "0", "1"}));
+        else
+            EXPECT_EQ(stored, std::vector<std::optional<std::string>>(4));
+        EXPECT_EQ(StoredLastRace(), remember != 0 ? "2" : "0");
+        EXPECT_EQ(run.EndReason(), RunEnd::ScheduleOver);
+    }
+}
+
+// Each race is waited for with the stored limit; one cut short by it counts as run and publishes nothing.
+TEST_F(RunnerTest, RacesRunUnderTheStoredLimitAndOneCutShortPublishesNothing) {
+    Server->ResultsToHTML = 1;
+    AddEvent(0, "Ashford", 2).SaveResults = 1;
+    ProfileFile file(program.SettingsFile());
+    file.SetString("WATCHDOG", "MaxRaceMinutes", "90");
+    ASSERT_EQ(file.Save(), CauseNone);
+    launcher.end.endedByWatchdog = true;
+    runner.OnInitDialog();
+    runner.OnStartNow();
+    EXPECT_EQ(launcher.limits, std::vector<long long>{5400});
+    ASSERT_EQ(view.outcomes.size(), 1u);
+    EXPECT_TRUE(view.outcomes[0].cutShort);
+    EXPECT_EQ(view.outcomes[0].text,
+              "the race ran past its time limit and was ended: the simulator exited with "
+              "status 0 (the race ran from 20:00:00 to 20:00:00)");
+    EXPECT_TRUE(view.pages.empty());
+    EXPECT_EQ(recorder.beeps, 0);
+    EXPECT_EQ(view.runTexts, std::vector<std::string>{"2 of 2"});
+}
+
+// A simulator that keeps failing at once: the first failure is retried after the race delay, each
+// further one in a row doubles a pause from 1 to 60 minutes, and a real race ends the pauses.
+TEST_F(RunnerTest, LaunchesThatKeepFailingBackOffAndARaceResetsIt) {
+    EXPECT_EQ(ScheduleRunner::BackOffMinutes(1), 0);
+    EXPECT_EQ(ScheduleRunner::BackOffMinutes(9), 60);
+    EXPECT_EQ(ScheduleRunner::BackOffMinutes(INT_MAX), 60);
+    Server->RaceDelay = 1;
+    AddEvent(0, "Ashford", 100);
+    launcher.end = {3, 0, 0.5};
+    runner.OnInitDialog();
+    runner.OnStartNow();
+    EXPECT_TRUE(view.backOffs.empty());
+    runner.OnStartNow();
+    EXPECT_EQ(view.backOffs, std::vector<int>{1});
+    for (int minutes : {2, 4, 8, 16, 32, 60, 60}) {
+        SCOPED_TRACE(minutes);
+        clock.now += 30;
+        runner.OnStartNow();
+        EXPECT_EQ(view.backOffs.back(), minutes);
+        EXPECT_EQ(view.backOffUntil, clock.now + minutes * 60);
+        EXPECT_EQ(view.countdowns.back(), CountdownText(minutes * 60LL));
+    }
+    EXPECT_EQ(view.launches.size(), 9u);
+    launcher.end = {0, 0, 600};
+    runner.OnStartNow();
+    EXPECT_EQ(view.countdowns.back(), "000 : 01 : 00");
+    launcher.end = {3, 0, 0.5};
+    runner.OnStartNow();
+    EXPECT_EQ(view.backOffs.size(), 8u);
+    EXPECT_EQ(runner.Launches().races, 1);
+    EXPECT_EQ(runner.Launches().failedLaunches, 10);
+}
+
 TEST_F(RunnerTest, HandEditedValuesTheDialogsRefuseRunWithoutWrappingAroundAndAreToldOnce) {
     Server->RaceDelay = 40000000;
     Server->RememberRace = 1;
@@ -272,6 +352,7 @@ TEST_F(RunnerTest, AStartThatFailsEndsTheRunWithTheMessage) {
     EXPECT_EQ(recorder.beeps, 1);
     EXPECT_EQ(view.results, std::vector<int>{RunResultStop});
     EXPECT_TRUE(runner.EndedOnError());
+    EXPECT_EQ(runner.ErrorText(), "the simulator could not be started");
     EXPECT_EQ(StoredLastRace(), "-1");
     EXPECT_EQ(CurrentFolder(), program.Path());
     EXPECT_EQ(view.notStarted, std::vector<std::string>{"it was not found"});

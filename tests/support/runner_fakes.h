@@ -40,7 +40,8 @@ public:
             return {false, "", "it was not found"};
         return {true, "", ""};
     }
-    End WaitForSimulator() override {
+    End WaitForSimulator(const RaceLimit& limit) override {
+        limits.push_back(limit.limit.count());
         if (duringRace)
             duringRace();
         return end;
@@ -49,6 +50,7 @@ public:
     std::vector<std::string> commandLines;
     std::vector<std::string> outputFiles;
     std::vector<std::string> folders; // the current folder at each start
+    std::vector<long long> limits;    // each race's time limit, in seconds
     End end{0, 0, 600};               // how each simulator ends: a race of ten minutes
     bool refuse = false;
     std::function<void()> duringRace;
@@ -77,6 +79,10 @@ public:
     void RaceNotStarted(const std::string& why) override { notStarted.push_back(why); }
     void RaceEnded(const RaceOutcome& outcome, const std::string&) override { outcomes.push_back(outcome); }
     void ResultsPublished(const std::string& pagePath) override { pages.push_back(pagePath); }
+    void BackingOff(int, int pauseMinutes, std::time_t until) override {
+        backOffs.push_back(pauseMinutes);
+        backOffUntil = until;
+    }
     bool StopRequestedDuringRace() override { return stopRequested; }
 
     std::string caption;
@@ -92,6 +98,8 @@ public:
     std::vector<std::string> notStarted;
     std::vector<RaceOutcome> outcomes;
     std::vector<std::string> pages;
+    std::vector<int> backOffs;
+    std::time_t backOffUntil = 0;
     bool stopRequested = false;
 };
 

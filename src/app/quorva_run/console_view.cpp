@@ -3,9 +3,9 @@
 #include "platform/host_path.h"
 #include "platform/local_time.h"
 #include "platform/process.h"
-#include "schedule/schedule_runner.h"
+#include "platform/service_notify.h"
+#include "schedule/run_texts.h"
 
-#include <ctime>
 #include <unistd.h>
 
 namespace {
@@ -25,17 +25,18 @@ std::string WithHostPath(const std::string& path) {
 
 } // namespace
 
-std::string TimeStamp() {
-    return FormatLocalTime(std::time(nullptr), "%Y-%m-%d %H:%M:%S");
+std::string TimeStamp(std::time_t moment) {
+    return FormatLocalTime(moment, "%Y-%m-%d %H:%M:%S");
 }
 
-ConsoleView::ConsoleView(std::FILE* out) : m_out(out), m_terminal(isatty(fileno(out)) != 0) {}
+ConsoleView::ConsoleView(std::FILE* out, const Clock& clock)
+    : m_out(out), m_clock(clock), m_terminal(isatty(fileno(out)) != 0) {}
 
 void ConsoleView::Line(const std::string& text) {
     if (m_countdownInPlace)
         std::fputs("\n", m_out);
     m_countdownInPlace = false;
-    std::fprintf(m_out, "[%s] %s\n", TimeStamp().c_str(), text.c_str());
+    std::fprintf(m_out, "[%s] %s\n", TimeStamp(m_clock.Now()).c_str(), text.c_str());
     std::fflush(m_out);
 }
 
@@ -51,8 +52,7 @@ void ConsoleView::SetEventItems(const std::vector<std::string>& items) {
 void ConsoleView::PrintList() {
     Line("Scheduled events:");
     for (const std::string& item : m_items)
-        std::fprintf(m_out, "    %s\n", ItemLine(item).c_str());
-    std::fflush(m_out);
+        Line("    " + ItemLine(item));
 }
 
 void ConsoleView::ReplaceEventItem(int index, const std::string& text) {
@@ -60,30 +60,36 @@ void ConsoleView::ReplaceEventItem(int index, const std::string& text) {
         m_items[static_cast<size_t>(index)] = text;
 }
 
-void ConsoleView::ShowNextEvent(const NextEventTexts& texts, const RACE&) {
+void ConsoleView::ShowNextEvent(const NextEventTexts& texts, const RACE& event) {
+    m_trackName = event.TrackName;
+    m_countdownStatusDue = true;
     Line("Next event: " + texts.track + " (" + texts.simulator + "), run " + texts.consecutiveRun);
-    std::fprintf(m_out,
-                 "    weather %s; race length %s; practice %s, warm-up %s, post race %s; damage model %s\n",
-                 texts.weather.c_str(), texts.raceLength.c_str(), texts.practiceTime.c_str(),
-                 texts.warmupTime.c_str(), texts.postRaceTime.c_str(), texts.damageModel.c_str());
-    std::fflush(m_out);
-    m_countdownShown = false;
+    Line("    weather " + texts.weather + "; race length " + texts.raceLength + "; practice " +
+         texts.practiceTime + ", warm-up " + texts.warmupTime + ", post race " + texts.postRaceTime +
+         "; damage model " + texts.damageModel);
+    m_pace.Restart();
 }
 
 void ConsoleView::ShowCountdown(const std::string& text, int seconds) {
+    if (m_countdownStatusDue) {
+        NotifyService("STATUS=Counting down to " + m_trackName + ", start " +
+                      FormatLocalTime(m_clock.Now() + seconds, "%H:%M"));
+        m_countdownStatusDue = false;
+    }
     if (m_terminal) {
-        std::fprintf(m_out, "\r[%s] Time to next event: %s ", TimeStamp().c_str(), text.c_str());
+        std::fprintf(m_out, "\r[%s] Time to next event: %s; %s ", TimeStamp(m_clock.Now()).c_str(),
+                     text.c_str(), NextStartText(m_clock.Now() + seconds).c_str());
         std::fflush(m_out);
         m_countdownInPlace = true;
-    } else if (!m_countdownShown || seconds % 60 == 0) {
-        Line("Time to next event: " + text);
+    } else if (m_pace.Due(seconds)) {
+        Line("Time to next event: " + text + "; " + NextStartText(m_clock.Now() + seconds));
     }
-    m_countdownShown = true;
 }
 
 void ConsoleView::ShowRunText(const std::string& text) {
     Line("Consecutive run: " + text);
-    m_countdownShown = false;
+    m_pace.Restart();
+    m_countdownStatusDue = true;
 }
 
 void ConsoleView::SetStopAtEnd(bool checked, bool) {
@@ -91,16 +97,11 @@ void ConsoleView::SetStopAtEnd(bool checked, bool) {
     Line(std::string("Stop at end of schedule: ") + (checked ? "yes" : "no"));
 }
 
-void ConsoleView::EndRun(int result) {
-    const char* how = result == RunResultShutDown ? "the schedule is over; Quorva closes"
-                      : result == RunResultCancel ? "cancelled"
-                                                  : "stopped";
-    Line(std::string("Schedule ended: ") + how + ".");
-}
-
 void ConsoleView::RaceStarted(int launchNumber, const std::string& commandLine, const std::string& how) {
     Line("Launch " + std::to_string(launchNumber) + ": " + commandLine +
          (how.empty() ? "" : " (" + how + ")"));
+    NotifyService("STATUS=Race in progress: " + m_trackName + " since " +
+                  FormatLocalTime(m_clock.Now(), "%H:%M"));
 }
 
 void ConsoleView::RaceNotStarted(const std::string& why) {
@@ -108,16 +109,22 @@ void ConsoleView::RaceNotStarted(const std::string& why) {
 }
 
 void ConsoleView::RaceEnded(const RaceOutcome& outcome, const std::string& outputFile) {
-    m_countdownShown = false;
+    m_pace.Restart();
+    m_countdownStatusDue = true;
     if (outcome.raced) {
         Line("Race over: " + outcome.text + ".");
         return;
     }
     Line(outcome.text);
     for (const std::string& line : outcome.lastLines)
-        std::fprintf(m_out, "    | %s\n", line.c_str());
-    std::fprintf(m_out, "    Everything it wrote is in %s\n", WithHostPath(outputFile).c_str());
-    std::fflush(m_out);
+        Line("    | " + line);
+    Line("    Everything it wrote is in " + WithHostPath(outputFile));
+}
+
+void ConsoleView::BackingOff(int failuresInARow, int pauseMinutes, std::time_t until) {
+    Line(std::to_string(failuresInARow) + " launches in a row did not race: the next launch waits at least " +
+         std::to_string(pauseMinutes) + (pauseMinutes == 1 ? " minute" : " minutes") + ", until " +
+         FormatLocalTime(until, "%H:%M:%S") + ".");
 }
 
 void ConsoleView::ResultsPublished(const std::string& pagePath) {

@@ -1,14 +1,18 @@
 // quorva-run: runs the stored schedule without windows, for race servers without a display. It starts
 // up as the windowed program does and runs the schedule as its running dialog would, writing what the
-// dialog shows to standard output and its messages to standard error. Ctrl-C (SIGINT) or SIGTERM
-// during a countdown stops the schedule as "Stop" does; during a race the stop waits for the simulator
-// to end, and a second one ends the simulator first. "quorva-run --check" only checks the installation.
+// dialog shows to standard output and its messages to standard error, each line with a time stamp.
+// SIGINT (Ctrl-C), SIGTERM, SIGHUP or SIGQUIT during a countdown stops the schedule as "Stop" does;
+// during a race the stop waits for the simulator to end, and a second one ends the simulator first.
+// SIGUSR1 ends the race in progress, and the schedule goes on. A closed output does not end it. "quorva-run
+// --check" only checks the installation.
 
 #include "app/installation_check.h"
 #include "app/quorva_run/console_view.h"
 #include "app/startup.h"
 #include "platform/process.h"
+#include "platform/service_notify.h"
 #include "schedule/results_publisher.h"
+#include "schedule/schedule_lock.h"
 #include "schedule/schedule_runner.h"
 #include "schedule/system_launcher.h"
 #include "schedule/tick_loop.h"
@@ -22,10 +26,23 @@
 
 namespace {
 
-TickLoop* signalledLoop = nullptr;
+// Exit statuses besides 0 (the run ended as the settings or the operator asked).
+constexpr int statusError = 1;
+constexpr int statusUsage = 2;
+constexpr int statusNoRace = 3;
+constexpr int statusAlreadyRunning = 4;
 
-extern "C" void OnStopSignal(int) {
-    RequestStop();
+constexpr int stopSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+
+TickLoop* signalledLoop = nullptr;
+ConsoleView* signalView = nullptr;
+
+extern "C" void OnRaceEndSignal(int) {
+    RequestRaceEnd();
+}
+
+extern "C" void OnStopSignal(int signal) {
+    RequestStop(signal);
     if (signalledLoop != nullptr)
         signalledLoop->WakeForStop();
 }
@@ -36,23 +53,92 @@ void CatchStopSignals() {
     sigemptyset(&action.sa_mask);
     // No SA_RESTART: the wait for a simulator must see the signal.
     action.sa_flags = 0;
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    for (int signal : stopSignals)
+        sigaction(signal, &action, nullptr);
+    action.sa_handler = OnRaceEndSignal;
+    sigaction(SIGUSR1, &action, nullptr);
+    // A closed output (a log reader that went away) must not end a schedule.
+    std::signal(SIGPIPE, SIG_IGN);
+}
+
+std::string SignalName(int signal) {
+    const char* name = sigabbrev_np(signal);
+    return name != nullptr ? std::string("SIG") + name : "signal " + std::to_string(signal);
+}
+
+void LogStopSignal(int signal, int requests, bool duringRace) {
+    if (signalView == nullptr)
+        return;
+    std::string name = SignalName(signal);
+    if (signal == SIGUSR1)
+        signalView->Line(name + " received: the race in progress is ended; the schedule goes on.");
+    else if (!duringRace)
+        signalView->Line(name + " received: the schedule stops.");
+    else if (requests == 1)
+        signalView->Line(name + " received: the schedule stops when this race is over; send it again to "
+                                "end the race now.");
+    else
+        signalView->Line(name + " received again: the race is ended now.");
+}
+
+std::string Count(int count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+// "3 races run, 1 launch that did not race, 0 races ended by the time limit or SIGUSR1".
+std::string TallyText(const ScheduleRunner::Tally& tally) {
+    return Count(tally.races, "race run", "races run") + ", " +
+           Count(tally.failedLaunches, "launch that did not race", "launches that did not race") + ", " +
+           Count(tally.cutShort, "race ended by the time limit or SIGUSR1",
+                 "races ended by the time limit or SIGUSR1");
+}
+
+std::string EndText(const ScheduleRunner& runner) {
+    switch (runner.EndReason()) {
+    case RunEnd::ScheduleOver:
+        return "Schedule ended: the schedule reached its end.";
+    case RunEnd::Stopped:
+        return "Schedule ended: stopped by " + SignalName(LastStopSignal()) + ".";
+    case RunEnd::Error:
+        return "Schedule ended on an error: " + runner.ErrorText() + ".";
+    case RunEnd::Running:
+        break;
+    }
+    return "Schedule ended.";
 }
 
 int RunSchedule() {
+    std::unique_ptr<RunLock> lock = LockScheduleForRun();
+    if (!lock)
+        return statusAlreadyRunning;
     auto loop = std::make_shared<TickLoop>();
     signalledLoop = loop.get();
-    ConsoleView view(stdout);
     SystemClock clock;
+    ConsoleView view(stdout, clock);
+    signalView = &view;
+    SetStopNotice(LogStopSignal);
     SystemLauncher launcher;
     ScheduleRunner runner(clock, launcher, view, [&] { return std::make_unique<CCountdownTimer>(loop); });
     std::unique_ptr<ResultsPublisher> publisher = PublisherFromSettings();
     runner.SetObserver(publisher.get());
+    NotifyService("READY=1");
     runner.OnInitDialog();
-    loop->Run([&] { runner.OnCountdownTick(); }, [&] { runner.OnOK(); }, [&] { return runner.Ended(); });
+    loop->Run([&] { runner.OnCountdownTick(); },
+              [&] {
+                  NoticeStopRequests(false);
+                  runner.OnOK();
+              },
+              [&] { return runner.Ended(); });
+    NoticeStopRequests(false);
+    NotifyService("STOPPING=1");
+    view.Line(EndText(runner) + " " + TallyText(runner.Launches()) + ".");
+    SetStopNotice(nullptr);
+    signalView = nullptr;
     signalledLoop = nullptr;
-    return runner.EndedOnError() ? 1 : 0;
+    const ScheduleRunner::Tally& tally = runner.Launches();
+    if (runner.EndedOnError())
+        return statusError;
+    return tally.failedLaunches > 0 && tally.races + tally.cutShort == 0 ? statusNoRace : 0;
 }
 
 // Checks the installation as start-up finds it, runs no schedule, and prints the report; 0 when a
@@ -63,7 +149,7 @@ int CheckOnly() {
     std::fputs(FormatReport(report).c_str(), stdout);
     std::printf("%s\n", VerdictText(report).c_str());
     ShutDown();
-    return started && report.Ready() ? 0 : 1;
+    return started && report.Ready() ? 0 : statusError;
 }
 
 } // namespace
@@ -75,12 +161,16 @@ int main(int argc, char** argv) {
         std::fprintf(
             stderr,
             "usage: quorva-run          runs the schedule stored in %s\n"
-            "       quorva-run --check  checks the simulators, Wine and the schedule, and runs nothing\n",
+            "       quorva-run --check  checks the simulators, Wine and the schedule, and runs nothing\n"
+            "While it runs, SIGINT, SIGTERM, SIGHUP or SIGQUIT stops the schedule after the race in "
+            "progress\n"
+            "(a second one ends the race now), and SIGUSR1 ends the race in progress while the schedule goes "
+            "on.\n",
             SettingsFilePath().c_str());
-        return 2;
+        return statusUsage;
     }
     CatchStopSignals();
-    int status = StartUp() ? RunSchedule() : 1;
+    int status = StartUp() ? RunSchedule() : statusError;
     ShutDown();
     return status;
 }

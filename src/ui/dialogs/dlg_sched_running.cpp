@@ -150,6 +150,12 @@ void CDlgSchedRunning::OnInitDialog(wxInitDialogEvent& event) {
 }
 
 void CDlgSchedRunning::StartRun() {
+    // Another runner of this program folder keeps this one from starting.
+    m_lock = LockScheduleForRun();
+    if (!m_lock) {
+        EndRun(RunResultStop);
+        return;
+    }
     m_runner->OnInitDialog();
 }
 
@@ -220,7 +226,7 @@ bool CDlgSchedRunning::StopAtEndChecked() const {
 }
 
 void CDlgSchedRunning::RaceEnded(const RaceOutcome& outcome, const std::string& outputFile) {
-    if (outcome.raced)
+    if (outcome.raced && !outcome.cutShort)
         return;
     // Kept until another launch fails, with its time, for an operator who looks in later.
     std::string text = FormatLocalTime(std::time(nullptr), "%H:%M") + ", launch " +

@@ -2,6 +2,7 @@
 
 #include "resources/race_control_ids.h"
 #include "schedule/results_publisher.h"
+#include "schedule/schedule_lock.h"
 #include "schedule/schedule_runner.h"
 #include "ui/support/dlg_base.h"
 #include "ui/support/painted_launcher.h"
@@ -69,6 +70,8 @@ private:
     void OnInitDialog(wxInitDialogEvent& event) override;
     void OnPreview(wxCommandEvent& event);
 
+    // This program folder's run lock, held while the schedule runs.
+    std::unique_ptr<RunLock> m_lock;
     SystemClock m_systemClock;
     PaintedLauncher m_paintedLauncher;
     std::shared_ptr<WindowTicks> m_ticks;

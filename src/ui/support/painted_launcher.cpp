@@ -8,10 +8,14 @@ namespace {
 constexpr unsigned long pollMilliseconds = 50;
 } // namespace
 
-SimulatorLauncher::End PaintedLauncher::WaitForSimulator() {
+SimulatorLauncher::End PaintedLauncher::WaitForSimulator(const RaceLimit& limit) {
+    RaceWatch watch(m_process, limit);
     for (;;) {
-        if (std::optional<ProcessEnd> end = PollProgram(m_process))
+        if (std::optional<ProcessEnd> end = PollProgram(m_process)) {
+            watch.Finish(*end);
             return Ended(*end);
+        }
+        watch.Check();
         if (wxEventLoopBase* loop = wxEventLoopBase::GetActive())
             loop->YieldFor(wxEVT_CATEGORY_UI);
         wxMilliSleep(pollMilliseconds);

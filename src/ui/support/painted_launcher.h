@@ -7,5 +7,5 @@
 // operator until the race is over.
 class PaintedLauncher : public SystemLauncher {
 public:
-    End WaitForSimulator() override;
+    End WaitForSimulator(const RaceLimit& limit) override;
 };

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <sys/types.h>
+
+// An exclusive lock on a lock file, held as long as this object lives, that the kernel releases when
+// the process dies, so a crash leaves nothing stale. It is a record lock of the whole file (fcntl), which
+// a forked child does not inherit and whose holder the kernel names. This process must not open and
+// close the lock file elsewhere: that would release it.
+class RunLock {
+public:
+    enum class State {
+        Held,          // this process holds it
+        HeldElsewhere, // another process holds it: holderPid, holderName
+        Unavailable,   // the lock file cannot be made or locked: failure says why
+    };
+
+    // Takes the lock of lockFile (a host path), creating the file when missing.
+    explicit RunLock(const std::string& lockFile);
+    ~RunLock();
+    RunLock(const RunLock&) = delete;
+    RunLock& operator=(const RunLock&) = delete;
+
+    State GetState() const { return m_state; }
+    pid_t HolderPid() const { return m_holderPid; }
+    // The holder's program name ("quorva-run"), or "" when it cannot be read.
+    const std::string& HolderName() const { return m_holderName; }
+    const std::string& Failure() const { return m_failure; }
+
+private:
+    int m_file = -1;
+    State m_state = State::Unavailable;
+    pid_t m_holderPid = 0;
+    std::string m_holderName;
+    std::string m_failure;
+};

@@ -1,0 +1,45 @@
+#include "platform/run_lock.h"
+
+#include "support/temp_folder.h"
+
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+// A lock held by another process is refused with that process named, and is free once it dies; a lock
+// file that cannot be made says why.
+TEST(RunLockTest, OneHolderAtATimeReleasedWhenItDies) {
+    TempFolder temp;
+    std::string file = temp.File("Quorvadata.lock");
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    pid_t holder = fork();
+    if (holder == 0) {
+        RunLock lock(file);
+        char held = lock.GetState() == RunLock::State::Held ? 'y' : 'n';
+        ssize_t written = write(ready[1], &held, 1);
+        (void)written;
+        pause();
+        _exit(0);
+    }
+    char held = 0;
+    ASSERT_EQ(read(ready[0], &held, 1), 1);
+    EXPECT_EQ(held, 'y');
+    {
+        RunLock second(file);
+        EXPECT_EQ(second.GetState(), RunLock::State::HeldElsewhere);
+        EXPECT_EQ(second.HolderPid(), holder);
+        EXPECT_EQ(second.HolderName(), "platform_tests");
+    }
+    kill(holder, SIGKILL);
+    waitpid(holder, nullptr, 0);
+    RunLock afterDeath(file);
+    EXPECT_EQ(afterDeath.GetState(), RunLock::State::Held);
+    close(ready[0]);
+    close(ready[1]);
+
+    RunLock nowhere(temp.File("missing/Quorvadata.lock"));
+    EXPECT_EQ(nowhere.GetState(), RunLock::State::Unavailable);
+    EXPECT_EQ(nowhere.Failure(), "No such file or directory");
+}

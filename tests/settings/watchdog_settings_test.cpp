@@ -1,0 +1,49 @@
+#include "settings/watchdog_settings.h"
+
+#include "platform/profile_file.h"
+#include "support/program_folder.h"
+
+#include <gtest/gtest.h>
+
+// MaxRaceMinutes as stored: a whole number of minutes up to a week; anything else is told and read as
+// no limit. The section is written beside the server's, leaving it alone.
+TEST(WatchdogSettingsTest, ReadsMinutesAndToldBadValuesAsNoLimit) {
+    ScopedProgramFolder program;
+    struct Case {
+        const char* name;
+        const char* stored; // nullptr: no key
+        int minutes;
+        bool told;
+    };
+    const Case cases[] = {
+        {"missing", nullptr, 0, false},    {"ninety", "90", 90, false},
+        {"a week", "10080", 10080, false}, {"negative", "-5", 0, true},
+        {"huge", "99999999999", 0, true},  {"beyond a week", "10081", 0, true},
+        {"not a number", "1h", 0, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProfileFile file(program.SettingsFile());
+        file.RemoveSection("WATCHDOG");
+        if (c.stored != nullptr)
+            file.SetString("WATCHDOG", "MaxRaceMinutes", c.stored);
+        ASSERT_EQ(file.Save(), CauseNone);
+        std::vector<std::string> problems;
+        EXPECT_EQ(ReadWatchdogSettings(problems).MaxRaceMinutes, c.minutes);
+        EXPECT_EQ(problems.size(), c.told ? 1u : 0u);
+    }
+    std::vector<std::string> problems;
+    ProfileFile file(program.SettingsFile());
+    file.SetString("WATCHDOG", "MaxRaceMinutes", "-5");
+    ASSERT_EQ(file.Save(), CauseNone);
+    ReadWatchdogSettings(problems);
+    EXPECT_EQ(problems, std::vector<std::string>{"MaxRaceMinutes=-5 in [WATCHDOG] is not a number of minutes "
+                                                 "from 0 to 10080; races run without a time limit."});
+
+    file.SetString("SERVER", "HostName", "kept");
+    ASSERT_EQ(file.Save(), CauseNone);
+    EXPECT_TRUE(WriteWatchdogSettings({45}));
+    ProfileFile stored(program.SettingsFile());
+    EXPECT_EQ(stored.Find("WATCHDOG", "MaxRaceMinutes"), "45");
+    EXPECT_EQ(stored.Find("SERVER", "HostName"), "kept");
+}
