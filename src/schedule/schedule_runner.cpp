@@ -100,7 +100,7 @@ void ScheduleRunner::ComputeCountdown() {
 
 int ScheduleRunner::OnCountdownTick() {
     // A tick that was on its way when the run ended changes nothing.
-    if (m_ended || m_currentEvent == nullptr)
+    if (m_ended || m_racing || m_currentEvent == nullptr)
         return 1;
     ++m_tickCount;
     if (m_tickCount == m_verifyTicks && Server->Timing == TimingDaily)
@@ -116,7 +116,7 @@ int ScheduleRunner::OnCountdownTick() {
 }
 
 void ScheduleRunner::OnSkipEvent() {
-    if (m_ended || m_items.empty())
+    if (m_ended || m_racing || m_items.empty())
         return;
     Server->LastRace = Server->RememberRace != 0 ? m_currentIndex : 0;
     int next = m_currentIndex + 1;
@@ -126,7 +126,7 @@ void ScheduleRunner::OnSkipEvent() {
 }
 
 void ScheduleRunner::OnSelectEvent(int index) {
-    if (m_ended || index < 0 || index >= static_cast<int>(m_items.size()))
+    if (m_ended || m_racing || index < 0 || index >= static_cast<int>(m_items.size()))
         return;
     Server->LastRace = Server->RememberRace != 0 ? m_currentIndex : 0;
     MoveMark(index);
@@ -145,7 +145,7 @@ void ScheduleRunner::MoveMark(int next) {
 }
 
 void ScheduleRunner::OnStartNow() {
-    if (m_ended || m_currentEvent == nullptr)
+    if (m_ended || m_racing || m_currentEvent == nullptr)
         return;
     DestroyCountdown();
     ++m_launchNumber;
@@ -172,8 +172,10 @@ void ScheduleRunner::OnStartNow() {
         OnOK();
         return;
     }
+    m_racing = true;
     m_view.RaceStarted(m_launchNumber, commandLine, start.how);
     SimulatorLauncher::End end = m_launcher.WaitForSimulator();
+    m_racing = false;
     RaceOutcome outcome = JudgeRace(end, TailOfFile(HostPath(outputFile), outputTailBytes));
     m_view.RaceEnded(outcome, outputFile);
     // A simulator that did not race left no standings to publish.
@@ -206,12 +208,16 @@ void ScheduleRunner::AfterRace() {
 }
 
 void ScheduleRunner::OnOK() {
+    if (m_racing)
+        return;
     PauseCountdown();
     WriteLastRace();
     End(RunResultStop, m_endedOnError);
 }
 
 void ScheduleRunner::OnCancel() {
+    if (m_racing)
+        return;
     PauseCountdown();
     End(RunResultCancel, false);
 }
@@ -298,7 +304,7 @@ void ScheduleRunner::ShowNextEvent() {
 }
 
 std::string ScheduleRunner::PreviewOptionsText() {
-    if (m_currentEvent == nullptr)
+    if (m_racing || m_currentEvent == nullptr)
         return "";
     std::string path =
         (m_currentEvent->Sim == 0 ? Server->PathN3 : Server->PathNL) + EventFileName(m_launchNumber);

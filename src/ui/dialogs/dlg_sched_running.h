@@ -53,7 +53,7 @@ public:
     void SetStopAtEnd(bool checked, bool enabled) override;
     bool StopAtEndChecked() const override;
     void EndRun(int result) override;
-    void RaceStarted(int, const std::string&, const std::string&) override {}
+    void RaceStarted(int, const std::string&, const std::string&) override;
     void RaceNotStarted(const std::string&) override {}
     void RaceEnded(const RaceOutcome& outcome, const std::string& outputFile) override;
     void ResultsPublished(const std::string&) override {}
@@ -66,8 +66,11 @@ private:
     void CreateControls();
     void OnInitDialog(wxInitDialogEvent& event) override;
     void OnPreview(wxCommandEvent& event);
+    // While a race runs the window says so, and its controls take no input.
+    void ShowRacing(bool racing);
 
     SystemClock m_systemClock;
+    const Clock& m_clock;
     PaintedLauncher m_paintedLauncher;
     std::shared_ptr<WindowTicks> m_ticks;
     std::unique_ptr<ScheduleRunner> m_runner;
@@ -76,4 +79,7 @@ private:
     wxCheckBox* m_stopAtEnd = nullptr;
     wxStaticText* m_countdown = nullptr;
     wxStaticText* m_raceProblem = nullptr;
+    wxStaticText* m_panelTitle = nullptr;
+    wxStaticText* m_hint = nullptr;
+    std::vector<wxWindow*> m_disabledForRace;
 };

@@ -12,8 +12,12 @@ SimulatorLauncher::End PaintedLauncher::WaitForSimulator() {
     for (;;) {
         if (std::optional<ProcessEnd> end = PollProgram(m_process))
             return Ended(*end);
-        if (wxEventLoopBase* loop = wxEventLoopBase::GetActive())
-            loop->YieldFor(wxEVT_CATEGORY_UI);
+        HandleWindowEventsDuringRace();
         wxMilliSleep(pollMilliseconds);
     }
+}
+
+void HandleWindowEventsDuringRace() {
+    if (wxEventLoopBase* loop = wxEventLoopBase::GetActive())
+        loop->YieldFor(wxEVT_CATEGORY_UI | wxEVT_CATEGORY_USER_INPUT);
 }
