@@ -112,7 +112,7 @@ TEST_F(FolderBrowserTest, OpensOnDriveCWithTheDrivesAndTheNetworkBelowThem) {
     RealInput input;
     input.Pump();
     input.Click(dialog->FindWindow(wxID_OK));
-    input.Pump();
+    input.PumpUntil([&] { return dialog->GetReturnCode() == wxID_OK; });
     EXPECT_EQ(dialog->GetReturnCode(), wxID_OK);
     EXPECT_EQ(dialog->GetPath(), "C:\\Sims\\Nl\\");
 }

@@ -264,7 +264,8 @@ TEST_F(EventDialogTest, TypingStopsAtTheLimitForShiftedKeysTooAndCountsCharacter
     input.Key('t', wxMOD_SHIFT);
     input.Key('1', wxMOD_SHIFT);
     input.Key('x');
-    input.Pump();
+    input.PumpUntil([&] { return Text(*dialog, IDC_RACE_PASSWORD).size() == 12; });
+    input.Pump(300);
     EXPECT_EQ(Text(*dialog, IDC_RACE_PASSWORD), "Friday Night");
 
     // Eleven characters of two bytes each take a twelfth, and OK takes the twelve.
@@ -273,7 +274,8 @@ TEST_F(EventDialogTest, TypingStopsAtTheLimitForShiftedKeysTooAndCountsCharacter
     Find<wxTextCtrl>(*dialog, IDC_RACE_PASSWORD)->SetInsertionPointEnd();
     input.Key('a', wxMOD_SHIFT);
     input.Key('b');
-    input.Pump();
+    input.PumpUntil([&] { return Text(*dialog, IDC_RACE_PASSWORD) != eleven; });
+    input.Pump(300);
     EXPECT_EQ(Text(*dialog, IDC_RACE_PASSWORD), eleven + "A");
     ClickOk(*dialog);
     EXPECT_TRUE(Accepted());
@@ -286,7 +288,6 @@ TEST_F(EventDialogTest, AClickOnTheCheckedSimulatorFillsTheTrackListAgain) {
     RealInput input;
     input.Pump();
     input.Click(dialog->FindWindow(IDC_SIM_N3), wxPoint(6, 6));
-    input.Pump();
-    EXPECT_EQ(Tracks()->GetSelection(), 0);
+    EXPECT_TRUE(input.PumpUntil([&] { return Tracks()->GetSelection() == 0; }));
     EXPECT_EQ(Find<wxStaticText>(*dialog, IDC_SELECTED_TRACK)->GetLabel(), "Ashford");
 }

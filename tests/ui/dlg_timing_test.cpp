@@ -79,8 +79,7 @@ TEST_F(TimingDialogTest, TheLoopKeepsItsTimeFrameOpenUntilTheLimitBoxIsClicked) 
     RealInput input;
     input.Pump();
     input.Click(dialog->FindWindow(CDlgTiming::IDC_CONTINUOUS_LOOP), wxPoint(6, 6));
-    input.Pump();
-    EXPECT_EQ(TimeFrame(), "EEEE");
+    EXPECT_TRUE(input.PumpUntil([&] { return TimeFrame() == "EEEE"; }));
 
     ClickBox(CDlgTiming::IDC_LIMIT_TIME);
     ClickRadio(*dialog, CDlgTiming::IDC_DAILY_TIME_MODE);

@@ -28,7 +28,7 @@ void ClickOk(wxDialog& dialog) {
     RealInput input;
     input.Pump();
     input.Click(dialog.FindWindow(wxID_OK));
-    input.Pump();
+    input.PumpUntil([&] { return dialog.GetReturnCode() != 0; });
 }
 
 void PressEscape(wxDialog& dialog) {

@@ -78,18 +78,17 @@ TEST_F(HyperLinkTest, ThePointerOverTheLinkShowsTheHoverColourAndTheHandAndAClic
     unsigned long dialogCursor = input.CursorSerial();
     EXPECT_EQ(link.GetForegroundColour(), LinkBlue);
     input.MoveTo(&link);
-    input.Pump();
-    EXPECT_EQ(link.GetForegroundColour(), wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT));
+    EXPECT_TRUE(input.PumpUntil(
+        [&] { return link.GetForegroundColour() == wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT); }));
     EXPECT_NE(input.CursorSerial(), dialogCursor);
 
     input.Click(&link);
-    input.Pump(400);
+    input.PumpUntil([&] { return link.IsVisited(); });
     EXPECT_EQ(folder.Read("opened"), "https://example.org/");
     EXPECT_TRUE(link.IsVisited());
     EXPECT_EQ(link.GetForegroundColour(), wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT));
     input.MoveTo(&dialog, wxPoint(300, 250));
-    input.Pump();
-    EXPECT_EQ(link.GetForegroundColour(), VisitedPurple);
+    EXPECT_TRUE(input.PumpUntil([&] { return link.GetForegroundColour() == VisitedPurple; }));
     EXPECT_EQ(input.CursorSerial(), dialogCursor);
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_EQ(messages.beeps, 0);
@@ -100,7 +99,7 @@ TEST_F(HyperLinkTest, AFailedOpenBeepsSaysWhyAndLeavesTheLinkUnvisited) {
     CHyperLink link(&dialog, 1, "https://example.org/", wxPoint(10, 10), wxSize(300, 40));
     link.SetVisited(true);
     Click(link);
-    input.Pump(400);
+    input.PumpUntil([&] { return !messages.messages.empty(); });
     EXPECT_FALSE(link.IsVisited());
     EXPECT_EQ(link.GetForegroundColour(), LinkBlue);
     EXPECT_EQ(messages.beeps, 1);
@@ -116,7 +115,6 @@ TEST_F(HyperLinkTest, AnOpenerThatKeepsRunningNeverHoldsTheWindowUp) {
     auto start = std::chrono::steady_clock::now();
     Click(link);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
-    input.Pump(2500);
-    EXPECT_TRUE(link.IsVisited());
+    EXPECT_TRUE(input.PumpUntil([&] { return link.IsVisited(); }));
     EXPECT_TRUE(messages.messages.empty());
 }

@@ -68,11 +68,11 @@ protected:
     }
     // Presses OK as the operator does, with a click on the button through the toolkit: a button that
     // lost its binding would close the dialog without its checks.
-    static void ClickOk(wxWindow& dialog) {
+    static void ClickOk(wxDialog& dialog) {
         RealInput input;
         input.Pump();
         input.Click(dialog.FindWindow(wxID_OK));
-        input.Pump();
+        input.PumpUntil([&] { return dialog.GetReturnCode() != 0; });
     }
     static void ClickRadio(wxWindow& dialog, int id) {
         auto* radio = Find<wxRadioButton>(dialog, id);

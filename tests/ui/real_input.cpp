@@ -46,6 +46,13 @@ void RealInput::Pump(int milliseconds) {
     } while (std::chrono::steady_clock::now() < until);
 }
 
+bool RealInput::PumpUntil(const std::function<bool()>& done) {
+    auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!done() && std::chrono::steady_clock::now() < until)
+        Pump(10);
+    return done();
+}
+
 void RealInput::MoveTo(wxWindow* window, wxPoint offset) {
     wxRect rect = window->GetScreenRect();
     wxPoint at =

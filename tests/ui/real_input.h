@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <wx/evtloop.h>
 #include <wx/toplevel.h>
@@ -14,6 +15,8 @@ public:
 
     // Handles what the windows have waiting, for about the given time.
     void Pump(int milliseconds = 150);
+    // Handles what the windows have waiting until done says so, or a few seconds have passed.
+    bool PumpUntil(const std::function<bool()>& done);
 
     void MoveTo(wxWindow* window, wxPoint offset = wxDefaultPosition);
     // A click in the middle of the window (or at the offset), as a button or box is clicked.

@@ -130,17 +130,18 @@ void CDlgSchedRunning::CreateControls() {
     startNow->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { m_runner->OnStartNow(); });
     stop->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { m_runner->OnOK(); });
     preview->Bind(wxEVT_BUTTON, &CDlgSchedRunning::OnPreview, this);
-    m_eventList->Bind(wxEVT_LISTBOX_DCLICK,
-                      [this](wxCommandEvent&) { m_runner->OnSelectEvent(m_eventList->GetSelection()); });
+    // Only the pointer's double click chooses the next event: the toolkit reports Enter and Space on the
+    // list as a double click of the list too. Enter still presses the default button, "Stop".
+    m_eventList->Bind(wxEVT_LEFT_DCLICK, [this](wxMouseEvent& click) {
+        click.Skip();
+        m_runner->OnSelectEvent(m_eventList->GetSelection());
+    });
+    m_eventList->Bind(wxEVT_LISTBOX_DCLICK, [](wxCommandEvent&) {});
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { m_runner->OnCancel(); });
     Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& key) {
-        int code = key.GetKeyCode();
-        // The toolkit makes Enter and Space on the list a double click; only the pointer's counts.
-        bool activatesList = FindFocus() == m_eventList && (code == WXK_RETURN || code == WXK_NUMPAD_ENTER ||
-                                                            code == WXK_SPACE || code == WXK_NUMPAD_SPACE);
-        if (code == WXK_ESCAPE)
+        if (key.GetKeyCode() == WXK_ESCAPE)
             m_runner->OnCancel();
-        else if (!activatesList)
+        else
             key.Skip();
     });
 }
