@@ -64,6 +64,10 @@ std::string RunText(int runNumber, int runs) {
     return Format("%d of %d", runNumber, runs);
 }
 
+std::string RaceInProgressText(std::time_t started) {
+    return FormatLocalTime(started, "Race in progress since %H:%M - Quorva waits for the simulator to exit");
+}
+
 NextEventTexts NextEventPanel(const RACE& event, int runNumber) {
     NextEventTexts texts;
     texts.simulator = event.Sim == 0 ? "Nascar Racing 3" : "Nascar Legends";

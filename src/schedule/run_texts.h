@@ -29,6 +29,10 @@ std::string NextStartText(std::time_t start);
 // "2 of 3".
 std::string RunText(int runNumber, int runs);
 
+// What the window says while a race runs and it takes no input: "Race in progress since 21:04 - Quorva
+// waits for the simulator to exit".
+std::string RaceInProgressText(std::time_t started);
+
 // The next-event panel.
 struct NextEventTexts {
     std::string simulator;

@@ -112,7 +112,7 @@ void ScheduleRunner::ComputeCountdown() {
 
 int ScheduleRunner::OnCountdownTick() {
     // A tick that was on its way when the run ended changes nothing.
-    if (m_ended || m_currentEvent == nullptr)
+    if (m_ended || m_racing || m_currentEvent == nullptr)
         return 1;
     ++m_tickCount;
     if (m_tickCount == m_verifyTicks && Server->Timing == TimingDaily)
@@ -128,7 +128,7 @@ int ScheduleRunner::OnCountdownTick() {
 }
 
 void ScheduleRunner::OnSkipEvent() {
-    if (m_ended || m_items.empty())
+    if (m_ended || m_racing || m_items.empty())
         return;
     Server->LastRace = Server->RememberRace != 0 ? m_currentIndex : 0;
     int next = m_currentIndex + 1;
@@ -138,7 +138,7 @@ void ScheduleRunner::OnSkipEvent() {
 }
 
 void ScheduleRunner::OnSelectEvent(int index) {
-    if (m_ended || index < 0 || index >= static_cast<int>(m_items.size()))
+    if (m_ended || m_racing || index < 0 || index >= static_cast<int>(m_items.size()))
         return;
     Server->LastRace = Server->RememberRace != 0 ? m_currentIndex : 0;
     MoveMark(index);
@@ -160,7 +160,7 @@ void ScheduleRunner::MoveMark(int next) {
 }
 
 void ScheduleRunner::OnStartNow() {
-    if (m_ended || m_currentEvent == nullptr)
+    if (m_ended || m_racing || m_currentEvent == nullptr)
         return;
     DestroyCountdown();
     ++m_launchNumber;
@@ -187,11 +187,13 @@ void ScheduleRunner::OnStartNow() {
         StopAndStore(RunResultStop, RunEnd::Error);
         return;
     }
+    m_racing = true;
     m_view.RaceStarted(m_launchNumber, commandLine, start.how);
     std::time_t raceStart = m_clock.Now();
     if (m_observer)
         m_observer->RaceStarted(event, m_currentIndex, raceStart);
     SimulatorLauncher::End end = m_launcher.WaitForSimulator(m_raceLimit);
+    m_racing = false;
     RaceOutcome outcome = JudgeRace(end, TailOfFile(HostPath(outputFile), outputTailBytes));
     if (outcome.cutShort)
         outcome.text += " (the race ran from " + FormatLocalTime(raceStart, "%H:%M:%S") + " to " +
@@ -252,10 +254,14 @@ void ScheduleRunner::AfterRace() {
 }
 
 void ScheduleRunner::OnOK() {
+    if (m_racing)
+        return;
     StopAndStore(RunResultStop, RunEnd::Stopped);
 }
 
 void ScheduleRunner::OnCancel() {
+    if (m_racing)
+        return;
     PauseCountdown();
     End(RunResultCancel, RunEnd::Stopped);
 }
@@ -358,7 +364,7 @@ void ScheduleRunner::ShowNextEvent() {
 }
 
 std::string ScheduleRunner::PreviewOptionsText() {
-    if (m_currentEvent == nullptr)
+    if (m_racing || m_currentEvent == nullptr)
         return "";
     std::string path =
         (m_currentEvent->Sim == 0 ? Server->PathN3 : Server->PathNL) + EventFileName(m_launchNumber);

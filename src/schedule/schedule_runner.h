@@ -64,6 +64,8 @@ public:
     // The options text of the next launch, for the preview; writes nothing.
     std::string PreviewOptionsText();
 
+    // True from the launch until the race is over: the operator's commands meanwhile are discarded.
+    bool Racing() const { return m_racing; }
     bool Ended() const { return m_ended; }
     int Result() const { return m_result; }
     // True when the run ended because something failed rather than as the settings or the operator asked.
@@ -124,6 +126,7 @@ private:
     std::time_t m_backOffUntil = 0;
     std::unique_ptr<ScheduleTimer> m_timer;
     bool m_timerRunning = false;
+    bool m_racing = false;
 
     bool m_ended = false;
     int m_result = 0;

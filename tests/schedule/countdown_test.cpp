@@ -161,6 +161,9 @@ TEST(RunTexts, ShowTheCountdownTheEventAndTheCaption) {
     EXPECT_EQ(RunCaption("0.00", 5), "Schedule Is Running, v0.00");
     EXPECT_EQ(RemarkedItemText(">>\tOak Ridge", false), "\tOak Ridge");
     EXPECT_EQ(RemarkedItemText("\tOak Ridge", true), ">>\tOak Ridge");
+    ScopedTimeZone zone("UTC");
+    EXPECT_EQ(RaceInProgressText(LocalClockTime({2026, 6, 15}, 21, 4)),
+              "Race in progress since 21:04 - Quorva waits for the simulator to exit");
 
     RACE event;
     event.Sim = 1;

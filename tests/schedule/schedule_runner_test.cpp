@@ -455,3 +455,28 @@ TEST_F(RunnerTest, ThePreviewBuildsTheNextOptionsTextWithoutWritingIt) {
     EXPECT_EQ(runner.HtmlPagePath(), program.File("n3/evt00000.html"));
     EXPECT_FALSE(program.Exists("n3/evt00000.dmn"));
 }
+
+TEST_F(RunnerTest, CommandsGivenDuringARaceAreDiscardedAndTheAfterRaceLogicRuns) {
+    Server->StopAtEnd = 1;
+    Server->AutoTerminate = 1;
+    Server->RememberRace = 1;
+    AddEvent(0, "Ashford");
+    AddEvent(0, "Bayview");
+    runner.OnInitDialog();
+    runner.OnSkipEvent();
+    launcher.duringRace = [&] {
+        EXPECT_TRUE(runner.Racing());
+        runner.OnCancel();
+        runner.OnOK();
+        runner.OnStartNow();
+        runner.OnSkipEvent();
+        runner.OnSelectEvent(0);
+        runner.OnCountdownTick();
+        EXPECT_EQ(runner.PreviewOptionsText(), "");
+    };
+    runner.OnStartNow();
+    EXPECT_FALSE(runner.Racing());
+    EXPECT_EQ(view.launches, std::vector<int>{1});
+    EXPECT_EQ(view.results, std::vector<int>{RunResultShutDown});
+    EXPECT_EQ(StoredLastRace(), "1");
+}

@@ -42,7 +42,7 @@ TEST_F(DefaultRaceDialogTest, OkStoresTheSettingsWithoutACalendarAndKeepsTheDate
     SetText(*dialog, IDC_WARMUP_TIME, "120");
     ClickRadio(*dialog, IDC_SIM_NL);
     Find<wxChoice>(*dialog, IDC_WIND_DIRECTION)->SetSelection(4);
-    dialog->OnOK();
+    ClickOk(*dialog);
     EXPECT_EQ(dialog->GetReturnCode(), wxID_OK);
     EXPECT_EQ(DefaultRace->TrackNumber, 0);
     EXPECT_EQ(DefaultRace->SimExe, "");

@@ -48,7 +48,7 @@ TEST_F(FileLocationsDialogTest, ShowsTheServersLocationsAndOnlyTheProgramPathsMa
     chosen = "C:\\Sims\\Nl\\";
     Click(*dialog, Dlg::IDC_BROWSE_NL);
     EXPECT_EQ(Text(*dialog, Dlg::IDC_PATH_NL), "C:\\Sims\\Nl\\");
-    dialog->OnOK();
+    ClickOk(*dialog);
     EXPECT_EQ(dialog->GetReturnCode(), wxID_OK);
     EXPECT_EQ(dialog->Values()[4], "C:\\Sims\\Nl\\");
     EXPECT_EQ(Server->PathNL, "Path not found");

@@ -1,5 +1,6 @@
 #include "ui/support/dlg_folder_browse.h"
 
+#include "real_input.h"
 #include "support/scoped_env.h"
 #include "support/temp_folder.h"
 
@@ -51,10 +52,6 @@ protected:
         return {};
     }
     bool OkEnabled() { return dialog->FindWindow(wxID_OK)->IsEnabled(); }
-    void Ok() {
-        wxCommandEvent click(wxEVT_BUTTON, wxID_OK);
-        dialog->FindWindow(wxID_OK)->GetEventHandler()->ProcessEvent(click);
-    }
 
     TempFolder prefix;
     ScopedEnv wine{"WINEPREFIX", prefix.Path().c_str()};
@@ -100,13 +97,22 @@ TEST_F(FolderBrowserTest, OpensOnDriveCWithTheDrivesAndTheNetworkBelowThem) {
     Tree().Expand(windows);
     EXPECT_FALSE(Tree().ItemHasChildren(windows));
 
+    // Only the expansion that fills an item selects it; a later one leaves the chosen folder alone.
+    Tree().SelectItem(Child(c, "sims2"));
+    Tree().Collapse(sims);
+    Tree().Expand(sims);
+    EXPECT_EQ(Tree().GetSelection(), Child(c, "sims2"));
+
     Tree().SelectItem(dialog->NetworkRoot());
     EXPECT_FALSE(OkEnabled());
     dialog->ExpandItem(dialog->NetworkRoot());
     EXPECT_FALSE(Tree().ItemHasChildren(dialog->NetworkRoot()));
     Tree().SelectItem(Child(sims, "Nl"));
     EXPECT_TRUE(OkEnabled());
-    Ok();
+    RealInput input;
+    input.Pump();
+    input.Click(dialog->FindWindow(wxID_OK));
+    input.PumpUntil([&] { return dialog->GetReturnCode() == wxID_OK; });
     EXPECT_EQ(dialog->GetReturnCode(), wxID_OK);
     EXPECT_EQ(dialog->GetPath(), "C:\\Sims\\Nl\\");
 }

@@ -77,7 +77,7 @@ TEST_F(EventDialogTest, ANewEventStartsFromTheDefaultRaceAndOkWritesEveryField) 
     Find<wxCheckBox>(*dialog, IDC_SAVE_REPLAY)->SetValue(true);
     Find<wxRadioButton>(*dialog, IDC_DAMAGE_REALISTIC)->SetValue(true);
     Find<wxChoice>(*dialog, IDC_WIND_DIRECTION)->SetSelection(7);
-    dialog->OnOK();
+    ClickOk(*dialog);
 
     RACE expected = *DefaultRace;
     expected.Sim = 0;
@@ -251,4 +251,43 @@ TEST_F(EventDialogTest, AMissingSimulatorFixesTheChoice) {
     EXPECT_FALSE(dialog->FindWindow(IDC_SIM_N3)->IsEnabled());
     EXPECT_FALSE(dialog->FindWindow(IDC_SIM_NL)->IsEnabled());
     EXPECT_EQ(TrackLines(), (Texts{"Ashford", "Bayview", "Cedar Park"}));
+}
+
+TEST_F(EventDialogTest, TypingStopsAtTheLimitForShiftedKeysTooAndCountsCharactersAsOkDoes) {
+    OpenOn(false);
+    RealInput input;
+    input.Pump();
+    SetText(*dialog, IDC_RACE_PASSWORD, "");
+    input.Click(dialog->FindWindow(IDC_RACE_PASSWORD));
+    for (char key : std::string("friday night"))
+        input.Key(key, key == 'f' || key == 'n' ? wxMOD_SHIFT : wxMOD_NONE);
+    input.Key('t', wxMOD_SHIFT);
+    input.Key('1', wxMOD_SHIFT);
+    input.Key('x');
+    input.PumpUntil([&] { return Text(*dialog, IDC_RACE_PASSWORD).size() == 12; });
+    input.Pump(300);
+    EXPECT_EQ(Text(*dialog, IDC_RACE_PASSWORD), "Friday Night");
+
+    // Eleven characters of two bytes each take a twelfth, and OK takes the twelve.
+    const std::string eleven = "\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9";
+    SetText(*dialog, IDC_RACE_PASSWORD, eleven);
+    Find<wxTextCtrl>(*dialog, IDC_RACE_PASSWORD)->SetInsertionPointEnd();
+    input.Key('a', wxMOD_SHIFT);
+    input.Key('b');
+    input.PumpUntil([&] { return Text(*dialog, IDC_RACE_PASSWORD) != eleven; });
+    input.Pump(300);
+    EXPECT_EQ(Text(*dialog, IDC_RACE_PASSWORD), eleven + "A");
+    ClickOk(*dialog);
+    EXPECT_TRUE(Accepted());
+    EXPECT_EQ(event.RacePassword, eleven + "A");
+}
+
+TEST_F(EventDialogTest, AClickOnTheCheckedSimulatorFillsTheTrackListAgain) {
+    OpenOn(true);
+    SelectLine(Tracks(), 2);
+    RealInput input;
+    input.Pump();
+    input.Click(dialog->FindWindow(IDC_SIM_N3), wxPoint(6, 6));
+    EXPECT_TRUE(input.PumpUntil([&] { return Tracks()->GetSelection() == 0; }));
+    EXPECT_EQ(Find<wxStaticText>(*dialog, IDC_SELECTED_TRACK)->GetLabel(), "Ashford");
 }

@@ -1,14 +1,18 @@
 #include "ui/dialogs/dlg_sched_running.h"
 
 #include "core/app_state.h"
+#include "real_input.h"
 #include "schedule/clock_time.h"
 #include "support/message_recorder.h"
 #include "support/program_folder.h"
 #include "support/runner_fakes.h"
 #include "support/scoped_env.h"
+#include "ui/support/painted_launcher.h"
 
+#include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <thread>
 #include <wx/checkbox.h>
 #include <wx/listbox.h>
 #include <wx/stattext.h>
@@ -64,6 +68,20 @@ protected:
         return static_cast<wxListBox*>(dialog->FindWindow(CDlgSchedRunning::IDC_EVENT_LIST));
     }
 
+    // The running dialog on the screen, for real input.
+    CDlgSchedRunning& Show(RealInput& input) {
+        Open();
+        dialog->Show();
+        input.Pump(300);
+        return *dialog;
+    }
+    wxPoint ItemCentre(int item) const {
+        int y = 0;
+        while (y < List()->GetSize().y && List()->HitTest(wxPoint(10, y)) != item)
+            ++y;
+        return wxPoint(20, y + 4);
+    }
+
     void Click(int id) {
         wxCommandEvent click(wxEVT_BUTTON, id);
         click.SetEventObject(dialog->FindWindow(id));
@@ -113,11 +131,13 @@ TEST_F(RunningDialogTest, ShowsTheEventsTheNextEventAndTheCountdown) {
 }
 
 TEST_F(RunningDialogTest, ButtonsLaunchAndStopTheRun) {
-    Open();
-    Click(CDlgSchedRunning::IDC_START_NOW);
-    EXPECT_EQ(launcher.commandLines.size(), 1u);
+    RealInput input;
+    Show(input);
+    input.Click(dialog->FindWindow(CDlgSchedRunning::IDC_START_NOW));
+    EXPECT_TRUE(input.PumpUntil([&] { return launcher.commandLines.size() == 1; }));
     EXPECT_EQ(List()->GetString(1), ">>  Oak Ridge");
-    Click(wxID_OK);
+    input.Click(dialog->FindWindow(wxID_OK));
+    input.PumpUntil([&] { return dialog->Runner().Ended(); });
     EXPECT_TRUE(dialog->Runner().Ended());
     EXPECT_EQ(dialog->GetReturnCode(), RunResultStop);
     EXPECT_EQ(timers.running, 0);
@@ -153,4 +173,57 @@ TEST_F(RunningDialogTest, ALaunchThatDidNotRaceIsShownUntilAnotherFails) {
     launcher.end = {0, 0, 600, false};
     Click(CDlgSchedRunning::IDC_START_NOW);
     EXPECT_EQ(Text(CDlgSchedRunning::IDC_RACE_PROBLEM), shown);
+}
+
+TEST_F(RunningDialogTest, ARaceTakesNoInputAtAllAndSaysSince) {
+    RealInput input;
+    Show(input);
+    launcher.duringRace = [&] {
+        EXPECT_EQ(dialog->FindWindow(CDlgSchedRunning::IDC_COUNTDOWN)->GetLabel(), "");
+        EXPECT_TRUE(dialog->FindWindowByLabel(
+            "Race in progress since 20:00 - Quorva waits for the simulator to exit"));
+        EXPECT_TRUE(dialog->FindWindowByLabel("Event Now Running"));
+        input.RequestClose(dialog);
+        for (int id :
+             {int(CDlgSchedRunning::IDC_START_NOW), int(CDlgSchedRunning::IDC_SKIP_EVENT),
+              int(CDlgSchedRunning::IDC_STOP_AT_END), int(CDlgSchedRunning::IDC_PREVIEW), int(wxID_OK)})
+            input.Click(dialog->FindWindow(id));
+        input.DoubleClick(List(), ItemCentre(0));
+        input.Key(WXK_RETURN);
+        input.Key(WXK_ESCAPE);
+        for (auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
+             std::chrono::steady_clock::now() < until;
+             std::this_thread::sleep_for(std::chrono::milliseconds(10)))
+            HandleWindowEventsDuringRace();
+    };
+    Click(CDlgSchedRunning::IDC_START_NOW);
+    launcher.duringRace = nullptr;
+    input.Pump(500);
+    // Nothing acted, then or after; the race's own end moved the mark and started the next countdown.
+    EXPECT_EQ(launcher.commandLines.size(), 1u);
+    EXPECT_FALSE(dialog->Runner().Ended());
+    EXPECT_EQ(dialog->GetReturnCode(), 0);
+    EXPECT_EQ(dialog->Runner().CurrentIndex(), 1);
+    EXPECT_FALSE(Box(CDlgSchedRunning::IDC_STOP_AT_END)->GetValue());
+    EXPECT_TRUE(dialog->FindWindow(CDlgSchedRunning::IDC_START_NOW)->IsEnabled());
+    EXPECT_EQ(Text(CDlgSchedRunning::IDC_COUNTDOWN), "000 : 05 : 00");
+    EXPECT_TRUE(dialog->FindWindowByLabel("Next Event To Be Run"));
+    EXPECT_TRUE(dialog->IsShown());
+}
+
+TEST_F(RunningDialogTest, OnlyADoubleClickChoosesTheNextEventAndTheCloseBoxCancels) {
+    RealInput input;
+    Show(input);
+    input.Click(List(), ItemCentre(0));
+    input.Pump();
+    for (int key : {WXK_DOWN, WXK_SPACE, WXK_NUMPAD_SPACE})
+        input.Key(key);
+    input.Pump();
+    EXPECT_EQ(dialog->Runner().CurrentIndex(), 0);
+    EXPECT_FALSE(dialog->Runner().Ended());
+    input.DoubleClick(List(), ItemCentre(1));
+    EXPECT_TRUE(input.PumpUntil([&] { return dialog->Runner().CurrentIndex() == 1; }));
+    EXPECT_EQ(List()->GetString(1), ">>  Oak Ridge");
+    input.RequestClose(dialog);
+    EXPECT_TRUE(input.PumpUntil([&] { return dialog->GetReturnCode() == RunResultCancel; }));
 }

@@ -102,7 +102,7 @@ TEST_F(ScheduleEditorTest, MovesAndEditsKeepTheOrderThatOkHandsOver) {
     Press(CDlgSchedule::IDC_MOVE_UP);
     EXPECT_EQ(Scheduled(), (Texts{"Ashford", "Bayview", "Oak Ridge"}));
 
-    Press(wxID_OK);
+    ClickOk(*editor);
     EXPECT_EQ(editor->GetReturnCode(), wxID_OK);
     EXPECT_EQ(Scheduled(), (Texts{"Bayview", "Edited", "Ashford"}));
 }

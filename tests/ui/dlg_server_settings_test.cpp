@@ -73,7 +73,7 @@ TEST_F(ServerSettingsDialogTest, OkReadsTheFieldsInOrderThenStoresThemAndTheConn
     Find<wxCheckBox>(*dialog, Dlg::IDC_CONNECT_TCP)->SetValue(true);
     Find<wxCheckBox>(*dialog, Dlg::IDC_CONNECT_IPX)->SetValue(false);
     Arenas(Dlg::IDC_ARENA_N3)->SetSelection(6);
-    dialog->OnOK();
+    ClickOk(*dialog);
     EXPECT_EQ(dialog->GetReturnCode(), wxID_OK);
     EXPECT_EQ(Server->HostName, "Bobs Oval");
     EXPECT_EQ(Server->AdminPassword, "kelp");

@@ -75,8 +75,11 @@ TEST_F(TimingDialogTest, TheLoopKeepsItsTimeFrameOpenUntilTheLimitBoxIsClicked) 
     EXPECT_EQ(TimeFrame(), "EEEE");
     ClickBox(CDlgTiming::IDC_LIMIT_TIME);
     EXPECT_EQ(TimeFrame(), "EEEE");
-    ClickBox(CDlgTiming::IDC_LIMIT_TIME);
-    EXPECT_EQ(TimeFrame(), "----");
+    // A click on the mode already checked applies its layout again.
+    RealInput input;
+    input.Pump();
+    input.Click(dialog->FindWindow(CDlgTiming::IDC_CONTINUOUS_LOOP), wxPoint(6, 6));
+    EXPECT_TRUE(input.PumpUntil([&] { return TimeFrame() == "EEEE"; }));
 
     ClickBox(CDlgTiming::IDC_LIMIT_TIME);
     ClickRadio(*dialog, CDlgTiming::IDC_DAILY_TIME_MODE);
@@ -121,7 +124,7 @@ TEST_F(TimingDialogTest, OkChecksTheNumbersThenEveryTimeAndStoresNothingUntilAll
     EXPECT_FALSE(program.Exists("Quorvadata.ini"));
 
     SetText(*dialog, CDlgTiming::IDC_DAILY_TIME, "12:30");
-    dialog->OnOK();
+    ClickOk(*dialog);
     EXPECT_EQ(dialog->GetReturnCode(), wxID_OK);
     EXPECT_EQ(Server->RaceDelay, 60);
     EXPECT_EQ(Server->ClockAdjust, 60);

@@ -1,5 +1,6 @@
 #include "ui/dialogs/dlg_track_error.h"
 
+#include "real_input.h"
 #include "support/message_recorder.h"
 #include "ui/dialogs/track_error_form.h"
 
@@ -22,10 +23,12 @@ int RunModal(CDlgTrackError& dialog, const std::function<void()>& actions) {
     return dialog.ShowModal();
 }
 
+// A click on the button through the toolkit, as the operator presses OK.
 void ClickOk(wxDialog& dialog) {
-    wxCommandEvent click(wxEVT_BUTTON, wxID_OK);
-    click.SetEventObject(dialog.FindWindow(wxID_OK));
-    dialog.FindWindow(wxID_OK)->GetEventHandler()->ProcessEvent(click);
+    RealInput input;
+    input.Pump();
+    input.Click(dialog.FindWindow(wxID_OK));
+    input.PumpUntil([&] { return dialog.GetReturnCode() != 0; });
 }
 
 void PressEscape(wxDialog& dialog) {

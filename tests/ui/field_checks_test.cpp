@@ -12,12 +12,13 @@ TEST(ReadIntegerField, TakesBlanksASignAndDigitsAndNothingElse) {
         EXPECT_EQ(ReadIntegerField(refused), std::nullopt) << '"' << refused << '"';
 }
 
-TEST(ReadIntegerField, AZeroMustBeginTheFieldWithItsDigit) {
+TEST(ReadIntegerField, AZeroMustBeginWithItsDigitAfterTheBlanks) {
     EXPECT_EQ(ReadIntegerField("0 "), 0);
     EXPECT_EQ(ReadIntegerField("00"), 0);
-    EXPECT_EQ(ReadIntegerField(" 0"), std::nullopt);
+    EXPECT_EQ(ReadIntegerField(" 0"), 0);
+    EXPECT_EQ(ReadIntegerField("\t 00 "), 0);
     EXPECT_EQ(ReadIntegerField("-0"), std::nullopt);
-    EXPECT_EQ(ReadIntegerField("+0"), std::nullopt);
+    EXPECT_EQ(ReadIntegerField(" +0"), std::nullopt);
 }
 
 TEST(ReadIntegerField, OnlyTheFirst31CharactersCountAndBigNumbersStopAtTheBound) {
@@ -51,9 +52,15 @@ TEST(CheckIntegerField, RefusesWithTheMessageOfTheFirstFailure) {
     EXPECT_EQ(CheckIntegerField("-1", 0, 60, value)->text, "Please enter an integer between 0 and 60.");
 }
 
-TEST(CheckTextLength, RefusesATextBeyondTheLimit) {
+TEST(CheckTextLength, RefusesATextOfMoreCharactersThanTheLimit) {
     EXPECT_FALSE(CheckTextLength("twelve chars", 12));
     EXPECT_FALSE(CheckTextLength("", 12));
+    // Characters count, not their bytes; a byte that is no UTF-8 counts as one.
+    EXPECT_FALSE(
+        CheckTextLength("\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u20ac", 12));
+    EXPECT_TRUE(
+        CheckTextLength("\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u20acx", 12));
+    EXPECT_EQ(FieldLength("\xe9t\xc3\xa9\xe2\x82"), 5u);
     std::optional<Message> problem = CheckTextLength("thirteen char", 12);
     ASSERT_TRUE(problem);
     EXPECT_EQ(problem->text, "Please enter no more than 12 characters.");

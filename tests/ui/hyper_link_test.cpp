@@ -1,7 +1,12 @@
 #include "ui/support/hyper_link.h"
 
+#include "real_input.h"
 #include "support/message_recorder.h"
+#include "support/scoped_env.h"
+#include "support/temp_folder.h"
 
+#include <chrono>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/dialog.h>
@@ -9,33 +14,30 @@
 
 namespace {
 
+// Links on a dialog on the screen, opened by an xdg-open of the test's own, first on the search path.
 class HyperLinkTest : public ::testing::Test {
 protected:
     HyperLinkTest() : dialog(nullptr, wxID_ANY, "Links", wxDefaultPosition, wxSize(400, 300)) {
-        savedOpener = CHyperLink::OpenURL;
-        CHyperLink::OpenURL = [this](const std::string& url) {
-            opened.push_back(url);
-            return openResult;
-        };
+        // A second window, so that the dialog does not stretch a lone link over all of itself.
+        new wxStaticText(&dialog, wxID_ANY, "", wxPoint(390, 290), wxSize(1, 1));
         dialog.Show();
+        input.Pump();
     }
-    ~HyperLinkTest() override { CHyperLink::OpenURL = savedOpener; }
 
+    void Opener(const std::string& body) {
+        folder.Write("xdg-open", "#!/bin/sh\n" + body + "\n");
+        std::filesystem::permissions(folder.File("xdg-open"), std::filesystem::perms::owner_all);
+    }
     static void Click(CHyperLink& link) {
         wxMouseEvent up(wxEVT_LEFT_UP);
         up.SetEventObject(&link);
         link.GetEventHandler()->ProcessEvent(up);
     }
-    static void Pointer(CHyperLink& link, wxEventType type) {
-        wxMouseEvent moved(type);
-        moved.SetEventObject(&link);
-        link.GetEventHandler()->ProcessEvent(moved);
-    }
 
+    TempFolder folder;
+    ScopedEnv path{"PATH", (folder.Path() + ":/usr/bin:/bin").c_str()};
+    RealInput input;
     wxDialog dialog;
-    std::function<int(const std::string&)> savedOpener;
-    std::vector<std::string> opened;
-    int openResult = 33;
     MessageRecorder messages;
 };
 
@@ -69,26 +71,35 @@ TEST_F(HyperLinkTest, TheTextAndTheUrlStandInForEachOther) {
     EXPECT_FALSE(named.GetFont().GetUnderlined());
 }
 
-TEST_F(HyperLinkTest, AnOpenedLinkTurnsPurpleAndTheHoverColourWinsWhileThePointerIsOver) {
+TEST_F(HyperLinkTest, ThePointerOverTheLinkShowsTheHoverColourAndTheHandAndAClickOpensIt) {
+    Opener("printf '%s' \"$1\" > '" + folder.File("opened") + "'");
     CHyperLink link(&dialog, 1, "https://example.org/", wxPoint(10, 10), wxSize(300, 40));
+    input.MoveTo(&dialog, wxPoint(300, 250));
+    unsigned long dialogCursor = input.CursorSerial();
     EXPECT_EQ(link.GetForegroundColour(), LinkBlue);
-    Pointer(link, wxEVT_ENTER_WINDOW);
-    EXPECT_EQ(link.GetForegroundColour(), wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT));
-    Click(link);
-    EXPECT_EQ(opened, std::vector<std::string>{"https://example.org/"});
+    input.MoveTo(&link);
+    EXPECT_TRUE(input.PumpUntil(
+        [&] { return link.GetForegroundColour() == wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT); }));
+    EXPECT_NE(input.CursorSerial(), dialogCursor);
+
+    input.Click(&link);
+    input.PumpUntil([&] { return link.IsVisited(); });
+    EXPECT_EQ(folder.Read("opened"), "https://example.org/");
     EXPECT_TRUE(link.IsVisited());
     EXPECT_EQ(link.GetForegroundColour(), wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT));
-    Pointer(link, wxEVT_LEAVE_WINDOW);
-    EXPECT_EQ(link.GetForegroundColour(), VisitedPurple);
+    input.MoveTo(&dialog, wxPoint(300, 250));
+    EXPECT_TRUE(input.PumpUntil([&] { return link.GetForegroundColour() == VisitedPurple; }));
+    EXPECT_EQ(input.CursorSerial(), dialogCursor);
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_EQ(messages.beeps, 0);
 }
 
 TEST_F(HyperLinkTest, AFailedOpenBeepsSaysWhyAndLeavesTheLinkUnvisited) {
+    Opener("exit 3");
     CHyperLink link(&dialog, 1, "https://example.org/", wxPoint(10, 10), wxSize(300, 40));
     link.SetVisited(true);
-    openResult = 31;
     Click(link);
+    input.PumpUntil([&] { return !messages.messages.empty(); });
     EXPECT_FALSE(link.IsVisited());
     EXPECT_EQ(link.GetForegroundColour(), LinkBlue);
     EXPECT_EQ(messages.beeps, 1);
@@ -96,4 +107,14 @@ TEST_F(HyperLinkTest, AFailedOpenBeepsSaysWhyAndLeavesTheLinkUnvisited) {
     EXPECT_EQ(messages.messages[0].text, "Unable to open hyperlink:\n\nThere is no application "
                                          "associated\nwith the given filename extension.");
     EXPECT_EQ(messages.messages[0].icon, MessageIcon::Warning);
+}
+
+TEST_F(HyperLinkTest, AnOpenerThatKeepsRunningNeverHoldsTheWindowUp) {
+    Opener("exec /bin/sleep 4 >/dev/null 2>&1");
+    CHyperLink link(&dialog, 1, "https://example.org/", wxPoint(10, 10), wxSize(300, 40));
+    auto start = std::chrono::steady_clock::now();
+    Click(link);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
+    EXPECT_TRUE(input.PumpUntil([&] { return link.IsVisited(); }));
+    EXPECT_TRUE(messages.messages.empty());
 }

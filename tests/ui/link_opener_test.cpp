@@ -3,8 +3,10 @@
 #include "support/scoped_env.h"
 #include "support/temp_folder.h"
 
+#include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -33,6 +35,15 @@ private:
     TempFolder m_folder;
     ScopedEnv m_path;
 };
+
+// The result of opening the URL, waited for.
+int ResultOf(const std::string& url, std::chrono::milliseconds handOver = std::chrono::seconds(10)) {
+    LinkOpening opening(url, handOver);
+    std::optional<int> result;
+    while (!(result = opening.Result()))
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    return *result;
+}
 
 } // namespace
 
@@ -64,11 +75,11 @@ TEST(HyperlinkErrorText, NamesTheReasonOfEachShellCode) {
     }
 }
 
-TEST(GotoURL, HandsTheWholeUrlToXdgOpenAndReadsItsExitStatus) {
+TEST(LinkOpening, HandsTheWholeUrlToXdgOpenAndReadsItsExitStatus) {
     OpenerFolder folder;
     const std::string url = "https://example.com/a b?x=\"1\"&y='2'";
     folder.WriteOpener("exit 0");
-    EXPECT_EQ(GotoURL(url), 33);
+    EXPECT_EQ(ResultOf(url), 33);
     EXPECT_EQ(folder.Argument(), "1|" + url);
 
     struct Row {
@@ -84,23 +95,40 @@ TEST(GotoURL, HandsTheWholeUrlToXdgOpenAndReadsItsExitStatus) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         folder.WriteOpener(row.body);
-        EXPECT_EQ(GotoURL("mailto:pits@example.com"), row.code);
+        EXPECT_EQ(ResultOf("mailto:pits@example.com"), row.code);
         EXPECT_EQ(folder.Argument(), "1|mailto:pits@example.com");
     }
 }
 
-TEST(GotoURL, AnOpenerThatCannotRunIsReportedAsTheShellWould) {
+TEST(LinkOpening, AnOpenerThatCannotRunIsReportedAsTheShellWould) {
     OpenerFolder folder;
-    EXPECT_EQ(GotoURL("https://example.com/"), 2);
+    EXPECT_EQ(ResultOf("https://example.com/"), 2);
 
     folder.WriteProgram("#!/bin/sh\nexit 0\n", false);
-    EXPECT_EQ(GotoURL("https://example.com/"), 5);
+    EXPECT_EQ(ResultOf("https://example.com/"), 5);
 
     folder.WriteProgram("not a program\n");
-    EXPECT_EQ(GotoURL("https://example.com/"), 11);
+    EXPECT_EQ(ResultOf("https://example.com/"), 11);
 
     folder.WriteProgram("#!/no/such/shell\nexit 0\n");
-    EXPECT_EQ(GotoURL("https://example.com/"), 2);
+    EXPECT_EQ(ResultOf("https://example.com/"), 2);
+}
+
+TEST(LinkOpening, NeverWaitsForAnOpenerThatShowsThePageItself) {
+    OpenerFolder folder;
+    // An xdg-open that runs the browser, which stays until it is closed.
+    folder.WriteOpener("exec /bin/sleep 3 >/dev/null 2>&1");
+    auto start = std::chrono::steady_clock::now();
+    {
+        LinkOpening opening("https://example.com/", std::chrono::milliseconds(300));
+        EXPECT_EQ(opening.Result(), std::nullopt);
+        std::this_thread::sleep_for(std::chrono::milliseconds(400));
+        EXPECT_EQ(opening.Result(), 33);
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    // An opener that fails within its time is still reported.
+    folder.WriteOpener("/bin/sleep 0.2; exit 3");
+    EXPECT_EQ(ResultOf("https://example.com/", std::chrono::seconds(2)), 31);
 }
 
 TEST(LinkTextColour, HoverBeatsVisitedWhichBeatsTheLinkColour) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app_state.h"
+#include "real_input.h"
 #include "simfiles/calendars.h"
 #include "support/message_recorder.h"
 #include "support/program_folder.h"
@@ -64,6 +65,14 @@ protected:
         wxCommandEvent click(wxEVT_BUTTON, id);
         click.SetEventObject(button);
         button->GetEventHandler()->ProcessEvent(click);
+    }
+    // Presses OK as the operator does, with a click on the button through the toolkit: a button that
+    // lost its binding would close the dialog without its checks.
+    static void ClickOk(wxDialog& dialog) {
+        RealInput input;
+        input.Pump();
+        input.Click(dialog.FindWindow(wxID_OK));
+        input.PumpUntil([&] { return dialog.GetReturnCode() != 0; });
     }
     static void ClickRadio(wxWindow& dialog, int id) {
         auto* radio = Find<wxRadioButton>(dialog, id);

@@ -6,10 +6,12 @@
 #include "ui/dialogs/race_controls.h"
 #include "ui/support/dialog_layout.h"
 #include "ui/support/field_checks.h"
+#include "ui/support/radio_click.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/listbox.h>
+#include <wx/radiobut.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -65,7 +67,7 @@ CDlgSchedConfig::CDlgSchedConfig(wxWindow* parent)
     FindWindow(wxID_OK)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOK(); });
     m_trackList->Bind(wxEVT_LISTBOX, [this](wxCommandEvent&) { OnSelchangeTrack(); });
     for (int id : {IDC_SIM_N3, IDC_SIM_NL})
-        FindWindow(id)->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { FillTrackList(); });
+        OnRadioClick(static_cast<wxRadioButton*>(FindWindow(id)), [this] { FillTrackList(); });
 }
 
 void CDlgSchedConfig::SetRace(RACE* event, bool isNew) {

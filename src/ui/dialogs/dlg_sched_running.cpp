@@ -2,6 +2,7 @@
 
 #include "platform/host_path.h"
 #include "platform/local_time.h"
+#include "schedule/run_texts.h"
 #include "ui/dialogs/dlg_cmd_preview.h"
 #include "ui/support/record_fields.h"
 
@@ -16,6 +17,9 @@ namespace {
 
 constexpr int templateId = 144;
 const wxSize dialogSize(400, 300);
+const char* const panelTitle = "Next Event To Be Run";
+const char* const racingPanelTitle = "Event Now Running";
+const char* const stopHint = "To stop the clock and interupt the schedule, click the \"Stop\" button.";
 
 struct Row {
     int id;
@@ -66,7 +70,7 @@ CDlgSchedRunning::CDlgSchedRunning(wxWindow* parent)
 
 CDlgSchedRunning::CDlgSchedRunning(wxWindow* parent, const Clock& clock, SimulatorLauncher& launcher,
                                    ScheduleRunner::TimerFactory makeTimer)
-    : CDlgBase(templateId, parent, "Schedule Is Running", dialogSize),
+    : CDlgBase(templateId, parent, "Schedule Is Running", dialogSize), m_clock(clock),
       m_ticks(std::make_shared<WindowTicks>([this] { m_runner->OnCountdownTick(); })) {
     if (!makeTimer)
         makeTimer = [ticks = m_ticks] { return std::make_unique<CCountdownTimer>(ticks); };
@@ -89,7 +93,7 @@ void CDlgSchedRunning::CreateControls() {
     auto* startNow = new wxButton(this, IDC_START_NOW, "Start Now", at(72, 222), size(60, 14));
     m_stopAtEnd = new wxCheckBox(this, IDC_STOP_AT_END, "Stop at end of schedule", at(7, 242), size(120, 10));
 
-    new wxStaticText(this, wxID_ANY, "Next Event To Be Run", at(195, 7), size(198, 8));
+    m_panelTitle = new wxStaticText(this, wxID_ANY, panelTitle, at(195, 7), size(198, 8));
     int y = 19;
     for (const Row& row : panelRows) {
         new wxStaticText(this, wxID_ANY, row.label, at(195, y + 1), size(62, 8));
@@ -122,9 +126,7 @@ void CDlgSchedRunning::CreateControls() {
     m_raceProblem->SetForegroundColour(*wxRED);
 
     new wxStaticLine(this, wxID_ANY, at(7, 270), size(386, 1));
-    new wxStaticText(this, wxID_ANY,
-                     "To stop the clock and interupt the schedule, click the \"Stop\" button.", at(7, 280),
-                     size(300, 8));
+    m_hint = new wxStaticText(this, wxID_ANY, stopHint, at(7, 280), size(330, 8), wxST_NO_AUTORESIZE);
     auto* stop = new wxButton(this, wxID_OK, "Stop", at(343, 277), size(50, 14));
     stop->SetDefault();
 
@@ -132,8 +134,13 @@ void CDlgSchedRunning::CreateControls() {
     startNow->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { m_runner->OnStartNow(); });
     stop->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { m_runner->OnOK(); });
     preview->Bind(wxEVT_BUTTON, &CDlgSchedRunning::OnPreview, this);
-    m_eventList->Bind(wxEVT_LISTBOX_DCLICK,
-                      [this](wxCommandEvent&) { m_runner->OnSelectEvent(m_eventList->GetSelection()); });
+    // Only the pointer's double click chooses the next event: the toolkit reports Enter and Space on the
+    // list as a double click of the list too. Enter still presses the default button, "Stop".
+    m_eventList->Bind(wxEVT_LEFT_DCLICK, [this](wxMouseEvent& click) {
+        click.Skip();
+        m_runner->OnSelectEvent(m_eventList->GetSelection());
+    });
+    m_eventList->Bind(wxEVT_LISTBOX_DCLICK, [](wxCommandEvent&) {});
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { m_runner->OnCancel(); });
     Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& key) {
         if (key.GetKeyCode() == WXK_ESCAPE)
@@ -225,7 +232,35 @@ bool CDlgSchedRunning::StopAtEndChecked() const {
     return m_stopAtEnd->GetValue();
 }
 
+void CDlgSchedRunning::RaceStarted(int, const std::string&, const std::string&) {
+    ShowRacing(true);
+}
+
+void CDlgSchedRunning::ShowRacing(bool racing) {
+    if (racing) {
+        for (int id : {int(IDC_EVENT_LIST), int(IDC_SKIP_EVENT), int(IDC_START_NOW), int(IDC_STOP_AT_END),
+                       int(wxID_OK), int(IDC_PREVIEW)})
+            if (wxWindow* control = FindWindow(id); control->IsEnabled()) {
+                control->Disable();
+                m_disabledForRace.push_back(control);
+            }
+    } else {
+        for (wxWindow* control : m_disabledForRace)
+            control->Enable();
+        m_disabledForRace.clear();
+    }
+    m_panelTitle->SetLabel(racing ? racingPanelTitle : panelTitle);
+    if (racing)
+        m_countdown->SetLabel("");
+    wxFont font = m_hint->GetFont();
+    font.SetWeight(racing ? wxFONTWEIGHT_BOLD : wxFONTWEIGHT_NORMAL);
+    m_hint->SetFont(font);
+    m_hint->SetLabel(racing ? wxString::FromUTF8(RaceInProgressText(m_clock.Now())) : wxString(stopHint));
+    Update();
+}
+
 void CDlgSchedRunning::RaceEnded(const RaceOutcome& outcome, const std::string& outputFile) {
+    ShowRacing(false);
     if (outcome.raced && !outcome.cutShort)
         return;
     // Kept until another launch fails, with its time, for an operator who looks in later.

@@ -56,7 +56,7 @@ public:
     void SetStopAtEnd(bool checked, bool enabled) override;
     bool StopAtEndChecked() const override;
     void EndRun(int result) override;
-    void RaceStarted(int, const std::string&, const std::string&) override {}
+    void RaceStarted(int, const std::string&, const std::string&) override;
     void RaceNotStarted(const std::string&) override {}
     void RaceEnded(const RaceOutcome& outcome, const std::string& outputFile) override;
     void ResultsPublished(const std::string&) override {}
@@ -69,10 +69,13 @@ private:
     void CreateControls();
     void OnInitDialog(wxInitDialogEvent& event) override;
     void OnPreview(wxCommandEvent& event);
+    // While a race runs the window says so, and its controls take no input.
+    void ShowRacing(bool racing);
 
     // This program folder's run lock, held while the schedule runs.
     std::unique_ptr<RunLock> m_lock;
     SystemClock m_systemClock;
+    const Clock& m_clock;
     PaintedLauncher m_paintedLauncher;
     std::shared_ptr<WindowTicks> m_ticks;
     std::unique_ptr<ResultsPublisher> m_publisher;
@@ -82,4 +85,7 @@ private:
     wxCheckBox* m_stopAtEnd = nullptr;
     wxStaticText* m_countdown = nullptr;
     wxStaticText* m_raceProblem = nullptr;
+    wxStaticText* m_panelTitle = nullptr;
+    wxStaticText* m_hint = nullptr;
+    std::vector<wxWindow*> m_disabledForRace;
 };

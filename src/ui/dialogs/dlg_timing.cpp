@@ -5,9 +5,11 @@
 #include "settings/server_settings.h"
 #include "ui/support/dialog_layout.h"
 #include "ui/support/field_checks.h"
+#include "ui/support/radio_click.h"
 #include "ui/support/record_fields.h"
 
 #include <wx/checkbox.h>
+#include <wx/radiobut.h>
 #include <wx/textctrl.h>
 
 namespace {
@@ -51,9 +53,8 @@ CDlgTiming::CDlgTiming(wxWindow* parent)
     Bind(wxEVT_INIT_DIALOG, &CDlgTiming::OnInitDialog, this);
     FindWindow(wxID_OK)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOK(); });
     for (int mode = 0; mode < 3; ++mode)
-        FindWindow(IDC_CONTINUOUS_LOOP + mode)->Bind(wxEVT_RADIOBUTTON, [this, mode](wxCommandEvent&) {
-            ApplyLayout(mode);
-        });
+        OnRadioClick(static_cast<wxRadioButton*>(FindWindow(IDC_CONTINUOUS_LOOP + mode)),
+                     [this, mode] { ApplyLayout(mode); });
     FindWindow(IDC_STOP_AT_END)->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { StopAtEndRule(); });
     FindWindow(IDC_LIMIT_TIME)->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { TimeFrameRule(); });
 }

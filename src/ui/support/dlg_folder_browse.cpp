@@ -140,16 +140,17 @@ void CDlgFolderBrowse::ExpandItem(const wxTreeItemId& item) {
 }
 
 void CDlgFolderBrowse::OnItemExpanding(wxTreeEvent& event) {
-    FillOnce(event.GetItem());
-    if (m_tree->GetSelection() != event.GetItem())
+    // Only the expansion that fills the item selects it; a later one leaves the chosen folder alone.
+    if (FillOnce(event.GetItem()) && m_tree->GetSelection() != event.GetItem())
         m_tree->SelectItem(event.GetItem());
 }
 
-void CDlgFolderBrowse::FillOnce(const wxTreeItemId& item) {
+bool CDlgFolderBrowse::FillOnce(const wxTreeItemId& item) {
     if (m_tree->GetChildrenCount(item, false) != 0)
-        return;
+        return false;
     wxBusyCursor wait;
     FillItem(GetItemPath(item), item);
+    return true;
 }
 
 void CDlgFolderBrowse::FillItem(const std::string& path, const wxTreeItemId& item) {

@@ -35,8 +35,9 @@ private:
     void OnOK(wxCommandEvent& event);
     void AddItem(const wxTreeItemId& parent, const std::string& text, int image, int selectedImage);
     void FillItem(const std::string& path, const wxTreeItemId& item);
-    // Fills an item that has no children yet; one filled before is left as it is.
-    void FillOnce(const wxTreeItemId& item);
+    // Fills an item that has no children yet, and tells whether it did; one filled before is left as
+    // it is.
+    bool FillOnce(const wxTreeItemId& item);
     void OpenAtPath();
 
     wxTreeCtrl* m_tree = nullptr;

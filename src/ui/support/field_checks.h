@@ -12,15 +12,18 @@
 
 // The number an integer field holds: optional blanks, an optional sign, decimal digits and optional
 // blanks, and nothing else. Only the first 31 characters count, a value of 0 must begin with the digit
-// 0, and a number beyond the 32-bit range reads as the nearest bound.
+// 0 (after the blanks), and a number beyond the 32-bit range reads as the nearest bound.
 std::optional<int> ReadIntegerField(std::string_view text);
 
 // "Please enter an integer." (plain) when the field holds no integer; otherwise value is set, and a value
 // outside low to high gives "Please enter an integer between %1 and %2." (exclamation icon).
 std::optional<Message> CheckIntegerField(std::string_view text, int low, int high, int& value);
 
-// "Please enter no more than %1 characters." (exclamation icon) for a text longer than limit. The limit
-// counts bytes, as the settings file and the simulators store the text.
+// How many characters a field's limit counts in a UTF-8 text: its characters (code points), each byte
+// that is no part of one counting as a character of its own. Typing and OK count alike.
+size_t FieldLength(std::string_view text);
+
+// "Please enter no more than %1 characters." (exclamation icon) for a text longer than limit.
 std::optional<Message> CheckTextLength(std::string_view text, int limit);
 
 // A string-table text with %1, %2, ... replaced by the given values in turn.

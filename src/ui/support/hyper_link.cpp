@@ -9,10 +9,9 @@ namespace {
 
 // Results above this are a successful open.
 constexpr int LastFailureCode = 32;
+constexpr int openingPollMilliseconds = 100;
 
 } // namespace
-
-std::function<int(const std::string&)> CHyperLink::OpenURL = GotoURL;
 
 CHyperLink::CHyperLink(wxWindow* parent, wxWindowID id, const wxString& label, const wxPoint& pos,
                        const wxSize& size, long style) {
@@ -23,7 +22,7 @@ bool CHyperLink::Create(wxWindow* parent, wxWindowID id, const wxString& label, 
                         const wxSize& size, long style) {
     // The control keeps the size it is given, as a dialog's static text does: only PositionWindow
     // resizes it, so that a centred link stays centred on its place.
-    if (!wxStaticText::Create(parent, id, label, pos, size, style | wxST_NO_AUTORESIZE))
+    if (!wxGenericStaticText::Create(parent, id, label, pos, size, style | wxST_NO_AUTORESIZE))
         return false;
     wxColour highlight = wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT);
     m_colours.hover = {highlight.Red(), highlight.Green(), highlight.Blue()};
@@ -42,6 +41,8 @@ bool CHyperLink::Create(wxWindow* parent, wxWindowID id, const wxString& label, 
     Bind(wxEVT_ENTER_WINDOW, &CHyperLink::OnEnter, this);
     Bind(wxEVT_LEAVE_WINDOW, &CHyperLink::OnLeave, this);
     Bind(wxEVT_LEFT_UP, &CHyperLink::OnClick, this);
+    m_openingTimer.SetOwner(this);
+    Bind(wxEVT_TIMER, [this](wxTimerEvent&) { CheckOpening(); });
     return true;
 }
 
@@ -126,11 +127,27 @@ void CHyperLink::OnLeave(wxMouseEvent& event) {
 }
 
 void CHyperLink::OnClick(wxMouseEvent& event) {
-    int result = OpenURL(m_url);
-    SetVisited(result > LastFailureCode);
-    if (result <= LastFailureCode) {
-        MessageBeep();
-        ReportError(result);
-    }
+    GotoURL(m_url);
     event.Skip();
+}
+
+void CHyperLink::GotoURL(const std::string& url) {
+    m_opening = std::make_unique<LinkOpening>(url);
+    CheckOpening();
+}
+
+void CHyperLink::CheckOpening() {
+    std::optional<int> result = m_opening ? m_opening->Result() : std::nullopt;
+    if (!result) {
+        if (m_opening && !m_openingTimer.IsRunning())
+            m_openingTimer.Start(openingPollMilliseconds);
+        return;
+    }
+    m_openingTimer.Stop();
+    m_opening.reset();
+    SetVisited(*result > LastFailureCode);
+    if (*result <= LastFailureCode) {
+        MessageBeep();
+        ReportError(*result);
+    }
 }

@@ -2,9 +2,13 @@
 
 #include "ui/support/link_opener.h"
 
+// The toolkit's own static text first: the generic one's header would leave it undeclared.
 #include <wx/stattext.h>
 
-#include <functional>
+#include <wx/generic/stattextg.h>
+#include <wx/timer.h>
+
+#include <memory>
 #include <string>
 
 // A static text of a dialog that works as a web link: blue text (purple once opened, the desktop's
@@ -14,11 +18,11 @@
 // The control shrinks to its text, keeping the place its alignment style gives it: wxALIGN_CENTRE_HORIZONTAL,
 // wxALIGN_RIGHT, and SetCentreVertically for a text centred from top to bottom. Settings that the set-up
 // uses (URL, underline, vertical centring) take effect at once when given before Create.
-class CHyperLink : public wxStaticText {
+//
+// The control is a window of its own, drawn by the program, so that the desktop tells it when the
+// pointer enters and leaves it and shows the hand cursor over it alone.
+class CHyperLink : public wxGenericStaticText {
 public:
-    // What a click opens the URL with; tests put a fake in its place.
-    static std::function<int(const std::string&)> OpenURL;
-
     CHyperLink() = default;
     CHyperLink(wxWindow* parent, wxWindowID id, const wxString& label, const wxPoint& pos = wxDefaultPosition,
                const wxSize& size = wxDefaultSize, long style = 0);
@@ -43,6 +47,9 @@ private:
     void ApplyUnderline();
     void ShowStateColour();
     void SetDefaultCursor();
+    // Starts opening the URL; the window goes on meanwhile, and the outcome shows when it is known.
+    void GotoURL(const std::string& url);
+    void CheckOpening();
     void ReportError(int code);
 
     void OnEnter(wxMouseEvent& event);
@@ -56,4 +63,6 @@ private:
     bool m_adjustToFit = true;
     bool m_centreVertically = false;
     std::string m_url;
+    std::unique_ptr<LinkOpening> m_opening;
+    wxTimer m_openingTimer;
 };

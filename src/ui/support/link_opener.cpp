@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <thread>
 #include <vector>
 
 extern char** environ;
@@ -82,25 +83,50 @@ int EachSide(int outer, int inner) {
 
 } // namespace
 
-int GotoURL(const std::string& url) {
+LinkOpening::LinkOpening(const std::string& url, std::chrono::milliseconds handOver)
+    : m_handOver(std::chrono::steady_clock::now() + handOver) {
     // xdg-open asks the desktop which program opens the URL; it is the only opener there is, so there
     // is nothing to fall back on when it fails.
     std::string opener = FindProgram("xdg-open");
-    if (opener.empty())
-        return FileNotFound;
+    if (opener.empty()) {
+        m_result = FileNotFound;
+        return;
+    }
     // The URL is one argument as it is: no command line is split, so blanks and quotes in it are safe.
     std::string argument = url;
     std::vector<char*> argv = {opener.data(), argument.data(), nullptr};
-    pid_t pid = -1;
-    if (int error = posix_spawn(&pid, opener.c_str(), nullptr, nullptr, argv.data(), environ); error != 0)
-        return CodeFor(spawnErrorCodes, error, FileNotFound);
+    if (int error = posix_spawn(&m_pid, opener.c_str(), nullptr, nullptr, argv.data(), environ); error != 0) {
+        m_pid = -1;
+        m_result = CodeFor(spawnErrorCodes, error, FileNotFound);
+    }
+}
+
+LinkOpening::~LinkOpening() {
+    if (m_pid > 0)
+        std::thread([pid = m_pid] {
+            while (waitpid(pid, nullptr, 0) == -1 && errno == EINTR) {
+            }
+        }).detach();
+}
+
+std::optional<int> LinkOpening::Result() {
+    if (m_result || m_pid <= 0)
+        return m_result;
     int status = 0;
-    while (waitpid(pid, &status, 0) == -1)
-        if (errno != EINTR)
-            return AssociationIncomplete;
-    if (!WIFEXITED(status))
-        return AssociationIncomplete;
-    return CodeFor(exitStatusCodes, WEXITSTATUS(status), AssociationIncomplete);
+    pid_t ended = waitpid(m_pid, &status, WNOHANG);
+    if (ended == 0) {
+        if (std::chrono::steady_clock::now() >= m_handOver)
+            m_result = Opened;
+        return m_result;
+    }
+    if (ended == -1 && errno == EINTR)
+        return m_result;
+    m_pid = -1;
+    if (ended == -1 || !WIFEXITED(status))
+        m_result = AssociationIncomplete;
+    else
+        m_result = CodeFor(exitStatusCodes, WEXITSTATUS(status), AssociationIncomplete);
+    return m_result;
 }
 
 std::string HyperlinkErrorText(int code) {

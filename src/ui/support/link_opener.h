@@ -1,16 +1,37 @@
 #pragma once
 
+#include <chrono>
+#include <optional>
 #include <string>
+#include <sys/types.h>
 
 // What the hyperlink control decides, apart from its window: opening its target with the desktop, the
 // text of a failure, its colour, its text and its place in the dialog.
 
-// Opens url with the desktop's opener, xdg-open (looked for as FindProgram does), and waits until it has
-// handed the URL on. The result reads as the Windows shell's: greater than 32 is success (33); 2 when
-// xdg-open is missing or reports the file not found; 31 when it finds no program for the URL; 27 for any
-// other failure of xdg-open. When xdg-open cannot be started: 5 for a file it may not run, 11 for a file
-// that is no program, 0 when the system lacks the resources, else 2.
-int GotoURL(const std::string& url);
+// Opening a URL with the desktop's opener, xdg-open (looked for as FindProgram does), without waiting
+// for it: on a desktop without a session of its own, xdg-open shows the page in a browser that it waits
+// for. The result reads as the Windows shell's: greater than 32 is success (33); 2 when xdg-open is
+// missing or reports the file not found; 31 when it finds no program for the URL; 27 for any other
+// failure of xdg-open. When xdg-open cannot be started: 5 for a file it may not run, 11 for a file that
+// is no program, 0 when the system lacks the resources, else 2.
+class LinkOpening {
+public:
+    // Starts xdg-open with the URL. One that still runs after handOver has handed the URL on.
+    explicit LinkOpening(const std::string& url,
+                         std::chrono::milliseconds handOver = std::chrono::milliseconds(2000));
+    // An xdg-open still running is left to end by itself, and is reaped then.
+    ~LinkOpening();
+    LinkOpening(const LinkOpening&) = delete;
+    LinkOpening& operator=(const LinkOpening&) = delete;
+
+    // The result once it is known; nothing while xdg-open runs and may still fail.
+    std::optional<int> Result();
+
+private:
+    pid_t m_pid = -1;
+    std::optional<int> m_result;
+    std::chrono::steady_clock::time_point m_handOver;
+};
 
 // "Unable to open hyperlink:" and the reason for the result code, as the operator is told it.
 std::string HyperlinkErrorText(int code);

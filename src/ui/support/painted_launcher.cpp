@@ -16,8 +16,12 @@ SimulatorLauncher::End PaintedLauncher::WaitForSimulator(const RaceLimit& limit)
             return Ended(*end);
         }
         watch.Check();
-        if (wxEventLoopBase* loop = wxEventLoopBase::GetActive())
-            loop->YieldFor(wxEVT_CATEGORY_UI);
+        HandleWindowEventsDuringRace();
         wxMilliSleep(pollMilliseconds);
     }
+}
+
+void HandleWindowEventsDuringRace() {
+    if (wxEventLoopBase* loop = wxEventLoopBase::GetActive())
+        loop->YieldFor(wxEVT_CATEGORY_UI | wxEVT_CATEGORY_USER_INPUT);
 }
