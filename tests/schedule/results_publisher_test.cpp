@@ -122,4 +122,10 @@ TEST_F(PublisherTest, AFolderThatCannotBeWrittenIsToldOncePerRaceAndTheScheduleG
         "schedule goes on.\n\nThe following error occurred while trying to open /proc/quorva-site/\n\nfile "
         "not found");
     EXPECT_FALSE(runner.Ended());
+    // The running dialog takes the telling over: no message box holds the schedule.
+    std::vector<std::string> told;
+    unwritable.TellBy([&](const std::string& text) { told.push_back(text); });
+    runner.OnStartNow();
+    EXPECT_EQ(recorder.messages.size(), 3u);
+    EXPECT_EQ(told, std::vector<std::string>{recorder.Texts().back()});
 }

@@ -65,6 +65,10 @@ const Toggle toggles[] = {
 CDlgSchedRunning::CDlgSchedRunning(wxWindow* parent)
     : CDlgSchedRunning(parent, m_systemClock, m_paintedLauncher, nullptr) {
     m_publisher = PublisherFromSettings();
+    m_publisher->TellBy([this](const std::string& text) {
+        ShowProblem(FormatLocalTime(std::time(nullptr), "%H:%M") + ": " + text.substr(0, text.find('\n')),
+                    text);
+    });
     m_runner->SetObserver(m_publisher.get());
 }
 
@@ -272,6 +276,10 @@ void CDlgSchedRunning::RaceEnded(const RaceOutcome& outcome, const std::string& 
     for (const std::string& line : outcome.lastLines)
         details += "\n" + line;
     details += "\n\nEverything it wrote is in " + HostPath(outputFile);
+    ShowProblem(text, details);
+}
+
+void CDlgSchedRunning::ShowProblem(const std::string& text, const std::string& details) {
     m_raceProblem->SetLabel(wxString::FromUTF8(text));
     m_raceProblem->SetToolTip(wxString::FromUTF8(details));
 }

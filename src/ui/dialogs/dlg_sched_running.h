@@ -66,6 +66,8 @@ public:
     static wxString ListText(const std::string& item);
 
 private:
+    // The red line under the switches, kept until the next problem; details in its tooltip.
+    void ShowProblem(const std::string& text, const std::string& details);
     void CreateControls();
     void OnInitDialog(wxInitDialogEvent& event) override;
     void OnPreview(wxCommandEvent& event);
