@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,12 @@ inline constexpr int maxRaceMinutesLimit = 7 * 24 * 60;
 struct WatchdogSettings {
     int MaxRaceMinutes = maxRaceMinutesDefault;
 };
+
+// The minutes a text gives when it is a whole number from 0 to the limit; nothing otherwise.
+std::optional<int> MaxRaceMinutesOf(const std::string& text);
+
+// What the operator is told when a typed MaxRaceMinutes is refused.
+std::string MaxRaceMinutesRefusal();
 
 // The stored settings. A MaxRaceMinutes that is negative, beyond the limit or not a whole number is
 // read as the default, and a line in problems says so.

@@ -9,7 +9,7 @@ class PublishDialogTest : public RaceDialogTest {
 protected:
     ~PublishDialogTest() override { Publish = {}; }
 
-    // Opens the server settings, then "Results Publishing...", and drives it.
+    // Opens the server settings, then "Unattended Running...", and drives it.
     void Publishing(const std::function<void(CDlgPublish&)>& drive) {
         CDlgServerSettings settings(nullptr, [&](wxDialog& further) {
             further.Show();
@@ -18,25 +18,32 @@ protected:
             return further.GetReturnCode();
         });
         Open(settings);
-        Click(settings, CDlgServerSettings::IDC_RESULTS_PUBLISHING);
+        Click(settings, CDlgServerSettings::IDC_UNATTENDED_RUNNING);
     }
 };
 
 } // namespace
 
-TEST_F(PublishDialogTest, OkStoresTheFolderAndTitleInTheirOwnSection) {
+TEST_F(PublishDialogTest, OkStoresTheFolderAndTitleAndTheRaceLimitInTheirOwnSections) {
     Publish = {"C:\\Sites\\old", ""};
     Publishing([](CDlgPublish& dialog) {
+        EXPECT_EQ(dialog.GetTitle(), "Unattended Running");
         EXPECT_EQ(Text(dialog, CDlgPublish::IDC_PUBLISH_FOLDER), "C:\\Sites\\old");
+        EXPECT_EQ(Text(dialog, CDlgPublish::IDC_MAX_RACE_MINUTES), "0");
         SetText(dialog, CDlgPublish::IDC_PUBLISH_FOLDER, "/srv/www/league");
         SetText(dialog, CDlgPublish::IDC_PUBLISH_TITLE, "Thursday Night L\xc3\xa9gends");
-        dialog.OnOK();
+        SetText(dialog, CDlgPublish::IDC_MAX_RACE_MINUTES, "10080");
+        ClickOk(dialog);
         EXPECT_EQ(dialog.GetReturnCode(), wxID_OK);
     });
     EXPECT_EQ(Publish, (PUBLISH{"/srv/www/league", "Thursday Night L\xc3\xa9gends"}));
     EXPECT_NE(program.Read("Quorvadata.ini")
                   .find("[PUBLISH]\r\nFolder=/srv/www/league\r\nTitle=Thursday Night L\xc3\xa9gends\r\n"),
               std::string::npos);
+    EXPECT_NE(program.Read("Quorvadata.ini").find("[WATCHDOG]\r\nMaxRaceMinutes=10080\r\n"),
+              std::string::npos);
+    Publishing(
+        [](CDlgPublish& dialog) { EXPECT_EQ(Text(dialog, CDlgPublish::IDC_MAX_RACE_MINUTES), "10080"); });
 }
 
 TEST_F(PublishDialogTest, AValueTheFileCannotHoldIsRefusedAndNothingIsStored) {
@@ -47,10 +54,18 @@ TEST_F(PublishDialogTest, AValueTheFileCannotHoldIsRefusedAndNothingIsStored) {
         SetText(dialog, CDlgPublish::IDC_PUBLISH_TITLE, "");
         SetText(dialog, CDlgPublish::IDC_PUBLISH_FOLDER, std::string(255, 'f'));
         dialog.OnOK();
+        SetText(dialog, CDlgPublish::IDC_PUBLISH_FOLDER, "");
+        for (const char* minutes : {"10081", "-1", "", "1h"}) {
+            SetText(dialog, CDlgPublish::IDC_MAX_RACE_MINUTES, minutes);
+            dialog.OnOK();
+        }
+        EXPECT_EQ(wxWindow::FindFocus(), dialog.FindWindow(CDlgPublish::IDC_MAX_RACE_MINUTES));
+        std::string refusal = "The longest race takes a whole number of minutes from 0 to 10080.";
         EXPECT_EQ(recorder.Texts(),
                   (std::vector<std::string>{"The league title must be one line.",
-                                            "The results folder takes at most 254 characters."}));
-        EXPECT_EQ(recorder.beeps, 2);
+                                            "The results folder takes at most 254 characters.", refusal,
+                                            refusal, refusal, refusal}));
+        EXPECT_EQ(recorder.beeps, 6);
     });
     EXPECT_EQ(Publish, PUBLISH{});
     EXPECT_FALSE(program.Exists("Quorvadata.ini"));

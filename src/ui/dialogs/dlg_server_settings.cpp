@@ -73,7 +73,7 @@ CDlgServerSettings::CDlgServerSettings(wxWindow* parent, DialogRun runDialog)
         {IDC_EDIT_SCHEDULE, [this] { OnEditSchedule(); }},
         {IDC_TEST_HTML_N3, [this] { OnTestHtml(0); }},
         {IDC_TEST_HTML_NL, [this] { OnTestHtml(1); }},
-        {IDC_RESULTS_PUBLISHING, [this] { OnResultsPublishing(); }}};
+        {IDC_UNATTENDED_RUNNING, [this] { OnUnattendedRunning(); }}};
     for (const auto& [id, action] : actions)
         FindWindow(id)->Bind(wxEVT_BUTTON, [run = action](wxCommandEvent&) { run(); });
 }
@@ -138,7 +138,7 @@ void CDlgServerSettings::CreateControls() {
     place.Button(IDC_FILE_LOCATIONS, "File Locations...", 105, 209, 92);
     place.Button(IDC_DEFAULT_RACE, "Default Race Settings...", 7, 227, 92);
     place.Button(IDC_EDIT_SCHEDULE, "Create/Edit Schedule...", 105, 227, 92);
-    place.Button(IDC_RESULTS_PUBLISHING, "Results Publishing...", 203, 209, 92);
+    place.Button(IDC_UNATTENDED_RUNNING, "Unattended Running...", 203, 209, 92);
     place.OkCancel(287, 278);
 }
 
@@ -196,7 +196,7 @@ void CDlgServerSettings::OnTestHtml(int simulator) {
     results.MakeHtmlResults();
 }
 
-void CDlgServerSettings::OnResultsPublishing() {
+void CDlgServerSettings::OnUnattendedRunning() {
     CDlgPublish publish(this);
     m_runDialog(publish);
 }

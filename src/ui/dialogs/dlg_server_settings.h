@@ -33,7 +33,7 @@ public:
         IDC_FILE_LOCATIONS = 7119,
         IDC_DEFAULT_RACE = 7120,
         IDC_EDIT_SCHEDULE = 7121,
-        IDC_RESULTS_PUBLISHING = 7125,
+        IDC_UNATTENDED_RUNNING = 7125,
         IDC_SECURITY = 7814,
     };
 
@@ -50,7 +50,7 @@ public:
     void OnDefaultRace();
     void OnEditSchedule();
     void OnTestHtml(int simulator);
-    void OnResultsPublishing();
+    void OnUnattendedRunning();
 
 private:
     void CreateControls();
