@@ -39,13 +39,8 @@ std::string EventItemText(bool marked, const std::string& trackName, const std::
     return std::string(marked ? ">>" : "") + "\t" + trackName + dateLabel;
 }
 
-std::string RemarkedItemText(const std::string& itemText, bool marked) {
-    size_t tab = itemText.find('\t');
-    return std::string(marked ? ">>" : "") + (tab == std::string::npos ? "" : itemText.substr(tab));
-}
-
-std::string EventDateLabel(std::time_t clockTime) {
-    return FormatLocalTime(clockTime, " ( %m/%d/%y, %H:%M )");
+std::string EventDateLabel(std::time_t clockTime, std::time_t now) {
+    return FormatLocalTime(clockTime, " ( %m/%d/%y, %H:%M )") + (clockTime < now ? " - past" : "");
 }
 
 std::string CountdownText(long long seconds) {
@@ -58,6 +53,13 @@ std::string NextStartText(std::time_t start) {
     // To the nearest minute: a daily countdown to tomorrow ends one second before the clock time.
     std::time_t minute = (start + 30) / 60 * 60;
     return FormatLocalTime(minute, "Next start: %a %d %b %Y, %H:%M");
+}
+
+std::string BackOffText(int failuresInARow, int pauseMinutes, std::time_t until) {
+    return std::to_string(failuresInARow) +
+           " launches in a row did not race: the next launch waits at least " + std::to_string(pauseMinutes) +
+           (pauseMinutes == 1 ? " minute" : " minutes") + ", until " + FormatLocalTime(until, "%H:%M:%S") +
+           ".";
 }
 
 std::string RunText(int runNumber, int runs) {

@@ -13,11 +13,9 @@ std::string RunCaption(const std::string& programVersion, int timing);
 // ">>", a tab, the track name and the date label; no mark for the events that are not next.
 std::string EventItemText(bool marked, const std::string& trackName, const std::string& dateLabel);
 
-// The item's text with its mark moved: everything from the first tab on, with ">>" in front or not.
-std::string RemarkedItemText(const std::string& itemText, bool marked);
-
-// " ( 07/04/00, 19:30 )" for a specific date and time.
-std::string EventDateLabel(std::time_t clockTime);
+// " ( 07/04/00, 19:30 )" for a specific date and time, with " - past" after it once now has passed it,
+// so an event that will not run again stands out in every list of the run.
+std::string EventDateLabel(std::time_t clockTime, std::time_t now);
 
 // "001 : 02 : 05" for 3,725 seconds; the hours take as many digits as they need.
 std::string CountdownText(long long seconds);
@@ -25,6 +23,10 @@ std::string CountdownText(long long seconds);
 // When the next event starts, in the operator's local time, to the nearest minute: "Next start: Tue 08
 // Dec 2026, 00:26".
 std::string NextStartText(std::time_t start);
+
+// Why the next launch waits longer than the schedule asks: "3 launches in a row did not race: the next
+// launch waits at least 2 minutes, until 21:08:00."
+std::string BackOffText(int failuresInARow, int pauseMinutes, std::time_t until);
 
 // "2 of 3".
 std::string RunText(int runNumber, int runs);

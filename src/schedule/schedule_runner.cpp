@@ -146,9 +146,9 @@ void ScheduleRunner::OnSelectEvent(int index) {
 
 void ScheduleRunner::MoveMark(int next) {
     size_t current = static_cast<size_t>(m_currentIndex);
-    m_items[current] = RemarkedItemText(m_items[current], false);
+    m_items[current] = ItemText(m_currentIndex, false);
     m_view.ReplaceEventItem(m_currentIndex, m_items[current]);
-    m_items[static_cast<size_t>(next)] = RemarkedItemText(m_items[static_cast<size_t>(next)], true);
+    m_items[static_cast<size_t>(next)] = ItemText(next, true);
     m_view.ReplaceEventItem(next, m_items[static_cast<size_t>(next)]);
     m_view.SelectEventItem(next);
     m_currentIndex = next;
@@ -300,7 +300,12 @@ std::string ScheduleRunner::FormatEventDate(const RACE& event) {
     std::time_t time = EventClockTime(event);
     if (m_clock.Now() < time)
         m_anyPending = true;
-    return EventDateLabel(time);
+    return EventDateLabel(time, m_clock.Now());
+}
+
+std::string ScheduleRunner::ItemText(int index, bool marked) {
+    const RACE& event = *m_itemEvents[static_cast<size_t>(index)];
+    return EventItemText(marked, event.TrackName, FormatEventDate(event));
 }
 
 void ScheduleRunner::StartCountdown() {

@@ -94,6 +94,8 @@ public:
 
 private:
     void MoveMark(int next);
+    // The list's text for the event at index: its mark, track and date label as they stand now.
+    std::string ItemText(int index, bool marked);
     void AfterRace();
     void CountLaunch(const RaceOutcome& outcome);
     // Stops the countdown, stores where the schedule stands, and ends the run.

@@ -296,9 +296,9 @@ TEST_F(RunnerTest, SpecificDatesPassOverExpiredEventsAndEndWhenAllHaveExpired) {
     runner.OnInitDialog();
     EXPECT_EQ(runner.CurrentIndex(), 2);
     EXPECT_EQ(Server->LastRace, 1);
-    EXPECT_EQ(view.items,
-              (std::vector<std::string>{"\tAt 6:30 ( 06/15/26, 18:30 )", "\tAt 7:00 ( 06/15/26, 19:00 )",
-                                        ">>\tAt 8:30 ( 06/15/26, 20:30 )", "\tAt 9:15 ( 06/15/26, 21:15 )"}));
+    EXPECT_EQ(view.items, (std::vector<std::string>{
+                              "\tAt 6:30 ( 06/15/26, 18:30 ) - past", "\tAt 7:00 ( 06/15/26, 19:00 ) - past",
+                              ">>\tAt 8:30 ( 06/15/26, 20:30 )", "\tAt 9:15 ( 06/15/26, 21:15 )"}));
     EXPECT_TRUE(view.stopAtEnd);
     EXPECT_FALSE(view.stopAtEndEnabled);
     EXPECT_EQ(view.countdowns.front(), "000 : 30 : 00");

@@ -113,6 +113,7 @@ TEST_F(RunningDialogTest, ShowsTheEventsTheNextEventAndTheCountdown) {
     EXPECT_EQ(Text(IDC_WARMUP_TIME), "0 minutes");
     EXPECT_EQ(Text(IDC_CONSECUTIVE_RUNS), "1 of 1");
     EXPECT_EQ(Text(CDlgSchedRunning::IDC_COUNTDOWN), "000 : 05 : 00");
+    EXPECT_EQ(Text(CDlgSchedRunning::IDC_NEXT_START), "Next start: Mon 15 Jun 2026, 20:05");
     EXPECT_FALSE(dialog->FindWindow(CDlgSchedRunning::IDC_TEST_TIMING)->IsShown());
     EXPECT_TRUE(Box(CDlgSchedRunning::IDC_STOP_AT_END)->IsEnabled());
 
@@ -150,9 +151,12 @@ TEST_F(RunningDialogTest, TheCaptionNamesTheTimingAndDatedRunsAlwaysStopAtTheEnd
     delete dialog;
 
     Server->Timing = TimingSpecific;
+    EventList[1]->Date = "06/14/2026";
     Open();
     EXPECT_EQ(dialog->GetTitle(), "Schedule Is Running, v0.1.0 (specific date/time)");
     EXPECT_EQ(List()->GetString(0), ">>  Ashford ( 06/15/26, 21:30 )");
+    EXPECT_EQ(List()->GetString(1), "      Oak Ridge ( 06/14/26, 21:30 ) - past");
+    EXPECT_EQ(Text(CDlgSchedRunning::IDC_NEXT_START), "Next start: Mon 15 Jun 2026, 21:30");
     EXPECT_TRUE(Box(CDlgSchedRunning::IDC_STOP_AT_END)->GetValue());
     EXPECT_FALSE(Box(CDlgSchedRunning::IDC_STOP_AT_END)->IsEnabled());
     EXPECT_EQ(Text(CDlgSchedRunning::IDC_COUNTDOWN), "001 : 30 : 00");
@@ -169,10 +173,16 @@ TEST_F(RunningDialogTest, ALaunchThatDidNotRaceIsShownUntilAnotherFails) {
                                program.File("n3/evt00001.log") + ")"))
         << shown;
     EXPECT_TRUE(recorder.Texts().empty());
-    // A race that runs leaves the last failure in view, with its time.
+    EXPECT_EQ(Text(CDlgSchedRunning::IDC_BACK_OFF), "");
+    Click(CDlgSchedRunning::IDC_START_NOW);
+    EXPECT_EQ(Text(CDlgSchedRunning::IDC_BACK_OFF),
+              "2 launches in a row did not race: the next launch waits at least 1 minute, until 20:01:00.");
+    // A race that runs leaves the last failure in view, with its time, and no back-off.
     launcher.end = {0, 0, 600, false};
+    shown = Text(CDlgSchedRunning::IDC_RACE_PROBLEM);
     Click(CDlgSchedRunning::IDC_START_NOW);
     EXPECT_EQ(Text(CDlgSchedRunning::IDC_RACE_PROBLEM), shown);
+    EXPECT_EQ(Text(CDlgSchedRunning::IDC_BACK_OFF), "");
 }
 
 TEST_F(RunningDialogTest, ARaceTakesNoInputAtAllAndSaysSince) {

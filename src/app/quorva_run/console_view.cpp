@@ -122,9 +122,7 @@ void ConsoleView::RaceEnded(const RaceOutcome& outcome, const std::string& outpu
 }
 
 void ConsoleView::BackingOff(int failuresInARow, int pauseMinutes, std::time_t until) {
-    Line(std::to_string(failuresInARow) + " launches in a row did not race: the next launch waits at least " +
-         std::to_string(pauseMinutes) + (pauseMinutes == 1 ? " minute" : " minutes") + ", until " +
-         FormatLocalTime(until, "%H:%M:%S") + ".");
+    Line(BackOffText(failuresInARow, pauseMinutes, until));
 }
 
 void ConsoleView::ResultsPublished(const std::string& pagePath) {

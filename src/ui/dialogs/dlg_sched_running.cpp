@@ -16,7 +16,7 @@
 namespace {
 
 constexpr int templateId = 144;
-const wxSize dialogSize(400, 300);
+const wxSize dialogSize(400, 318);
 const char* const panelTitle = "Next Event To Be Run";
 const char* const racingPanelTitle = "Event Now Running";
 const char* const stopHint = "To stop the clock and interupt the schedule, click the \"Stop\" button.";
@@ -119,19 +119,22 @@ void CDlgSchedRunning::CreateControls() {
     new wxStaticText(this, wxID_ANY, "Time to next event:", at(195, y + 1));
     m_countdown = new wxStaticText(this, IDC_COUNTDOWN, "", at(267, y), size(126, 10),
                                    wxBORDER_SUNKEN | wxST_NO_AUTORESIZE);
+    m_nextStart =
+        new wxStaticText(this, IDC_NEXT_START, "", at(195, y + 12), size(198, 8), wxST_NO_AUTORESIZE);
     auto* preview =
-        new wxButton(this, IDC_PREVIEW, "Preview CommandLine For This Race", at(195, y + 14), size(198, 14));
+        new wxButton(this, IDC_PREVIEW, "Preview CommandLine For This Race", at(195, y + 22), size(198, 14));
     auto* testTiming =
         new wxCheckBox(this, IDC_TEST_TIMING, "Test timing (debug only)", at(7, 256), size(120, 10));
     testTiming->Hide();
     // A race that did not happen is told here, so an unattended schedule goes on without a message box.
     m_raceProblem =
-        new wxStaticText(this, IDC_RACE_PROBLEM, "", at(7, 253), size(386, 16), wxST_NO_AUTORESIZE);
+        new wxStaticText(this, IDC_RACE_PROBLEM, "", at(7, 259), size(386, 16), wxST_NO_AUTORESIZE);
     m_raceProblem->SetForegroundColour(*wxRED);
+    m_backOff = new wxStaticText(this, IDC_BACK_OFF, "", at(7, 277), size(386, 8), wxST_NO_AUTORESIZE);
 
-    new wxStaticLine(this, wxID_ANY, at(7, 270), size(386, 1));
-    m_hint = new wxStaticText(this, wxID_ANY, stopHint, at(7, 280), size(330, 8), wxST_NO_AUTORESIZE);
-    auto* stop = new wxButton(this, wxID_OK, "Stop", at(343, 277), size(50, 14));
+    new wxStaticLine(this, wxID_ANY, at(7, 288), size(386, 1));
+    m_hint = new wxStaticText(this, wxID_ANY, stopHint, at(7, 298), size(330, 8), wxST_NO_AUTORESIZE);
+    auto* stop = new wxButton(this, wxID_OK, "Stop", at(343, 295), size(50, 14));
     stop->SetDefault();
 
     skip->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { m_runner->OnSkipEvent(); });
@@ -219,8 +222,9 @@ void CDlgSchedRunning::ShowNextEvent(const NextEventTexts& texts, const RACE& ev
         static_cast<wxCheckBox*>(FindWindow(toggle.id))->SetValue(event.*toggle.field != 0);
 }
 
-void CDlgSchedRunning::ShowCountdown(const std::string& text, int) {
+void CDlgSchedRunning::ShowCountdown(const std::string& text, int seconds) {
     m_countdown->SetLabel(text);
+    m_nextStart->SetLabel(NextStartText(m_clock.Now() + seconds));
 }
 
 void CDlgSchedRunning::ShowRunText(const std::string& text) {
@@ -254,8 +258,11 @@ void CDlgSchedRunning::ShowRacing(bool racing) {
         m_disabledForRace.clear();
     }
     m_panelTitle->SetLabel(racing ? racingPanelTitle : panelTitle);
-    if (racing)
+    if (racing) {
         m_countdown->SetLabel("");
+        m_nextStart->SetLabel("");
+        m_backOff->SetLabel("");
+    }
     wxFont font = m_hint->GetFont();
     font.SetWeight(racing ? wxFONTWEIGHT_BOLD : wxFONTWEIGHT_NORMAL);
     m_hint->SetFont(font);
@@ -277,6 +284,10 @@ void CDlgSchedRunning::RaceEnded(const RaceOutcome& outcome, const std::string& 
         details += "\n" + line;
     details += "\n\nEverything it wrote is in " + HostPath(outputFile);
     ShowProblem(text, details);
+}
+
+void CDlgSchedRunning::BackingOff(int failuresInARow, int pauseMinutes, std::time_t until) {
+    m_backOff->SetLabel(BackOffText(failuresInARow, pauseMinutes, until));
 }
 
 void CDlgSchedRunning::ShowProblem(const std::string& text, const std::string& details) {

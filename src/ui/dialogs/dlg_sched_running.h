@@ -32,6 +32,8 @@ public:
         IDC_PREVIEW = 7807,
         IDC_TEST_TIMING = 7810,
         IDC_RACE_PROBLEM = 7811,
+        IDC_NEXT_START = 7830,
+        IDC_BACK_OFF = 7831,
     };
 
     // The program's: the system clock, simulators started as processes, a timer a second, and the
@@ -51,6 +53,7 @@ public:
     void ReplaceEventItem(int index, const std::string& text) override;
     void SelectEventItem(int index) override;
     void ShowNextEvent(const NextEventTexts& texts, const RACE& event) override;
+    // The countdown, and beside it the date and clock time it reaches.
     void ShowCountdown(const std::string& text, int seconds) override;
     void ShowRunText(const std::string& text) override;
     void SetStopAtEnd(bool checked, bool enabled) override;
@@ -60,6 +63,8 @@ public:
     void RaceNotStarted(const std::string&) override {}
     void RaceEnded(const RaceOutcome& outcome, const std::string& outputFile) override;
     void ResultsPublished(const std::string&) override {}
+    // Shown until the next launch.
+    void BackingOff(int failuresInARow, int pauseMinutes, std::time_t until) override;
     bool StopRequestedDuringRace() override { return false; }
 
     // The list's text for an item: the mark, or room for it, before the track.
@@ -86,6 +91,8 @@ private:
     wxListBox* m_eventList = nullptr;
     wxCheckBox* m_stopAtEnd = nullptr;
     wxStaticText* m_countdown = nullptr;
+    wxStaticText* m_nextStart = nullptr;
+    wxStaticText* m_backOff = nullptr;
     wxStaticText* m_raceProblem = nullptr;
     wxStaticText* m_panelTitle = nullptr;
     wxStaticText* m_hint = nullptr;
