@@ -36,4 +36,5 @@ enum RaceControlId {
     IDC_CONSECUTIVE_RUNS = 7430,
     IDC_EVENT_WARMUP_TIME = 7607, // the event dialog's
     IDC_SAVE_REPLAY = 7813,
+    IDC_TIME_MEANING = 7835, // the event dialog's
 };

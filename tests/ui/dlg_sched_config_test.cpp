@@ -169,6 +169,21 @@ TEST_F(EventDialogTest, SpecificDateTimingChecksAndRewritesTheDateAndRunsOnce) {
     EXPECT_EQ(event.Runs, 1);
 }
 
+TEST_F(EventDialogTest, UnderTheTimeItSaysWhatTheTimeAndPmMeanAsTheyChange) {
+    Server->Timing = 2;
+    event.TimePM = 1;
+    OpenOn(false);
+    auto meaning = [this] { return dialog->FindWindow(IDC_TIME_MEANING)->GetLabel().utf8_string(); };
+    EXPECT_EQ(meaning(), "9:30 with PM = 21:30");
+    Find<wxTextCtrl>(*dialog, IDC_TIME)->SetValue("12:26");
+    EXPECT_EQ(meaning(), "12:26 with PM = 00:26, after midnight");
+    RealInput input;
+    input.Pump();
+    input.Click(dialog->FindWindow(IDC_TIME_PM), wxPoint(6, 6));
+    EXPECT_TRUE(input.PumpUntil([&] { return meaning() == "12:26 without PM = 12:26, midday"; }))
+        << meaning();
+}
+
 TEST_F(EventDialogTest, OtherTimingsTakeAnyDateButStillCheckTheTime) {
     OpenOn(false);
     SetText(*dialog, IDC_DATE, "");

@@ -92,6 +92,23 @@ TEST_F(TimingDialogTest, TheLoopKeepsItsTimeFrameOpenUntilTheLimitBoxIsClicked) 
     EXPECT_NE(program.Read("Quorvadata.ini").find("Timing=1\r\n"), std::string::npos);
 }
 
+TEST_F(TimingDialogTest, UnderEachTimeItSaysWhatTheTimeAndPmMeanAsTheyChange) {
+    Server->Pm = 1;
+    Server->StartTimePM = 0;
+    Server->StopTimePM = 1;
+    OpenDialog();
+    auto meaning = [this](int id) { return dialog->FindWindow(id)->GetLabel().utf8_string(); };
+    EXPECT_EQ(meaning(CDlgTiming::IDC_DAILY_MEANING), "9:00 with PM = 21:00");
+    EXPECT_EQ(meaning(CDlgTiming::IDC_START_MEANING), "6:00 without PM = 06:00");
+    EXPECT_EQ(meaning(CDlgTiming::IDC_STOP_MEANING), "5:00 with PM = 17:00");
+    Find<wxTextCtrl>(*dialog, CDlgTiming::IDC_DAILY_TIME)->SetValue("12:26");
+    EXPECT_EQ(meaning(CDlgTiming::IDC_DAILY_MEANING), "12:26 with PM = 00:26, after midnight");
+    ClickBox(CDlgTiming::IDC_DAILY_PM);
+    EXPECT_EQ(meaning(CDlgTiming::IDC_DAILY_MEANING), "12:26 without PM = 12:26, midday");
+    Find<wxTextCtrl>(*dialog, CDlgTiming::IDC_STOP_TIME)->SetValue("5:60");
+    EXPECT_EQ(meaning(CDlgTiming::IDC_STOP_MEANING), "");
+}
+
 TEST_F(TimingDialogTest, OkChecksTheNumbersThenEveryTimeAndStoresNothingUntilAllPass) {
     SERVER before = *Server;
     Server->Timing = 1;

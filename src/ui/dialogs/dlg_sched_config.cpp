@@ -7,6 +7,7 @@
 #include "ui/support/dialog_layout.h"
 #include "ui/support/field_checks.h"
 #include "ui/support/radio_click.h"
+#include "ui/support/time_meaning_label.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -37,6 +38,8 @@ const CCalendarFile* CalendarOf(int sim) {
     return sim == 1 ? static_cast<const CCalendarFile*>(CalendarNL.get()) : CalendarN3.get();
 }
 
+const TimeFieldIds timeField{IDC_TIME, IDC_TIME_PM, IDC_TIME_MEANING};
+
 } // namespace
 
 CDlgSchedConfig::CDlgSchedConfig(wxWindow* parent)
@@ -55,12 +58,13 @@ CDlgSchedConfig::CDlgSchedConfig(wxWindow* parent)
 
     AddRaceSettingsGroup(this, 203, 7, IDC_EVENT_WARMUP_TIME, "Race length (1-100%)");
     AddTogglesGroup(this, 203, 135);
-    new wxStaticBox(this, wxID_ANY, "Timing", at(203, 219), size(190, 30));
+    new wxStaticBox(this, wxID_ANY, "Timing", at(203, 219), size(190, 42));
     new wxStaticText(this, wxID_ANY, "Date", at(209, 233), size(18, 8));
     new wxTextCtrl(this, IDC_DATE, "", at(229, 231), size(52, 12));
     new wxStaticText(this, wxID_ANY, "Time", at(289, 233), size(18, 8));
     new wxTextCtrl(this, IDC_TIME, "", at(309, 231), size(30, 12));
     new wxCheckBox(this, IDC_TIME_PM, "PM", at(345, 232), size(30, 10));
+    AddTimeMeaning(*this, timeField, 209, 247, 178);
 
     DialogLayout(this).OkCancel(287, 278);
 
@@ -89,6 +93,7 @@ void CDlgSchedConfig::OnInitDialog(wxInitDialogEvent& event) {
     }
     FitRaceToInstallation(this, m_values);
     ShowRaceFields(this, readingOrder, m_values);
+    ShowTimeMeaning(*this, timeField);
     FillTrackList();
 }
 

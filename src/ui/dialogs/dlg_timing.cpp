@@ -7,6 +7,7 @@
 #include "ui/support/field_checks.h"
 #include "ui/support/radio_click.h"
 #include "ui/support/record_fields.h"
+#include "ui/support/time_meaning_label.h"
 
 #include <wx/checkbox.h>
 #include <wx/radiobut.h>
@@ -42,6 +43,12 @@ const ServerField readingOrder[] = {
 const int timeFrame[] = {CDlgTiming::IDC_START_TIME, CDlgTiming::IDC_START_PM, CDlgTiming::IDC_STOP_TIME,
                          CDlgTiming::IDC_STOP_PM};
 
+const TimeFieldIds timeFields[] = {
+    {CDlgTiming::IDC_DAILY_TIME, CDlgTiming::IDC_DAILY_PM, CDlgTiming::IDC_DAILY_MEANING},
+    {CDlgTiming::IDC_START_TIME, CDlgTiming::IDC_START_PM, CDlgTiming::IDC_START_MEANING},
+    {CDlgTiming::IDC_STOP_TIME, CDlgTiming::IDC_STOP_PM, CDlgTiming::IDC_STOP_MEANING},
+};
+
 } // namespace
 
 CDlgTiming::CDlgTiming(wxWindow* parent)
@@ -71,9 +78,10 @@ void CDlgTiming::CreateControls() {
     place.Edit(IDC_DAILY_TIME, 100, 66, 30);
     place.Check(IDC_DAILY_PM, "PM", 135, 67, 30);
     place.Label("(00:01 - 12:00)", 25, 78, 72);
-    place.Label("Verify time every", 25, 94, 72);
-    place.Edit(IDC_VERIFY_INTERVAL, 100, 94, 24);
-    place.Label("minutes (0-60)", 128, 94, 62);
+    AddTimeMeaning(*this, timeFields[0], 25, 88, 164);
+    place.Label("Verify time every", 25, 99, 72);
+    place.Edit(IDC_VERIFY_INTERVAL, 100, 99, 24);
+    place.Label("minutes (0-60)", 128, 99, 62);
     place.Radio(IDC_SPECIFIC_MODE, "Specific date/time for each event", 13, 117, 170, false);
     place.Note(
         "Selecting this option requires that you specify a date and time to run each event at the time that "
@@ -85,17 +93,19 @@ void CDlgTiming::CreateControls() {
     place.Label("Run schedule from", 215, 33, 68);
     place.Edit(IDC_START_TIME, 285, 33, 30);
     place.Check(IDC_START_PM, "PM", 320, 34, 30);
-    place.Label("to", 215, 49, 68);
-    place.Edit(IDC_STOP_TIME, 285, 49, 30);
-    place.Check(IDC_STOP_PM, "PM", 320, 50, 30);
+    AddTimeMeaning(*this, timeFields[1], 215, 47, 172);
+    place.Label("to", 215, 57, 68);
+    place.Edit(IDC_STOP_TIME, 285, 57, 30);
+    place.Check(IDC_STOP_PM, "PM", 320, 58, 30);
+    AddTimeMeaning(*this, timeFields[2], 215, 71, 172);
     place.Note(
         "If you wish to continue each day where you left off, make sure you check the \"Remember last race\" "
         "checkbox below.",
-        209, 68, 178, 32);
-    place.Check(IDC_STOP_AT_END, "Stop at end of schedule", 209, 108, 178);
-    place.Check(IDC_AUTO_TERMINATE, "Shut down program at end of schedule", 209, 122, 178);
-    place.Check(IDC_AUTO_START, "Start schedule at program startup", 209, 136, 178);
-    place.Check(IDC_REMEMBER_RACE, "Remember last race executed", 209, 150, 178);
+        209, 84, 178, 32);
+    place.Check(IDC_STOP_AT_END, "Stop at end of schedule", 209, 118, 178);
+    place.Check(IDC_AUTO_TERMINATE, "Shut down program at end of schedule", 209, 132, 178);
+    place.Check(IDC_AUTO_START, "Start schedule at program startup", 209, 146, 178);
+    place.Check(IDC_REMEMBER_RACE, "Remember last race executed", 209, 160, 178);
 
     place.OkCancel(147, 278);
 }
@@ -111,6 +121,8 @@ void CDlgTiming::OnInitDialog(wxInitDialogEvent& event) {
     ShowRecordFields<SERVER>(this, readingOrder, m_values);
     if (m_values.Timing >= 0 && m_values.Timing <= 2)
         ApplyLayout(m_values.Timing);
+    for (const TimeFieldIds& ids : timeFields)
+        ShowTimeMeaning(*this, ids);
 }
 
 void CDlgTiming::ApplyLayout(int mode) {

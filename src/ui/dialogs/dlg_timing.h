@@ -26,6 +26,9 @@ public:
         IDC_REMEMBER_RACE = 7213,
         IDC_RACE_DELAY = 7700,
         IDC_LIMIT_TIME = 7806,
+        IDC_DAILY_MEANING = 7832,
+        IDC_START_MEANING = 7833,
+        IDC_STOP_MEANING = 7834,
     };
 
     explicit CDlgTiming(wxWindow* parent);
