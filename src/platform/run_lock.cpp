@@ -1,5 +1,6 @@
 #include "platform/run_lock.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -7,6 +8,9 @@
 #include <unistd.h>
 
 namespace {
+
+// RunLocks of this process that hold their lock.
+std::atomic<int> heldHere{0};
 
 std::string ProgramNameOf(pid_t pid) {
     std::ifstream comm("/proc/" + std::to_string(pid) + "/comm");
@@ -33,6 +37,7 @@ RunLock::RunLock(const std::string& lockFile) {
     flock lock = WholeFile(F_WRLCK);
     if (fcntl(m_file, F_SETLK, &lock) == 0) {
         m_state = State::Held;
+        ++heldHere;
         return;
     }
     int error = errno;
@@ -52,4 +57,20 @@ RunLock::RunLock(const std::string& lockFile) {
 RunLock::~RunLock() {
     if (m_file >= 0)
         close(m_file);
+    if (m_state == State::Held)
+        --heldHere;
+}
+
+std::optional<RunLock::Holder> RunLock::HolderElsewhere(const std::string& lockFile) {
+    if (heldHere > 0)
+        return std::nullopt;
+    int file = open(lockFile.c_str(), O_RDONLY | O_CLOEXEC);
+    if (file < 0)
+        return std::nullopt;
+    flock holder = WholeFile(F_WRLCK);
+    bool held = fcntl(file, F_GETLK, &holder) == 0 && holder.l_type != F_UNLCK;
+    close(file);
+    if (!held)
+        return std::nullopt;
+    return Holder{holder.l_pid, ProgramNameOf(holder.l_pid)};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <sys/types.h>
 
@@ -26,6 +27,15 @@ public:
     // The holder's program name ("quorva-run"), or "" when it cannot be read.
     const std::string& HolderName() const { return m_holderName; }
     const std::string& Failure() const { return m_failure; }
+
+    // The process that holds the lock of lockFile now, found without taking the lock or making the file;
+    // nothing when none does, or when this process holds a RunLock itself (the probe's closing would
+    // release that one).
+    struct Holder {
+        pid_t pid = 0;
+        std::string name;
+    };
+    static std::optional<Holder> HolderElsewhere(const std::string& lockFile);
 
 private:
     int m_file = -1;

@@ -8,10 +8,26 @@ std::string ScheduleLockFile() {
     return GetProgramFolder() + "Quorvadata.lock";
 }
 
+namespace {
+
+// "quorva-run, process 4711", or only the process when its name cannot be read.
+std::string HolderText(const std::string& name, pid_t pid) {
+    return (name.empty() ? "" : name + ", ") + "process " + std::to_string(pid);
+}
+
+} // namespace
+
 std::string AlreadyRunningText(const RunLock& lock) {
-    std::string holder = lock.HolderName().empty() ? "" : lock.HolderName() + ", ";
-    return "The schedule of this program folder is already running (" + holder + "process " +
-           std::to_string(lock.HolderPid()) + ").";
+    return "The schedule of this program folder is already running (" +
+           HolderText(lock.HolderName(), lock.HolderPid()) + ").";
+}
+
+std::string NextRunNote() {
+    std::optional<RunLock::Holder> holder = RunLock::HolderElsewhere(HostPath(ScheduleLockFile()));
+    if (!holder)
+        return "";
+    return "The schedule of this program folder is running (" + HolderText(holder->name, holder->pid) +
+           "): changes made here apply from its next run.";
 }
 
 std::unique_ptr<RunLock> LockScheduleForRun() {

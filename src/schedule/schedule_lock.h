@@ -18,3 +18,8 @@ std::unique_ptr<RunLock> LockScheduleForRun();
 
 // "The schedule of this program folder is already running (quorva-run, process 4711)."
 std::string AlreadyRunningText(const RunLock& lock);
+
+// For the settings dialogs while another process runs this folder's schedule, which read its settings
+// when it started: "The schedule of this program folder is running (quorva-run, process 4711): changes
+// made here apply from its next run." Empty when no other process runs it.
+std::string NextRunNote();

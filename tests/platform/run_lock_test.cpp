@@ -3,12 +3,13 @@
 #include "support/temp_folder.h"
 
 #include <csignal>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 // A lock held by another process is refused with that process named, and is free once it dies; a lock
-// file that cannot be made says why.
+// file that cannot be made says why. Looking for the holder takes nothing and makes no file.
 TEST(RunLockTest, OneHolderAtATimeReleasedWhenItDies) {
     TempFolder temp;
     std::string file = temp.File("Quorvadata.lock");
@@ -32,14 +33,23 @@ TEST(RunLockTest, OneHolderAtATimeReleasedWhenItDies) {
         EXPECT_EQ(second.HolderPid(), holder);
         EXPECT_EQ(second.HolderName(), "platform_tests");
     }
+    std::optional<RunLock::Holder> found = RunLock::HolderElsewhere(file);
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(found->pid, holder);
+    EXPECT_EQ(found->name, "platform_tests");
     kill(holder, SIGKILL);
     waitpid(holder, nullptr, 0);
     RunLock afterDeath(file);
     EXPECT_EQ(afterDeath.GetState(), RunLock::State::Held);
+    // The probe of a lock this process holds would release it, so there is none.
+    EXPECT_FALSE(RunLock::HolderElsewhere(file).has_value());
+    EXPECT_EQ(RunLock(file).GetState(), RunLock::State::Held);
     close(ready[0]);
     close(ready[1]);
 
     RunLock nowhere(temp.File("missing/Quorvadata.lock"));
     EXPECT_EQ(nowhere.GetState(), RunLock::State::Unavailable);
     EXPECT_EQ(nowhere.Failure(), "No such file or directory");
+    EXPECT_FALSE(RunLock::HolderElsewhere(temp.File("missing.lock")).has_value());
+    EXPECT_FALSE(std::filesystem::exists(temp.File("missing.lock")));
 }

@@ -1,7 +1,13 @@
 #include "ui/dialogs/dlg_publish.h"
 
+#include "platform/run_lock.h"
 #include "race_dialog_fixture.h"
 #include "ui/dialogs/dlg_server_settings.h"
+#include "ui/support/next_run_note.h"
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -69,4 +75,38 @@ TEST_F(PublishDialogTest, AValueTheFileCannotHoldIsRefusedAndNothingIsStored) {
     });
     EXPECT_EQ(Publish, PUBLISH{});
     EXPECT_FALSE(program.Exists("Quorvadata.ini"));
+}
+
+TEST_F(PublishDialogTest, WhileAnotherProcessRunsTheScheduleTheSettingsSayChangesApplyFromItsNextRun) {
+    // Wrapped to its box: the line ends are the toolkit's.
+    auto note = [](wxWindow& dialog) {
+        wxString text = dialog.FindWindow(IDC_NEXT_RUN_NOTE)->GetLabel();
+        text.Replace("\n", " ");
+        return text.utf8_string();
+    };
+    Publishing([&](CDlgPublish& dialog) { EXPECT_EQ(note(dialog), ""); });
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    pid_t runner = fork();
+    if (runner == 0) {
+        RunLock lock(program.File("Quorvadata.lock"));
+        ssize_t written = write(ready[1], "y", 1);
+        (void)written;
+        pause();
+        _exit(0);
+    }
+    char held = 0;
+    ASSERT_EQ(read(ready[0], &held, 1), 1);
+    std::string expected = "The schedule of this program folder is running (ui_tests, process " +
+                           std::to_string(runner) + "): changes made here apply from its next run.";
+    CDlgServerSettings settings(nullptr, [&](wxDialog& further) {
+        EXPECT_EQ(note(further), expected);
+        return wxID_CANCEL;
+    });
+    EXPECT_EQ(note(settings), expected);
+    Click(settings, CDlgServerSettings::IDC_UNATTENDED_RUNNING);
+    kill(runner, SIGKILL);
+    waitpid(runner, nullptr, 0);
+    close(ready[0]);
+    close(ready[1]);
 }

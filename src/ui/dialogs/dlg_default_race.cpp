@@ -4,6 +4,7 @@
 #include "settings/race_store.h"
 #include "ui/dialogs/race_controls.h"
 #include "ui/support/dialog_layout.h"
+#include "ui/support/next_run_note.h"
 
 #include <wx/button.h>
 #include <wx/stattext.h>
@@ -35,6 +36,7 @@ CDlgDefaultRace::CDlgDefaultRace(wxWindow* parent)
     AddRaceSettingsGroup(this, 203, 27, IDC_WARMUP_TIME, "Race length (1-100%):");
     AddTogglesGroup(this, 203, 155);
 
+    AddNextRunNote(*this, 7, 275, 274, 18);
     DialogLayout(this).OkCancel(287, 278);
     FindWindow(wxID_OK)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOK(); });
 }

@@ -6,6 +6,7 @@
 #include "ui/dialogs/dlg_check_report.h"
 #include "ui/support/dialog_layout.h"
 #include "ui/support/dlg_folder_browse.h"
+#include "ui/support/next_run_note.h"
 #include "ui/support/record_fields.h"
 #include "ui/support/typing_limit.h"
 
@@ -80,6 +81,7 @@ CDlgFileLocations::CDlgFileLocations(wxWindow* parent, FolderChooser chooseFolde
     }
     DialogLayout place(this);
     place.Button(IDC_CHECK_INSTALLATION, "Check Installation...", 7, 278, 80);
+    AddNextRunNote(*this, 92, 274, 190, 24);
     place.OkCancel(287, 278);
 
     FindWindow(wxID_OK)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOK(); });

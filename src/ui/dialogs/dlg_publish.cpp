@@ -3,6 +3,7 @@
 #include "platform/messages.h"
 #include "settings/watchdog_settings.h"
 #include "ui/support/dialog_layout.h"
+#include "ui/support/next_run_note.h"
 #include "ui/support/typing_limit.h"
 
 #include <wx/button.h>
@@ -13,7 +14,7 @@
 namespace {
 
 constexpr int templateId = 160;
-const wxSize dialogSize(260, 124);
+const wxSize dialogSize(260, 150);
 constexpr int folderLength = 254;
 constexpr int titleLength = 79;
 constexpr int minutesLength = 6;
@@ -45,7 +46,8 @@ CDlgPublish::CDlgPublish(wxWindow* parent)
     title->ChangeValue(wxString::FromUTF8(m_values.Title));
     LimitTyping(folder, folderLength);
     LimitTyping(title, titleLength);
-    place.OkCancel(149, 103);
+    AddNextRunNote(*this, 7, 101, 246, 24);
+    place.OkCancel(149, 129);
     FindWindow(wxID_OK)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOK(); });
 }
 

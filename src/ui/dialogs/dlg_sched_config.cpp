@@ -6,6 +6,7 @@
 #include "ui/dialogs/race_controls.h"
 #include "ui/support/dialog_layout.h"
 #include "ui/support/field_checks.h"
+#include "ui/support/next_run_note.h"
 #include "ui/support/radio_click.h"
 #include "ui/support/time_meaning_label.h"
 
@@ -66,6 +67,7 @@ CDlgSchedConfig::CDlgSchedConfig(wxWindow* parent)
     new wxCheckBox(this, IDC_TIME_PM, "PM", at(345, 232), size(30, 10));
     AddTimeMeaning(*this, timeField, 209, 247, 178);
 
+    AddNextRunNote(*this, 7, 275, 274, 18);
     DialogLayout(this).OkCancel(287, 278);
 
     FindWindow(wxID_OK)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOK(); });

@@ -4,6 +4,7 @@
 #include "simfiles/calendars.h"
 #include "ui/dialogs/dlg_sched_config.h"
 #include "ui/support/dialog_layout.h"
+#include "ui/support/next_run_note.h"
 #include "ui/support/record_fields.h"
 
 #include <algorithm>
@@ -47,6 +48,7 @@ CDlgSchedule::CDlgSchedule(wxWindow* parent, EventEditor editEvent)
         // The three buttons for the whole schedule stand apart from those for one event.
         y += id == IDC_DELETE_ALL ? 30 : 18;
     }
+    AddNextRunNote(*this, 7, 275, 274, 18);
     DialogLayout(this).OkCancel(287, 278, "Okay");
 
     const std::pair<int, void (CDlgSchedule::*)()> handlers[] = {

@@ -13,6 +13,7 @@
 #include "ui/dialogs/dlg_schedule.h"
 #include "ui/dialogs/dlg_timing.h"
 #include "ui/support/dialog_layout.h"
+#include "ui/support/next_run_note.h"
 #include "ui/support/record_fields.h"
 
 #include <wx/choice.h>
@@ -139,6 +140,7 @@ void CDlgServerSettings::CreateControls() {
     place.Button(IDC_DEFAULT_RACE, "Default Race Settings...", 7, 227, 92);
     place.Button(IDC_EDIT_SCHEDULE, "Create/Edit Schedule...", 105, 227, 92);
     place.Button(IDC_UNATTENDED_RUNNING, "Unattended Running...", 203, 209, 92);
+    AddNextRunNote(*this, 7, 275, 274, 18);
     place.OkCancel(287, 278);
 }
 

@@ -5,6 +5,7 @@
 #include "settings/server_settings.h"
 #include "ui/support/dialog_layout.h"
 #include "ui/support/field_checks.h"
+#include "ui/support/next_run_note.h"
 #include "ui/support/radio_click.h"
 #include "ui/support/record_fields.h"
 #include "ui/support/time_meaning_label.h"
@@ -16,7 +17,7 @@
 namespace {
 
 constexpr int templateId = 150;
-const wxSize dialogSize(400, 300);
+const wxSize dialogSize(400, 312);
 constexpr int timeLength = 5;
 
 using ServerField = RecordField<SERVER>;
@@ -107,7 +108,8 @@ void CDlgTiming::CreateControls() {
     place.Check(IDC_AUTO_START, "Start schedule at program startup", 209, 146, 178);
     place.Check(IDC_REMEMBER_RACE, "Remember last race executed", 209, 160, 178);
 
-    place.OkCancel(147, 278);
+    AddNextRunNote(*this, 7, 268, 386, 18);
+    place.OkCancel(147, 290);
 }
 
 void CDlgTiming::OnInitDialog(wxInitDialogEvent& event) {
