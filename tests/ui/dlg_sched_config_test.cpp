@@ -186,6 +186,7 @@ TEST_F(EventDialogTest, UnderTheTimeItSaysWhatTheTimeAndPmMeanAsTheyChange) {
 
 TEST_F(EventDialogTest, OtherTimingsTakeAnyDateButStillCheckTheTime) {
     OpenOn(false);
+    EXPECT_FALSE(dialog->FindWindow(IDC_TIME_MEANING)->IsShown());
     SetText(*dialog, IDC_DATE, "");
     SetText(*dialog, IDC_TIME, ":30");
     dialog->OnOK();

@@ -92,6 +92,8 @@ void CDlgSchedConfig::OnInitDialog(wxInitDialogEvent& event) {
     } else {
         for (int id : {IDC_DATE, IDC_TIME, IDC_TIME_PM})
             FindWindow(id)->Disable();
+        // The time is not used in this timing mode, so what it would mean is not said either.
+        FindWindow(IDC_TIME_MEANING)->Hide();
     }
     FitRaceToInstallation(this, m_values);
     ShowRaceFields(this, readingOrder, m_values);
