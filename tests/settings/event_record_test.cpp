@@ -49,82 +49,53 @@ TEST(EventRecord, IsWrittenInRecordOrder) {
               "3,1,1,4,2,1,1,25,1,1,15,2,1,0,85,12,7,1,110,9,0,0,12/25/2026,7:30,0,1");
 }
 
-TEST(EventRecord, ReadsBackAsTheSameRace) {
-    RACE race;
-    ParseRaceRecord(FormatRaceRecord(SampleRace()), RecordDefaults::Event, race);
-    EXPECT_EQ(race, SampleRace());
+TEST(EventRecord, ReadsBackAsTheSameRaceWithACommaInATextFieldStoredAsASemicolon) {
+    RACE race = SampleRace();
     race.TimePM = 1;
     race.Temperature = -5;
-    RACE again;
-    ParseRaceRecord(FormatRaceRecord(race), RecordDefaults::Event, again);
-    EXPECT_EQ(again, race);
-}
-
-TEST(EventRecord, StoresACommaInATextFieldAsASemicolon) {
-    RACE race = SampleRace();
-    race.TrackName = "Oak Ridge, Mile";
-    race.SimExe = "C:\\Sims,NL\\x.exe";
     RACE read;
     ParseRaceRecord(FormatRaceRecord(race), RecordDefaults::Event, read);
-    EXPECT_EQ(read.TrackName, "Oak Ridge; Mile");
-    EXPECT_EQ(read.SimExe, "C:\\Sims;NL\\x.exe");
-    EXPECT_EQ(read.CalendarFile, race.CalendarFile);
-    EXPECT_EQ(read.SaveReplay, 1);
+    EXPECT_EQ(read, race);
+    race.TrackName = "Oak Ridge, Mile";
+    race.SimExe = "C:\\Sims,NL\\x.exe";
+    ParseRaceRecord(FormatRaceRecord(race), RecordDefaults::Event, read);
+    race.TrackName = "Oak Ridge; Mile";
+    race.SimExe = "C:\\Sims;NL\\x.exe";
+    EXPECT_EQ(read, race);
 }
 
-TEST(EventRecord, BuiltInDefaultRaceRecordGivesTheDefaultRace) {
+// Every field of the race read into is replaced: by the record's value or by the default of its kind.
+TEST(EventRecord, MissingFieldsTakeTheDefaultsOfTheirKindAndNumbersTheirLeadingDigits) {
+    const struct {
+        const char* name;
+        std::string record;
+        RecordDefaults kind;
+        bool nlInstalled;
+        std::string read;
+    } rows[] = {
+        {"empty event", "", RecordDefaults::Event, true,
+         "0,,,,,,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,100,5,1,1,01/01/2000,6:00,1,0"},
+        {"empty default race, NASCAR Legends installed", "", RecordDefaults::DefaultRace, true,
+         "1,,DEFAULT,,,,0,0,0,1,0,0,0,10,0,0,30,1,0,1,70,0,0,0,100,5,1,1,01/01/2000,6:00,1,0"},
+        {"default race without NASCAR Legends", ",x", RecordDefaults::DefaultRace, false,
+         "0,x,DEFAULT,,,,0,0,0,1,0,0,0,10,0,0,30,1,0,1,70,0,0,0,100,5,1,1,01/01/2000,6:00,1,0"},
+        {"the built-in default race", BuiltInDefaultRaceRecord, RecordDefaults::DefaultRace, false,
+         "1,,DEFAULT,,,,1,0,0,1,0,0,0,10,0,0,30,1,0,1,70,0,0,0,100,5,1,1,01/01/2000,6:00,1,0"},
+        {"leading digits", " -7x,,,,,,abc,+3", RecordDefaults::Event, false,
+         "-7,,,,,,0,3,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,100,5,1,1,01/01/2000,6:00,1,0"},
+        {"the thirty-second field alone is SaveReplay",
+         "0,,,,,,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,01/01/2000,6:00,0,1", RecordDefaults::Event,
+         false, "0,,,,,,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,01/01/2000,6:00,0,1"},
+        {"the thirty-first field alone is TimePM",
+         "0,,,,,,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,01/01/2000,6:00,1,0", RecordDefaults::Event,
+         false, "0,,,,,,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,01/01/2000,6:00,1,0"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        NLInstalled = row.nlInstalled;
+        RACE race = SampleRace();
+        ParseRaceRecord(row.record, row.kind, race);
+        EXPECT_EQ(FormatRaceRecord(race), row.read);
+    }
     NLInstalled = false;
-    RACE race;
-    ParseRaceRecord(BuiltInDefaultRaceRecord, RecordDefaults::DefaultRace, race);
-    // The record itself names NASCAR Legends and writes the hour without a leading zero.
-    RACE expected;
-    SetNewDefaultRaceValues(expected, true);
-    expected.Time = "6:00";
-    EXPECT_EQ(race, expected);
-}
-
-TEST(EventRecord, MissingFieldsTakeTheDefaultsOfTheirKind) {
-    RACE race;
-    race.TrackName = "earlier content";
-    ParseRaceRecord("", RecordDefaults::Event, race);
-    EXPECT_EQ(race.Sim, 0);
-    EXPECT_EQ(race.TrackName, "");
-    EXPECT_EQ(race.Runs, 0);
-    EXPECT_EQ(race.RaceLength, 0);
-    EXPECT_EQ(race.AIStrength, 100);
-    EXPECT_EQ(race.PostRaceTime, 5);
-    EXPECT_EQ(race.Date, "01/01/2000");
-    EXPECT_EQ(race.Time, "6:00");
-    EXPECT_EQ(race.TimePM, 1);
-
-    NLInstalled = true;
-    ParseRaceRecord("", RecordDefaults::DefaultRace, race);
-    EXPECT_EQ(race.Sim, 1);
-    EXPECT_EQ(race.TrackName, "DEFAULT");
-    EXPECT_EQ(race.Runs, 1);
-    EXPECT_EQ(race.TrackNumber, 0);
-    NLInstalled = false;
-    ParseRaceRecord(",x", RecordDefaults::DefaultRace, race);
-    EXPECT_EQ(race.Sim, 0);
-    EXPECT_EQ(race.TrackId, "x");
-}
-
-TEST(EventRecord, NumbersReadAsTheirLeadingDigits) {
-    RACE race;
-    ParseRaceRecord(" -7x,,,,,,abc,+3", RecordDefaults::Event, race);
-    EXPECT_EQ(race.Sim, -7);
-    EXPECT_EQ(race.TrackNumber, 0);
-    EXPECT_EQ(race.AllowAI, 3);
-}
-
-TEST(EventRecord, TheThirtySecondFieldAloneDecidesSaveReplay) {
-    RACE race;
-    ParseRaceRecord("0,,,,,,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,01/01/2000,6:00,0,1",
-                    RecordDefaults::Event, race);
-    EXPECT_EQ(race.SaveReplay, 1);
-    EXPECT_EQ(race.TimePM, 0);
-    ParseRaceRecord("0,,,,,,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,01/01/2000,6:00,1,0",
-                    RecordDefaults::Event, race);
-    EXPECT_EQ(race.SaveReplay, 0);
-    EXPECT_EQ(race.TimePM, 1);
 }

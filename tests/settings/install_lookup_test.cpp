@@ -22,42 +22,37 @@ protected:
     ScopedEnv wine{"WINEPREFIX", prefix.Path().c_str()};
 };
 
-struct Split {
-    std::string machine;
-    RegistryRoot root;
-    std::string keyPath;
-    std::string valueName;
-};
-
-Split SplitOf(const std::string& name) {
-    COXRegistryItem item;
-    item.SetItemName(name);
-    return {item.GetMachineName(), item.GetRoot(), item.GetKeyPath(), item.GetValueName()};
-}
-
 } // namespace
 
+// Without a root name the key is the current user's; a root name must end at a backslash.
 TEST(RegistryItem, ItemNamesSplitIntoRootKeyPathAndValueName) {
-    Split n3 = SplitOf(InstallItemN3);
-    EXPECT_EQ(n3.machine, "");
-    EXPECT_EQ(n3.root, RegistryRoot::LocalMachine);
-    EXPECT_EQ(n3.keyPath, "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\NASCAR Racing 3.exe\\");
-    EXPECT_EQ(n3.valueName, "");
-
-    Split value = SplitOf("\\\\Pits\\CurrentConfig\\System\\Mode");
-    EXPECT_EQ(value.machine, "Pits");
-    EXPECT_EQ(value.root, RegistryRoot::CurrentConfig);
-    EXPECT_EQ(value.keyPath, "\\System\\");
-    EXPECT_EQ(value.valueName, "Mode");
-
-    // Without a root name the key is the current user's; a root name must end at a backslash.
-    EXPECT_EQ(SplitOf("Software\\Quorva\\").root, RegistryRoot::CurrentUser);
-    Split longer = SplitOf("\\LocalMachineX\\Key\\Value");
-    EXPECT_EQ(longer.root, RegistryRoot::CurrentUser);
-    EXPECT_EQ(longer.keyPath, "\\LocalMachineX\\Key\\");
-    EXPECT_EQ(SplitOf("\\Users").root, RegistryRoot::Users);
-    EXPECT_EQ(SplitOf("\\Users").keyPath, "");
-    EXPECT_EQ(SplitOf("").keyPath, "");
+    const struct {
+        const char* name;
+        std::string item;
+        std::string machine;
+        RegistryRoot root;
+        std::string keyPath;
+        std::string valueName;
+    } rows[] = {
+        {"install item", InstallItemN3, "", RegistryRoot::LocalMachine,
+         "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\NASCAR Racing 3.exe\\", ""},
+        {"machine and value", "\\\\Pits\\CurrentConfig\\System\\Mode", "Pits", RegistryRoot::CurrentConfig,
+         "\\System\\", "Mode"},
+        {"no root name", "Software\\Quorva\\", "", RegistryRoot::CurrentUser, "\\Software\\Quorva\\", ""},
+        {"a longer root name", "\\LocalMachineX\\Key\\Value", "", RegistryRoot::CurrentUser,
+         "\\LocalMachineX\\Key\\", "Value"},
+        {"only a root", "\\Users", "", RegistryRoot::Users, "", ""},
+        {"empty", "", "", RegistryRoot::CurrentUser, "", ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        COXRegistryItem item;
+        item.SetItemName(row.item);
+        EXPECT_EQ(item.GetMachineName(), row.machine);
+        EXPECT_EQ(item.GetRoot(), row.root);
+        EXPECT_EQ(item.GetKeyPath(), row.keyPath);
+        EXPECT_EQ(item.GetValueName(), row.valueName);
+    }
 }
 
 TEST_F(InstallLookupTest, FoldersAreReadAsTheRegistryHoldsThem) {

@@ -23,15 +23,6 @@ protected:
 
 } // namespace
 
-TEST_F(PublishSettingsTest, AMissingSectionGivesTheResultsFolderAndTheHostName) {
-    program.Write("Quorvadata.ini", "[SERVER]\r\nHostName=Oak Host\r\n");
-    Publish = {"x", "y"};
-    ReadPublishSettings();
-    EXPECT_EQ(Publish, PUBLISH{});
-    EXPECT_EQ(PublishedFolderPath(), GetProgramFolder() + "results/");
-    EXPECT_EQ(PublishedTitle(), "Oak Host");
-}
-
 TEST_F(PublishSettingsTest, TheFolderIsAWindowsPosixOrProgramRelativePath) {
     const struct {
         const char* name;
@@ -49,8 +40,14 @@ TEST_F(PublishSettingsTest, TheFolderIsAWindowsPosixOrProgramRelativePath) {
     }
 }
 
-TEST_F(PublishSettingsTest, BothKeysAreStoredInTheirOwnSectionAndReadBack) {
+TEST_F(PublishSettingsTest, BothKeysAreStoredInTheirOwnSectionAndAMissingSectionGivesTheDefaults) {
     program.Write("Quorvadata.ini", "[SERVER]\r\nHostName=Oak Host\r\n");
+    Publish = {"x", "y"};
+    ReadPublishSettings();
+    EXPECT_EQ(Publish, PUBLISH{});
+    EXPECT_EQ(PublishedFolderPath(), GetProgramFolder() + "results/");
+    EXPECT_EQ(PublishedTitle(), "Oak Host");
+
     Publish = {"/srv/www/league", "Thursday Night League"};
     EXPECT_TRUE(WritePublishSettings());
     EXPECT_EQ(program.Read("Quorvadata.ini"), "[SERVER]\r\nHostName=Oak Host\r\n\r\n[PUBLISH]\r\n"

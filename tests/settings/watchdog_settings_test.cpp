@@ -13,13 +13,11 @@ TEST(WatchdogSettingsTest, ReadsMinutesAndToldBadValuesAsNoLimit) {
         const char* name;
         const char* stored; // nullptr: no key
         int minutes;
-        bool told;
     };
     const Case cases[] = {
-        {"missing", nullptr, 0, false},    {"ninety", "90", 90, false},
-        {"a week", "10080", 10080, false}, {"negative", "-5", 0, true},
-        {"huge", "99999999999", 0, true},  {"beyond a week", "10081", 0, true},
-        {"not a number", "1h", 0, true},
+        {"missing", nullptr, 0},   {"ninety", "90", 90},       {"a week", "10080", 10080},
+        {"negative", "-5", 0},     {"huge", "99999999999", 0}, {"beyond a week", "10081", 0},
+        {"not a number", "1h", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -30,16 +28,15 @@ TEST(WatchdogSettingsTest, ReadsMinutesAndToldBadValuesAsNoLimit) {
         ASSERT_EQ(file.Save(), CauseNone);
         std::vector<std::string> problems;
         EXPECT_EQ(ReadWatchdogSettings(problems).MaxRaceMinutes, c.minutes);
-        EXPECT_EQ(problems.size(), c.told ? 1u : 0u);
+        std::vector<std::string> told;
+        if (c.stored != nullptr && c.minutes == 0)
+            told.push_back("MaxRaceMinutes=" + std::string(c.stored) +
+                           " in [WATCHDOG] is not a number of minutes from 0 to 10080; races run without a "
+                           "time limit.");
+        EXPECT_EQ(problems, told);
     }
-    std::vector<std::string> problems;
-    ProfileFile file(program.SettingsFile());
-    file.SetString("WATCHDOG", "MaxRaceMinutes", "-5");
-    ASSERT_EQ(file.Save(), CauseNone);
-    ReadWatchdogSettings(problems);
-    EXPECT_EQ(problems, std::vector<std::string>{"MaxRaceMinutes=-5 in [WATCHDOG] is not a number of minutes "
-                                                 "from 0 to 10080; races run without a time limit."});
 
+    ProfileFile file(program.SettingsFile());
     file.SetString("SERVER", "HostName", "kept");
     ASSERT_EQ(file.Save(), CauseNone);
     EXPECT_TRUE(WriteWatchdogSettings({45}));

@@ -28,57 +28,47 @@ protected:
 
 } // namespace
 
-TEST_F(CalendarTest, HeaderLinesAndEmptySlotsAreNotTracks) {
-    CCalendarFileN3 calendar = Calendar("SNAME Season\r\n" + TrackLine("XXXXXXXX") + "\r\nSNAME again\r\n");
-    EXPECT_EQ(calendar.GetTrackCount(), 0);
-    EXPECT_EQ(calendar.GetErrorText(), "");
+TEST_F(CalendarTest, EachKeptLineIsAnEntryWithTheIdentifierOfItsColumns) {
+    const struct {
+        const char* name;
+        std::string text;
+        std::vector<std::string> ids;
+    } rows[] = {
+        {"headers and empty slots are no tracks",
+         "SNAME Season\r\n" + TrackLine("XXXXXXXX") + "\r\nSNAME again\r\n",
+         {}},
+        {"a Ctrl-Z ends the calendar",
+         TrackLine("ashford ") + "\r\n" + TrackLine("bayview ") + "\r\n\x1A" + TrackLine("cedarpk "),
+         {"ashford", "bayview"}},
+        {"entry numbers count kept lines only",
+         TrackLine("ashford ") + "\r\n" + TrackLine("XXXXXXXX") + "\r\n" + TrackLine("bayview ") +
+             "\r\n SNAME late\r\nXXXXXXXX at start\r\n\r\n" + TrackLine("cedarpk "),
+         {"ashford", "bayview", "", "tart", "", "cedarpk"}},
+        {"cut at a space, at eight characters and at the line end",
+         TrackLine("abc def1") + "\n" + TrackLine("eightchrmore") + "\n" + TrackLine("shrt", "") + "\r\n" +
+             TrackLine("tab\tx", "") + "\n" + std::string(13, 'x') + "\n" + TrackLine("Wr", "") + "\r\r\n",
+         {"abc", "eightchr", "shrt", "tab\tx", "", "Wr"}},
+        {"a line longer than one read is read in pieces",
+         TrackLine("first   ", std::string(300, 'a')) + "\r\n" + TrackLine("second  "),
+         {"first", "aaaaaaaa", "second"}},
+        {"Windows-1252 columns and identifiers",
+         "R\xE9union      k\xF6ln    1\r\nRound        m\xFCnchen 2\r\n",
+         {"k\u00F6ln", "m\u00FCnchen"}},
+        {"UTF-8 after a byte order mark", "\xEF\xBB\xBFRound        k\xC3\xB6ln    1\r\n", {"k\u00F6ln"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        CCalendarFileN3 calendar = Calendar(row.text);
+        std::vector<std::string> ids;
+        for (int n = 0; n < calendar.GetTrackCount(); ++n)
+            ids.push_back(calendar.GetTrackId(n));
+        EXPECT_EQ(ids, row.ids);
+        EXPECT_EQ(calendar.GetTrackId(calendar.GetTrackCount()) + calendar.GetTrackId(-1), "");
+        EXPECT_EQ(calendar.GetErrorText(), "");
+    }
 }
 
-TEST_F(CalendarTest, ACtrlZEndsTheCalendarAndIsNoTrack) {
-    CCalendarFileN3 calendar =
-        Calendar(TrackLine("ashford ") + "\r\n" + TrackLine("bayview ") + "\r\n\x1A" + TrackLine("cedarpk "));
-    ASSERT_EQ(calendar.GetTrackCount(), 2);
-    EXPECT_EQ(calendar.GetTrackId(1), "bayview");
-}
-
-TEST_F(CalendarTest, EntryNumbersCountKeptLinesOnly) {
-    CCalendarFileN3 calendar =
-        Calendar(TrackLine("ashford ") + "\r\n" + TrackLine("XXXXXXXX") + "\r\n" + TrackLine("bayview ") +
-                 "\r\n" + " SNAME late\r\n" + "XXXXXXXX at start\r\n" + "\r\n" + TrackLine("cedarpk "));
-    ASSERT_EQ(calendar.GetTrackCount(), 6);
-    EXPECT_EQ(calendar.GetTrackId(0), "ashford");
-    EXPECT_EQ(calendar.GetTrackId(1), "bayview");
-    EXPECT_EQ(calendar.GetTrackId(2), "");
-    EXPECT_EQ(calendar.GetTrackId(3), "tart");
-    EXPECT_EQ(calendar.GetTrackId(4), "");
-    EXPECT_EQ(calendar.GetTrackId(5), "cedarpk");
-}
-
-TEST_F(CalendarTest, TheIdentifierIsCutAtASpaceAtEightCharactersAndAtTheLineEnd) {
-    CCalendarFileN3 calendar = Calendar(TrackLine("abc def1") + "\n" + TrackLine("eightchrmore") + "\n" +
-                                        TrackLine("shrt", "") + "\r\n" + TrackLine("tab\tx", "") + "\n" +
-                                        std::string(13, 'x') + "\n" + TrackLine("Wr", "") + "\r\r\n");
-    ASSERT_EQ(calendar.GetTrackCount(), 6);
-    EXPECT_EQ(calendar.GetTrackId(0), "abc");
-    EXPECT_EQ(calendar.GetTrackId(1), "eightchr");
-    EXPECT_EQ(calendar.GetTrackId(2), "shrt");
-    EXPECT_EQ(calendar.GetTrackId(3), "tab\tx");
-    EXPECT_EQ(calendar.GetTrackId(4), "");
-    EXPECT_EQ(calendar.GetTrackId(5), "Wr");
-    EXPECT_EQ(calendar.GetTrackId(6), "");
-    EXPECT_EQ(calendar.GetTrackId(-1), "");
-}
-
-TEST_F(CalendarTest, ALineLongerThanOneReadIsReadInPieces) {
-    std::string longLine = TrackLine("first   ", std::string(300, 'a'));
-    CCalendarFileN3 calendar = Calendar(longLine + "\r\n" + TrackLine("second  "));
-    ASSERT_EQ(calendar.GetTrackCount(), 3);
-    EXPECT_EQ(calendar.GetTrackId(0), "first");
-    EXPECT_EQ(calendar.GetTrackId(1), "aaaaaaaa");
-    EXPECT_EQ(calendar.GetTrackId(2), "second");
-}
-
-TEST_F(CalendarTest, AFileThatCannotBeOpenedGivesNoTracksAndAnErrorText) {
+TEST_F(CalendarTest, AFileThatCannotBeOpenedGivesNoTracksAndAnErrorTextButAReadOnlyOneIsRead) {
     CCalendarFileN3 missing(program.File("none.cal"));
     EXPECT_EQ(missing.GetTrackCount(), 0);
     EXPECT_EQ(missing.GetFileName(), program.File("none.cal"));
@@ -89,21 +79,22 @@ TEST_F(CalendarTest, AFileThatCannotBeOpenedGivesNoTracksAndAnErrorText) {
     EXPECT_EQ(folder.GetTrackCount(), 0);
     EXPECT_NE(folder.GetErrorText().find(")\n\naccess denied"), std::string::npos);
     EXPECT_TRUE(recorder.messages.empty());
-}
 
-TEST_F(CalendarTest, AReadOnlyCalendarStillListsItsTracks) {
     program.Write("all.cal", TrackLine("ashford "));
     chmod(program.File("all.cal").c_str(), 0444);
-    CCalendarFileN3 calendar(program.File("all.cal"));
-    EXPECT_EQ(calendar.GetTrackCount(), 1);
+    EXPECT_EQ(CCalendarFileN3(program.File("all.cal")).GetTrackCount(), 1);
 }
 
-TEST_F(CalendarTest, NamesComeFromTheDictionaryCutToSeventyNineCharacters) {
+TEST_F(CalendarTest, NamesComeFromTheDictionaryInEitherEncodingCutToSeventyNineCharacters) {
     program.Write("TrackDictionaryN3.ini",
-                  "[TRACKS]\r\nashford=Ashford Motor Speedway\r\nlong=" + std::string(100, 'L') + "\r\n");
-    CCalendarFileN3 calendar = Calendar(TrackLine("ashford ") + "\n" + TrackLine("long    "));
+                  "[TRACKS]\r\nashford=Ashford Motor Speedway\r\nlong=" + std::string(100, 'L') +
+                      "\r\nk\xC3\xB6ln=K\xF6ln Ring\r\nm\xC3\xBCnchen=M\xC3\xBCnchen\r\n");
+    CCalendarFileN3 calendar = Calendar(TrackLine("ashford ") + "\n" + TrackLine("long    ") +
+                                        "\nRound        k\xF6ln    1\r\nRound        m\xFCnchen 2\r\n");
     EXPECT_EQ(calendar.GetTrackName(0), "Ashford Motor Speedway");
     EXPECT_EQ(calendar.GetTrackName(1), std::string(79, 'L'));
+    EXPECT_EQ(calendar.GetTrackName(2), "K\u00F6ln Ring");
+    EXPECT_EQ(calendar.GetTrackName(3), "M\u00FCnchen");
     EXPECT_TRUE(prompt.questions.empty());
 }
 
@@ -142,18 +133,4 @@ TEST_F(CalendarTest, AFailedDictionaryWriteIsToldAndTheNameStillReturned) {
     EXPECT_EQ(recorder.Texts(),
               std::vector<std::string>{"The following error occurred while trying to open " +
                                        program.File("TrackDictionaryN3.ini") + "\n\naccess denied"});
-}
-
-TEST_F(CalendarTest, IdentifiersAreReadAsWindows1252AndNamesFromADictionaryOfTheWindowsProgramToo) {
-    program.Write("TrackDictionaryN3.ini",
-                  "[TRACKS]\r\nk\xC3\xB6ln=K\xF6ln Ring\r\nm\xC3\xBCnchen=M\xC3\xBCnchen\r\n");
-    CCalendarFileN3 calendar = Calendar("R\xE9union      k\xF6ln    1\r\nRound        m\xFCnchen 2\r\n");
-    ASSERT_EQ(calendar.GetTrackCount(), 2);
-    EXPECT_EQ(calendar.GetTrackId(0), "k\u00F6ln");
-    EXPECT_EQ(calendar.GetTrackName(0), "K\u00F6ln Ring");
-    EXPECT_EQ(calendar.GetTrackId(1), "m\u00FCnchen");
-    EXPECT_EQ(calendar.GetTrackName(1), "M\u00FCnchen");
-
-    CCalendarFileN3 saved = Calendar("\xEF\xBB\xBFRound        k\xC3\xB6ln    1\r\n");
-    EXPECT_EQ(saved.GetTrackId(0), "k\u00F6ln");
 }
