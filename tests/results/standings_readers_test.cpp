@@ -17,6 +17,26 @@ std::string WonDriver(const std::string& name, int finish, int led, int status =
            std::to_string(status) + "'";
 }
 
+// A driver's columns in their order, or "none".
+std::string Columns(const STNDRIVER* d) {
+    if (d == nullptr)
+        return "none";
+    return std::to_string(d->Finish) + "|" + std::to_string(d->Start) + "|" + std::to_string(d->Car) + "|" +
+           d->Name + "|" + std::to_string(d->LapsCompleted) + "|" + std::to_string(d->LapsLed) + "|" +
+           std::to_string(d->Points) + "|" + d->Qualifying + "|" + d->Out;
+}
+
+std::string Columns(const WONDRIVER* d) {
+    if (d == nullptr)
+        return "none";
+    return d->Name + "|" + std::to_string(d->Car) + "|" + std::to_string(d->Start) + "|" +
+           std::to_string(d->Finish) + "|" + std::to_string(d->LapsCompleted) + "|" +
+           std::to_string(d->LapsLed) + "|" + d->QualifyingTime + "|" + d->QualifyingSpeed + "|" +
+           d->AverageTime + "|" + d->AverageSpeed + "|" + d->BestTime + "|" + d->BestSpeed + "|" +
+           std::to_string(d->Incidents) + "|" + std::to_string(d->StatusCode) + "|" +
+           std::to_string(d->Points);
+}
+
 } // namespace
 
 TEST(CStnFile, RecognisesEachLineKindInItsOrder) {
@@ -50,28 +70,12 @@ TEST(CStnFile, RecognisesEachLineKindInItsOrder) {
     EXPECT_EQ(file.GetLeadChanges(), "  # of lead changes: 5\n");
     EXPECT_EQ(file.GetWeather(), " degrees Weather - no caret\n");
     ASSERT_EQ(file.GetDriverCount(), 3);
-    const STNDRIVER* first = file.GetDriver(1);
-    ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first->Finish, 1);
-    EXPECT_EQ(first->Start, 3);
-    EXPECT_EQ(first->Car, 12);
-    EXPECT_EQ(first->Name, "Dale O'Brien & <Sons>");
-    EXPECT_EQ(first->LapsCompleted, 100);
-    EXPECT_EQ(first->LapsLed, 7);
-    EXPECT_EQ(first->Points, 180);
-    EXPECT_EQ(first->Qualifying, "21.500");
-    EXPECT_EQ(first->Out, "Running");
-    EXPECT_EQ(file.GetDriver(2)->Qualifying, "");
-    EXPECT_EQ(file.GetDriver(2)->Out, "Engine");
-    // A driver line ending early gives empty columns.
-    const STNDRIVER* shortLine = file.GetDriver(3);
-    EXPECT_EQ(shortLine->Finish, 9);
-    EXPECT_EQ(shortLine->Name, "");
-    EXPECT_EQ(shortLine->Points, 0);
-    EXPECT_EQ(file.GetDriver(0), nullptr);
-    EXPECT_EQ(file.GetCurrentDriver(), shortLine);
-    EXPECT_EQ(file.GetDriver(4), nullptr);
-    EXPECT_EQ(file.GetCurrentDriver(), shortLine);
+    EXPECT_EQ(Columns(file.GetDriver(1)), "1|3|12|Dale O'Brien & <Sons>|100|7|180|21.500|Running");
+    EXPECT_EQ(Columns(file.GetDriver(2)), "12|41|7|Al Short|9|0|97||Engine");
+    // A driver line ending early gives empty columns; a driver out of range is none, and not current.
+    EXPECT_EQ(Columns(file.GetDriver(3)), "9|0|0||0|0|0||");
+    EXPECT_EQ(Columns(file.GetDriver(0)) + Columns(file.GetDriver(4)), "nonenone");
+    EXPECT_EQ(file.GetCurrentDriver(), file.GetDriver(3));
 }
 
 TEST(CStnFile, TakesLongLinesInPiecesAndKeepsTheLastOfEachKind) {
@@ -97,18 +101,12 @@ TEST(CWonFile, ReadsTheHeaderAndTheDrivers) {
     EXPECT_EQ(file.GetWeather(), "Weather - 78 degrees,  NE 12 mph");
     EXPECT_EQ(file.GetRaceTime() + file.GetAverageSpeed() + file.GetMargin() + file.GetLeadChanges(), "");
     ASSERT_EQ(file.GetDriverCount(), 3);
-    EXPECT_EQ(file.GetDriver(3)->Name, "*No Name*");
     // An apostrophe in a name splits it: what follows is the next piece.
-    const WONDRIVER* first = file.GetDriver(1);
-    EXPECT_EQ(first->Name, "Dale O");
-    EXPECT_EQ(first->Car, 0);
-    const WONDRIVER* onlyName = file.GetDriver(2);
-    EXPECT_EQ(onlyName->Name, "only a name");
-    EXPECT_EQ(onlyName->QualifyingTime + onlyName->AverageTime + onlyName->BestTime,
-              "0:00:00.0000:00:00.0000:00:00.000");
-    EXPECT_EQ(onlyName->QualifyingSpeed + onlyName->AverageSpeed + onlyName->BestSpeed,
-              "000.000000.000000.000");
-    EXPECT_EQ(onlyName->Finish + onlyName->Incidents + onlyName->Points, 0);
+    EXPECT_EQ(Columns(file.GetDriver(1)), "Dale O|0|0|0|0|0|qt|qs|at|as|bt|bs|0|0|0");
+    EXPECT_EQ(Columns(file.GetDriver(2)),
+              "only a name|0|0|0|0|0|0:00:00.000|000.000|0:00:00.000|000.000|0:00:00.000|000.000|0|0|0");
+    EXPECT_EQ(Columns(file.GetDriver(3)),
+              "*No Name*|0|0|0|0|0|0:00:00.000|000.000|0:00:00.000|000.000|0:00:00.000|000.000|0|0|0");
 
     folder.Write("plain.won", "trackname '' x 'y' l '' a 'b' c 'd' f '' e 'f' dir '30' spd '9' temp '5'\n" +
                                   WonDriver("Ann Lee", 2, 1, 21) + "\n\n" + WonDriver("after the gap", 1, 0));
@@ -116,14 +114,8 @@ TEST(CWonFile, ReadsTheHeaderAndTheDrivers) {
     EXPECT_EQ(plain.GetTrack(), "*Unknown Track Name*");
     EXPECT_EQ(plain.GetWeather(), "Weather - 5 degrees,   9 mph");
     ASSERT_EQ(plain.GetDriverCount(), 1);
-    const WONDRIVER* ann = plain.GetDriver(1);
-    EXPECT_EQ(ann->Name, "Ann Lee");
-    EXPECT_EQ(ann->Car, 3);
-    EXPECT_EQ(ann->Start, 2);
-    EXPECT_EQ(ann->LapsCompleted, 100);
-    EXPECT_EQ(ann->QualifyingTime, "0:00:21.500");
-    EXPECT_EQ(ann->BestSpeed, "121.000");
-    EXPECT_EQ(ann->Incidents, 4);
+    EXPECT_EQ(Columns(plain.GetDriver(1)),
+              "Ann Lee|3|2|2|100|1|0:00:21.500|120.500|0:00:22.000|118.000|0:00:21.000|121.000|4|21|180");
     EXPECT_EQ(plain.GetStatusText(), "Accident");
 }
 
