@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <set>
 
 namespace {
 
@@ -81,19 +80,6 @@ TEST(ArchiveName, TracksBecomeSlugsThatAnySystemTakes) {
     }
 }
 
-TEST(ArchiveName, NamesSortByTheEndAndNeverRepeat) {
-    ScopedTimeZone utc("UTC");
-    std::set<std::string> taken;
-    auto isTaken = [&](const std::string& name) { return taken.count(name) != 0; };
-    for (const char* expected : {"2026-12-07_2104_NL_oak-ridge", "2026-12-07_2104_NL_oak-ridge-2",
-                                 "2026-12-07_2104_NL_oak-ridge-3"}) {
-        std::string name = ArchiveBaseName(raceEnd, 1, "Oak Ridge", isTaken);
-        EXPECT_EQ(name, expected);
-        taken.insert(name);
-    }
-    EXPECT_EQ(ArchiveBaseName(raceEnd + 60, 0, "Oak Ridge", isTaken), "2026-12-07_2105_N3_oak-ridge");
-}
-
 TEST(Json, ParsesWhatIsWellFormedAndRefusesTheRest) {
     std::optional<JsonValue> value =
         ParseJson(" {\"a\": [1, -2.5e1, true, null], \"b\": \"\\u00e9\\ud83d\\ude00\\n\\\"\"} ");
@@ -138,16 +124,18 @@ TEST_F(PublishedFolderTest, ARaceIsKeptWithItsPageStandingsAndJsonUnderANewName)
         "\"lapsCompleted\": "
         "100, \"lapsLed\": 7, \"points\": 180, \"qualifying\": \"21.500\", \"out\": \"Running\"}\n  ]\n}\n");
 
-    // The same race again in the same minute, and a NASCAR Racing 3 race: nothing is overwritten.
+    // The same race twice again in the same minute, and a NASCAR Racing 3 race: nothing is overwritten.
     EXPECT_FALSE(Keep(folder, 1, raceEnd + 10));
+    EXPECT_FALSE(Keep(folder, 1, raceEnd + 20));
     EXPECT_FALSE(Keep(folder, 2, raceEnd + 25));
     EXPECT_EQ(Names(published),
               (std::vector<std::string>{
                   "2026-12-07_2104_N3_oak-ridge.html", "2026-12-07_2104_N3_oak-ridge.json",
                   "2026-12-07_2104_N3_oak-ridge.won", "2026-12-07_2104_NL_oak-ridge-mile-2.html",
                   "2026-12-07_2104_NL_oak-ridge-mile-2.json", "2026-12-07_2104_NL_oak-ridge-mile-2.stn",
-                  "2026-12-07_2104_NL_oak-ridge-mile.html", "2026-12-07_2104_NL_oak-ridge-mile.json",
-                  "2026-12-07_2104_NL_oak-ridge-mile.stn"}));
+                  "2026-12-07_2104_NL_oak-ridge-mile-3.html", "2026-12-07_2104_NL_oak-ridge-mile-3.json",
+                  "2026-12-07_2104_NL_oak-ridge-mile-3.stn", "2026-12-07_2104_NL_oak-ridge-mile.html",
+                  "2026-12-07_2104_NL_oak-ridge-mile.json", "2026-12-07_2104_NL_oak-ridge-mile.stn"}));
     std::string won = work.Read("site/2026-12-07_2104_N3_oak-ridge.json");
     EXPECT_NE(
         won.find(
