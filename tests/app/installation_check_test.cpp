@@ -75,15 +75,11 @@ protected:
         chmod(bin.File(name).c_str(), 0755);
     }
 
-    InstallationReport Check() {
+    // Start-up, with that many events in the schedule, and the check.
+    InstallationReport Check(int events = 0) {
         EXPECT_TRUE(StartUp());
-        return CheckInstallation(now);
-    }
-
-    // Start-up, with one event in the schedule.
-    InstallationReport CheckWithAnEvent() {
-        EXPECT_TRUE(StartUp());
-        EventList.push_back(std::make_unique<RACE>());
+        for (int k = 0; k < events; ++k)
+            EventList.push_back(std::make_unique<RACE>());
         return CheckInstallation(now);
     }
 
@@ -119,7 +115,7 @@ protected:
 } // namespace
 
 TEST_F(InstallationCheckTest, AGoodInstallationIsReadyAndWineIsTriedOncePerWidth) {
-    InstallationReport report = CheckWithAnEvent();
+    InstallationReport report = Check(1);
     EXPECT_TRUE(report.Ready()) << FormatReport(report);
     EXPECT_EQ(report.Count(CheckStatus::Warning), 1);
     std::string sims = prefixPath + "/drive_c/Sims/";
@@ -209,7 +205,7 @@ TEST_F(InstallationCheckTest, AProgramThatIsNotThereOrNoProgramFailsWithoutAskin
         std::filesystem::remove(exe);
         if (!c.bytes.empty())
             prefix.Write("drive_c/Sims/N3/Nascar Racing 3.exe", c.bytes);
-        InstallationReport report = CheckWithAnEvent();
+        InstallationReport report = Check(1);
         CheckLine line = Line(report, "NASCAR Racing 3: program");
         EXPECT_EQ(line.status, CheckStatus::Failure);
         EXPECT_EQ(line.text,
@@ -328,7 +324,7 @@ TEST_F(InstallationCheckTest, ASimulatorThatIsNotInstalled) {
 }
 
 TEST_F(InstallationCheckTest, APrefixThatIsMissingOrNotThisUsers) {
-    InstallationReport report = CheckWithAnEvent();
+    InstallationReport report = Check(1);
     EXPECT_EQ(Line(report, "Wine prefix").status, CheckStatus::Ok);
     if (chown(prefixPath.c_str(), geteuid() + 1, static_cast<gid_t>(-1)) == 0) {
         report = CheckInstallation(now);

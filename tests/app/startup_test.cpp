@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "core/app_state.h"
+#include "demo_installation.h"
 #include "simfiles/calendars.h"
 #include "support/message_recorder.h"
 #include "support/program_folder.h"
@@ -146,32 +147,18 @@ namespace {
 
 // quorva-run in a demo installation of its own, run under strace so that system calls on one path fail
 // as a failing disk or a network share would make them.
-class InjectedFailureTest : public ::testing::Test {
+class InjectedFailureTest : public DemoTest {
 protected:
-    InjectedFailureTest() {
-        std::string command = std::string("'" QUORVA_DEMO_PATH "' '") + root.Path() +
-                              "' '" QUORVA_PROGRAM_DIR "' '" + SIMSTANDIN_PATH "' >/dev/null";
-        EXPECT_EQ(std::system(command.c_str()), 0);
-    }
-
     // LeakSanitizer cannot work under ptrace; the sanitizer build's quorva-run runs without it here.
     int RunQuorvaUnderStrace(const std::string& straceOptions, const std::string& option = "") {
-        std::string command = "cd / && ASAN_OPTIONS=detect_leaks=0 WINEPREFIX='" + root.File("wine") +
-                              "' SIMSTANDIN_DELAY_MS=0 strace -qq " + straceOptions + " '" +
-                              root.File("program/quorva-run") + "'" + option + " >'" + root.File("out.txt") +
-                              "' 2>'" + root.File("err.txt") + "'";
-        int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        environment = "ASAN_OPTIONS=detect_leaks=0";
+        return RunQuorva(option, "strace -qq " + straceOptions);
     }
 
     int RunQuorvaFailing(const std::string& path, const std::string& calls) {
         return RunQuorvaUnderStrace("-o /dev/null -P '" + path + "' -e trace=" + calls +
                                     " -e inject=" + calls + ":error=EIO");
     }
-
-    std::string Settings() const { return root.File("program/Quorvadata.ini"); }
-
-    TempFolder root;
 };
 
 } // namespace
@@ -232,7 +219,7 @@ TEST_F(InjectedFailureTest, TheProgramsOwnPathIsReadOnce) {
             ++count;
         return count;
     };
-    int once = reads(" --usage");
+    int once = reads("--usage");
     ASSERT_GE(once, 1);
     EXPECT_EQ(reads(""), once);
     EXPECT_NE(root.Read("out.txt").find("Schedule ended"), std::string::npos);

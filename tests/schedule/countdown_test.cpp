@@ -42,53 +42,55 @@ std::time_t At(int month, int day, int hour, int minute) {
 
 } // namespace
 
-TEST(Countdown, TheContinuousLoopWaitsTheRaceDelayInsideItsTimeFrame) {
-    ScopedTimeZone zone("UTC");
-    EXPECT_EQ(Countdown(Continuous(5), At(6, 15, 23, 30)), 300);
-    EXPECT_EQ(Countdown(Continuous(7), At(6, 15, 23, 30)), 420);
-    // Within one day: 6:00 PM to 11:00 PM.
-    SERVER evening = Frame("6:00", 1, "11:00", 1);
-    EXPECT_EQ(Countdown(evening, At(6, 15, 23, 30)), 66600);
-    EXPECT_EQ(Countdown(evening, At(6, 15, 23, 0)), 68400);
-    EXPECT_EQ(Countdown(evening, At(6, 15, 17, 0)), 3600);
-    EXPECT_EQ(Countdown(evening, At(6, 15, 20, 0)), 300);
-    // Across midnight: 10:00 PM to 2:00 AM.
-    SERVER night = Frame("10:00", 1, "2:00", 0);
-    EXPECT_EQ(Countdown(night, At(6, 15, 1, 0)), 300);
-    EXPECT_EQ(Countdown(night, At(6, 15, 3, 0)), 68400);
-    EXPECT_EQ(Countdown(night, At(6, 15, 23, 0)), -3600);
-    // A timing value the timing dialog does not offer runs as the loop.
+// The continuous loop waits the race delay inside its time-frame; the daily time is today, or the same
+// time tomorrow less one second; clock times on the next day stay right when the clocks change.
+TEST(Countdown, WaitsForTheNextStartOfEachTimingMode) {
     SERVER odd = Continuous(2);
     odd.Timing = 7;
-    EXPECT_EQ(Countdown(odd, At(6, 15, 12, 0)), 120);
-}
-
-TEST(Countdown, TheDailyTimeIsTodayOrTheSameTimeTomorrowLessOneSecond) {
-    ScopedTimeZone zone("UTC");
-    DailyTime nine = ParseDailyTime("9:00", 1);
+    const SERVER evening = Frame("6:00", 1, "11:00", 1);
+    const SERVER night = Frame("10:00", 1, "2:00", 0);
+    const DailyTime nine = ParseDailyTime("9:00", 1);
+    struct Case {
+        const char* name;
+        const char* zone;
+        SERVER server;
+        DailyTime daily;
+        int at[4]; // month, day, hour, minute
+        int expected;
+    };
+    const Case cases[] = {
+        {"loop of 5 minutes", "UTC", Continuous(5), {}, {6, 15, 23, 30}, 300},
+        {"loop of 7 minutes", "UTC", Continuous(7), {}, {6, 15, 23, 30}, 420},
+        {"after an evening frame", "UTC", evening, {}, {6, 15, 23, 30}, 66600},
+        {"at the evening frame's end", "UTC", evening, {}, {6, 15, 23, 0}, 68400},
+        {"before the evening frame", "UTC", evening, {}, {6, 15, 17, 0}, 3600},
+        {"inside the evening frame", "UTC", evening, {}, {6, 15, 20, 0}, 300},
+        {"inside a frame across midnight", "UTC", night, {}, {6, 15, 1, 0}, 300},
+        {"after a frame across midnight", "UTC", night, {}, {6, 15, 3, 0}, 68400},
+        {"a frame's start already passed", "UTC", night, {}, {6, 15, 23, 0}, -3600},
+        {"a timing value the dialog does not offer runs as the loop", "UTC", odd, {}, {6, 15, 12, 0}, 120},
+        {"daily, later today", "UTC", Daily(), nine, {6, 15, 20, 0}, 3600},
+        {"daily, passed today", "UTC", Daily(), nine, {6, 15, 21, 30}, 84599},
+        {"daily, at the time itself", "UTC", Daily(), nine, {6, 15, 21, 0}, 86399},
+        {"daily 12:30 PM: after midnight", "UTC", Daily(), ParseDailyTime("12:30", 1), {6, 15, 23, 0}, 5400},
+        // The night before the clocks go forward (8 March 2026) has 23 hours; the night before they go
+        // back (1 November 2026) has 25.
+        {"frame, clocks go forward", "America/New_York", evening, {}, {3, 7, 23, 30}, 66600 - 3600},
+        {"frame, clocks go back", "America/New_York", evening, {}, {10, 31, 23, 30}, 66600 + 3600},
+        {"daily, clocks go forward", "America/New_York", Daily(), nine, {3, 7, 21, 30}, 84599 - 3600},
+        {"daily, clocks go back", "America/New_York", Daily(), nine, {10, 31, 21, 30}, 84599 + 3600},
+        {"daily, the day the clocks went forward", "America/New_York", Daily(), nine, {3, 8, 20, 0}, 3600},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScopedTimeZone zone(c.zone);
+        EXPECT_EQ(Countdown(c.server, At(c.at[0], c.at[1], c.at[2], c.at[3]), c.daily), c.expected);
+    }
     EXPECT_EQ(nine.hour, 21);
-    EXPECT_EQ(Countdown(Daily(), At(6, 15, 20, 0), nine), 3600);
-    EXPECT_EQ(Countdown(Daily(), At(6, 15, 21, 30), nine), 84599);
-    EXPECT_EQ(Countdown(Daily(), At(6, 15, 21, 0), nine), 86399);
-    // 12:30 with PM is half past midnight at the end of the day.
-    EXPECT_EQ(Countdown(Daily(), At(6, 15, 23, 0), ParseDailyTime("12:30", 1)), 5400);
-    DailyTime odd = ParseDailyTime("7x:5", 0);
-    EXPECT_EQ(odd.hour, 7);
-    EXPECT_EQ(odd.minute, 5);
+    DailyTime typo = ParseDailyTime("7x:5", 0);
+    EXPECT_EQ(typo.hour, 7);
+    EXPECT_EQ(typo.minute, 5);
     EXPECT_EQ(ParseDailyTime("", 0).hour, 0);
-}
-
-TEST(Countdown, ClockTimesOnTheNextDayStayRightWhenTheClocksChange) {
-    ScopedTimeZone zone("America/New_York");
-    SERVER evening = Frame("6:00", 1, "11:00", 1);
-    DailyTime nine = ParseDailyTime("9:00", 1);
-    // The night before the clocks go forward (8 March 2026) has 23 hours; the night before they go back
-    // (1 November 2026) has 25.
-    EXPECT_EQ(Countdown(evening, At(3, 7, 23, 30)), 66600 - 3600);
-    EXPECT_EQ(Countdown(evening, At(10, 31, 23, 30)), 66600 + 3600);
-    EXPECT_EQ(Countdown(Daily(), At(3, 7, 21, 30), nine), 84599 - 3600);
-    EXPECT_EQ(Countdown(Daily(), At(10, 31, 21, 30), nine), 84599 + 3600);
-    EXPECT_EQ(Countdown(Daily(), At(3, 8, 20, 0), nine), 3600);
 }
 
 TEST(Countdown, ASpecificEventCountsToItsOwnDateAndTime) {

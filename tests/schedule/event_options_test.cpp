@@ -58,58 +58,50 @@ TEST(EventOptions, OptionsTextHoldsEveryItemInItsPlace) {
     tuned.CheckLatency = 1;
     tuned.Millisecs = 250;
     tuned.AddedParams = "extra 1";
+    tuned.ResultsToHTML = 1;
     SERVER latencyOff = server;
     latencyOff.Millisecs = 250;
+    latencyOff.ResultsToHTML = 1;
+    // The results page needs both the event's saved results and the server's HTML setting.
     struct Case {
         const char* name;
         RACE event;
         const SERVER& server;
         std::string text;
+        std::string page;
     };
     const Case cases[] = {
         {"N3 at the defaults", DefaultEvent(0), latencyOff,
          " race 1 len 10 mode 0 d 0 y 0 p 0 df 0 ai 0 fix 0 sm 0 pr 30 wu 1 \n"
          "temp 70 windspd 0 winddir 0 weather 1 disp 0 uid '' upw '' ro 5 \n"
          "maxp 43 maxc 42 name 'Anonymous' passw '' admin 'kelp' lat 0 \n"
-         "security 0 replay 0 stn '' "},
+         "security 0 replay 0 stn '' ",
+         ""},
         {"NL at the defaults", DefaultEvent(1), server,
          " race 1 len 10 mode 0 d 0 y 0 p 0 df 0 ai 0 fix 0 sm 0 pr 30 wu 1 \n"
          "temp 70 windspd 0 winddir 0 weather 0 \n"
          "maxp 43 maxc 42 name 'Anonymous' passw '' admin 'kelp' lat 0 \n"
-         "stn '' "},
+         "stn '' ",
+         ""},
         {"N3 with everything on", AllOn(DefaultEvent(0)), tuned,
          " race 1 len 10 mode 1 d 2 y 1 p 1 df 1 ai 1 fix 1 sm 1 pr 30 wu 1 \n"
          "temp 70 windspd 12 winddir 7 weather 0 disp 1 uid 'racer' upw 'secret word' ro 5 \n"
          "maxp 43 maxc 42 name 'Anonymous' passw 'pit stop' admin 'kelp' lat 250 \n"
-         "security 4 replay 1 invite 'invite.lst' muzzle 'muzzle.lst' stn 'evt00012.WON' \nextra 1"},
+         "security 4 replay 1 invite 'invite.lst' muzzle 'muzzle.lst' stn 'evt00012.WON' \nextra 1",
+         "C:\\Sims\\evt00012.html"},
         {"NL with everything on", AllOn(DefaultEvent(1)), server,
          " race 1 len 10 mode 1 d 2 y 1 p 1 df 1 ai 1 fix 1 sm 1 pr 30 wu 1 \n"
          "temp 70 windspd 12 winddir 7 weather 1 \n"
          "maxp 43 maxc 42 name 'Anonymous' passw 'pit stop' admin 'kelp' lat 0 \n"
-         "invite 'friends.lst' muzzle 'quiet.lst' stn 'evt00012.stn' "},
+         "invite 'friends.lst' muzzle 'quiet.lst' stn 'evt00012.stn' ",
+         ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EventOptions options(c.event, c.server, 12);
         EXPECT_EQ(options.BuildOptionsText("C:\\Sims\\evt00012.dmn"), c.text);
+        EXPECT_EQ(options.HtmlPagePath(), c.page);
     }
-}
-
-TEST(EventOptions, TheHtmlPagePathNeedsSavedResultsAndTheHtmlSetting) {
-    TempFolder folder;
-    SERVER server = TestServer(folder);
-    RACE event = DefaultEvent(0);
-    event.SaveResults = 1;
-    EventOptions withoutSetting(event, server, 12);
-    withoutSetting.BuildOptionsText("C:\\Sims\\evt00012.dmn");
-    EXPECT_EQ(withoutSetting.HtmlPagePath(), "");
-    server.ResultsToHTML = 1;
-    EventOptions options(event, server, 12);
-    options.BuildOptionsText("C:\\Sims\\evt00012.dmn");
-    EXPECT_EQ(options.HtmlPagePath(), "C:\\Sims\\evt00012.html");
-    event.SaveResults = 0;
-    options.BuildOptionsText("C:\\Sims\\evt00012.dmn");
-    EXPECT_EQ(options.HtmlPagePath(), "");
 }
 
 TEST(EventOptions, TheEventFileIsWrittenWithCrLfAndNoFinalLineEnd) {

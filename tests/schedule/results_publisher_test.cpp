@@ -1,28 +1,21 @@
 #include "schedule/results_publisher.h"
 
-#include "core/app_state.h"
-#include "schedule/clock_time.h"
-#include "support/message_recorder.h"
-#include "support/program_folder.h"
 #include "support/runner_fakes.h"
-#include "support/scoped_env.h"
-
-#include <filesystem>
-#include <gtest/gtest.h>
 
 namespace {
 
-class PublisherTest : public ::testing::Test {
+// A runner that publishes, over an event of NL whose results are saved and one of N3, stopping at the
+// end; each race takes ten minutes and leaves standings of one driver. status.json is kept from the
+// middle of each race.
+class PublisherTest : public RunnerTest {
 protected:
     PublisherTest() {
-        UseNewServerWithSimulatorsIn(program);
         Server->ResultsToHTML = 1;
         Server->StopAtEnd = 1;
-        clock.now = LocalClockTime({2026, 6, 15}, 20, 0, 0);
         program.Write("Quorvahtml.html",
                       "<head><style>p{}</style></head><body>\n<h1>D_TRACK</h1>\n3\n4\n5\n6\n");
-        AddEvent(1, "Oak Ridge", 1);
-        AddEvent(0, "Ashford", 0);
+        AddEvent(1, "Oak Ridge").SaveResults = 1;
+        AddEvent(0, "Ashford");
         launcher.duringRace = [this] {
             clock.now += 600;
             program.Write("nl/evt0000" + std::to_string(view.launches.size()) + ".stn",
@@ -32,27 +25,10 @@ protected:
         runner.SetObserver(&publisher);
     }
 
-    void AddEvent(int sim, const std::string& track, int saveResults) {
-        auto event = std::make_unique<RACE>();
-        SetNewDefaultRaceValues(*event, sim == 1);
-        event->Sim = sim;
-        event->TrackName = track;
-        event->SaveResults = saveResults;
-        EventList.push_back(std::move(event));
-    }
-
     bool StatusSays(const std::string& text) const {
         return program.Read("site/status.json").find(text) != std::string::npos;
     }
 
-    ScopedTimeZone zone{"UTC"};
-    ScopedProgramFolder program;
-    MessageRecorder recorder;
-    FakeClock clock;
-    FakeLauncher launcher;
-    FakeView view;
-    FakeTimers timers;
-    ScheduleRunner runner{clock, launcher, view, timers.Factory()};
     ResultsPublisher publisher{program.File("site/"), "League", program.File("Quorvahtml.html")};
     std::vector<std::string> during;
 };

@@ -1,64 +1,10 @@
 #include "schedule/schedule_runner.h"
 
-#include "core/app_state.h"
-#include "platform/profile_file.h"
 #include "schedule/clock_time.h"
-#include "support/message_recorder.h"
-#include "support/program_folder.h"
 #include "support/runner_fakes.h"
-#include "support/scoped_env.h"
 
 #include <climits>
 #include <filesystem>
-#include <gtest/gtest.h>
-
-namespace {
-
-class RunnerTest : public ::testing::Test {
-protected:
-    RunnerTest() {
-        UseNewServerWithSimulatorsIn(program);
-        clock.now = At(15, 20, 0);
-    }
-
-    // A moment of 15 June 2026 or the days around it.
-    static std::time_t At(int day, int hour, int minute, int second = 0) {
-        return LocalClockTime({2026, 6, day}, hour, minute, second);
-    }
-
-    RACE& AddEvent(int sim, const std::string& track, int runs = 1) {
-        auto event = std::make_unique<RACE>();
-        SetNewDefaultRaceValues(*event, sim == 1);
-        event->Sim = sim;
-        event->SimExe = sim == 0 ? "C:\\Sims\\N3\\Nascar Racing 3.exe" : "C:\\Sims\\NL\\Nascar Legends.exe";
-        event->TrackName = track;
-        event->TrackId = track.substr(0, 4);
-        event->Runs = runs;
-        event->SaveResults = 0;
-        EventList.push_back(std::move(event));
-        return *EventList.back();
-    }
-
-    void Tick(int count) {
-        for (int k = 0; k < count; ++k)
-            runner.OnCountdownTick();
-    }
-
-    std::optional<std::string> StoredLastRace() const {
-        return ProfileFile(program.SettingsFile()).Find("SERVER", "LastRace");
-    }
-
-    ScopedTimeZone zone{"UTC"};
-    ScopedProgramFolder program;
-    MessageRecorder recorder;
-    FakeClock clock;
-    FakeLauncher launcher;
-    FakeView view;
-    FakeTimers timers;
-    ScheduleRunner runner{clock, launcher, view, timers.Factory()};
-};
-
-} // namespace
 
 TEST_F(RunnerTest, TheContinuousLoopCountsDownTheRaceDelayAndLaunchesWhenItRunsOut) {
     ProgramVersion = "0.1.0";
@@ -243,16 +189,20 @@ TEST_F(RunnerTest, ARememberedRunStartsAfterTheLastRace) {
     for (int k = 0; k < 5; ++k)
         AddEvent(0, "Track " + std::to_string(k));
     struct Case {
+        const char* name;
         int remember;
         int lastRace;
         int start;
     };
-    for (Case c : {Case{1, 2, 3}, Case{1, 4, 0}, Case{1, -1, 0}, Case{1, 9, 0}, Case{0, 2, 0}}) {
+    for (Case c :
+         {Case{"after the third", 1, 2, 3}, Case{"after the last", 1, 4, 0}, Case{"none yet", 1, -1, 0},
+          Case{"beyond the schedule", 1, 9, 0}, Case{"not remembered", 0, 2, 0}}) {
+        SCOPED_TRACE(c.name);
         Server->RememberRace = c.remember;
         Server->LastRace = c.lastRace;
         ScheduleRunner run(clock, launcher, view, timers.Factory());
         run.OnInitDialog();
-        EXPECT_EQ(run.CurrentIndex(), c.start) << c.lastRace;
+        EXPECT_EQ(run.CurrentIndex(), c.start);
         EXPECT_EQ(view.items[static_cast<size_t>(c.start)].substr(0, 3), ">>\t");
     }
 }

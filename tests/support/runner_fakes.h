@@ -2,11 +2,18 @@
 
 #include "core/app_state.h"
 #include "platform/current_folder.h"
+#include "platform/profile_file.h"
+#include "schedule/clock_time.h"
 #include "schedule/schedule_runner.h"
+#include "support/message_recorder.h"
+#include "support/program_folder.h"
+#include "support/scoped_env.h"
 #include "support/temp_folder.h"
 
 #include <filesystem>
 #include <functional>
+#include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -141,4 +148,50 @@ private:
         FakeTimers& m_timers;
         bool m_running = false;
     };
+};
+
+// A schedule runner on the fakes above, in a program folder of the test's own with the simulators of
+// UseNewServerWithSimulatorsIn, at 20:00 UTC on 15 June 2026. The test adds the events, then starts it.
+class RunnerTest : public ::testing::Test {
+protected:
+    RunnerTest() {
+        UseNewServerWithSimulatorsIn(program);
+        clock.now = At(15, 20, 0);
+    }
+
+    // A moment of 15 June 2026 or the days around it.
+    static std::time_t At(int day, int hour, int minute) {
+        return LocalClockTime({2026, 6, day}, hour, minute);
+    }
+
+    RACE& AddEvent(int sim, const std::string& track, int runs = 1) {
+        auto event = std::make_unique<RACE>();
+        SetNewDefaultRaceValues(*event, sim == 1);
+        event->Sim = sim;
+        event->SimExe = sim == 0 ? "C:\\Sims\\N3\\Nascar Racing 3.exe" : "C:\\Sims\\NL\\Nascar Legends.exe";
+        event->TrackName = track;
+        event->TrackId = track.substr(0, 4);
+        event->Runs = runs;
+        event->SaveResults = 0;
+        EventList.push_back(std::move(event));
+        return *EventList.back();
+    }
+
+    void Tick(int count) {
+        for (int k = 0; k < count; ++k)
+            runner.OnCountdownTick();
+    }
+
+    std::optional<std::string> StoredLastRace() const {
+        return ProfileFile(program.SettingsFile()).Find("SERVER", "LastRace");
+    }
+
+    ScopedTimeZone zone{"UTC"};
+    ScopedProgramFolder program;
+    MessageRecorder recorder;
+    FakeClock clock;
+    FakeLauncher launcher;
+    FakeView view;
+    FakeTimers timers;
+    ScheduleRunner runner{clock, launcher, view, timers.Factory()};
 };
