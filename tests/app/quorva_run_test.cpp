@@ -63,6 +63,12 @@ protected:
             std::this_thread::sleep_for(20ms);
     }
 
+    // Waits until quorva-run has written the text.
+    void AwaitOutput(const std::string& text) const {
+        while (root.Read("out.txt").find(text) == std::string::npos)
+            std::this_thread::sleep_for(20ms);
+    }
+
     std::string Out() const { return WithoutTimeStamps(root.Read("out.txt")); }
 };
 
@@ -182,7 +188,7 @@ TEST_F(QuorvaRunTest, AStopSignalEndsTheCountdownOrWaitsForTheRace) {
         std::string name = std::string("SIG") + sigabbrev_np(signal);
         SCOPED_TRACE(name);
         pid_t quorva = StartQuorva(0);
-        std::this_thread::sleep_for(300ms);
+        AwaitOutput("Time to next event");
         Clock::time_point signalled = Clock::now();
         kill(quorva, signal);
         EXPECT_EQ(ExitStatusOf(quorva), 0);
@@ -194,8 +200,8 @@ TEST_F(QuorvaRunTest, AStopSignalEndsTheCountdownOrWaitsForTheRace) {
     }
 
     Change([] { Server->RaceDelay = 0; });
-    pid_t quorva = StartQuorva(1500);
-    std::this_thread::sleep_for(300ms);
+    pid_t quorva = StartQuorva(1000);
+    AwaitRace("N3/evt00001.seen");
     kill(quorva, SIGTERM);
     EXPECT_EQ(ExitStatusOf(quorva), 0);
     EXPECT_TRUE(root.Exists(Sims("N3/evt00001.WON")));
