@@ -57,16 +57,19 @@ protected:
         chmod(path.c_str(), 0755);
     }
 
-    // Waits until the stand-in has started the launch's race.
+    // Waits until the stand-in has started the launch's race, or quorva-run has written the text; a
+    // test that waits 20 s fails.
     void AwaitRace(const char* seen) const {
-        while (!root.Exists(Sims(seen)))
-            std::this_thread::sleep_for(20ms);
+        Await([&] { return root.Exists(Sims(seen)); });
     }
-
-    // Waits until quorva-run has written the text.
     void AwaitOutput(const std::string& text) const {
-        while (root.Read("out.txt").find(text) == std::string::npos)
+        Await([&] { return root.Read("out.txt").find(text) != std::string::npos; });
+    }
+    static void Await(const std::function<bool()>& done) {
+        auto giveUp = std::chrono::steady_clock::now() + 20s;
+        while (!done() && std::chrono::steady_clock::now() < giveUp)
             std::this_thread::sleep_for(20ms);
+        EXPECT_TRUE(done());
     }
 
     std::string Out() const { return WithoutTimeStamps(root.Read("out.txt")); }
