@@ -70,7 +70,7 @@ public:
     void ReplaceEventItem(int index, const std::string& text) override {
         items.at(static_cast<size_t>(index)) = text;
     }
-    void SelectEventItem(int index) override { selected = index; }
+    void SelectEventItem(int) override {}
     void ShowNextEvent(const NextEventTexts& texts, const RACE&) override { panels.push_back(texts); }
     void ShowCountdown(const std::string& text, int) override { countdowns.push_back(text); }
     void ShowRunText(const std::string& text) override { runTexts.push_back(text); }
@@ -94,7 +94,6 @@ public:
 
     std::string caption;
     std::vector<std::string> items;
-    int selected = -1;
     std::vector<NextEventTexts> panels;
     std::vector<std::string> countdowns;
     std::vector<std::string> runTexts;
@@ -117,12 +116,10 @@ public:
         return [this]() -> std::unique_ptr<ScheduleTimer> {
             if (refuse)
                 return nullptr;
-            ++made;
             return std::make_unique<Timer>(*this);
         };
     }
 
-    int made = 0;
     int running = 0;
     bool refuse = false;
 
@@ -131,7 +128,7 @@ private:
     public:
         explicit Timer(FakeTimers& timers) : m_timers(timers) {}
         ~Timer() override { Stop(); }
-        void SetPeriod(int milliseconds) override { period = milliseconds; }
+        void SetPeriod(int) override {}
         void Start() override {
             if (!m_running)
                 ++m_timers.running;
@@ -142,8 +139,6 @@ private:
                 --m_timers.running;
             m_running = false;
         }
-        int period = -1;
-
     private:
         FakeTimers& m_timers;
         bool m_running = false;
