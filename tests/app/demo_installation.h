@@ -2,11 +2,14 @@
 
 #include "support/temp_folder.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 // A demo installation in a folder of the test's own: a program folder with quorva-run and a schedule
@@ -50,6 +53,15 @@ protected:
         int status = 0;
         waitpid(pid, &status, 0);
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    // Waits until done; a test that waits for longer than the time given fails.
+    static void Await(const std::function<bool()>& done,
+                      std::chrono::seconds most = std::chrono::seconds(20)) {
+        auto giveUp = std::chrono::steady_clock::now() + most;
+        while (!done() && std::chrono::steady_clock::now() < giveUp)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        EXPECT_TRUE(done());
     }
 
     std::string Settings() const { return root.File("program/Quorvadata.ini"); }

@@ -139,6 +139,7 @@ private:
                 --m_timers.running;
             m_running = false;
         }
+
     private:
         FakeTimers& m_timers;
         bool m_running = false;
