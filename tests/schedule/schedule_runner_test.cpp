@@ -28,23 +28,10 @@ TEST_F(RunnerTest, TheContinuousLoopCountsDownTheRaceDelayAndLaunchesWhenItRunsO
     EXPECT_EQ(timers.running, 1);
 }
 
-TEST_F(RunnerTest, RunsFollowEachOtherAndTheScheduleStopsAtItsEnd) {
-    Server->RaceDelay = 0;
-    Server->StopAtEnd = 1;
-    AddEvent(0, "Ashford", 2);
-    AddEvent(1, "Oak Ridge");
-    runner.OnInitDialog();
-    EXPECT_EQ(view.runTexts, std::vector<std::string>{"2 of 2"});
-    EXPECT_EQ(launcher.folders,
-              (std::vector<std::string>{program.File("n3/"), program.File("n3/"), program.File("nl/")}));
-    EXPECT_EQ(view.results, std::vector<int>{RunResultStop});
-    EXPECT_EQ(StoredLastRace(), "0");
-    EXPECT_EQ(timers.running, 0);
-}
-
-// With RememberRace set, each race that is over stores what "Stop" would store then, so a crash during
-// the next race loses no place; without it, only the end of the run stores.
-TEST_F(RunnerTest, ARememberedPlaceIsStoredAfterEveryRace) {
+// Runs follow each other in their simulator's folder and the schedule stops at its end. With
+// RememberRace set, each race that is over stores what "Stop" would store then, so a crash during the
+// next race loses no place; without it, only the end of the run stores.
+TEST_F(RunnerTest, RunsFollowEachOtherAndARememberedPlaceIsStoredAfterEveryRace) {
     Server->RaceDelay = 0;
     Server->StopAtEnd = 1;
     AddEvent(0, "Ashford", 2);
@@ -66,6 +53,10 @@ TEST_F(RunnerTest, ARememberedPlaceIsStoredAfterEveryRace) {
         EXPECT_EQ(StoredLastRace(), remember != 0 ? "2" : "0");
         EXPECT_EQ(run.EndReason(), RunEnd::ScheduleOver);
     }
+    EXPECT_EQ(view.runTexts, (std::vector<std::string>{"2 of 2", "2 of 2"}));
+    EXPECT_EQ(launcher.folders[2], program.File("nl/"));
+    EXPECT_EQ(view.results, (std::vector<int>{RunResultStop, RunResultStop}));
+    EXPECT_EQ(timers.running, 0);
 }
 
 // Each race is waited for with the stored limit; one cut short by it counts as run and publishes nothing.
