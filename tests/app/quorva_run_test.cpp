@@ -156,8 +156,10 @@ TEST_F(QuorvaRunTest, AStopSignalEndsTheCountdownOrWaitsForTheRace) {
         SCOPED_TRACE(name);
         pid_t quorva = StartQuorva(0);
         AwaitOutput("Time to next event");
+        std::chrono::steady_clock::time_point signalled = std::chrono::steady_clock::now();
         kill(quorva, signal);
         EXPECT_EQ(ExitStatusOf(quorva), 0);
+        EXPECT_LT(std::chrono::steady_clock::now() - signalled, 2s);
         EXPECT_TRUE(
             Out().ends_with("\n" + name + " received: the schedule stops." +
                             EndLine("stopped by " + name, "0 races run, 0 launches that did not race")));
