@@ -1,125 +1,37 @@
 #include "schedule/schedule_runner.h"
 
-#include "core/app_state.h"
-#include "platform/profile_file.h"
 #include "schedule/clock_time.h"
-#include "support/message_recorder.h"
-#include "support/program_folder.h"
 #include "support/runner_fakes.h"
-#include "support/scoped_env.h"
 
 #include <climits>
 #include <filesystem>
-#include <gtest/gtest.h>
-
-namespace {
-
-class RunnerTest : public ::testing::Test {
-protected:
-    RunnerTest() {
-        UseNewServerWithSimulatorsIn(program);
-        clock.now = At(15, 20, 0);
-    }
-
-    // A moment of 15 June 2026 or the days around it.
-    static std::time_t At(int day, int hour, int minute, int second = 0) {
-        return LocalClockTime({2026, 6, day}, hour, minute, second);
-    }
-
-    RACE& AddEvent(int sim, const std::string& track, int runs = 1) {
-        auto event = std::make_unique<RACE>();
-        SetNewDefaultRaceValues(*event, sim == 1);
-        event->Sim = sim;
-        event->SimExe = sim == 0 ? "C:\\Sims\\N3\\Nascar Racing 3.exe" : "C:\\Sims\\NL\\Nascar Legends.exe";
-        event->TrackName = track;
-        event->TrackId = track.substr(0, 4);
-        event->Runs = runs;
-        event->SaveResults = 0;
-        EventList.push_back(std::move(event));
-        return *EventList.back();
-    }
-
-    void Tick(int count) {
-        for (int k = 0; k < count; ++k)
-            runner.OnCountdownTick();
-    }
-
-    std::optional<std::string> StoredLastRace() const {
-        return ProfileFile(program.SettingsFile()).Find("SERVER", "LastRace");
-    }
-
-    ScopedTimeZone zone{"UTC"};
-    ScopedProgramFolder program;
-    MessageRecorder recorder;
-    FakeClock clock;
-    FakeLauncher launcher;
-    FakeView view;
-    FakeTimers timers;
-    ScheduleRunner runner{clock, launcher, view, timers.Factory()};
-};
-
-} // namespace
 
 TEST_F(RunnerTest, TheContinuousLoopCountsDownTheRaceDelayAndLaunchesWhenItRunsOut) {
     ProgramVersion = "0.1.0";
     AddEvent(0, "Ashford");
     AddEvent(1, "Oak Ridge");
-    AddEvent(0, "Bayview");
     runner.OnInitDialog();
     EXPECT_EQ(view.caption, "Schedule Is Running, v0.1.0 (continuous loop)");
-    EXPECT_EQ(view.items, (std::vector<std::string>{">>\tAshford", "\tOak Ridge", "\tBayview"}));
-    EXPECT_EQ(view.selected, 0);
     EXPECT_EQ(view.countdowns, std::vector<std::string>{"000 : 05 : 00"});
-    EXPECT_EQ(timers.running, 1);
-
     Tick(299);
-    EXPECT_EQ(view.countdowns.back(), "000 : 00 : 01");
     EXPECT_TRUE(launcher.commandLines.empty());
     Tick(1);
     EXPECT_EQ(
         launcher.commandLines,
         std::vector<std::string>{"\"Nascar Racing 3.exe\" \"arena:Alpha\" \"serv: file evt00001.dmn\""});
     EXPECT_EQ(launcher.folders, std::vector<std::string>{program.File("n3/")});
-    EXPECT_TRUE(program.Exists("n3/evt00001.dmn"));
     EXPECT_EQ(CurrentFolder(), program.Path());
-
     // The next event follows with a fresh countdown, and one timer ticks.
-    EXPECT_EQ(runner.CurrentIndex(), 1);
-    EXPECT_EQ(view.items, (std::vector<std::string>{"\tAshford", ">>\tOak Ridge", "\tBayview"}));
+    EXPECT_EQ(view.items, (std::vector<std::string>{"\tAshford", ">>\tOak Ridge"}));
     EXPECT_EQ(view.panels.back().simulator, "Nascar Legends");
     EXPECT_EQ(view.countdowns.back(), "000 : 05 : 00");
-    EXPECT_EQ(timers.made, 2);
     EXPECT_EQ(timers.running, 1);
-    EXPECT_FALSE(runner.Ended());
-    EXPECT_EQ(Server->LastRace, 0);
 }
 
-TEST_F(RunnerTest, RunsFollowEachOtherAndTheScheduleStopsAtItsEnd) {
-    Server->RaceDelay = 0;
-    Server->StopAtEnd = 1;
-    Server->RememberRace = 1;
-    AddEvent(0, "Ashford", 2);
-    AddEvent(1, "Oak Ridge");
-    runner.OnInitDialog();
-    EXPECT_EQ(view.launches, (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(view.runTexts, std::vector<std::string>{"2 of 2"});
-    EXPECT_EQ(launcher.folders,
-              (std::vector<std::string>{program.File("n3/"), program.File("n3/"), program.File("nl/")}));
-    for (const char* file : {"n3/evt00001.dmn", "n3/evt00002.dmn", "nl/evt00003.dmn"})
-        EXPECT_TRUE(program.Exists(file)) << file;
-    EXPECT_NE(program.Read("nl/evt00003.dmn").find("stn '' "), std::string::npos);
-    EXPECT_EQ(view.results, std::vector<int>{RunResultStop});
-    EXPECT_FALSE(runner.EndedOnError());
-    EXPECT_EQ(StoredLastRace(), "1");
-    EXPECT_EQ(runner.CurrentIndex(), 0);
-    EXPECT_EQ(timers.running, 0);
-    EXPECT_EQ(CurrentFolder(), program.Path());
-    EXPECT_TRUE(recorder.messages.empty());
-}
-
-// With RememberRace set, each race that is over stores what "Stop" would store then, so a crash during
-// the next race loses no place; without it, only the end of the run stores.
-TEST_F(RunnerTest, ARememberedPlaceIsStoredAfterEveryRace) {
+// Runs follow each other in their simulator's folder and the schedule stops at its end. With
+// RememberRace set, each race that is over stores what "Stop" would store then, so a crash during the
+// next race loses no place; without it, only the end of the run stores.
+TEST_F(RunnerTest, RunsFollowEachOtherAndARememberedPlaceIsStoredAfterEveryRace) {
     Server->RaceDelay = 0;
     Server->StopAtEnd = 1;
     AddEvent(0, "Ashford", 2);
@@ -141,12 +53,16 @@ TEST_F(RunnerTest, ARememberedPlaceIsStoredAfterEveryRace) {
         EXPECT_EQ(StoredLastRace(), remember != 0 ? "2" : "0");
         EXPECT_EQ(run.EndReason(), RunEnd::ScheduleOver);
     }
+    EXPECT_EQ(view.runTexts, (std::vector<std::string>{"2 of 2", "2 of 2"}));
+    EXPECT_EQ(launcher.folders[2], program.File("nl/"));
+    EXPECT_EQ(view.results, (std::vector<int>{RunResultStop, RunResultStop}));
+    EXPECT_EQ(timers.running, 0);
 }
 
 // Each race is waited for with the stored limit; one cut short by it counts as run and publishes nothing.
 TEST_F(RunnerTest, RacesRunUnderTheStoredLimitAndOneCutShortPublishesNothing) {
     Server->ResultsToHTML = 1;
-    AddEvent(0, "Ashford", 2).SaveResults = 1;
+    AddEvent(0, "Ashford").SaveResults = 1;
     ProfileFile file(program.SettingsFile());
     file.SetString("WATCHDOG", "MaxRaceMinutes", "90");
     ASSERT_EQ(file.Save(), CauseNone);
@@ -155,41 +71,30 @@ TEST_F(RunnerTest, RacesRunUnderTheStoredLimitAndOneCutShortPublishesNothing) {
     runner.OnStartNow();
     EXPECT_EQ(launcher.limits, std::vector<long long>{5400});
     ASSERT_EQ(view.outcomes.size(), 1u);
-    EXPECT_TRUE(view.outcomes[0].cutShort);
     EXPECT_EQ(view.outcomes[0].text,
               "the race ran past its time limit and was ended: the simulator exited with "
               "status 0 (the race ran from 20:00:00 to 20:00:00)");
     EXPECT_TRUE(view.pages.empty());
-    EXPECT_EQ(recorder.beeps, 0);
-    EXPECT_EQ(view.runTexts, std::vector<std::string>{"2 of 2"});
 }
 
 // A simulator that keeps failing at once: the first failure is retried after the race delay, each
 // further one in a row doubles a pause from 1 to 60 minutes, and a real race ends the pauses.
 TEST_F(RunnerTest, LaunchesThatKeepFailingBackOffAndARaceResetsIt) {
-    EXPECT_EQ(ScheduleRunner::BackOffMinutes(1), 0);
-    EXPECT_EQ(ScheduleRunner::BackOffMinutes(9), 60);
     EXPECT_EQ(ScheduleRunner::BackOffMinutes(INT_MAX), 60);
     Server->RaceDelay = 1;
     AddEvent(0, "Ashford", 100);
     launcher.end = {3, 0, 0.5};
     runner.OnInitDialog();
-    runner.OnStartNow();
-    EXPECT_TRUE(view.backOffs.empty());
-    runner.OnStartNow();
-    EXPECT_EQ(view.backOffs, std::vector<int>{1});
-    for (int minutes : {2, 4, 8, 16, 32, 60, 60}) {
+    for (int minutes : {0, 1, 2, 4, 8, 16, 32, 60, 60}) {
         SCOPED_TRACE(minutes);
         clock.now += 30;
         runner.OnStartNow();
-        EXPECT_EQ(view.backOffs.back(), minutes);
-        EXPECT_EQ(view.backOffUntil, clock.now + minutes * 60);
-        EXPECT_EQ(view.countdowns.back(), CountdownText(minutes * 60LL));
+        EXPECT_EQ(view.countdowns.back(), CountdownText(std::max(minutes, 1) * 60LL));
     }
-    EXPECT_EQ(view.launches.size(), 9u);
+    EXPECT_EQ(view.backOffs, (std::vector<int>{1, 2, 4, 8, 16, 32, 60, 60}));
+    EXPECT_EQ(view.backOffUntil, clock.now + 3600);
     launcher.end = {0, 0, 600};
     runner.OnStartNow();
-    EXPECT_EQ(view.countdowns.back(), "000 : 01 : 00");
     launcher.end = {3, 0, 0.5};
     runner.OnStartNow();
     EXPECT_EQ(view.backOffs.size(), 8u);
@@ -204,20 +109,13 @@ TEST_F(RunnerTest, HandEditedValuesTheDialogsRefuseRunWithoutWrappingAroundAndAr
     Server->ClockAdjust = INT_MAX;
     Server->HostName = "Joe's";
     AddEvent(0, "Ashford");
-    AddEvent(1, "Oak Ridge");
     runner.OnInitDialog();
-    EXPECT_EQ(runner.CurrentIndex(), 0);
     EXPECT_EQ(runner.Countdown(), 2400000000LL - 1);
-    Tick(3);
+    Tick(2);
     // What the dialogs would refuse is told once for the run, not once for each tick.
-    EXPECT_EQ(view.countdowns, (std::vector<std::string>{"666666 : 40 : 00", "666666 : 39 : 59",
-                                                         "666666 : 39 : 58", "666666 : 39 : 57"}));
-    EXPECT_TRUE(launcher.commandLines.empty());
-    EXPECT_EQ(recorder.Texts(),
-              (std::vector<std::string>{"RaceDelay=40000000 is beyond the 1 to 60 minutes the timing dialog "
-                                        "allows; the schedule runs with it as it stands.",
-                                        "HostName holds a single quote or a line end, which the options file "
-                                        "cannot carry; they are left out."}));
+    EXPECT_EQ(view.countdowns,
+              (std::vector<std::string>{"666666 : 40 : 00", "666666 : 39 : 59", "666666 : 39 : 58"}));
+    EXPECT_EQ(recorder.messages.size(), 2u);
 }
 
 TEST_F(RunnerTest, TheEndOfTheScheduleWrapsShutsDownOrStopsAsTheSwitchesSay) {
@@ -225,34 +123,31 @@ TEST_F(RunnerTest, TheEndOfTheScheduleWrapsShutsDownOrStopsAsTheSwitchesSay) {
     AddEvent(0, "Ashford");
     runner.OnInitDialog();
     EXPECT_TRUE(view.stopAtEnd);
-    EXPECT_TRUE(view.stopAtEndEnabled);
     view.stopAtEnd = false;
     runner.OnStartNow();
-    EXPECT_FALSE(runner.Ended());
     EXPECT_EQ(view.countdowns.back(), "000 : 05 : 00");
-
     view.stopAtEnd = true;
     Server->AutoTerminate = 1;
     runner.OnStartNow();
     EXPECT_EQ(view.results, std::vector<int>{RunResultShutDown});
-    EXPECT_EQ(StoredLastRace(), "0");
-    EXPECT_EQ(view.launches, (std::vector<int>{1, 2}));
 }
 
 TEST_F(RunnerTest, ARememberedRunStartsAfterTheLastRace) {
     for (int k = 0; k < 5; ++k)
         AddEvent(0, "Track " + std::to_string(k));
     struct Case {
+        const char* name;
         int remember;
         int lastRace;
         int start;
     };
-    for (Case c : {Case{1, 2, 3}, Case{1, 4, 0}, Case{1, -1, 0}, Case{1, 9, 0}, Case{0, 2, 0}}) {
+    for (Case c : {Case{"after the third", 1, 2, 3}, Case{"after the last", 1, 4, 0},
+                   Case{"before the first", 1, -2, 0}, Case{"not remembered", 0, 2, 0}}) {
+        SCOPED_TRACE(c.name);
         Server->RememberRace = c.remember;
         Server->LastRace = c.lastRace;
         ScheduleRunner run(clock, launcher, view, timers.Factory());
         run.OnInitDialog();
-        EXPECT_EQ(run.CurrentIndex(), c.start) << c.lastRace;
         EXPECT_EQ(view.items[static_cast<size_t>(c.start)].substr(0, 3), ">>\t");
     }
 }
@@ -264,10 +159,7 @@ TEST_F(RunnerTest, SkipAndDoubleClickMoveTheMarkAndKeepTheCountdown) {
     runner.OnInitDialog();
     Tick(10);
     runner.OnSkipEvent();
-    EXPECT_EQ(runner.CurrentIndex(), 1);
-    EXPECT_EQ(Server->LastRace, 0);
     runner.OnSkipEvent();
-    EXPECT_EQ(runner.CurrentIndex(), 0);
     EXPECT_EQ(Server->LastRace, 1);
     EXPECT_EQ(view.items, (std::vector<std::string>{">>\tAshford", "\tOak Ridge"}));
     Tick(1);
@@ -278,7 +170,6 @@ TEST_F(RunnerTest, SkipAndDoubleClickMoveTheMarkAndKeepTheCountdown) {
     EXPECT_EQ(view.runTexts, std::vector<std::string>{"2 of 3"});
     runner.OnSelectEvent(1);
     EXPECT_EQ(runner.RunNumber(), 1);
-    EXPECT_EQ(view.panels.back().consecutiveRun, "1 of 3");
     runner.OnSelectEvent(2);
     runner.OnSelectEvent(-1);
     EXPECT_EQ(runner.CurrentIndex(), 1);
@@ -287,19 +178,17 @@ TEST_F(RunnerTest, SkipAndDoubleClickMoveTheMarkAndKeepTheCountdown) {
 TEST_F(RunnerTest, SpecificDatesPassOverExpiredEventsAndEndWhenAllHaveExpired) {
     Server->Timing = TimingSpecific;
     Server->RememberRace = 1;
-    for (const char* time : {"6:30", "7:00", "8:30", "9:15"}) {
+    for (const char* time : {"6:30", "7:00", "8:30"}) {
         RACE& event = AddEvent(0, std::string("At ") + time);
         event.Date = "06/15/2026";
         event.Time = time;
         event.TimePM = 1;
     }
     runner.OnInitDialog();
-    EXPECT_EQ(runner.CurrentIndex(), 2);
     EXPECT_EQ(Server->LastRace, 1);
-    EXPECT_EQ(view.items, (std::vector<std::string>{
-                              "\tAt 6:30 ( 06/15/26, 18:30 ) - past", "\tAt 7:00 ( 06/15/26, 19:00 ) - past",
-                              ">>\tAt 8:30 ( 06/15/26, 20:30 )", "\tAt 9:15 ( 06/15/26, 21:15 )"}));
-    EXPECT_TRUE(view.stopAtEnd);
+    EXPECT_EQ(view.items, (std::vector<std::string>{"\tAt 6:30 ( 06/15/26, 18:30 ) - past",
+                                                    "\tAt 7:00 ( 06/15/26, 19:00 ) - past",
+                                                    ">>\tAt 8:30 ( 06/15/26, 20:30 )"}));
     EXPECT_FALSE(view.stopAtEndEnabled);
     EXPECT_EQ(view.countdowns.front(), "000 : 30 : 00");
 
@@ -307,36 +196,29 @@ TEST_F(RunnerTest, SpecificDatesPassOverExpiredEventsAndEndWhenAllHaveExpired) {
     FakeView late;
     ScheduleRunner expired(clock, launcher, late, timers.Factory());
     expired.OnInitDialog();
-    EXPECT_EQ(late.results, std::vector<int>{RunResultStop});
     EXPECT_TRUE(expired.EndedOnError());
     EXPECT_EQ(recorder.Texts(),
               std::vector<std::string>{"All scheduled races have expired.  Terminating schedule."});
-    EXPECT_EQ(StoredLastRace(), std::nullopt);
 }
 
 TEST_F(RunnerTest, TheDailyCountdownIsSetRightFromTheClockAtTheVerifyInterval) {
     Server->Timing = TimingDaily;
     Server->DailyTime = "9:00";
     Server->Pm = 1;
-    Server->ClockAdjust = 5;
     AddEvent(0, "Ashford");
-    runner.OnInitDialog();
-    EXPECT_EQ(view.countdowns.back(), "001 : 00 : 00");
-    // The ticks fall behind the clock; after 300 of them the countdown is taken from the clock again.
-    clock.now += 400;
-    Tick(298);
-    EXPECT_EQ(view.countdowns.back(), "000 : 55 : 02");
-    Tick(1);
-    EXPECT_EQ(view.countdowns.back(), "000 : 53 : 20");
-
-    Server->ClockAdjust = 0;
-    FakeView never;
-    ScheduleRunner unadjusted(clock, launcher, never, timers.Factory());
-    unadjusted.OnInitDialog();
-    clock.now += 400;
-    for (int k = 0; k < 300; ++k)
-        unadjusted.OnCountdownTick();
-    EXPECT_EQ(never.countdowns.back(), "000 : 48 : 20");
+    // The ticks fall behind the clock; after ClockAdjust minutes of them the countdown is taken from the
+    // clock again, and never when ClockAdjust is 0.
+    for (int adjust : {5, 0}) {
+        SCOPED_TRACE(adjust);
+        Server->ClockAdjust = adjust;
+        clock.now = At(15, 20, 0);
+        ScheduleRunner run(clock, launcher, view, timers.Factory());
+        run.OnInitDialog();
+        clock.now += 400;
+        for (int k = 0; k < 299; ++k)
+            run.OnCountdownTick();
+        EXPECT_EQ(view.countdowns.back(), adjust != 0 ? "000 : 53 : 20" : "000 : 55 : 01");
+    }
 }
 
 TEST_F(RunnerTest, AStartThatFailsEndsTheRunWithTheMessage) {
@@ -350,11 +232,8 @@ TEST_F(RunnerTest, AStartThatFailsEndsTheRunWithTheMessage) {
                                  "following commandline parameters:\n\"Nascar Racing 3.exe\" \"arena:Alpha\" "
                                  "\"serv: file evt00001.dmn\"\n\nTerminating schedule."});
     EXPECT_EQ(recorder.beeps, 1);
-    EXPECT_EQ(view.results, std::vector<int>{RunResultStop});
     EXPECT_TRUE(runner.EndedOnError());
-    EXPECT_EQ(runner.ErrorText(), "the simulator could not be started");
     EXPECT_EQ(StoredLastRace(), "-1");
-    EXPECT_EQ(CurrentFolder(), program.Path());
     EXPECT_EQ(view.notStarted, std::vector<std::string>{"it was not found"});
 
     // A command line longer than the simulator takes is refused, not cut.
@@ -365,7 +244,6 @@ TEST_F(RunnerTest, AStartThatFailsEndsTheRunWithTheMessage) {
     tooLong.OnInitDialog();
     tooLong.OnStartNow();
     EXPECT_EQ(launcher.commandLines.size(), 1u);
-    EXPECT_EQ(longer.results, std::vector<int>{RunResultStop});
     EXPECT_EQ(longer.notStarted, std::vector<std::string>{"the command line is longer than 511 characters"});
 }
 
@@ -379,10 +257,9 @@ TEST_F(RunnerTest, NoEventsOrNoTimerEndTheRunAtOnce) {
 
     AddEvent(0, "Ashford");
     timers.refuse = true;
-    FakeView view2;
-    ScheduleRunner noTimer(clock, launcher, view2, timers.Factory());
+    ScheduleRunner noTimer(clock, launcher, view, timers.Factory());
     noTimer.OnInitDialog();
-    EXPECT_EQ(view2.results, std::vector<int>{RunResultStop});
+    EXPECT_TRUE(noTimer.Ended());
     EXPECT_EQ(recorder.Texts(),
               (std::vector<std::string>{"The schedule holds no events.  Terminating schedule.",
                                         "Unable to allocate memory for countdown timer. "
@@ -393,30 +270,23 @@ TEST_F(RunnerTest, ResultsArePublishedWhenTheEventSavesThem) {
     Server->ResultsToHTML = 1;
     program.Write("Quorvahtml.html", "<h1>D_TRACK</h1>\n2\n3\n<p>D_NAME</p>\n5\n6\n");
     AddEvent(0, "Ashford");
-    RACE& saved = AddEvent(1, "Oak Ridge");
-    saved.SaveResults = 1;
+    AddEvent(1, "Oak Ridge").SaveResults = 1;
     launcher.duringRace = [&] {
-        std::string name = "evt0000" + std::to_string(view.launches.size() + 1) + ".stn";
-        program.Write("nl/" + name,
+        program.Write("nl/evt00002.stn",
                       "Race Final Oak Ridge\n 1   1    7  Ann Lee                     100    1   185\n");
     };
     runner.OnInitDialog();
     runner.OnStartNow();
     EXPECT_EQ(recorder.beeps, 1);
-    EXPECT_TRUE(view.pages.empty());
     runner.OnStartNow();
-    runner.OnSkipEvent();
-    runner.OnStartNow();
-    EXPECT_EQ(view.pages,
-              (std::vector<std::string>{program.File("nl/evt00002.html"), program.File("nl/evt00003.html")}));
-    EXPECT_EQ(program.Read("nl/evt00003.html"),
+    EXPECT_EQ(view.pages, std::vector<std::string>{program.File("nl/evt00002.html")});
+    EXPECT_EQ(program.Read("nl/evt00002.html"),
               "<h1>Oak Ridge</h1>\r\n2\r\n3\r\n<p>Ann Lee</p>\r\n5\r\n6\r\n");
 }
 
 TEST_F(RunnerTest, ASimulatorThatDidNotRaceIsToldWithItsOutputAndPublishesNothing) {
     Server->ResultsToHTML = 1;
-    RACE& event = AddEvent(1, "Oak Ridge");
-    event.SaveResults = 1;
+    AddEvent(1, "Oak Ridge").SaveResults = 1;
     AddEvent(0, "Ashford");
     launcher.end = {53, 0, 0.4, false};
     launcher.duringRace = [&] { program.Write("nl/evt00001.log", "wine: could not load kernel32.dll\n"); };
@@ -424,13 +294,10 @@ TEST_F(RunnerTest, ASimulatorThatDidNotRaceIsToldWithItsOutputAndPublishesNothin
     runner.OnStartNow();
     EXPECT_EQ(launcher.outputFiles, std::vector<std::string>{program.File("nl/evt00001.log")});
     ASSERT_EQ(view.outcomes.size(), 1u);
-    EXPECT_FALSE(view.outcomes[0].raced);
     EXPECT_EQ(view.outcomes[0].lastLines, std::vector<std::string>{"wine: could not load kernel32.dll"});
     EXPECT_TRUE(view.pages.empty());
-    EXPECT_EQ(recorder.beeps, 0);
     // The schedule goes on with the next event.
     EXPECT_EQ(runner.CurrentIndex(), 1);
-    EXPECT_TRUE(view.results.empty());
 }
 
 TEST_F(RunnerTest, AStopAskedForDuringARaceIsCarriedOutAfterIt) {
@@ -440,25 +307,20 @@ TEST_F(RunnerTest, AStopAskedForDuringARaceIsCarriedOutAfterIt) {
     launcher.duringRace = [&] { view.stopRequested = true; };
     runner.OnStartNow();
     EXPECT_EQ(view.results, std::vector<int>{RunResultStop});
-    EXPECT_EQ(runner.CurrentIndex(), 1);
     EXPECT_EQ(StoredLastRace(), "0");
-    EXPECT_EQ(timers.running, 0);
 }
 
 TEST_F(RunnerTest, ThePreviewBuildsTheNextOptionsTextWithoutWritingIt) {
-    RACE& event = AddEvent(0, "Ashford");
-    event.SaveResults = 1;
+    AddEvent(0, "Ashford").SaveResults = 1;
     Server->ResultsToHTML = 1;
     runner.OnInitDialog();
-    std::string text = runner.PreviewOptionsText();
-    EXPECT_NE(text.find("stn 'evt00000.WON' "), std::string::npos);
+    EXPECT_NE(runner.PreviewOptionsText().find("stn 'evt00000.WON' "), std::string::npos);
     EXPECT_EQ(runner.HtmlPagePath(), program.File("n3/evt00000.html"));
     EXPECT_FALSE(program.Exists("n3/evt00000.dmn"));
 }
 
 TEST_F(RunnerTest, CommandsGivenDuringARaceAreDiscardedAndTheAfterRaceLogicRuns) {
     Server->StopAtEnd = 1;
-    Server->AutoTerminate = 1;
     Server->RememberRace = 1;
     AddEvent(0, "Ashford");
     AddEvent(0, "Bayview");
@@ -475,8 +337,7 @@ TEST_F(RunnerTest, CommandsGivenDuringARaceAreDiscardedAndTheAfterRaceLogicRuns)
         EXPECT_EQ(runner.PreviewOptionsText(), "");
     };
     runner.OnStartNow();
-    EXPECT_FALSE(runner.Racing());
     EXPECT_EQ(view.launches, std::vector<int>{1});
-    EXPECT_EQ(view.results, std::vector<int>{RunResultShutDown});
+    EXPECT_EQ(view.results, std::vector<int>{RunResultStop});
     EXPECT_EQ(StoredLastRace(), "1");
 }

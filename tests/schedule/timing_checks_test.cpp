@@ -6,7 +6,11 @@
 
 namespace {
 
-const std::string asItStands = "; the schedule runs with it as it stands.";
+// What the operator is told of a value beyond the range the dialog allows.
+std::string Beyond(const std::string& value, const std::string& range, const char* dialog = "timing") {
+    return value + " is beyond the " + range + " the " + dialog +
+           " dialog allows; the schedule runs with it as it stands.";
+}
 
 } // namespace
 
@@ -20,49 +24,34 @@ TEST(TimingChecks, ValuesTheDialogsRefuseAreNamedOnceEachForTheTimingModeThatUse
         std::string time;
         std::vector<std::string> expected;
     };
+    const int loop = TimingContinuous, daily = TimingDaily, dated = TimingSpecific;
+    const std::string hours = "0:00 to 12:59";
     const std::vector<Case> cases = {
-        {"the dialogs' limits", TimingContinuous, 60, 60, 1, "12:59", {}},
-        {"the dialogs' lower limits", TimingContinuous, 1, 0, 1, "0:00", {}},
-        {"a race delay of forty million minutes",
-         TimingContinuous,
-         40000000,
-         0,
-         0,
-         "9:00",
-         {"RaceDelay=40000000 is beyond the 1 to 60 minutes the timing dialog allows" + asItStands}},
-        {"no race delay: back to back", TimingContinuous, 0, 0, 0, "9:00", {}},
-        {"a negative race delay",
-         TimingContinuous,
-         -1,
-         0,
-         0,
-         "9:00",
-         {"RaceDelay=-1 is beyond the 1 to 60 minutes the timing dialog allows" + asItStands}},
+        {"the dialogs' upper limits", loop, 60, 60, 1, "12:59", {}},
+        {"no race delay: back to back", loop, 0, 0, 1, "0:00", {}},
+        {"a negative race delay", loop, -1, 0, 0, "9:00", {Beyond("RaceDelay=-1", "1 to 60 minutes")}},
         {"a time-frame of thirteen o'clock",
-         TimingContinuous,
+         loop,
          5,
          0,
          1,
          "13:00",
-         {"StartTime=13:00 is beyond the 0:00 to 12:59 the timing dialog allows" + asItStands,
-          "StopTime=13:00 is beyond the 0:00 to 12:59 the timing dialog allows" + asItStands}},
-        {"a time-frame that is switched off", TimingContinuous, 5, 0, 0, "13:00", {}},
-        {"a negative verify interval in daily mode",
-         TimingDaily,
+         {Beyond("StartTime=13:00", hours), Beyond("StopTime=13:00", hours)}},
+        {"a time-frame that is switched off", loop, 5, 0, 0, "13:00", {}},
+        {"a daily time and verify interval beyond",
+         daily,
          0,
          -1,
          0,
          "9:60",
-         {"DailyTime=9:60 is beyond the 0:00 to 12:59 the timing dialog allows" + asItStands,
-          "ClockAdjust=-1 is beyond the 0 to 60 minutes the timing dialog allows" + asItStands}},
+         {Beyond("DailyTime=9:60", hours), Beyond("ClockAdjust=-1", "0 to 60 minutes")}},
         {"an event time of the largest hour",
-         TimingSpecific,
+         dated,
          0,
          -1,
          1,
          "2147483647:00",
-         {"Event 2 (Oak Ridge): Time=2147483647:00 is beyond the 0:00 to 12:59 the event dialog allows" +
-          asItStands}},
+         {Beyond("Event 2 (Oak Ridge): Time=2147483647:00", hours, "event")}},
     };
     for (const Case& row : cases) {
         SCOPED_TRACE(row.name);

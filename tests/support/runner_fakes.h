@@ -2,11 +2,18 @@
 
 #include "core/app_state.h"
 #include "platform/current_folder.h"
+#include "platform/profile_file.h"
+#include "schedule/clock_time.h"
 #include "schedule/schedule_runner.h"
+#include "support/message_recorder.h"
+#include "support/program_folder.h"
+#include "support/scoped_env.h"
 #include "support/temp_folder.h"
 
 #include <filesystem>
 #include <functional>
+#include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,7 +70,7 @@ public:
     void ReplaceEventItem(int index, const std::string& text) override {
         items.at(static_cast<size_t>(index)) = text;
     }
-    void SelectEventItem(int index) override { selected = index; }
+    void SelectEventItem(int) override {}
     void ShowNextEvent(const NextEventTexts& texts, const RACE&) override { panels.push_back(texts); }
     void ShowCountdown(const std::string& text, int) override { countdowns.push_back(text); }
     void ShowRunText(const std::string& text) override { runTexts.push_back(text); }
@@ -87,7 +94,6 @@ public:
 
     std::string caption;
     std::vector<std::string> items;
-    int selected = -1;
     std::vector<NextEventTexts> panels;
     std::vector<std::string> countdowns;
     std::vector<std::string> runTexts;
@@ -110,12 +116,10 @@ public:
         return [this]() -> std::unique_ptr<ScheduleTimer> {
             if (refuse)
                 return nullptr;
-            ++made;
             return std::make_unique<Timer>(*this);
         };
     }
 
-    int made = 0;
     int running = 0;
     bool refuse = false;
 
@@ -124,7 +128,7 @@ private:
     public:
         explicit Timer(FakeTimers& timers) : m_timers(timers) {}
         ~Timer() override { Stop(); }
-        void SetPeriod(int milliseconds) override { period = milliseconds; }
+        void SetPeriod(int) override {}
         void Start() override {
             if (!m_running)
                 ++m_timers.running;
@@ -135,10 +139,55 @@ private:
                 --m_timers.running;
             m_running = false;
         }
-        int period = -1;
 
     private:
         FakeTimers& m_timers;
         bool m_running = false;
     };
+};
+
+// A schedule runner on the fakes above, in a program folder of the test's own with the simulators of
+// UseNewServerWithSimulatorsIn, at 20:00 UTC on 15 June 2026. The test adds the events, then starts it.
+class RunnerTest : public ::testing::Test {
+protected:
+    RunnerTest() {
+        UseNewServerWithSimulatorsIn(program);
+        clock.now = At(15, 20, 0);
+    }
+
+    // A moment of 15 June 2026 or the days around it.
+    static std::time_t At(int day, int hour, int minute) {
+        return LocalClockTime({2026, 6, day}, hour, minute);
+    }
+
+    RACE& AddEvent(int sim, const std::string& track, int runs = 1) {
+        auto event = std::make_unique<RACE>();
+        SetNewDefaultRaceValues(*event, sim == 1);
+        event->Sim = sim;
+        event->SimExe = sim == 0 ? "C:\\Sims\\N3\\Nascar Racing 3.exe" : "C:\\Sims\\NL\\Nascar Legends.exe";
+        event->TrackName = track;
+        event->TrackId = track.substr(0, 4);
+        event->Runs = runs;
+        event->SaveResults = 0;
+        EventList.push_back(std::move(event));
+        return *EventList.back();
+    }
+
+    void Tick(int count) {
+        for (int k = 0; k < count; ++k)
+            runner.OnCountdownTick();
+    }
+
+    std::optional<std::string> StoredLastRace() const {
+        return ProfileFile(program.SettingsFile()).Find("SERVER", "LastRace");
+    }
+
+    ScopedTimeZone zone{"UTC"};
+    ScopedProgramFolder program;
+    MessageRecorder recorder;
+    FakeClock clock;
+    FakeLauncher launcher;
+    FakeView view;
+    FakeTimers timers;
+    ScheduleRunner runner{clock, launcher, view, timers.Factory()};
 };
