@@ -10,13 +10,11 @@ namespace {
 
 class DefaultRaceDialogTest : public RaceDialogTest {
 protected:
-    CDlgDefaultRace& OpenDialog() {
-        dialog = std::make_unique<CDlgDefaultRace>(nullptr);
-        Open(*dialog);
-        return *dialog;
-    }
+    void OpenDialog() { Open(*(dialog = std::make_unique<CDlgDefaultRace>(nullptr))); }
+    // Whether the simulator may be chosen: both buttons enabled, or both not.
     bool ChoiceEnabled() {
-        return dialog->FindWindow(IDC_SIM_N3)->IsEnabled() && dialog->FindWindow(IDC_SIM_NL)->IsEnabled();
+        EXPECT_EQ(Enabled(*dialog, IDC_SIM_N3), Enabled(*dialog, IDC_SIM_NL));
+        return Enabled(*dialog, IDC_SIM_N3);
     }
     int ShownSim() { return Find<wxRadioButton>(*dialog, IDC_SIM_NL)->GetValue() ? 1 : 0; }
 
@@ -55,21 +53,17 @@ TEST_F(DefaultRaceDialogTest, OkStoresTheSettingsWithoutACalendarAndKeepsTheDate
     EXPECT_EQ(DefaultRace->WarmupTime, 120);
     EXPECT_EQ(DefaultRace->Sim, 1);
     EXPECT_EQ(DefaultRace->WindDirection, 4);
-    EXPECT_NE(program.Read("Quorvadata.ini").find("DefaultRace=" + FormatRaceRecord(*DefaultRace) + "\r\n"),
-              std::string::npos);
+    EXPECT_TRUE(Stored("DefaultRace=" + FormatRaceRecord(*DefaultRace) + "\r\n"));
 }
 
 TEST_F(DefaultRaceDialogTest, AFailingFieldKeepsTheDefaultRaceAndTheFile) {
     RACE before = *DefaultRace;
     OpenDialog();
-    SetText(*dialog, IDC_RACE_LENGTH, "101");
-    SetText(*dialog, IDC_TEMPERATURE, "30");
-    dialog->OnOK();
-    EXPECT_EQ(recorder.Texts(), std::vector<std::string>{"Please enter an integer between 1 and 100."});
-    EXPECT_EQ(wxWindow::FindFocus(), dialog->FindWindow(IDC_RACE_LENGTH));
+    ExpectRefusedInOrder(*dialog,
+                         {{IDC_RACE_LENGTH, "101", "Please enter an integer between 1 and 100.", "1"},
+                          {IDC_TEMPERATURE, "30", "Please enter an integer between 40 and 95.", "40"}});
     EXPECT_EQ(*DefaultRace, before);
     EXPECT_FALSE(program.Exists("Quorvadata.ini"));
-    EXPECT_NE(dialog->GetReturnCode(), wxID_OK);
 }
 
 TEST_F(DefaultRaceDialogTest, AMissingFolderOrSimulatorForcesTheOther) {
@@ -89,6 +83,5 @@ TEST_F(DefaultRaceDialogTest, AMissingFolderOrSimulatorForcesTheOther) {
     N3Installed = false;
     OpenDialog();
     EXPECT_EQ(ShownSim(), 1);
-    EXPECT_FALSE(dialog->FindWindow(IDC_SIM_N3)->IsEnabled());
-    EXPECT_FALSE(dialog->FindWindow(IDC_SIM_NL)->IsEnabled());
+    EXPECT_FALSE(ChoiceEnabled());
 }

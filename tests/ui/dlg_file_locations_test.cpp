@@ -19,10 +19,8 @@ protected:
         Server->CalendarFileNL.clear();
     }
 
-    CDlgFileLocations& OpenDialog() {
-        dialog = std::make_unique<CDlgFileLocations>(nullptr, [this](wxWindow*) { return chosen; });
-        Open(*dialog);
-        return *dialog;
+    void OpenDialog() {
+        Open(*(dialog = std::make_unique<Dlg>(nullptr, [this](wxWindow*) { return chosen; })));
     }
 
     TempFolder prefix;
@@ -66,9 +64,6 @@ TEST_F(FileLocationsDialogTest, RestoringShowsTheRegistryPathAndTheOtherFieldsAs
     EXPECT_EQ(Text(*dialog, Dlg::IDC_PATH_NL), "Path not found");
     EXPECT_EQ(Server->PathN3, "C:\\Old\\N3\\");
 
-    SetText(*dialog, Dlg::IDC_PATH_N3, std::string(513, 'x'));
-    dialog->OnOK();
-    EXPECT_EQ(recorder.Texts(), std::vector<std::string>{"Please enter no more than 512 characters."});
-    EXPECT_EQ(wxWindow::FindFocus(), dialog->FindWindow(Dlg::IDC_PATH_N3));
-    EXPECT_NE(dialog->GetReturnCode(), wxID_OK);
+    ExpectRefusedInOrder(*dialog, {{Dlg::IDC_PATH_N3, std::string(513, 'x'),
+                                    "Please enter no more than 512 characters.", ""}});
 }

@@ -1,19 +1,16 @@
 #include "ui/support/dlg_folder_browse.h"
 
-#include "real_input.h"
+#include "race_dialog_fixture.h"
 #include "support/scoped_env.h"
-#include "support/temp_folder.h"
 
 #include <filesystem>
-#include <gtest/gtest.h>
-#include <wx/app.h>
 
 namespace {
 
 using Names = std::vector<std::string>;
 
 // A Wine prefix with drives C: and D:, and E: linked to nothing.
-class FolderBrowserTest : public ::testing::Test {
+class FolderBrowserTest : public DialogTest {
 protected:
     FolderBrowserTest() {
         for (const char* folder : {"drive_c/Sims/NL/Cars", "drive_c/Sims/N3", "drive_c/WINDOWS",
@@ -25,13 +22,10 @@ protected:
         prefix.Write("drive_c/readme.txt", "not a folder");
     }
 
-    CDlgFolderBrowse& OpenAt(const std::string& path) {
+    void OpenAt(const std::string& path) {
         dialog = std::make_unique<CDlgFolderBrowse>(nullptr);
         dialog->SetPath(path);
-        dialog->Show();
-        for (int k = 0; k < 3; ++k)
-            wxTheApp->ProcessPendingEvents();
-        return *dialog;
+        Open(*dialog);
     }
     wxTreeCtrl& Tree() { return *dialog->Tree(); }
     Names Children(const wxTreeItemId& item) {
@@ -51,7 +45,7 @@ protected:
         ADD_FAILURE() << "no item " << name;
         return {};
     }
-    bool OkEnabled() { return dialog->FindWindow(wxID_OK)->IsEnabled(); }
+    bool OkEnabled() { return Enabled(*dialog, wxID_OK); }
 
     TempFolder prefix;
     ScopedEnv wine{"WINEPREFIX", prefix.Path().c_str()};
@@ -61,22 +55,22 @@ protected:
 } // namespace
 
 TEST(FolderItemText, NamesWithoutLowerCaseLettersAreCapitalised) {
-    EXPECT_EQ(FolderItemText("WINDOWS"), "Windows");
-    EXPECT_EQ(FolderItemText("NL"), "Nl");
-    EXPECT_EQ(FolderItemText("N3"), "N3");
-    EXPECT_EQ(FolderItemText("C:"), "C:");
-    EXPECT_EQ(FolderItemText("Program Files"), "Program Files");
-    EXPECT_EQ(FolderItemText("sims2"), "sims2");
-    EXPECT_EQ(FolderItemText("_OLD"), "_old");
+    for (auto [name, shown] : {std::pair{"WINDOWS", "Windows"},
+                               {"NL", "Nl"},
+                               {"N3", "N3"},
+                               {"C:", "C:"},
+                               {"Program Files", "Program Files"},
+                               {"sims2", "sims2"},
+                               {"_OLD", "_old"}})
+        EXPECT_EQ(FolderItemText(name), shown) << name;
 }
 
 TEST_F(FolderBrowserTest, OpensOnDriveCWithTheDrivesAndTheNetworkBelowThem) {
     OpenAt("");
     EXPECT_EQ(dialog->GetTitle(), "Search for Folder");
-    EXPECT_EQ(dialog->FindWindow(CDlgFolderBrowse::IDC_LABEL)->GetLabel(),
-              "Select the folder where the search is to begin.");
+    EXPECT_EQ(Label(*dialog, CDlgFolderBrowse::IDC_LABEL), "Select the folder where the search is to begin.");
     dialog->SetFolderLabel("");
-    EXPECT_EQ(dialog->FindWindow(CDlgFolderBrowse::IDC_LABEL)->GetLabel(), "");
+    EXPECT_EQ(Label(*dialog, CDlgFolderBrowse::IDC_LABEL), "");
     EXPECT_EQ(dialog->GetTitle(), "Search for Folder");
     EXPECT_EQ(Children(Tree().GetRootItem()), (Names{"C:", "D:", "Z:", "Network Neighborhood"}));
     wxTreeItemId c = Child(Tree().GetRootItem(), "C:");
@@ -109,10 +103,7 @@ TEST_F(FolderBrowserTest, OpensOnDriveCWithTheDrivesAndTheNetworkBelowThem) {
     EXPECT_FALSE(Tree().ItemHasChildren(dialog->NetworkRoot()));
     Tree().SelectItem(Child(sims, "Nl"));
     EXPECT_TRUE(OkEnabled());
-    RealInput input;
-    input.Pump();
-    input.Click(dialog->FindWindow(wxID_OK));
-    input.PumpUntil([&] { return dialog->GetReturnCode() == wxID_OK; });
+    ClickOk(*dialog);
     EXPECT_EQ(dialog->GetReturnCode(), wxID_OK);
     EXPECT_EQ(dialog->GetPath(), "C:\\Sims\\Nl\\");
 }

@@ -43,34 +43,24 @@ TEST_F(PublishDialogTest, OkStoresTheFolderAndTitleAndTheRaceLimitInTheirOwnSect
         EXPECT_EQ(dialog.GetReturnCode(), wxID_OK);
     });
     EXPECT_EQ(Publish, (PUBLISH{"/srv/www/league", "Thursday Night L\xc3\xa9gends"}));
-    EXPECT_NE(program.Read("Quorvadata.ini")
-                  .find("[PUBLISH]\r\nFolder=/srv/www/league\r\nTitle=Thursday Night L\xc3\xa9gends\r\n"),
-              std::string::npos);
-    EXPECT_NE(program.Read("Quorvadata.ini").find("[WATCHDOG]\r\nMaxRaceMinutes=10080\r\n"),
-              std::string::npos);
+    EXPECT_TRUE(Stored("[PUBLISH]\r\nFolder=/srv/www/league\r\nTitle=Thursday Night L\xc3\xa9gends\r\n"));
+    EXPECT_TRUE(Stored("[WATCHDOG]\r\nMaxRaceMinutes=10080\r\n"));
     Publishing(
         [](CDlgPublish& dialog) { EXPECT_EQ(Text(dialog, CDlgPublish::IDC_MAX_RACE_MINUTES), "10080"); });
 }
 
 TEST_F(PublishDialogTest, AValueTheFileCannotHoldIsRefusedAndNothingIsStored) {
     Publishing([this](CDlgPublish& dialog) {
-        SetText(dialog, CDlgPublish::IDC_PUBLISH_TITLE, "two\nlines");
-        dialog.OnOK();
-        EXPECT_EQ(wxWindow::FindFocus(), dialog.FindWindow(CDlgPublish::IDC_PUBLISH_TITLE));
-        SetText(dialog, CDlgPublish::IDC_PUBLISH_TITLE, "");
-        SetText(dialog, CDlgPublish::IDC_PUBLISH_FOLDER, std::string(255, 'f'));
-        dialog.OnOK();
-        SetText(dialog, CDlgPublish::IDC_PUBLISH_FOLDER, "");
-        for (const char* minutes : {"10081", "-1", "", "1h"}) {
-            SetText(dialog, CDlgPublish::IDC_MAX_RACE_MINUTES, minutes);
-            dialog.OnOK();
-        }
-        EXPECT_EQ(wxWindow::FindFocus(), dialog.FindWindow(CDlgPublish::IDC_MAX_RACE_MINUTES));
-        std::string refusal = "The longest race takes a whole number of minutes from 0 to 10080.";
-        EXPECT_EQ(recorder.Texts(),
-                  (std::vector<std::string>{"The league title must be one line.",
-                                            "The results folder takes at most 254 characters.", refusal,
-                                            refusal, refusal, refusal}));
+        const std::string refusal = "The longest race takes a whole number of minutes from 0 to 10080.";
+        const int minutes = CDlgPublish::IDC_MAX_RACE_MINUTES;
+        ExpectRefusedInOrder(
+            dialog, {{CDlgPublish::IDC_PUBLISH_FOLDER, std::string(255, 'f'),
+                      "The results folder takes at most 254 characters.", ""},
+                     {CDlgPublish::IDC_PUBLISH_TITLE, "two\nlines", "The league title must be one line.", ""},
+                     {minutes, "10081", refusal, ""},
+                     {minutes, "-1", refusal, ""},
+                     {minutes, "", refusal, ""},
+                     {minutes, "1h", refusal, ""}});
         EXPECT_EQ(recorder.beeps, 6);
     });
     EXPECT_EQ(Publish, PUBLISH{});

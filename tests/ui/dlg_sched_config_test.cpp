@@ -4,11 +4,11 @@
 #include "ui/dialogs/race_controls.h"
 
 #include <wx/choice.h>
-#include <wx/stattext.h>
 
 namespace {
 
 using Texts = std::vector<std::string>;
+const Texts tracksN3{"Ashford", "Bayview", "Cedar Park"};
 
 class EventDialogTest : public RaceDialogTest {
 protected:
@@ -26,29 +26,19 @@ protected:
     }
 
     // The dialog on the event; for a new event the default race gives the values.
-    CDlgSchedConfig& OpenOn(bool isNew) {
+    void OpenOn(bool isNew) {
         dialog = std::make_unique<CDlgSchedConfig>(nullptr);
         dialog->SetRace(&event, isNew);
         Open(*dialog);
-        return *dialog;
     }
     wxListBox* Tracks() { return Find<wxListBox>(*dialog, IDC_TRACK_LIST); }
-    Texts TrackLines() {
-        Texts lines;
-        for (const wxString& line : Tracks()->GetStrings())
-            lines.push_back(line.utf8_string());
-        return lines;
-    }
     bool Accepted() { return dialog->GetReturnCode() == wxID_OK; }
-    // Whether the field swallows the typed character instead of passing it on to be inserted.
-    bool TypingRefused(int id, char typed) {
-        wxKeyEvent key(wxEVT_CHAR);
-        key.m_uniChar = typed;
-        key.m_keyCode = typed;
-        key.SetEventObject(dialog->FindWindow(id));
-        return dialog->FindWindow(id)->GetEventHandler()->ProcessEvent(key);
+    std::string Chosen() { return Label(*dialog, IDC_SELECTED_TRACK); }
+    bool Simulator(int id) { return Find<wxRadioButton>(*dialog, id)->GetValue(); }
+    void OkWith(int field, const std::string& text) {
+        SetText(*dialog, field, text);
+        dialog->OnOK();
     }
-    bool Focused(int id) { return wxWindow::FindFocus() == dialog->FindWindow(id); }
 
     RACE event;
     RACE before;
@@ -62,16 +52,15 @@ TEST_F(EventDialogTest, ANewEventStartsFromTheDefaultRaceAndOkWritesEveryField) 
     DefaultRace->Temperature = 77;
     OpenOn(true);
     EXPECT_EQ(dialog->GetTitle(), "Schedule Configuration, v0.1.0");
-    EXPECT_EQ(TrackLines(), (Texts{"Ashford", "Bayview", "Cedar Park"}));
+    EXPECT_EQ(Lines(Tracks()), tracksN3);
     EXPECT_EQ(Tracks()->GetSelection(), 0);
-    EXPECT_EQ(Find<wxStaticText>(*dialog, IDC_SELECTED_TRACK)->GetLabel(), "Ashford");
+    EXPECT_EQ(Chosen(), "Ashford");
     EXPECT_EQ(Text(*dialog, IDC_TEMPERATURE), "77");
     EXPECT_EQ(Find<wxChoice>(*dialog, IDC_WIND_DIRECTION)->GetStringSelection(), "NorthWest");
-    EXPECT_FALSE(dialog->FindWindow(IDC_DATE)->IsEnabled());
-    EXPECT_FALSE(dialog->FindWindow(IDC_TIME_PM)->IsEnabled());
+    EXPECT_FALSE(Enabled(*dialog, IDC_DATE) || Enabled(*dialog, IDC_TIME_PM));
 
     SelectLine(Tracks(), 2);
-    EXPECT_EQ(Find<wxStaticText>(*dialog, IDC_SELECTED_TRACK)->GetLabel(), "Cedar Park");
+    EXPECT_EQ(Chosen(), "Cedar Park");
     SetText(*dialog, IDC_EVENT_WARMUP_TIME, " 12 ");
     SetText(*dialog, IDC_RACE_PASSWORD, "pit-lane");
     Find<wxCheckBox>(*dialog, IDC_SAVE_REPLAY)->SetValue(true);
@@ -97,45 +86,25 @@ TEST_F(EventDialogTest, ANewEventStartsFromTheDefaultRaceAndOkWritesEveryField) 
     EXPECT_TRUE(recorder.messages.empty());
 }
 
+// The reasons are the field checks' own; here the dialog's order, focus and that nothing is stored.
 TEST_F(EventDialogTest, TheFirstFailingFieldStopsOkWithItsMessageAndFocus) {
     OpenOn(false);
-    SetText(*dialog, IDC_CONSECUTIVE_RUNS, "11");
-    SetText(*dialog, IDC_TEMPERATURE, "warm");
-    dialog->OnOK();
-    ASSERT_EQ(recorder.messages.size(), 1u);
-    EXPECT_EQ(recorder.messages[0].text, "Please enter an integer between 1 and 10.");
-    EXPECT_EQ(recorder.messages[0].icon, MessageIcon::Warning);
-    EXPECT_TRUE(Focused(IDC_CONSECUTIVE_RUNS));
+    const std::string quoted = "The race password cannot hold a comma, a single quote or a line end.";
+    ExpectRefusedInOrder(
+        *dialog,
+        {{IDC_CONSECUTIVE_RUNS, "11", "Please enter an integer between 1 and 10.", "10"},
+         {IDC_RACE_PASSWORD, "pit,lane", quoted, ""},
+         {IDC_RACE_PASSWORD, "pit'lane", quoted, ""},
+         // Typing stops at twelve characters; a longer text put there is refused.
+         {IDC_RACE_PASSWORD, "thirteen-char", "Please enter no more than 12 characters.", "thirteen-cha"},
+         {IDC_TEMPERATURE, "warm", "Please enter an integer.", "95"}});
+    // The refused text is chosen, ready to be typed over.
+    OkWith(IDC_CONSECUTIVE_RUNS, "11");
     EXPECT_EQ(Find<wxTextCtrl>(*dialog, IDC_CONSECUTIVE_RUNS)->GetStringSelection(), "11");
-
-    SetText(*dialog, IDC_CONSECUTIVE_RUNS, "10");
-    dialog->OnOK();
-    ASSERT_EQ(recorder.messages.size(), 2u);
-    EXPECT_EQ(recorder.messages[1].text, "Please enter an integer.");
-    EXPECT_EQ(recorder.messages[1].icon, MessageIcon::None);
-    EXPECT_TRUE(Focused(IDC_TEMPERATURE));
-
-    SetText(*dialog, IDC_TEMPERATURE, "95");
-    for (const char* password : {"pit,lane", "pit'lane"}) {
-        SetText(*dialog, IDC_RACE_PASSWORD, password);
-        dialog->OnOK();
-        EXPECT_EQ(recorder.Texts().back(),
-                  "The race password cannot hold a comma, a single quote or a line end.");
-    }
-    // Typing stops at twelve characters; a longer text put there is refused by OK.
-    SetText(*dialog, IDC_RACE_PASSWORD, "thirteen-char");
-    dialog->OnOK();
-    EXPECT_EQ(recorder.Texts().back(), "Please enter no more than 12 characters.");
-    SetText(*dialog, IDC_RACE_PASSWORD, "thirteen-cha");
-    EXPECT_TRUE(TypingRefused(IDC_RACE_PASSWORD, 'x'));
-    SetText(*dialog, IDC_RACE_PASSWORD, "eleven-char");
-    EXPECT_FALSE(TypingRefused(IDC_RACE_PASSWORD, 'x'));
-    SetText(*dialog, IDC_RACE_PASSWORD, "thirteen-cha");
     EXPECT_EQ(event, before);
-    EXPECT_FALSE(Accepted());
     EXPECT_EQ(Server->LastRace, 4);
 
-    dialog->OnOK();
+    OkWith(IDC_CONSECUTIVE_RUNS, "10");
     EXPECT_TRUE(Accepted());
     EXPECT_EQ(event.Runs, 10);
     EXPECT_EQ(event.Temperature, 95);
@@ -148,21 +117,18 @@ TEST_F(EventDialogTest, SpecificDateTimingChecksAndRewritesTheDateAndRunsOnce) {
     Server->Timing = 2;
     OpenOn(false);
     EXPECT_EQ(Text(*dialog, IDC_CONSECUTIVE_RUNS), "1");
-    EXPECT_FALSE(dialog->FindWindow(IDC_CONSECUTIVE_RUNS)->IsEnabled());
-    EXPECT_TRUE(dialog->FindWindow(IDC_DATE)->IsEnabled());
-    SetText(*dialog, IDC_DATE, "13/01/2000");
+    EXPECT_FALSE(Enabled(*dialog, IDC_CONSECUTIVE_RUNS));
+    EXPECT_TRUE(Enabled(*dialog, IDC_DATE));
     SetText(*dialog, IDC_TIME, "25:00");
-    dialog->OnOK();
-    EXPECT_EQ(
-        recorder.Texts(),
-        Texts{"Error (Race date) - Grossly invalid date - valid entries are 01/01/2000 through 12/31/2038."});
+    OkWith(IDC_DATE, "13/01/2000");
+    EXPECT_EQ(recorder.Texts(), Texts{"Error (Race date) - Grossly invalid date - valid entries are "
+                                      "01/01/2000 through 12/31/2038."});
     EXPECT_EQ(recorder.beeps, 1);
-    EXPECT_TRUE(Focused(IDC_DATE));
+    EXPECT_TRUE(Focused(*dialog, IDC_DATE));
     EXPECT_FALSE(Accepted());
 
-    SetText(*dialog, IDC_DATE, "1/2/2000");
     SetText(*dialog, IDC_TIME, "12:59");
-    dialog->OnOK();
+    OkWith(IDC_DATE, "1/2/2000");
     EXPECT_TRUE(Accepted());
     EXPECT_EQ(event.Date, "01/02/2000");
     EXPECT_EQ(Text(*dialog, IDC_DATE), "01/02/2000");
@@ -173,27 +139,23 @@ TEST_F(EventDialogTest, UnderTheTimeItSaysWhatTheTimeAndPmMeanAsTheyChange) {
     Server->Timing = 2;
     event.TimePM = 1;
     OpenOn(false);
-    auto meaning = [this] { return dialog->FindWindow(IDC_TIME_MEANING)->GetLabel().utf8_string(); };
+    auto meaning = [this] { return Label(*dialog, IDC_TIME_MEANING); };
     EXPECT_EQ(meaning(), "9:30 with PM = 21:30");
     Find<wxTextCtrl>(*dialog, IDC_TIME)->SetValue("12:26");
     EXPECT_EQ(meaning(), "12:26 with PM = 00:26, after midnight");
-    RealInput input;
-    input.Pump();
-    input.Click(dialog->FindWindow(IDC_TIME_PM), wxPoint(6, 6));
-    EXPECT_TRUE(input.PumpUntil([&] { return meaning() == "12:26 without PM = 12:26, midday"; }))
-        << meaning();
+    EXPECT_TRUE(ClickMarkUntil(*dialog, IDC_TIME_PM, [&] {
+        return meaning() == "12:26 without PM = 12:26, midday";
+    })) << meaning();
 }
 
 TEST_F(EventDialogTest, OtherTimingsTakeAnyDateButStillCheckTheTime) {
     OpenOn(false);
     EXPECT_FALSE(dialog->FindWindow(IDC_TIME_MEANING)->IsShown());
     SetText(*dialog, IDC_DATE, "");
-    SetText(*dialog, IDC_TIME, ":30");
-    dialog->OnOK();
+    OkWith(IDC_TIME, ":30");
     EXPECT_EQ(recorder.Texts(), Texts{"Error (Race time) - Invalid time format (missing colon)."});
-    EXPECT_TRUE(Focused(IDC_TIME));
-    SetText(*dialog, IDC_TIME, "6:5");
-    dialog->OnOK();
+    EXPECT_TRUE(Focused(*dialog, IDC_TIME));
+    OkWith(IDC_TIME, "6:5");
     EXPECT_TRUE(Accepted());
     EXPECT_EQ(event.Date, "");
     EXPECT_EQ(event.Time, "6:5");
@@ -212,7 +174,7 @@ TEST_F(EventDialogTest, SwitchingTheSimulatorKeepsTheLineWhileTheOtherCalendarHa
     OpenOn(false);
     EXPECT_EQ(Tracks()->GetSelection(), 1);
     ClickRadio(*dialog, IDC_SIM_NL);
-    EXPECT_EQ(TrackLines(), (Texts{"Oak Ridge", "Millbrook"}));
+    EXPECT_EQ(Lines(Tracks()), (Texts{"Oak Ridge", "Millbrook"}));
     EXPECT_EQ(Tracks()->GetSelection(), 1);
     dialog->OnOK();
     EXPECT_EQ(event.Sim, 1);
@@ -227,10 +189,10 @@ TEST_F(EventDialogTest, SwitchingTheSimulatorKeepsTheLineWhileTheOtherCalendarHa
     OpenOn(false);
     ClickRadio(*dialog, IDC_SIM_NL);
     EXPECT_EQ(Tracks()->GetSelection(), wxNOT_FOUND);
-    EXPECT_EQ(Find<wxStaticText>(*dialog, IDC_SELECTED_TRACK)->GetLabel(), "");
+    EXPECT_EQ(Chosen(), "");
     dialog->OnOK();
     EXPECT_EQ(recorder.Texts(), Texts{"Please select a track for this event."});
-    EXPECT_TRUE(Focused(IDC_TRACK_LIST));
+    EXPECT_TRUE(Focused(*dialog, IDC_TRACK_LIST));
     EXPECT_FALSE(Accepted());
     SelectLine(Tracks(), 0);
     ClickRadio(*dialog, IDC_SIM_N3);
@@ -243,8 +205,8 @@ TEST_F(EventDialogTest, ASimulatorWithoutTracksSendsTheSwitchBackAndEndsAnOpenin
     SetText(*dialog, IDC_WIND_SPEED, "21");
     ClickRadio(*dialog, IDC_SIM_NL);
     EXPECT_EQ(recorder.Texts(), Texts{"Calendar file not initialized"});
-    EXPECT_TRUE(Find<wxRadioButton>(*dialog, IDC_SIM_N3)->GetValue());
-    EXPECT_EQ(TrackLines(), (Texts{"Ashford", "Bayview", "Cedar Park"}));
+    EXPECT_TRUE(Simulator(IDC_SIM_N3));
+    EXPECT_EQ(Lines(Tracks()), tracksN3);
     EXPECT_EQ(Tracks()->GetSelection(), 1);
     EXPECT_EQ(Text(*dialog, IDC_WIND_SPEED), "21");
     Settle();
@@ -263,10 +225,9 @@ TEST_F(EventDialogTest, AMissingSimulatorFixesTheChoice) {
     NLInstalled = false;
     event.Sim = 1;
     OpenOn(false);
-    EXPECT_TRUE(Find<wxRadioButton>(*dialog, IDC_SIM_N3)->GetValue());
-    EXPECT_FALSE(dialog->FindWindow(IDC_SIM_N3)->IsEnabled());
-    EXPECT_FALSE(dialog->FindWindow(IDC_SIM_NL)->IsEnabled());
-    EXPECT_EQ(TrackLines(), (Texts{"Ashford", "Bayview", "Cedar Park"}));
+    EXPECT_TRUE(Simulator(IDC_SIM_N3));
+    EXPECT_FALSE(Enabled(*dialog, IDC_SIM_N3) || Enabled(*dialog, IDC_SIM_NL));
+    EXPECT_EQ(Lines(Tracks()), tracksN3);
 }
 
 TEST_F(EventDialogTest, TypingStopsAtTheLimitForShiftedKeysTooAndCountsCharactersAsOkDoes) {
@@ -301,9 +262,6 @@ TEST_F(EventDialogTest, TypingStopsAtTheLimitForShiftedKeysTooAndCountsCharacter
 TEST_F(EventDialogTest, AClickOnTheCheckedSimulatorFillsTheTrackListAgain) {
     OpenOn(true);
     SelectLine(Tracks(), 2);
-    RealInput input;
-    input.Pump();
-    input.Click(dialog->FindWindow(IDC_SIM_N3), wxPoint(6, 6));
-    EXPECT_TRUE(input.PumpUntil([&] { return Tracks()->GetSelection() == 0; }));
-    EXPECT_EQ(Find<wxStaticText>(*dialog, IDC_SELECTED_TRACK)->GetLabel(), "Ashford");
+    EXPECT_TRUE(ClickMarkUntil(*dialog, IDC_SIM_N3, [&] { return Tracks()->GetSelection() == 0; }));
+    EXPECT_EQ(Chosen(), "Ashford");
 }

@@ -19,7 +19,7 @@ protected:
         EventList.push_back(std::move(event));
     }
 
-    CDlgSchedule& OpenEditor() {
+    void OpenEditor() {
         editor = std::make_unique<CDlgSchedule>(nullptr, [this](wxWindow*, RACE& event, bool isNew) {
             edits.push_back({event.TrackName, isNew});
             if (nextResult == wxID_OK)
@@ -27,16 +27,10 @@ protected:
             return nextResult;
         });
         Open(*editor);
-        return *editor;
     }
 
-    wxListBox* Lines() { return Find<wxListBox>(*editor, CDlgSchedule::IDC_EVENTS); }
-    Texts LineTexts() {
-        Texts lines;
-        for (const wxString& line : Lines()->GetStrings())
-            lines.push_back(line.utf8_string());
-        return lines;
-    }
+    wxListBox* List() { return Find<wxListBox>(*editor, CDlgSchedule::IDC_EVENTS); }
+    Texts LineTexts() { return Lines(List()); }
     static Texts Scheduled() {
         Texts names;
         for (const auto& event : EventList)
@@ -53,7 +47,7 @@ protected:
             state += editor->FindWindow(id)->IsEnabled() ? letter : '-';
         return state;
     }
-    void Select(int line) { SelectLine(Lines(), line); }
+    void Select(int line) { SelectLine(List(), line); }
     void Press(int id) { Click(*editor, id); }
 
     std::unique_ptr<CDlgSchedule> editor;
@@ -68,7 +62,7 @@ TEST_F(ScheduleEditorTest, OpensOnCopiesWithTheFirstLineChosenAndTheButtonRule) 
     OpenEditor();
     EXPECT_EQ(editor->GetTitle(), "Current Schedule, v0.1.0");
     EXPECT_EQ(LineTexts(), (Texts{"Ashford", "Bayview", "Oak Ridge"}));
-    EXPECT_EQ(Lines()->GetSelection(), 0);
+    EXPECT_EQ(List()->GetSelection(), 0);
     EXPECT_EQ(SingleButtons(), "ED-M");
     Select(1);
     EXPECT_EQ(SingleButtons(), "EDUM");
@@ -86,9 +80,9 @@ TEST_F(ScheduleEditorTest, MovesAndEditsKeepTheOrderThatOkHandsOver) {
     OpenEditor();
     Press(CDlgSchedule::IDC_MOVE_DOWN);
     EXPECT_EQ(LineTexts(), (Texts{"Bayview", "Ashford", "Oak Ridge"}));
-    EXPECT_EQ(Lines()->GetSelection(), 1);
+    EXPECT_EQ(List()->GetSelection(), 1);
     Press(CDlgSchedule::IDC_MOVE_DOWN);
-    EXPECT_EQ(Lines()->GetSelection(), 2);
+    EXPECT_EQ(List()->GetSelection(), 2);
     EXPECT_EQ(SingleButtons(), "EDU-");
     Press(CDlgSchedule::IDC_MOVE_DOWN);
     EXPECT_EQ(LineTexts(), (Texts{"Bayview", "Oak Ridge", "Ashford"}));
@@ -97,7 +91,7 @@ TEST_F(ScheduleEditorTest, MovesAndEditsKeepTheOrderThatOkHandsOver) {
     Press(CDlgSchedule::IDC_EDIT_EVENT);
     EXPECT_EQ(edits, (std::vector<std::pair<std::string, bool>>{{"Oak Ridge", false}}));
     EXPECT_EQ(LineTexts(), (Texts{"Bayview", "Edited", "Ashford"}));
-    EXPECT_EQ(Lines()->GetSelection(), 1);
+    EXPECT_EQ(List()->GetSelection(), 1);
     Select(0);
     Press(CDlgSchedule::IDC_MOVE_UP);
     EXPECT_EQ(Scheduled(), (Texts{"Ashford", "Bayview", "Oak Ridge"}));
@@ -124,13 +118,13 @@ TEST_F(ScheduleEditorTest, AddEventAppendsAndChoosesTheNewLineOnlyOnOk) {
     nextResult = wxID_CANCEL;
     Press(CDlgSchedule::IDC_ADD_EVENT);
     EXPECT_EQ(LineTexts().size(), 3u);
-    EXPECT_EQ(Lines()->GetSelection(), 0);
+    EXPECT_EQ(List()->GetSelection(), 0);
     nextResult = wxID_OK;
     nextName = "Cedar Park";
     Press(CDlgSchedule::IDC_ADD_EVENT);
     EXPECT_EQ(edits, (std::vector<std::pair<std::string, bool>>{{"", true}, {"", true}}));
     EXPECT_EQ(LineTexts().back(), "Cedar Park");
-    EXPECT_EQ(Lines()->GetSelection(), 3);
+    EXPECT_EQ(List()->GetSelection(), 3);
     EXPECT_EQ(SingleButtons(), "EDU-");
 }
 
@@ -139,9 +133,9 @@ TEST_F(ScheduleEditorTest, DeletingChoosesTheLineInItsPlaceOrTheNewLast) {
     Select(1);
     Press(CDlgSchedule::IDC_DELETE_EVENT);
     EXPECT_EQ(LineTexts(), (Texts{"Ashford", "Oak Ridge"}));
-    EXPECT_EQ(Lines()->GetSelection(), 1);
+    EXPECT_EQ(List()->GetSelection(), 1);
     Press(CDlgSchedule::IDC_DELETE_EVENT);
-    EXPECT_EQ(Lines()->GetSelection(), 0);
+    EXPECT_EQ(List()->GetSelection(), 0);
     EXPECT_EQ(SingleButtons(), "ED--");
     Press(CDlgSchedule::IDC_DELETE_EVENT);
     EXPECT_TRUE(LineTexts().empty());
@@ -173,7 +167,7 @@ TEST_F(ScheduleEditorTest, AddAllAppendsDefaultRacesWithoutChoosingALine) {
     Press(CDlgSchedule::IDC_ADD_ALL_NL);
     Press(CDlgSchedule::IDC_ADD_ALL_N3);
     EXPECT_EQ(LineTexts(), (Texts{"Oak Ridge", "Millbrook", "Ashford", "Bayview", "Cedar Park"}));
-    EXPECT_EQ(Lines()->GetSelection(), wxNOT_FOUND);
+    EXPECT_EQ(List()->GetSelection(), wxNOT_FOUND);
     // After a cancelled addition the buttons follow the line count; with no line chosen they act on
     // nothing.
     nextResult = wxID_CANCEL;

@@ -21,7 +21,7 @@ protected:
     }
 
     // The further dialogs are shown and left with Cancel, unless a test drives them.
-    CDlgServerSettings& OpenDialog() {
+    void OpenDialog() {
         dialog = std::make_unique<CDlgServerSettings>(nullptr, [this](wxDialog& further) {
             further.Show();
             Settle();
@@ -30,7 +30,6 @@ protected:
             return further.GetReturnCode();
         });
         Open(*dialog);
-        return *dialog;
     }
     wxChoice* Arenas(int id) { return Find<wxChoice>(*dialog, id); }
 
@@ -45,29 +44,17 @@ TEST_F(ServerSettingsDialogTest, OkReadsTheFieldsInOrderThenStoresThemAndTheConn
     OpenDialog();
     EXPECT_EQ(dialog->GetTitle(), "Server Settings, v0.1.0");
     EXPECT_EQ(Text(*dialog, Dlg::IDC_HOST_NAME), "Oval Nights");
-    SetText(*dialog, Dlg::IDC_ADMIN_PASSWORD, "thirteen-char");
-    SetText(*dialog, Dlg::IDC_FIELD_SIZE, "44");
-    SetText(*dialog, Dlg::IDC_HOST_NAME, "Bob's Oval");
-    SetText(*dialog, Dlg::IDC_WON_PASSWORD, "two\nlines");
-    SetText(*dialog, Dlg::IDC_ADDED_PARAMS, std::string(81, 'p'));
-    const std::pair<int, std::string> fixes[] = {{Dlg::IDC_ADMIN_PASSWORD, "kelp"},
-                                                 {Dlg::IDC_FIELD_SIZE, "43"},
-                                                 {Dlg::IDC_HOST_NAME, "Bobs Oval"},
-                                                 {Dlg::IDC_WON_PASSWORD, "won"},
-                                                 {Dlg::IDC_ADDED_PARAMS, std::string(80, 'p')}};
-    for (const auto& [id, fixed] : fixes) {
-        dialog->OnOK();
-        EXPECT_EQ(wxWindow::FindFocus(), dialog->FindWindow(id)) << id;
-        EXPECT_EQ(Server->HostName, "Oval Nights");
-        SetText(*dialog, id, fixed);
-    }
-    EXPECT_EQ(recorder.Texts(),
-              (std::vector<std::string>{"Please enter no more than 12 characters.",
-                                        "Please enter an integer between 1 and 43.",
-                                        "The host name cannot hold a single quote or a line end.",
-                                        "The WON login password cannot hold a single quote or a "
-                                        "line end.",
-                                        "Please enter no more than 80 characters."}));
+    ExpectRefusedInOrder(
+        *dialog,
+        {{Dlg::IDC_ADMIN_PASSWORD, "thirteen-char", "Please enter no more than 12 characters.", "kelp"},
+         {Dlg::IDC_FIELD_SIZE, "44", "Please enter an integer between 1 and 43.", "43"},
+         {Dlg::IDC_HOST_NAME, "Bob's Oval", "The host name cannot hold a single quote or a line end.",
+          "Bobs Oval"},
+         {Dlg::IDC_WON_PASSWORD, "two\nlines",
+          "The WON login password cannot hold a single quote or a line end.", "won"},
+         {Dlg::IDC_ADDED_PARAMS, std::string(81, 'p'), "Please enter no more than 80 characters.",
+          std::string(80, 'p')}});
+    EXPECT_EQ(Server->HostName, "Oval Nights");
     EXPECT_FALSE(program.Exists("Quorvadata.ini"));
 
     Find<wxCheckBox>(*dialog, Dlg::IDC_CONNECT_TCP)->SetValue(true);
@@ -79,7 +66,7 @@ TEST_F(ServerSettingsDialogTest, OkReadsTheFieldsInOrderThenStoresThemAndTheConn
     EXPECT_EQ(Server->AdminPassword, "kelp");
     EXPECT_EQ(Server->FieldSize, 43);
     EXPECT_EQ(Server->ArenaN3, 6);
-    EXPECT_NE(program.Read("Quorvadata.ini").find("HostName=Bobs Oval\r\n"), std::string::npos);
+    EXPECT_TRUE(Stored("HostName=Bobs Oval\r\n"));
     std::string patched = program.Read("n3/options.cfg");
     EXPECT_EQ(patched[143], 0);
     EXPECT_EQ(patched[147], 2);
@@ -120,10 +107,7 @@ TEST_F(ServerSettingsDialogTest, CancelKeepsTheServerButNotWhatTheFurtherDialogs
     EXPECT_EQ(Server->HostName, "Oval Nights");
     EXPECT_EQ(Server->RaceDelay, 17);
     EXPECT_TRUE(ScheduleLoaded);
-    std::string stored = program.Read("Quorvadata.ini");
-    EXPECT_NE(stored.find("RaceDelay=17\r\n"), std::string::npos);
-    EXPECT_NE(stored.find("HostName=Oval Nights\r\n"), std::string::npos);
-    EXPECT_NE(stored.find("[SCHEDULE]"), std::string::npos);
+    EXPECT_TRUE(Stored("RaceDelay=17\r\n") && Stored("HostName=Oval Nights\r\n") && Stored("[SCHEDULE]"));
 
     // An editor left with OK on an empty list stores an empty schedule.
     driveFurther = [this](wxDialog& further) {
@@ -159,19 +143,12 @@ TEST_F(ServerSettingsDialogTest, AWindowsSettingsFileShowsItsCharactersAndKeepsT
     OpenDialog();
     EXPECT_EQ(Text(*dialog, Dlg::IDC_HOST_NAME), "Caf\u00E9");
     EXPECT_EQ(Text(*dialog, Dlg::IDC_ADMIN_PASSWORD), "M\u00FCller");
-    SetText(*dialog, Dlg::IDC_ADMIN_PASSWORD, "\u03A3\u03B1");
+    const std::string western = " can only hold characters of the Western European Windows character set.";
+    ExpectRefusedInOrder(
+        *dialog,
+        {{Dlg::IDC_ADMIN_PASSWORD, "\u03A3\u03B1", "The admin password" + western, "M\u00FCller!"},
+         {Dlg::IDC_ADDED_PARAMS, "-x \u0416", "The additional commandline parameters" + western, "-x"}});
     dialog->OnOK();
-    SetText(*dialog, Dlg::IDC_ADMIN_PASSWORD, "M\u00FCller!");
-    SetText(*dialog, Dlg::IDC_ADDED_PARAMS, "-x \u0416");
-    dialog->OnOK();
-    SetText(*dialog, Dlg::IDC_ADDED_PARAMS, "-x");
-    dialog->OnOK();
-    EXPECT_EQ(recorder.Texts(), (std::vector<std::string>{
-                                    "The admin password can only hold characters of the Western European "
-                                    "Windows character set.",
-                                    "The additional commandline parameters can only hold characters of the "
-                                    "Western European Windows character set."}));
-    std::string stored = program.Read("Quorvadata.ini");
-    EXPECT_NE(stored.find("HostName=Caf\xE9\r\n"), std::string::npos);
-    EXPECT_NE(stored.find("AdminPassword=M\xC3\xBCller!\r\n"), std::string::npos);
+    EXPECT_TRUE(Stored("HostName=Caf\xE9\r\n"));
+    EXPECT_TRUE(Stored("AdminPassword=M\xC3\xBCller!\r\n"));
 }
