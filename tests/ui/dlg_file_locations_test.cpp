@@ -1,7 +1,10 @@
+#include "ui/dialogs/dlg_check_report.h"
 #include "ui/dialogs/dlg_file_locations.h"
 
 #include "race_dialog_fixture.h"
 #include "support/scoped_env.h"
+
+#include <wx/stattext.h>
 
 namespace {
 
@@ -20,12 +23,14 @@ protected:
     }
 
     void OpenDialog() {
-        Open(*(dialog = std::make_unique<Dlg>(nullptr, [this](wxWindow*) { return chosen; })));
+        Open(*(dialog = std::make_unique<Dlg>(
+                   nullptr, [this](wxWindow*) { return chosen; }, runReport)));
     }
 
     TempFolder prefix;
     ScopedEnv wine{"WINEPREFIX", prefix.Path().c_str()};
     std::optional<std::string> chosen;
+    Dlg::DialogRun runReport = [](wxDialog&) { return wxID_OK; };
     std::unique_ptr<CDlgFileLocations> dialog;
 };
 
@@ -66,4 +71,32 @@ TEST_F(FileLocationsDialogTest, RestoringShowsTheRegistryPathAndTheOtherFieldsAs
 
     ExpectRefusedInOrder(*dialog, {{Dlg::IDC_PATH_N3, std::string(513, 'x'),
                                     "Please enter no more than 512 characters.", ""}});
+}
+
+TEST_F(FileLocationsDialogTest, CheckInstallationShowsTheReportAndItsVerdict) {
+    program.Write("n3/nascar3.exe", "#!/bin/sh\n");
+    Server->PathN3 = program.File("n3/");
+    Server->PathNL = program.File("nl/");
+    Server->CalendarFileN3 = program.File("n3.cal");
+    Server->CalendarFileNL = program.File("nl.cal");
+    std::string verdict;
+    std::string report;
+    runReport = [&](wxDialog& shown) {
+        verdict = Label(shown, CDlgCheckReport::IDC_CHECK_VERDICT);
+        report = Text(shown, CDlgCheckReport::IDC_CHECK_REPORT);
+        return wxID_OK;
+    };
+    OpenDialog();
+    Click(*dialog, Dlg::IDC_CHECK_INSTALLATION);
+
+    EXPECT_EQ(verdict, "Not ready: 4 points fail (6 warnings); put them right and check again.") << report;
+    EXPECT_NE(report.find("  ok    Wine prefix " + prefix.Path() + "\n"), std::string::npos) << report;
+    EXPECT_NE(report.find("\n  FAIL  NASCAR Racing 3: program " + program.File("n3/nascar3.exe") + " (" +
+                          program.File("n3/nascar3.exe") + "): a Linux program without permission to run"),
+              std::string::npos);
+    EXPECT_NE(report.find("\n  FAIL  NASCAR Legends: program " + program.File("nl/legends.exe") + " (" +
+                          program.File("nl/legends.exe") + ") not found"),
+              std::string::npos);
+    EXPECT_NE(report.find("\n  warn  Admin password: still the default \"kelp\""), std::string::npos);
+    EXPECT_EQ(Server->PathN3, program.File("n3/"));
 }
