@@ -94,8 +94,7 @@ TEST_F(TimingDialogTest, OkChecksTheNumbersThenEveryTimeAndStoresNothingUntilAll
     OpenDialog();
     ExpectRefusedInOrder(
         *dialog,
-        {{Dlg::IDC_RACE_DELAY, "61", "Please enter an integer between 1 and 60.", "5"},
-         {Dlg::IDC_RACE_DELAY, "0", "Please enter an integer between 1 and 60.", "60"},
+        {{Dlg::IDC_RACE_DELAY, "61", "Please enter an integer between 1 and 60.", "60"},
          {Dlg::IDC_VERIFY_INTERVAL, "x", "Please enter an integer.", "60"},
          {Dlg::IDC_DAILY_TIME, "930", "Daily Time: Invalid time format (missing colon).", "12:30"},
          {Dlg::IDC_STOP_TIME, "9:60",

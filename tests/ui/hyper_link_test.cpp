@@ -1,12 +1,10 @@
 #include "ui/support/hyper_link.h"
 
+#include "opener_folder.h"
 #include "real_input.h"
 #include "support/message_recorder.h"
-#include "support/scoped_env.h"
-#include "support/temp_folder.h"
 
 #include <chrono>
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/dialog.h>
@@ -14,7 +12,7 @@
 
 namespace {
 
-// Links on a dialog on the screen, opened by an xdg-open of the test's own, first on the search path.
+// Links on a dialog on the screen, opened by an xdg-open of the test's own.
 class HyperLinkTest : public ::testing::Test {
 protected:
     HyperLinkTest() : dialog(nullptr, wxID_ANY, "Links", wxDefaultPosition, wxSize(400, 300)) {
@@ -24,18 +22,13 @@ protected:
         input.Pump();
     }
 
-    void Opener(const std::string& body) {
-        folder.Write("xdg-open", "#!/bin/sh\n" + body + "\n");
-        std::filesystem::permissions(folder.File("xdg-open"), std::filesystem::perms::owner_all);
-    }
     static void Click(CHyperLink& link) {
         wxMouseEvent up(wxEVT_LEFT_UP);
         up.SetEventObject(&link);
         link.GetEventHandler()->ProcessEvent(up);
     }
 
-    TempFolder folder;
-    ScopedEnv path{"PATH", (folder.Path() + ":/usr/bin:/bin").c_str()};
+    OpenerFolder opener;
     RealInput input;
     wxDialog dialog;
     MessageRecorder messages;
@@ -72,7 +65,7 @@ TEST_F(HyperLinkTest, TheTextAndTheUrlStandInForEachOther) {
 }
 
 TEST_F(HyperLinkTest, ThePointerOverTheLinkShowsTheHoverColourAndTheHandAndAClickOpensIt) {
-    Opener("printf '%s' \"$1\" > '" + folder.File("opened") + "'");
+    opener.WriteOpener("exit 0");
     CHyperLink link(&dialog, 1, "https://example.org/", wxPoint(10, 10), wxSize(300, 40));
     input.MoveTo(&dialog, wxPoint(300, 250));
     unsigned long dialogCursor = input.CursorSerial();
@@ -84,7 +77,7 @@ TEST_F(HyperLinkTest, ThePointerOverTheLinkShowsTheHoverColourAndTheHandAndAClic
 
     input.Click(&link);
     input.PumpUntil([&] { return link.IsVisited(); });
-    EXPECT_EQ(folder.Read("opened"), "https://example.org/");
+    EXPECT_EQ(opener.Argument(), "1|https://example.org/");
     EXPECT_TRUE(link.IsVisited());
     EXPECT_EQ(link.GetForegroundColour(), wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT));
     input.MoveTo(&dialog, wxPoint(300, 250));
@@ -95,7 +88,7 @@ TEST_F(HyperLinkTest, ThePointerOverTheLinkShowsTheHoverColourAndTheHandAndAClic
 }
 
 TEST_F(HyperLinkTest, AFailedOpenBeepsSaysWhyAndLeavesTheLinkUnvisited) {
-    Opener("exit 3");
+    opener.WriteOpener("exit 3");
     CHyperLink link(&dialog, 1, "https://example.org/", wxPoint(10, 10), wxSize(300, 40));
     link.SetVisited(true);
     Click(link);
@@ -110,7 +103,7 @@ TEST_F(HyperLinkTest, AFailedOpenBeepsSaysWhyAndLeavesTheLinkUnvisited) {
 }
 
 TEST_F(HyperLinkTest, AnOpenerThatKeepsRunningNeverHoldsTheWindowUp) {
-    Opener("exec /bin/sleep 4 >/dev/null 2>&1");
+    opener.WriteOpener("exec /bin/sleep 4 >/dev/null 2>&1");
     CHyperLink link(&dialog, 1, "https://example.org/", wxPoint(10, 10), wxSize(300, 40));
     auto start = std::chrono::steady_clock::now();
     Click(link);
