@@ -37,15 +37,10 @@ protected:
             names.push_back(event->TrackName);
         return names;
     }
-    // Which of Edit, Delete, Move Up and Move Down are enabled, as four letters or dashes.
+    // Edit, Delete, Move Up and Move Down.
     std::string SingleButtons() {
-        std::string state;
-        for (auto [id, letter] : {std::pair{CDlgSchedule::IDC_EDIT_EVENT, 'E'},
-                                  {CDlgSchedule::IDC_DELETE_EVENT, 'D'},
-                                  {CDlgSchedule::IDC_MOVE_UP, 'U'},
-                                  {CDlgSchedule::IDC_MOVE_DOWN, 'M'}})
-            state += editor->FindWindow(id)->IsEnabled() ? letter : '-';
-        return state;
+        return EnabledStates(*editor, {CDlgSchedule::IDC_EDIT_EVENT, CDlgSchedule::IDC_DELETE_EVENT,
+                                       CDlgSchedule::IDC_MOVE_UP, CDlgSchedule::IDC_MOVE_DOWN});
     }
     void Select(int line) { SelectLine(List(), line); }
     void Press(int id) { Click(*editor, id); }
@@ -63,11 +58,11 @@ TEST_F(ScheduleEditorTest, OpensOnCopiesWithTheFirstLineChosenAndTheButtonRule) 
     EXPECT_EQ(editor->GetTitle(), "Current Schedule, v0.1.0");
     EXPECT_EQ(LineTexts(), (Texts{"Ashford", "Bayview", "Oak Ridge"}));
     EXPECT_EQ(List()->GetSelection(), 0);
-    EXPECT_EQ(SingleButtons(), "ED-M");
+    EXPECT_EQ(SingleButtons(), "EE-E");
     Select(1);
-    EXPECT_EQ(SingleButtons(), "EDUM");
+    EXPECT_EQ(SingleButtons(), "EEEE");
     Select(2);
-    EXPECT_EQ(SingleButtons(), "EDU-");
+    EXPECT_EQ(SingleButtons(), "EEE-");
     EXPECT_TRUE(editor->FindWindow(CDlgSchedule::IDC_ADD_ALL_N3)->IsEnabled());
 
     Server->PathNL.clear();
@@ -83,7 +78,7 @@ TEST_F(ScheduleEditorTest, MovesAndEditsKeepTheOrderThatOkHandsOver) {
     EXPECT_EQ(List()->GetSelection(), 1);
     Press(CDlgSchedule::IDC_MOVE_DOWN);
     EXPECT_EQ(List()->GetSelection(), 2);
-    EXPECT_EQ(SingleButtons(), "EDU-");
+    EXPECT_EQ(SingleButtons(), "EEE-");
     Press(CDlgSchedule::IDC_MOVE_DOWN);
     EXPECT_EQ(LineTexts(), (Texts{"Bayview", "Oak Ridge", "Ashford"}));
 
@@ -125,7 +120,7 @@ TEST_F(ScheduleEditorTest, AddEventAppendsAndChoosesTheNewLineOnlyOnOk) {
     EXPECT_EQ(edits, (std::vector<std::pair<std::string, bool>>{{"", true}, {"", true}}));
     EXPECT_EQ(LineTexts().back(), "Cedar Park");
     EXPECT_EQ(List()->GetSelection(), 3);
-    EXPECT_EQ(SingleButtons(), "EDU-");
+    EXPECT_EQ(SingleButtons(), "EEE-");
 }
 
 TEST_F(ScheduleEditorTest, DeletingChoosesTheLineInItsPlaceOrTheNewLast) {
@@ -136,7 +131,7 @@ TEST_F(ScheduleEditorTest, DeletingChoosesTheLineInItsPlaceOrTheNewLast) {
     EXPECT_EQ(List()->GetSelection(), 1);
     Press(CDlgSchedule::IDC_DELETE_EVENT);
     EXPECT_EQ(List()->GetSelection(), 0);
-    EXPECT_EQ(SingleButtons(), "ED--");
+    EXPECT_EQ(SingleButtons(), "EE--");
     Press(CDlgSchedule::IDC_DELETE_EVENT);
     EXPECT_TRUE(LineTexts().empty());
     EXPECT_EQ(SingleButtons(), "----");
@@ -172,7 +167,7 @@ TEST_F(ScheduleEditorTest, AddAllAppendsDefaultRacesWithoutChoosingALine) {
     // nothing.
     nextResult = wxID_CANCEL;
     Press(CDlgSchedule::IDC_ADD_EVENT);
-    ASSERT_EQ(SingleButtons(), "ED-M");
+    ASSERT_EQ(SingleButtons(), "EE-E");
     for (int id : {CDlgSchedule::IDC_EDIT_EVENT, CDlgSchedule::IDC_DELETE_EVENT, CDlgSchedule::IDC_MOVE_DOWN})
         Press(id);
     EXPECT_EQ(edits.size(), 1u);

@@ -16,12 +16,9 @@ protected:
     }
 
     void OpenDialog() { Open(*(dialog = std::make_unique<Dlg>(nullptr))); }
-    // The time-frame's four controls, enabled (E) or not (-).
     std::string TimeFrame() {
-        std::string state;
-        for (int id : {Dlg::IDC_START_TIME, Dlg::IDC_START_PM, Dlg::IDC_STOP_TIME, Dlg::IDC_STOP_PM})
-            state += Enabled(*dialog, id) ? 'E' : '-';
-        return state;
+        return EnabledStates(*dialog,
+                             {Dlg::IDC_START_TIME, Dlg::IDC_START_PM, Dlg::IDC_STOP_TIME, Dlg::IDC_STOP_PM});
     }
 
     std::unique_ptr<Dlg> dialog;
@@ -36,14 +33,13 @@ TEST_F(TimingDialogTest, SpecificTimesCheckTheStopBoxAndDisableTheTimeFrame) {
     OpenDialog();
     EXPECT_EQ(dialog->GetTitle(), "Timing Settings, v0.1.0");
     EXPECT_EQ(TimeFrame(), "----");
-    EXPECT_FALSE(Enabled(*dialog, Dlg::IDC_LIMIT_TIME) || Checked(*dialog, Dlg::IDC_LIMIT_TIME));
-    EXPECT_FALSE(Enabled(*dialog, Dlg::IDC_STOP_AT_END));
+    // The limit box is cleared and the stop box checked, and neither may change; the rest stays open.
+    EXPECT_EQ(EnabledStates(*dialog, {Dlg::IDC_LIMIT_TIME, Dlg::IDC_STOP_AT_END, Dlg::IDC_AUTO_TERMINATE,
+                                      Dlg::IDC_RACE_DELAY, Dlg::IDC_DAILY_TIME, Dlg::IDC_VERIFY_INTERVAL,
+                                      Dlg::IDC_DAILY_PM, Dlg::IDC_AUTO_START, Dlg::IDC_REMEMBER_RACE}),
+              "--EEEEEEE");
+    EXPECT_FALSE(Checked(*dialog, Dlg::IDC_LIMIT_TIME) || Checked(*dialog, Dlg::IDC_AUTO_TERMINATE));
     EXPECT_TRUE(Checked(*dialog, Dlg::IDC_STOP_AT_END));
-    EXPECT_TRUE(Enabled(*dialog, Dlg::IDC_AUTO_TERMINATE));
-    EXPECT_FALSE(Checked(*dialog, Dlg::IDC_AUTO_TERMINATE));
-    for (int id : {Dlg::IDC_RACE_DELAY, Dlg::IDC_DAILY_TIME, Dlg::IDC_VERIFY_INTERVAL, Dlg::IDC_DAILY_PM,
-                   Dlg::IDC_AUTO_START, Dlg::IDC_REMEMBER_RACE})
-        EXPECT_TRUE(Enabled(*dialog, id)) << id;
 }
 
 TEST_F(TimingDialogTest, TheStopBoxRulesTheShutDownBox) {

@@ -28,7 +28,7 @@ TEST_F(TrackErrorDialogTest, OkWithoutANameKeepsItOpenAndOneCharacterClosesIt) {
     bool openAfterEmptyOk = false;
     int result = RunModal(dialog, [&] {
         TypeName(dialog, "");
-        ClickOk(dialog);
+        ClickOk(dialog, [&] { return !recorder.messages.empty(); });
         openAfterEmptyOk = dialog.IsModal();
         TypeName(dialog, "x");
         ClickOk(dialog);

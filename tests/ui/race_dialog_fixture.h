@@ -41,6 +41,13 @@ protected:
     }
     static std::string Label(wxWindow& dialog, int id) { return Find(dialog, id)->GetLabel().utf8_string(); }
     static bool Enabled(wxWindow& dialog, int id) { return Find(dialog, id)->IsEnabled(); }
+    // Each control's state in its order: E when enabled, - when not.
+    static std::string EnabledStates(wxWindow& dialog, std::initializer_list<int> ids) {
+        std::string states;
+        for (int id : ids)
+            states += Enabled(dialog, id) ? 'E' : '-';
+        return states;
+    }
     static bool Checked(wxWindow& dialog, int id) { return Find<wxCheckBox>(dialog, id)->GetValue(); }
     static void SetText(wxWindow& dialog, int id, const std::string& text) {
         Find<wxTextCtrl>(dialog, id)->ChangeValue(wxString::FromUTF8(text));
@@ -74,12 +81,12 @@ protected:
         Send(list, wxEVT_LISTBOX, line);
     }
     // Presses OK as the operator does, with a click on the button through the toolkit: a button that
-    // lost its binding would close the dialog without its checks.
-    static void ClickOk(wxDialog& dialog) {
+    // lost its binding would close the dialog without its checks. Waits until the dialog ends, or done.
+    static void ClickOk(wxDialog& dialog, const std::function<bool()>& done = nullptr) {
         RealInput input;
         input.Pump();
         input.Click(dialog.FindWindow(wxID_OK));
-        input.PumpUntil([&] { return dialog.GetReturnCode() != 0; });
+        input.PumpUntil([&] { return dialog.GetReturnCode() != 0 || (done && done()); });
     }
     // A click with the real pointer near the top left corner, where a radio button or box has its mark.
     static bool ClickMarkUntil(wxWindow& dialog, int id, const std::function<bool()>& done) {
