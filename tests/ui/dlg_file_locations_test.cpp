@@ -1,10 +1,8 @@
-#include "ui/dialogs/dlg_check_report.h"
 #include "ui/dialogs/dlg_file_locations.h"
 
 #include "race_dialog_fixture.h"
 #include "support/scoped_env.h"
-
-#include <wx/stattext.h>
+#include "ui/dialogs/dlg_check_report.h"
 
 namespace {
 

@@ -63,12 +63,11 @@ TEST_F(ScheduleEditorTest, OpensOnCopiesWithTheFirstLineChosenAndTheButtonRule) 
     EXPECT_EQ(SingleButtons(), "EEEE");
     Select(2);
     EXPECT_EQ(SingleButtons(), "EEE-");
-    EXPECT_TRUE(editor->FindWindow(CDlgSchedule::IDC_ADD_ALL_N3)->IsEnabled());
+    EXPECT_EQ(EnabledStates(*editor, {CDlgSchedule::IDC_ADD_ALL_N3, CDlgSchedule::IDC_ADD_ALL_NL}), "EE");
 
     Server->PathNL.clear();
     OpenEditor();
-    EXPECT_FALSE(editor->FindWindow(CDlgSchedule::IDC_ADD_ALL_NL)->IsEnabled());
-    EXPECT_TRUE(editor->FindWindow(CDlgSchedule::IDC_ADD_ALL_N3)->IsEnabled());
+    EXPECT_EQ(EnabledStates(*editor, {CDlgSchedule::IDC_ADD_ALL_N3, CDlgSchedule::IDC_ADD_ALL_NL}), "E-");
 }
 
 TEST_F(ScheduleEditorTest, MovesAndEditsKeepTheOrderThatOkHandsOver) {

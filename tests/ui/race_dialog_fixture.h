@@ -7,6 +7,7 @@
 #include "support/program_folder.h"
 #include "support/runner_fakes.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/checkbox.h>
