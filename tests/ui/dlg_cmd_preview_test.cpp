@@ -10,7 +10,6 @@ TEST(CDlgCmdPreview, ShowsOneLinePerLineReadOnly) {
     EXPECT_FALSE(field->IsEditable());
     EXPECT_TRUE(field->IsMultiLine());
     EXPECT_EQ(field->GetLineText(0), "name: Speedy");
-    EXPECT_EQ(field->GetLineText(1), "maxp: 43");
     EXPECT_EQ(field->GetLineText(2), "port: 32766");
     EXPECT_EQ(dialog.GetClientSize(), dialog.ConvertDialogToPixels(wxSize(326, 173)));
     EXPECT_EQ(dialog.GetTitle(), "Command Line Options File Preview");

@@ -1,7 +1,6 @@
 #include "ui/dialogs/dlg_default_race.h"
 
 #include "race_dialog_fixture.h"
-#include "settings/event_record.h"
 #include "ui/dialogs/race_controls.h"
 
 #include <wx/choice.h>
@@ -10,15 +9,8 @@ namespace {
 
 class DefaultRaceDialogTest : public RaceDialogTest {
 protected:
-    CDlgDefaultRace& OpenDialog() {
-        dialog = std::make_unique<CDlgDefaultRace>(nullptr);
-        Open(*dialog);
-        return *dialog;
-    }
-    bool ChoiceEnabled() {
-        return dialog->FindWindow(IDC_SIM_N3)->IsEnabled() && dialog->FindWindow(IDC_SIM_NL)->IsEnabled();
-    }
-    int ShownSim() { return Find<wxRadioButton>(*dialog, IDC_SIM_NL)->GetValue() ? 1 : 0; }
+    void OpenDialog() { Open(*(dialog = std::make_unique<CDlgDefaultRace>(nullptr))); }
+    bool ShowsNL() { return Find<wxRadioButton>(*dialog, IDC_SIM_NL)->GetValue(); }
 
     std::unique_ptr<CDlgDefaultRace> dialog;
 };
@@ -32,63 +24,44 @@ TEST_F(DefaultRaceDialogTest, OkStoresTheSettingsWithoutACalendarAndKeepsTheDate
     DefaultRace->TrackName = "Ashford";
     DefaultRace->Date = "07/04/2026";
     DefaultRace->Time = "8:15";
-    DefaultRace->TimePM = 1;
     DefaultRace->AIStrength = 150;
     OpenDialog();
     EXPECT_EQ(dialog->GetTitle(), "Default Race Configuration, v0.1.0");
-    EXPECT_EQ(Text(*dialog, IDC_AI_STRENGTH), "100");
-    EXPECT_TRUE(ChoiceEnabled());
-
     SetText(*dialog, IDC_WARMUP_TIME, "120");
     ClickRadio(*dialog, IDC_SIM_NL);
     Find<wxChoice>(*dialog, IDC_WIND_DIRECTION)->SetSelection(4);
     ClickOk(*dialog);
     EXPECT_EQ(dialog->GetReturnCode(), wxID_OK);
-    EXPECT_EQ(DefaultRace->TrackNumber, 0);
-    EXPECT_EQ(DefaultRace->SimExe, "");
-    EXPECT_EQ(DefaultRace->CalendarFile, "");
-    EXPECT_EQ(DefaultRace->TrackName, "Ashford");
-    EXPECT_EQ(DefaultRace->Date, "07/04/2026");
-    EXPECT_EQ(DefaultRace->Time, "8:15");
-    EXPECT_EQ(DefaultRace->TimePM, 1);
-    EXPECT_EQ(DefaultRace->AIStrength, 100);
-    EXPECT_EQ(DefaultRace->WarmupTime, 120);
-    EXPECT_EQ(DefaultRace->Sim, 1);
-    EXPECT_EQ(DefaultRace->WindDirection, 4);
-    EXPECT_NE(program.Read("Quorvadata.ini").find("DefaultRace=" + FormatRaceRecord(*DefaultRace) + "\r\n"),
-              std::string::npos);
+    EXPECT_TRUE(Stored("DefaultRace=1,,Ashford,,,,0,0,0,1,0,0,0,10,0,0,30,120,0,1,70,0,4,0,100,5,1,1,07/04/"
+                       "2026,8:15,1,0\r\n"))
+        << program.Read("Quorvadata.ini");
 }
 
 TEST_F(DefaultRaceDialogTest, AFailingFieldKeepsTheDefaultRaceAndTheFile) {
     RACE before = *DefaultRace;
     OpenDialog();
-    SetText(*dialog, IDC_RACE_LENGTH, "101");
-    SetText(*dialog, IDC_TEMPERATURE, "30");
-    dialog->OnOK();
-    EXPECT_EQ(recorder.Texts(), std::vector<std::string>{"Please enter an integer between 1 and 100."});
-    EXPECT_EQ(wxWindow::FindFocus(), dialog->FindWindow(IDC_RACE_LENGTH));
+    ExpectRefusedInOrder(*dialog,
+                         {{IDC_RACE_LENGTH, "101", "Please enter an integer between 1 and 100.", "1"},
+                          {IDC_TEMPERATURE, "30", "Please enter an integer between 40 and 95.", "40"}});
     EXPECT_EQ(*DefaultRace, before);
     EXPECT_FALSE(program.Exists("Quorvadata.ini"));
-    EXPECT_NE(dialog->GetReturnCode(), wxID_OK);
 }
 
 TEST_F(DefaultRaceDialogTest, AMissingFolderOrSimulatorForcesTheOther) {
-    DefaultRace->Sim = 0;
     Server->PathN3.clear();
     OpenDialog();
-    EXPECT_EQ(ShownSim(), 1);
-    EXPECT_TRUE(ChoiceEnabled());
+    EXPECT_TRUE(ShowsNL());
+    EXPECT_TRUE(Enabled(*dialog, IDC_SIM_N3));
 
     Server->PathN3 = program.File("n3/");
     DefaultRace->Sim = 1;
     Server->PathNL.clear();
     OpenDialog();
-    EXPECT_EQ(ShownSim(), 0);
+    EXPECT_FALSE(ShowsNL());
 
     Server->PathNL = program.File("nl/");
     N3Installed = false;
     OpenDialog();
-    EXPECT_EQ(ShownSim(), 1);
-    EXPECT_FALSE(dialog->FindWindow(IDC_SIM_N3)->IsEnabled());
-    EXPECT_FALSE(dialog->FindWindow(IDC_SIM_NL)->IsEnabled());
+    EXPECT_TRUE(ShowsNL());
+    EXPECT_FALSE(Enabled(*dialog, IDC_SIM_N3) || Enabled(*dialog, IDC_SIM_NL));
 }

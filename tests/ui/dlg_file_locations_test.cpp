@@ -2,6 +2,7 @@
 
 #include "race_dialog_fixture.h"
 #include "support/scoped_env.h"
+#include "ui/dialogs/dlg_check_report.h"
 
 namespace {
 
@@ -19,56 +20,63 @@ protected:
         Server->CalendarFileNL.clear();
     }
 
-    CDlgFileLocations& OpenDialog() {
-        dialog = std::make_unique<CDlgFileLocations>(nullptr, [this](wxWindow*) { return chosen; });
-        Open(*dialog);
-        return *dialog;
+    void OpenDialog() {
+        Open(*(dialog = std::make_unique<Dlg>(
+                   nullptr, [this](wxWindow*) { return chosen; }, runReport)));
     }
 
     TempFolder prefix;
     ScopedEnv wine{"WINEPREFIX", prefix.Path().c_str()};
     std::optional<std::string> chosen;
+    Dlg::DialogRun runReport = [](wxDialog&) { return wxID_OK; };
     std::unique_ptr<CDlgFileLocations> dialog;
 };
 
 } // namespace
 
-TEST_F(FileLocationsDialogTest, ShowsTheServersLocationsAndOnlyTheProgramPathsMayChange) {
+TEST_F(FileLocationsDialogTest, OnlyTheProgramPathsMayChangeByBrowsingOrFromTheRegistry) {
     OpenDialog();
     EXPECT_EQ(dialog->GetTitle(), "File Locations, v0.1.0");
-    EXPECT_EQ(Text(*dialog, Dlg::IDC_PATH_N3), "C:\\Old\\N3\\");
     EXPECT_EQ(Text(*dialog, Dlg::IDC_CALENDAR_N3), "C:\\Old\\N3\\all.cal");
-    EXPECT_EQ(Text(*dialog, Dlg::IDC_PATH_NL), "Path not found");
-    EXPECT_EQ(Text(*dialog, Dlg::IDC_CALENDAR_NL), "");
     EXPECT_TRUE(Find<wxTextCtrl>(*dialog, Dlg::IDC_PATH_NL)->IsEditable());
     EXPECT_FALSE(Find<wxTextCtrl>(*dialog, Dlg::IDC_MUZZLE_NL)->IsEditable());
+    ExpectRefusedInOrder(*dialog, {{Dlg::IDC_PATH_N3, std::string(513, 'x'),
+                                    "Please enter no more than 512 characters.", "C:\\Old\\N3\\"}});
 
-    Click(*dialog, Dlg::IDC_BROWSE_N3);
-    EXPECT_EQ(Text(*dialog, Dlg::IDC_PATH_N3), "C:\\Old\\N3\\");
-    chosen = "C:\\Sims\\Nl\\";
-    Click(*dialog, Dlg::IDC_BROWSE_NL);
-    EXPECT_EQ(Text(*dialog, Dlg::IDC_PATH_NL), "C:\\Sims\\Nl\\");
-    ClickOk(*dialog);
-    EXPECT_EQ(dialog->GetReturnCode(), wxID_OK);
-    EXPECT_EQ(dialog->Values()[4], "C:\\Sims\\Nl\\");
-    EXPECT_EQ(Server->PathNL, "Path not found");
-    EXPECT_FALSE(program.Exists("Quorvadata.ini"));
-}
-
-TEST_F(FileLocationsDialogTest, RestoringShowsTheRegistryPathAndTheOtherFieldsAsOpened) {
-    OpenDialog();
+    // Restoring shows the registry's path, and every other field as it was opened.
     SetText(*dialog, Dlg::IDC_PATH_NL, "D:\\Typed\\");
     Click(*dialog, Dlg::IDC_RESTORE_N3);
     EXPECT_EQ(Text(*dialog, Dlg::IDC_PATH_N3), "C:\\Sims\\N3");
     EXPECT_EQ(Text(*dialog, Dlg::IDC_PATH_NL), "Path not found");
-    EXPECT_EQ(Text(*dialog, Dlg::IDC_CALENDAR_N3), "C:\\Old\\N3\\all.cal");
     Click(*dialog, Dlg::IDC_RESTORE_NL);
     EXPECT_EQ(Text(*dialog, Dlg::IDC_PATH_NL), "Path not found");
-    EXPECT_EQ(Server->PathN3, "C:\\Old\\N3\\");
 
-    SetText(*dialog, Dlg::IDC_PATH_N3, std::string(513, 'x'));
-    dialog->OnOK();
-    EXPECT_EQ(recorder.Texts(), std::vector<std::string>{"Please enter no more than 512 characters."});
-    EXPECT_EQ(wxWindow::FindFocus(), dialog->FindWindow(Dlg::IDC_PATH_N3));
-    EXPECT_NE(dialog->GetReturnCode(), wxID_OK);
+    Click(*dialog, Dlg::IDC_BROWSE_N3);
+    chosen = "C:\\Sims\\Nl\\";
+    Click(*dialog, Dlg::IDC_BROWSE_NL);
+    ClickOk(*dialog);
+    EXPECT_EQ(dialog->GetReturnCode(), wxID_OK);
+    EXPECT_EQ(dialog->Values()[0], "C:\\Sims\\N3");
+    EXPECT_EQ(dialog->Values()[4], "C:\\Sims\\Nl\\");
+    EXPECT_EQ(Server->PathN3, "C:\\Old\\N3\\");
+    EXPECT_FALSE(program.Exists("Quorvadata.ini"));
+}
+
+TEST_F(FileLocationsDialogTest, CheckInstallationShowsTheReportAndItsVerdict) {
+    program.Write("n3/nascar3.exe", "#!/bin/sh\n");
+    Server->PathN3 = program.File("n3/");
+    Server->PathNL = program.File("nl/");
+    Server->CalendarFileN3 = program.File("n3.cal");
+    Server->CalendarFileNL = program.File("nl.cal");
+    std::string verdict;
+    std::string report;
+    runReport = [&](wxDialog& shown) {
+        verdict = Label(shown, CDlgCheckReport::IDC_CHECK_VERDICT);
+        report = Text(shown, CDlgCheckReport::IDC_CHECK_REPORT);
+        return wxID_OK;
+    };
+    OpenDialog();
+    Click(*dialog, Dlg::IDC_CHECK_INSTALLATION);
+
+    EXPECT_EQ(verdict, "Not ready: 4 points fail (6 warnings); put them right and check again.") << report;
 }

@@ -1,19 +1,16 @@
 #include "ui/support/dlg_folder_browse.h"
 
-#include "real_input.h"
+#include "race_dialog_fixture.h"
 #include "support/scoped_env.h"
-#include "support/temp_folder.h"
 
 #include <filesystem>
-#include <gtest/gtest.h>
-#include <wx/app.h>
 
 namespace {
 
 using Names = std::vector<std::string>;
 
 // A Wine prefix with drives C: and D:, and E: linked to nothing.
-class FolderBrowserTest : public ::testing::Test {
+class FolderBrowserTest : public DialogTest {
 protected:
     FolderBrowserTest() {
         for (const char* folder : {"drive_c/Sims/NL/Cars", "drive_c/Sims/N3", "drive_c/WINDOWS",
@@ -25,13 +22,10 @@ protected:
         prefix.Write("drive_c/readme.txt", "not a folder");
     }
 
-    CDlgFolderBrowse& OpenAt(const std::string& path) {
+    void OpenAt(const std::string& path) {
         dialog = std::make_unique<CDlgFolderBrowse>(nullptr);
         dialog->SetPath(path);
-        dialog->Show();
-        for (int k = 0; k < 3; ++k)
-            wxTheApp->ProcessPendingEvents();
-        return *dialog;
+        Open(*dialog);
     }
     wxTreeCtrl& Tree() { return *dialog->Tree(); }
     Names Children(const wxTreeItemId& item) {
@@ -51,7 +45,6 @@ protected:
         ADD_FAILURE() << "no item " << name;
         return {};
     }
-    bool OkEnabled() { return dialog->FindWindow(wxID_OK)->IsEnabled(); }
 
     TempFolder prefix;
     ScopedEnv wine{"WINEPREFIX", prefix.Path().c_str()};
@@ -60,37 +53,21 @@ protected:
 
 } // namespace
 
-TEST(FolderItemText, NamesWithoutLowerCaseLettersAreCapitalised) {
-    EXPECT_EQ(FolderItemText("WINDOWS"), "Windows");
-    EXPECT_EQ(FolderItemText("NL"), "Nl");
-    EXPECT_EQ(FolderItemText("N3"), "N3");
-    EXPECT_EQ(FolderItemText("C:"), "C:");
-    EXPECT_EQ(FolderItemText("Program Files"), "Program Files");
-    EXPECT_EQ(FolderItemText("sims2"), "sims2");
-    EXPECT_EQ(FolderItemText("_OLD"), "_old");
-}
-
 TEST_F(FolderBrowserTest, OpensOnDriveCWithTheDrivesAndTheNetworkBelowThem) {
     OpenAt("");
     EXPECT_EQ(dialog->GetTitle(), "Search for Folder");
-    EXPECT_EQ(dialog->FindWindow(CDlgFolderBrowse::IDC_LABEL)->GetLabel(),
-              "Select the folder where the search is to begin.");
+    EXPECT_EQ(Label(*dialog, CDlgFolderBrowse::IDC_LABEL), "Select the folder where the search is to begin.");
     dialog->SetFolderLabel("");
-    EXPECT_EQ(dialog->FindWindow(CDlgFolderBrowse::IDC_LABEL)->GetLabel(), "");
-    EXPECT_EQ(dialog->GetTitle(), "Search for Folder");
+    EXPECT_EQ(Label(*dialog, CDlgFolderBrowse::IDC_LABEL), "");
     EXPECT_EQ(Children(Tree().GetRootItem()), (Names{"C:", "D:", "Z:", "Network Neighborhood"}));
     wxTreeItemId c = Child(Tree().GetRootItem(), "C:");
     EXPECT_EQ(Tree().GetSelection(), c);
-    EXPECT_TRUE(OkEnabled());
     EXPECT_EQ(Children(c), (Names{"Sims", "sims2", "Windows"}));
+    wxTreeItemId sims = Child(c, "Sims");
     EXPECT_EQ(Tree().GetItemImage(c), 3);
-    EXPECT_EQ(Tree().GetItemImage(Child(c, "Sims")), 1);
-    EXPECT_EQ(Tree().GetItemImage(Child(c, "Sims"), wxTreeItemIcon_Selected), 0);
+    EXPECT_EQ(Tree().GetItemImage(sims, wxTreeItemIcon_Selected), 0);
 
     // A folder is filled when first expanded; one without sub-folders loses its expand button.
-    wxTreeItemId sims = Child(c, "Sims");
-    EXPECT_TRUE(Tree().ItemHasChildren(sims));
-    EXPECT_TRUE(Children(sims).empty());
     Tree().Expand(sims);
     EXPECT_EQ(Children(sims), (Names{"N3", "Nl"}));
     wxTreeItemId windows = Child(c, "Windows");
@@ -104,26 +81,11 @@ TEST_F(FolderBrowserTest, OpensOnDriveCWithTheDrivesAndTheNetworkBelowThem) {
     EXPECT_EQ(Tree().GetSelection(), Child(c, "sims2"));
 
     Tree().SelectItem(dialog->NetworkRoot());
-    EXPECT_FALSE(OkEnabled());
+    EXPECT_FALSE(Enabled(*dialog, wxID_OK));
     dialog->ExpandItem(dialog->NetworkRoot());
     EXPECT_FALSE(Tree().ItemHasChildren(dialog->NetworkRoot()));
     Tree().SelectItem(Child(sims, "Nl"));
-    EXPECT_TRUE(OkEnabled());
-    RealInput input;
-    input.Pump();
-    input.Click(dialog->FindWindow(wxID_OK));
-    input.PumpUntil([&] { return dialog->GetReturnCode() == wxID_OK; });
+    ClickOk(*dialog);
     EXPECT_EQ(dialog->GetReturnCode(), wxID_OK);
     EXPECT_EQ(dialog->GetPath(), "C:\\Sims\\Nl\\");
-}
-
-TEST_F(FolderBrowserTest, ThePathToOpenAtStopsAtTheDeepestFolderThatExists) {
-    OpenAt("c:\\sims\\nl\\Missing\\Deeper\\");
-    wxTreeItemId nl = Child(Child(Child(Tree().GetRootItem(), "C:"), "Sims"), "Nl");
-    EXPECT_EQ(Tree().GetSelection(), nl);
-    EXPECT_EQ(Children(nl), Names{"Cars"});
-    EXPECT_EQ(dialog->GetItemPath(nl), "C:\\Sims\\Nl\\");
-
-    OpenAt("D:\\Track Packs");
-    EXPECT_EQ(dialog->GetItemPath(Tree().GetSelection()), "D:\\Track Packs\\");
 }

@@ -4,7 +4,6 @@
 #include "ui/dialogs/race_controls.h"
 
 #include <wx/choice.h>
-#include <wx/stattext.h>
 
 namespace {
 
@@ -14,41 +13,23 @@ class EventDialogTest : public RaceDialogTest {
 protected:
     EventDialogTest() {
         SetNewDefaultRaceValues(event, false);
-        event.TrackName = "Bayview";
-        event.TrackId = "bayview";
         event.TrackNumber = 2;
-        event.Runs = 3;
-        event.Temperature = 80;
-        event.Date = "06/15/2026";
-        event.Time = "9:30";
         before = event;
         Server->LastRace = 4;
     }
 
     // The dialog on the event; for a new event the default race gives the values.
-    CDlgSchedConfig& OpenOn(bool isNew) {
+    void OpenOn(bool isNew) {
         dialog = std::make_unique<CDlgSchedConfig>(nullptr);
         dialog->SetRace(&event, isNew);
         Open(*dialog);
-        return *dialog;
     }
     wxListBox* Tracks() { return Find<wxListBox>(*dialog, IDC_TRACK_LIST); }
-    Texts TrackLines() {
-        Texts lines;
-        for (const wxString& line : Tracks()->GetStrings())
-            lines.push_back(line.utf8_string());
-        return lines;
-    }
     bool Accepted() { return dialog->GetReturnCode() == wxID_OK; }
-    // Whether the field swallows the typed character instead of passing it on to be inserted.
-    bool TypingRefused(int id, char typed) {
-        wxKeyEvent key(wxEVT_CHAR);
-        key.m_uniChar = typed;
-        key.m_keyCode = typed;
-        key.SetEventObject(dialog->FindWindow(id));
-        return dialog->FindWindow(id)->GetEventHandler()->ProcessEvent(key);
+    void OkWith(int field, const std::string& text) {
+        SetText(*dialog, field, text);
+        dialog->OnOK();
     }
-    bool Focused(int id) { return wxWindow::FindFocus() == dialog->FindWindow(id); }
 
     RACE event;
     RACE before;
@@ -58,183 +39,84 @@ protected:
 } // namespace
 
 TEST_F(EventDialogTest, ANewEventStartsFromTheDefaultRaceAndOkWritesEveryField) {
-    DefaultRace->WindDirection = 3;
-    DefaultRace->Temperature = 77;
     OpenOn(true);
     EXPECT_EQ(dialog->GetTitle(), "Schedule Configuration, v0.1.0");
-    EXPECT_EQ(TrackLines(), (Texts{"Ashford", "Bayview", "Cedar Park"}));
-    EXPECT_EQ(Tracks()->GetSelection(), 0);
-    EXPECT_EQ(Find<wxStaticText>(*dialog, IDC_SELECTED_TRACK)->GetLabel(), "Ashford");
-    EXPECT_EQ(Text(*dialog, IDC_TEMPERATURE), "77");
-    EXPECT_EQ(Find<wxChoice>(*dialog, IDC_WIND_DIRECTION)->GetStringSelection(), "NorthWest");
-    EXPECT_FALSE(dialog->FindWindow(IDC_DATE)->IsEnabled());
-    EXPECT_FALSE(dialog->FindWindow(IDC_TIME_PM)->IsEnabled());
+    EXPECT_EQ(Lines(Tracks()), (Texts{"Ashford", "Bayview", "Cedar Park"}));
+    // A click on the simulator already checked fills the track list again.
+    SelectLine(Tracks(), 2);
+    RealInput input;
+    input.Pump();
+    input.Click(dialog->FindWindow(IDC_SIM_N3), wxPoint(6, 6));
+    EXPECT_TRUE(input.PumpUntil([&] { return Tracks()->GetSelection() == 0; }));
 
     SelectLine(Tracks(), 2);
-    EXPECT_EQ(Find<wxStaticText>(*dialog, IDC_SELECTED_TRACK)->GetLabel(), "Cedar Park");
     SetText(*dialog, IDC_EVENT_WARMUP_TIME, " 12 ");
-    SetText(*dialog, IDC_RACE_PASSWORD, "pit-lane");
-    Find<wxCheckBox>(*dialog, IDC_SAVE_REPLAY)->SetValue(true);
-    Find<wxRadioButton>(*dialog, IDC_DAMAGE_REALISTIC)->SetValue(true);
     Find<wxChoice>(*dialog, IDC_WIND_DIRECTION)->SetSelection(7);
     ClickOk(*dialog);
-
     RACE expected = *DefaultRace;
-    expected.Sim = 0;
     expected.SimExe = program.File("n3/") + "nascar3.exe";
     expected.CalendarFile = program.File("n3.cal");
     expected.TrackName = "Cedar Park";
     expected.TrackId = "cedarpk";
     expected.TrackNumber = 3;
     expected.WarmupTime = 12;
-    expected.RacePassword = "pit-lane";
-    expected.SaveReplay = 1;
-    expected.Damage = 2;
     expected.WindDirection = 7;
     EXPECT_EQ(event, expected);
     EXPECT_EQ(Server->LastRace, -1);
-    EXPECT_TRUE(Accepted());
-    EXPECT_TRUE(recorder.messages.empty());
 }
 
+// Outside the specific date timing the date is not looked at, but the time is.
 TEST_F(EventDialogTest, TheFirstFailingFieldStopsOkWithItsMessageAndFocus) {
-    OpenOn(false);
-    SetText(*dialog, IDC_CONSECUTIVE_RUNS, "11");
-    SetText(*dialog, IDC_TEMPERATURE, "warm");
-    dialog->OnOK();
-    ASSERT_EQ(recorder.messages.size(), 1u);
-    EXPECT_EQ(recorder.messages[0].text, "Please enter an integer between 1 and 10.");
-    EXPECT_EQ(recorder.messages[0].icon, MessageIcon::Warning);
-    EXPECT_TRUE(Focused(IDC_CONSECUTIVE_RUNS));
-    EXPECT_EQ(Find<wxTextCtrl>(*dialog, IDC_CONSECUTIVE_RUNS)->GetStringSelection(), "11");
-
-    SetText(*dialog, IDC_CONSECUTIVE_RUNS, "10");
-    dialog->OnOK();
-    ASSERT_EQ(recorder.messages.size(), 2u);
-    EXPECT_EQ(recorder.messages[1].text, "Please enter an integer.");
-    EXPECT_EQ(recorder.messages[1].icon, MessageIcon::None);
-    EXPECT_TRUE(Focused(IDC_TEMPERATURE));
-
-    SetText(*dialog, IDC_TEMPERATURE, "95");
-    for (const char* password : {"pit,lane", "pit'lane"}) {
-        SetText(*dialog, IDC_RACE_PASSWORD, password);
-        dialog->OnOK();
-        EXPECT_EQ(recorder.Texts().back(),
-                  "The race password cannot hold a comma, a single quote or a line end.");
-    }
-    // Typing stops at twelve characters; a longer text put there is refused by OK.
-    SetText(*dialog, IDC_RACE_PASSWORD, "thirteen-char");
-    dialog->OnOK();
-    EXPECT_EQ(recorder.Texts().back(), "Please enter no more than 12 characters.");
-    SetText(*dialog, IDC_RACE_PASSWORD, "thirteen-cha");
-    EXPECT_TRUE(TypingRefused(IDC_RACE_PASSWORD, 'x'));
-    SetText(*dialog, IDC_RACE_PASSWORD, "eleven-char");
-    EXPECT_FALSE(TypingRefused(IDC_RACE_PASSWORD, 'x'));
-    SetText(*dialog, IDC_RACE_PASSWORD, "thirteen-cha");
-    EXPECT_EQ(event, before);
-    EXPECT_FALSE(Accepted());
-    EXPECT_EQ(Server->LastRace, 4);
-
-    dialog->OnOK();
-    EXPECT_TRUE(Accepted());
-    EXPECT_EQ(event.Runs, 10);
-    EXPECT_EQ(event.Temperature, 95);
-    EXPECT_EQ(event.RacePassword, "thirteen-cha");
-}
-
-// The reasons themselves are the field checks' own; here the dialog's part: when it checks, what it
-// rewrites, the prefix, the beep and the focus.
-TEST_F(EventDialogTest, SpecificDateTimingChecksAndRewritesTheDateAndRunsOnce) {
-    Server->Timing = 2;
-    OpenOn(false);
-    EXPECT_EQ(Text(*dialog, IDC_CONSECUTIVE_RUNS), "1");
-    EXPECT_FALSE(dialog->FindWindow(IDC_CONSECUTIVE_RUNS)->IsEnabled());
-    EXPECT_TRUE(dialog->FindWindow(IDC_DATE)->IsEnabled());
-    SetText(*dialog, IDC_DATE, "13/01/2000");
-    SetText(*dialog, IDC_TIME, "25:00");
-    dialog->OnOK();
-    EXPECT_EQ(
-        recorder.Texts(),
-        Texts{"Error (Race date) - Grossly invalid date - valid entries are 01/01/2000 through 12/31/2038."});
-    EXPECT_EQ(recorder.beeps, 1);
-    EXPECT_TRUE(Focused(IDC_DATE));
-    EXPECT_FALSE(Accepted());
-
-    SetText(*dialog, IDC_DATE, "1/2/2000");
-    SetText(*dialog, IDC_TIME, "12:59");
-    dialog->OnOK();
-    EXPECT_TRUE(Accepted());
-    EXPECT_EQ(event.Date, "01/02/2000");
-    EXPECT_EQ(Text(*dialog, IDC_DATE), "01/02/2000");
-    EXPECT_EQ(event.Runs, 1);
-}
-
-TEST_F(EventDialogTest, UnderTheTimeItSaysWhatTheTimeAndPmMeanAsTheyChange) {
-    Server->Timing = 2;
-    event.TimePM = 1;
-    OpenOn(false);
-    auto meaning = [this] { return dialog->FindWindow(IDC_TIME_MEANING)->GetLabel().utf8_string(); };
-    EXPECT_EQ(meaning(), "9:30 with PM = 21:30");
-    Find<wxTextCtrl>(*dialog, IDC_TIME)->SetValue("12:26");
-    EXPECT_EQ(meaning(), "12:26 with PM = 00:26, after midnight");
-    RealInput input;
-    input.Pump();
-    input.Click(dialog->FindWindow(IDC_TIME_PM), wxPoint(6, 6));
-    EXPECT_TRUE(input.PumpUntil([&] { return meaning() == "12:26 without PM = 12:26, midday"; }))
-        << meaning();
-}
-
-TEST_F(EventDialogTest, OtherTimingsTakeAnyDateButStillCheckTheTime) {
     OpenOn(false);
     EXPECT_FALSE(dialog->FindWindow(IDC_TIME_MEANING)->IsShown());
     SetText(*dialog, IDC_DATE, "");
-    SetText(*dialog, IDC_TIME, ":30");
-    dialog->OnOK();
-    EXPECT_EQ(recorder.Texts(), Texts{"Error (Race time) - Invalid time format (missing colon)."});
-    EXPECT_TRUE(Focused(IDC_TIME));
-    SetText(*dialog, IDC_TIME, "6:5");
-    dialog->OnOK();
-    EXPECT_TRUE(Accepted());
+    ExpectRefusedInOrder(
+        *dialog, {{IDC_CONSECUTIVE_RUNS, "11", "Please enter an integer between 1 and 10.", "10"},
+                  {IDC_RACE_PASSWORD, "pit,lane",
+                   "The race password cannot hold a comma, a single quote or a line end.", ""},
+                  {IDC_TEMPERATURE, "warm", "Please enter an integer.", "95"},
+                  {IDC_TIME, ":30", "Error (Race time) - Invalid time format (missing colon).", "6:5"}});
+    OkWith(IDC_CONSECUTIVE_RUNS, "11");
+    EXPECT_EQ(event, before);
+    OkWith(IDC_CONSECUTIVE_RUNS, "10");
     EXPECT_EQ(event.Date, "");
-    EXPECT_EQ(event.Time, "6:5");
 }
 
-TEST_F(EventDialogTest, StoredValuesOutOfRangeAreReportedOnOpening) {
-    event.Temperature = 0;
-    event.AIStrength = 150;
+// The reasons are the field checks' own; here when the dialog checks, what it rewrites, and the focus.
+TEST_F(EventDialogTest, SpecificDateTimingChecksAndRewritesTheDateAndRunsOnce) {
+    Server->Timing = 2;
+    event.Runs = 3;
     OpenOn(false);
-    EXPECT_EQ(recorder.Texts(), Texts{"Please enter an integer between 40 and 95."});
-    EXPECT_EQ(Text(*dialog, IDC_AI_STRENGTH), "100");
-    EXPECT_EQ(Tracks()->GetSelection(), 1);
+    EXPECT_EQ(Label(*dialog, IDC_TIME_MEANING), "6:00 with PM = 18:00");
+    SetText(*dialog, IDC_TIME, "25:00");
+    OkWith(IDC_DATE, "13/01/2000");
+    EXPECT_EQ(recorder.Texts(), Texts{"Error (Race date) - Grossly invalid date - valid entries are "
+                                      "01/01/2000 through 12/31/2038."});
+    EXPECT_TRUE(Focused(*dialog, IDC_DATE));
+
+    SetText(*dialog, IDC_TIME, "12:59");
+    OkWith(IDC_DATE, "1/2/2000");
+    EXPECT_EQ(event.Date, "01/02/2000");
+    EXPECT_EQ(event.Runs, 1);
 }
 
 TEST_F(EventDialogTest, SwitchingTheSimulatorKeepsTheLineWhileTheOtherCalendarHasIt) {
     OpenOn(false);
-    EXPECT_EQ(Tracks()->GetSelection(), 1);
     ClickRadio(*dialog, IDC_SIM_NL);
-    EXPECT_EQ(TrackLines(), (Texts{"Oak Ridge", "Millbrook"}));
-    EXPECT_EQ(Tracks()->GetSelection(), 1);
     dialog->OnOK();
-    EXPECT_EQ(event.Sim, 1);
     EXPECT_EQ(event.TrackName, "Millbrook");
-    EXPECT_EQ(event.TrackId, "millbrk");
     EXPECT_EQ(event.SimExe, program.File("nl/") + "legends.exe");
-    EXPECT_EQ(event.CalendarFile, program.File("nl.cal"));
 
     // The third N3 track has no NL line: nothing is chosen, and OK asks for a track.
     event = before;
     event.TrackNumber = 3;
     OpenOn(false);
     ClickRadio(*dialog, IDC_SIM_NL);
-    EXPECT_EQ(Tracks()->GetSelection(), wxNOT_FOUND);
-    EXPECT_EQ(Find<wxStaticText>(*dialog, IDC_SELECTED_TRACK)->GetLabel(), "");
+    EXPECT_EQ(Label(*dialog, IDC_SELECTED_TRACK), "");
     dialog->OnOK();
     EXPECT_EQ(recorder.Texts(), Texts{"Please select a track for this event."});
-    EXPECT_TRUE(Focused(IDC_TRACK_LIST));
+    EXPECT_TRUE(Focused(*dialog, IDC_TRACK_LIST));
     EXPECT_FALSE(Accepted());
-    SelectLine(Tracks(), 0);
-    ClickRadio(*dialog, IDC_SIM_N3);
-    EXPECT_EQ(Tracks()->GetSelection(), 0);
 }
 
 TEST_F(EventDialogTest, ASimulatorWithoutTracksSendsTheSwitchBackAndEndsAnOpeningOnIt) {
@@ -244,66 +126,41 @@ TEST_F(EventDialogTest, ASimulatorWithoutTracksSendsTheSwitchBackAndEndsAnOpenin
     ClickRadio(*dialog, IDC_SIM_NL);
     EXPECT_EQ(recorder.Texts(), Texts{"Calendar file not initialized"});
     EXPECT_TRUE(Find<wxRadioButton>(*dialog, IDC_SIM_N3)->GetValue());
-    EXPECT_EQ(TrackLines(), (Texts{"Ashford", "Bayview", "Cedar Park"}));
-    EXPECT_EQ(Tracks()->GetSelection(), 1);
     EXPECT_EQ(Text(*dialog, IDC_WIND_SPEED), "21");
     Settle();
-    EXPECT_TRUE(dialog->IsShown());
     EXPECT_EQ(dialog->GetReturnCode(), 0);
 
     CreateCalendarN3(program.File("missing.cal"));
-    event.Sim = 0;
     OpenOn(false);
     EXPECT_EQ(recorder.Texts().back(), "Schedule Tab reports no tracks found in specified calendar file.");
     EXPECT_EQ(dialog->GetReturnCode(), wxID_CANCEL);
     EXPECT_EQ(event, before);
 }
 
-TEST_F(EventDialogTest, AMissingSimulatorFixesTheChoice) {
+TEST_F(EventDialogTest, OpeningFitsTheEventToTheInstallationAndReportsStoredValuesOutOfRange) {
     NLInstalled = false;
     event.Sim = 1;
+    event.Temperature = 0;
     OpenOn(false);
     EXPECT_TRUE(Find<wxRadioButton>(*dialog, IDC_SIM_N3)->GetValue());
-    EXPECT_FALSE(dialog->FindWindow(IDC_SIM_N3)->IsEnabled());
-    EXPECT_FALSE(dialog->FindWindow(IDC_SIM_NL)->IsEnabled());
-    EXPECT_EQ(TrackLines(), (Texts{"Ashford", "Bayview", "Cedar Park"}));
+    EXPECT_FALSE(Enabled(*dialog, IDC_SIM_NL));
+    EXPECT_EQ(recorder.Texts(), Texts{"Please enter an integer between 40 and 95."});
 }
 
+// Shift only chooses the character; the limit counts characters, not their bytes, as OK does.
 TEST_F(EventDialogTest, TypingStopsAtTheLimitForShiftedKeysTooAndCountsCharactersAsOkDoes) {
     OpenOn(false);
     RealInput input;
     input.Pump();
-    SetText(*dialog, IDC_RACE_PASSWORD, "");
-    input.Click(dialog->FindWindow(IDC_RACE_PASSWORD));
-    for (char key : std::string("friday night"))
-        input.Key(key, key == 'f' || key == 'n' ? wxMOD_SHIFT : wxMOD_NONE);
-    input.Key('t', wxMOD_SHIFT);
-    input.Key('1', wxMOD_SHIFT);
-    input.Key('x');
-    input.PumpUntil([&] { return Text(*dialog, IDC_RACE_PASSWORD).size() == 12; });
-    input.Pump(300);
-    EXPECT_EQ(Text(*dialog, IDC_RACE_PASSWORD), "Friday Night");
-
-    // Eleven characters of two bytes each take a twelfth, and OK takes the twelve.
     const std::string eleven = "\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9";
+    input.Click(dialog->FindWindow(IDC_RACE_PASSWORD));
+    input.Pump();
     SetText(*dialog, IDC_RACE_PASSWORD, eleven);
     Find<wxTextCtrl>(*dialog, IDC_RACE_PASSWORD)->SetInsertionPointEnd();
     input.Key('a', wxMOD_SHIFT);
-    input.Key('b');
+    input.Key('b', wxMOD_SHIFT);
     input.PumpUntil([&] { return Text(*dialog, IDC_RACE_PASSWORD) != eleven; });
     input.Pump(300);
-    EXPECT_EQ(Text(*dialog, IDC_RACE_PASSWORD), eleven + "A");
-    ClickOk(*dialog);
-    EXPECT_TRUE(Accepted());
+    dialog->OnOK();
     EXPECT_EQ(event.RacePassword, eleven + "A");
-}
-
-TEST_F(EventDialogTest, AClickOnTheCheckedSimulatorFillsTheTrackListAgain) {
-    OpenOn(true);
-    SelectLine(Tracks(), 2);
-    RealInput input;
-    input.Pump();
-    input.Click(dialog->FindWindow(IDC_SIM_N3), wxPoint(6, 6));
-    EXPECT_TRUE(input.PumpUntil([&] { return Tracks()->GetSelection() == 0; }));
-    EXPECT_EQ(Find<wxStaticText>(*dialog, IDC_SELECTED_TRACK)->GetLabel(), "Ashford");
 }

@@ -9,183 +9,123 @@ using Texts = std::vector<std::string>;
 class ScheduleEditorTest : public RaceDialogTest {
 protected:
     ScheduleEditorTest() {
-        for (const char* track : {"Ashford", "Bayview", "Oak Ridge"})
-            AddScheduled(track);
+        for (const char* track : {"Ashford", "Bayview", "Oak Ridge"}) {
+            EventList.push_back(std::make_unique<RACE>(*DefaultRace));
+            EventList.back()->TrackName = track;
+        }
     }
 
-    void AddScheduled(const std::string& track) {
-        auto event = std::make_unique<RACE>(*DefaultRace);
-        event->TrackName = track;
-        EventList.push_back(std::move(event));
-    }
-
-    CDlgSchedule& OpenEditor() {
+    void OpenEditor() {
         editor = std::make_unique<CDlgSchedule>(nullptr, [this](wxWindow*, RACE& event, bool isNew) {
             edits.push_back({event.TrackName, isNew});
             if (nextResult == wxID_OK)
-                event.TrackName = nextName;
+                event.TrackName = "Edited";
             return nextResult;
         });
         Open(*editor);
-        return *editor;
     }
 
-    wxListBox* Lines() { return Find<wxListBox>(*editor, CDlgSchedule::IDC_EVENTS); }
-    Texts LineTexts() {
-        Texts lines;
-        for (const wxString& line : Lines()->GetStrings())
-            lines.push_back(line.utf8_string());
-        return lines;
-    }
+    wxListBox* List() { return Find<wxListBox>(*editor, CDlgSchedule::IDC_EVENTS); }
+    Texts LineTexts() { return Lines(List()); }
     static Texts Scheduled() {
         Texts names;
         for (const auto& event : EventList)
             names.push_back(event->TrackName);
         return names;
     }
-    // Which of Edit, Delete, Move Up and Move Down are enabled, as four letters or dashes.
+    // Edit, Delete, Move Up and Move Down.
     std::string SingleButtons() {
-        std::string state;
-        for (auto [id, letter] : {std::pair{CDlgSchedule::IDC_EDIT_EVENT, 'E'},
-                                  {CDlgSchedule::IDC_DELETE_EVENT, 'D'},
-                                  {CDlgSchedule::IDC_MOVE_UP, 'U'},
-                                  {CDlgSchedule::IDC_MOVE_DOWN, 'M'}})
-            state += editor->FindWindow(id)->IsEnabled() ? letter : '-';
-        return state;
+        return EnabledStates(*editor, {CDlgSchedule::IDC_EDIT_EVENT, CDlgSchedule::IDC_DELETE_EVENT,
+                                       CDlgSchedule::IDC_MOVE_UP, CDlgSchedule::IDC_MOVE_DOWN});
     }
-    void Select(int line) { SelectLine(Lines(), line); }
+    void Select(int line) { SelectLine(List(), line); }
     void Press(int id) { Click(*editor, id); }
 
     std::unique_ptr<CDlgSchedule> editor;
     std::vector<std::pair<std::string, bool>> edits;
     int nextResult = wxID_OK;
-    std::string nextName = "Edited";
 };
 
 } // namespace
 
-TEST_F(ScheduleEditorTest, OpensOnCopiesWithTheFirstLineChosenAndTheButtonRule) {
+TEST_F(ScheduleEditorTest, OpensOnCopiesWithTheFirstLineChosenAndOkHandsOverTheMovesAndEdits) {
     OpenEditor();
     EXPECT_EQ(editor->GetTitle(), "Current Schedule, v0.1.0");
-    EXPECT_EQ(LineTexts(), (Texts{"Ashford", "Bayview", "Oak Ridge"}));
-    EXPECT_EQ(Lines()->GetSelection(), 0);
-    EXPECT_EQ(SingleButtons(), "ED-M");
-    Select(1);
-    EXPECT_EQ(SingleButtons(), "EDUM");
-    Select(2);
-    EXPECT_EQ(SingleButtons(), "EDU-");
-    EXPECT_TRUE(editor->FindWindow(CDlgSchedule::IDC_ADD_ALL_N3)->IsEnabled());
-
-    Server->PathNL.clear();
-    OpenEditor();
-    EXPECT_FALSE(editor->FindWindow(CDlgSchedule::IDC_ADD_ALL_NL)->IsEnabled());
-    EXPECT_TRUE(editor->FindWindow(CDlgSchedule::IDC_ADD_ALL_N3)->IsEnabled());
-}
-
-TEST_F(ScheduleEditorTest, MovesAndEditsKeepTheOrderThatOkHandsOver) {
-    OpenEditor();
-    Press(CDlgSchedule::IDC_MOVE_DOWN);
-    EXPECT_EQ(LineTexts(), (Texts{"Bayview", "Ashford", "Oak Ridge"}));
-    EXPECT_EQ(Lines()->GetSelection(), 1);
-    Press(CDlgSchedule::IDC_MOVE_DOWN);
-    EXPECT_EQ(Lines()->GetSelection(), 2);
-    EXPECT_EQ(SingleButtons(), "EDU-");
-    Press(CDlgSchedule::IDC_MOVE_DOWN);
+    EXPECT_EQ(EnabledStates(*editor, {CDlgSchedule::IDC_ADD_ALL_N3, CDlgSchedule::IDC_ADD_ALL_NL}), "EE");
+    EXPECT_EQ(SingleButtons(), "EE-E");
+    for (int k = 0; k < 3; ++k)
+        Press(CDlgSchedule::IDC_MOVE_DOWN);
+    EXPECT_EQ(SingleButtons(), "EEE-");
     EXPECT_EQ(LineTexts(), (Texts{"Bayview", "Oak Ridge", "Ashford"}));
-
     Select(1);
     Press(CDlgSchedule::IDC_EDIT_EVENT);
     EXPECT_EQ(edits, (std::vector<std::pair<std::string, bool>>{{"Oak Ridge", false}}));
-    EXPECT_EQ(LineTexts(), (Texts{"Bayview", "Edited", "Ashford"}));
-    EXPECT_EQ(Lines()->GetSelection(), 1);
     Select(0);
     Press(CDlgSchedule::IDC_MOVE_UP);
     EXPECT_EQ(Scheduled(), (Texts{"Ashford", "Bayview", "Oak Ridge"}));
-
     ClickOk(*editor);
     EXPECT_EQ(editor->GetReturnCode(), wxID_OK);
     EXPECT_EQ(Scheduled(), (Texts{"Bayview", "Edited", "Ashford"}));
+
+    Server->PathNL.clear();
+    OpenEditor();
+    EXPECT_EQ(EnabledStates(*editor, {CDlgSchedule::IDC_ADD_ALL_N3, CDlgSchedule::IDC_ADD_ALL_NL}), "E-");
 }
 
-TEST_F(ScheduleEditorTest, CancelLeavesTheScheduleAsItWas) {
+TEST_F(ScheduleEditorTest, AddingChoosesTheNewLineDeletingTheOneInItsPlaceAndCancelKeepsTheSchedule) {
     RACE first = *EventList.front();
     OpenEditor();
+    nextResult = wxID_CANCEL;
+    Press(CDlgSchedule::IDC_ADD_EVENT);
+    nextResult = wxID_OK;
+    Press(CDlgSchedule::IDC_ADD_EVENT);
+    EXPECT_EQ(edits, (std::vector<std::pair<std::string, bool>>{{"", true}, {"", true}}));
+    EXPECT_EQ(LineTexts(), (Texts{"Ashford", "Bayview", "Oak Ridge", "Edited"}));
+    EXPECT_EQ(List()->GetSelection(), 3);
+
+    Select(1);
+    Press(CDlgSchedule::IDC_DELETE_EVENT);
+    EXPECT_EQ(List()->GetSelection(), 1);
+    Select(2);
+    Press(CDlgSchedule::IDC_DELETE_EVENT);
+    EXPECT_EQ(LineTexts(), (Texts{"Ashford", "Oak Ridge"}));
+    EXPECT_EQ(List()->GetSelection(), 1);
     Press(CDlgSchedule::IDC_EDIT_EVENT);
     Press(CDlgSchedule::IDC_DELETE_EVENT);
-    Press(CDlgSchedule::IDC_ADD_ALL_NL);
+    Press(CDlgSchedule::IDC_DELETE_EVENT);
+    EXPECT_TRUE(LineTexts().empty());
     Press(wxID_CANCEL);
     EXPECT_EQ(editor->GetReturnCode(), wxID_CANCEL);
     EXPECT_EQ(Scheduled(), (Texts{"Ashford", "Bayview", "Oak Ridge"}));
     EXPECT_EQ(*EventList.front(), first);
 }
 
-TEST_F(ScheduleEditorTest, AddEventAppendsAndChoosesTheNewLineOnlyOnOk) {
+// With no line chosen the buttons act on nothing.
+TEST_F(ScheduleEditorTest, DeleteAllAsksFirstAndAddAllAppendsDefaultRacesWithoutChoosingALine) {
     OpenEditor();
-    nextResult = wxID_CANCEL;
-    Press(CDlgSchedule::IDC_ADD_EVENT);
-    EXPECT_EQ(LineTexts().size(), 3u);
-    EXPECT_EQ(Lines()->GetSelection(), 0);
-    nextResult = wxID_OK;
-    nextName = "Cedar Park";
-    Press(CDlgSchedule::IDC_ADD_EVENT);
-    EXPECT_EQ(edits, (std::vector<std::pair<std::string, bool>>{{"", true}, {"", true}}));
-    EXPECT_EQ(LineTexts().back(), "Cedar Park");
-    EXPECT_EQ(Lines()->GetSelection(), 3);
-    EXPECT_EQ(SingleButtons(), "EDU-");
-}
-
-TEST_F(ScheduleEditorTest, DeletingChoosesTheLineInItsPlaceOrTheNewLast) {
-    OpenEditor();
-    Select(1);
-    Press(CDlgSchedule::IDC_DELETE_EVENT);
-    EXPECT_EQ(LineTexts(), (Texts{"Ashford", "Oak Ridge"}));
-    EXPECT_EQ(Lines()->GetSelection(), 1);
-    Press(CDlgSchedule::IDC_DELETE_EVENT);
-    EXPECT_EQ(Lines()->GetSelection(), 0);
-    EXPECT_EQ(SingleButtons(), "ED--");
-    Press(CDlgSchedule::IDC_DELETE_EVENT);
-    EXPECT_TRUE(LineTexts().empty());
-    EXPECT_EQ(SingleButtons(), "----");
-    Press(wxID_OK);
-    EXPECT_TRUE(EventList.empty());
-}
-
-TEST_F(ScheduleEditorTest, DeleteAllAsksFirst) {
-    OpenEditor();
-    recorder.answers.push_back(MessageAnswer::No);
+    recorder.answers = {MessageAnswer::No, MessageAnswer::Yes};
     Press(CDlgSchedule::IDC_DELETE_ALL);
-    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(LineTexts().size(), 3u);
+    Press(CDlgSchedule::IDC_DELETE_ALL);
+    ASSERT_EQ(recorder.messages.size(), 2u);
     EXPECT_EQ(recorder.messages[0].text,
               "This will delete ALL events from the schedule.\nAre you sure you want to do this?");
     EXPECT_EQ(recorder.messages[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(LineTexts().size(), 3u);
-    recorder.answers.push_back(MessageAnswer::Yes);
-    Press(CDlgSchedule::IDC_DELETE_ALL);
-    EXPECT_TRUE(LineTexts().empty());
     EXPECT_EQ(SingleButtons(), "----");
-}
 
-TEST_F(ScheduleEditorTest, AddAllAppendsDefaultRacesWithoutChoosingALine) {
-    ClearEvents();
-    DefaultRace->Date = "07/04/2026";
-    DefaultRace->Temperature = 91;
-    OpenEditor();
     Press(CDlgSchedule::IDC_ADD_ALL_NL);
     Press(CDlgSchedule::IDC_ADD_ALL_N3);
     EXPECT_EQ(LineTexts(), (Texts{"Oak Ridge", "Millbrook", "Ashford", "Bayview", "Cedar Park"}));
-    EXPECT_EQ(Lines()->GetSelection(), wxNOT_FOUND);
-    // After a cancelled addition the buttons follow the line count; with no line chosen they act on
-    // nothing.
+    EXPECT_EQ(List()->GetSelection(), wxNOT_FOUND);
     nextResult = wxID_CANCEL;
     Press(CDlgSchedule::IDC_ADD_EVENT);
-    ASSERT_EQ(SingleButtons(), "ED-M");
+    ASSERT_EQ(SingleButtons(), "EE-E");
     for (int id : {CDlgSchedule::IDC_EDIT_EVENT, CDlgSchedule::IDC_DELETE_EVENT, CDlgSchedule::IDC_MOVE_DOWN})
         Press(id);
     EXPECT_EQ(edits.size(), 1u);
     EXPECT_EQ(LineTexts().size(), 5u);
 
     Press(wxID_OK);
-    ASSERT_EQ(EventList.size(), 5u);
     RACE expected = *DefaultRace;
     expected.Sim = 1;
     expected.SimExe = program.File("nl/") + "legends.exe";
@@ -193,10 +133,8 @@ TEST_F(ScheduleEditorTest, AddAllAppendsDefaultRacesWithoutChoosingALine) {
     expected.TrackName = "Millbrook";
     expected.TrackId = "millbrk";
     expected.TrackNumber = 2;
-    EXPECT_EQ(*EventList[1], expected);
-    EXPECT_EQ(EventList[4]->TrackNumber, 3);
-    EXPECT_EQ(EventList[4]->Sim, 0);
-    EXPECT_EQ(EventList[4]->SimExe, program.File("n3/") + "nascar3.exe");
+    EXPECT_EQ(*EventList.at(1), expected);
+    EXPECT_EQ(EventList.at(4)->SimExe, program.File("n3/") + "nascar3.exe");
 }
 
 TEST_F(ScheduleEditorTest, AddAllWithoutTracksKeepsTheEditorAndItsWork) {
@@ -208,9 +146,7 @@ TEST_F(ScheduleEditorTest, AddAllWithoutTracksKeepsTheEditorAndItsWork) {
     Press(CDlgSchedule::IDC_ADD_ALL_N3);
     EXPECT_EQ(recorder.Texts(), (Texts{"Calendar file not initialized",
                                        "Schedule Tab reports no tracks found in specified calendar file."}));
-    EXPECT_TRUE(editor->IsShown());
     EXPECT_EQ(editor->GetReturnCode(), 0);
-    EXPECT_EQ(LineTexts(), (Texts{"Bayview", "Oak Ridge"}));
     Press(wxID_OK);
     EXPECT_EQ(Scheduled(), (Texts{"Bayview", "Oak Ridge"}));
 }

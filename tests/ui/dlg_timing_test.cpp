@@ -4,39 +4,23 @@
 
 namespace {
 
+using Dlg = CDlgTiming;
+
 class TimingDialogTest : public RaceDialogTest {
 protected:
     TimingDialogTest() {
         Server->DailyTime = "9:00";
-        Server->StartTime = "6:00";
         Server->StopTime = "5:00";
-        Server->StopAtEnd = 1;
-        Server->AutoTerminate = 1;
+        Server->StopAtEnd = Server->AutoTerminate = 1;
     }
 
-    CDlgTiming& OpenDialog() {
-        dialog = std::make_unique<CDlgTiming>(nullptr);
-        Open(*dialog);
-        return *dialog;
-    }
-    wxCheckBox* Box(int id) { return Find<wxCheckBox>(*dialog, id); }
-    bool Enabled(int id) { return dialog->FindWindow(id)->IsEnabled(); }
-    void ClickBox(int id) {
-        Box(id)->SetValue(!Box(id)->GetValue());
-        wxCommandEvent click(wxEVT_CHECKBOX, id);
-        click.SetEventObject(Box(id));
-        Box(id)->GetEventHandler()->ProcessEvent(click);
-    }
-    // The time-frame's four controls, enabled (E) or not (-).
+    void OpenDialog() { Open(*(dialog = std::make_unique<Dlg>(nullptr))); }
     std::string TimeFrame() {
-        std::string state;
-        for (int id : {CDlgTiming::IDC_START_TIME, CDlgTiming::IDC_START_PM, CDlgTiming::IDC_STOP_TIME,
-                       CDlgTiming::IDC_STOP_PM})
-            state += Enabled(id) ? 'E' : '-';
-        return state;
+        return EnabledStates(*dialog,
+                             {Dlg::IDC_START_TIME, Dlg::IDC_START_PM, Dlg::IDC_STOP_TIME, Dlg::IDC_STOP_PM});
     }
 
-    std::unique_ptr<CDlgTiming> dialog;
+    std::unique_ptr<Dlg> dialog;
 };
 
 } // namespace
@@ -48,104 +32,56 @@ TEST_F(TimingDialogTest, SpecificTimesCheckTheStopBoxAndDisableTheTimeFrame) {
     OpenDialog();
     EXPECT_EQ(dialog->GetTitle(), "Timing Settings, v0.1.0");
     EXPECT_EQ(TimeFrame(), "----");
-    EXPECT_FALSE(Enabled(CDlgTiming::IDC_LIMIT_TIME));
-    EXPECT_FALSE(Box(CDlgTiming::IDC_LIMIT_TIME)->GetValue());
-    EXPECT_FALSE(Enabled(CDlgTiming::IDC_STOP_AT_END));
-    EXPECT_TRUE(Box(CDlgTiming::IDC_STOP_AT_END)->GetValue());
-    EXPECT_TRUE(Enabled(CDlgTiming::IDC_AUTO_TERMINATE));
-    EXPECT_FALSE(Box(CDlgTiming::IDC_AUTO_TERMINATE)->GetValue());
-    for (int id : {CDlgTiming::IDC_RACE_DELAY, CDlgTiming::IDC_DAILY_TIME, CDlgTiming::IDC_VERIFY_INTERVAL,
-                   CDlgTiming::IDC_DAILY_PM, CDlgTiming::IDC_AUTO_START, CDlgTiming::IDC_REMEMBER_RACE})
-        EXPECT_TRUE(Enabled(id)) << id;
+    // The limit box is cleared and the stop box checked, and neither may change; the rest stays open.
+    EXPECT_EQ(EnabledStates(*dialog, {Dlg::IDC_LIMIT_TIME, Dlg::IDC_STOP_AT_END, Dlg::IDC_AUTO_TERMINATE,
+                                      Dlg::IDC_RACE_DELAY, Dlg::IDC_DAILY_TIME, Dlg::IDC_REMEMBER_RACE}),
+              "--EEEE");
+    EXPECT_FALSE(Checked(*dialog, Dlg::IDC_LIMIT_TIME) || Checked(*dialog, Dlg::IDC_AUTO_TERMINATE));
+    EXPECT_TRUE(Checked(*dialog, Dlg::IDC_STOP_AT_END));
 }
 
-TEST_F(TimingDialogTest, TheStopBoxRulesTheShutDownBox) {
+// The label under a time says what the time and its PM box mean; a time refused means nothing yet.
+TEST_F(TimingDialogTest, TheBoxesRuleTheirFieldsAndTheMeaningFollowsTheTimeAndPm) {
+    Server->Pm = 1;
     OpenDialog();
-    EXPECT_TRUE(Box(CDlgTiming::IDC_AUTO_TERMINATE)->GetValue());
-    ClickBox(CDlgTiming::IDC_STOP_AT_END);
-    EXPECT_FALSE(Enabled(CDlgTiming::IDC_AUTO_TERMINATE));
-    EXPECT_FALSE(Box(CDlgTiming::IDC_AUTO_TERMINATE)->GetValue());
-    ClickBox(CDlgTiming::IDC_STOP_AT_END);
-    EXPECT_TRUE(Enabled(CDlgTiming::IDC_AUTO_TERMINATE));
-    EXPECT_FALSE(Box(CDlgTiming::IDC_AUTO_TERMINATE)->GetValue());
-}
+    EXPECT_EQ(Label(*dialog, Dlg::IDC_DAILY_MEANING), "9:00 with PM = 21:00");
+    Find<wxTextCtrl>(*dialog, Dlg::IDC_DAILY_TIME)->SetValue("12:26");
+    EXPECT_EQ(Label(*dialog, Dlg::IDC_DAILY_MEANING), "12:26 with PM = 00:26, after midnight");
+    ClickBox(*dialog, Dlg::IDC_DAILY_PM);
+    EXPECT_EQ(Label(*dialog, Dlg::IDC_DAILY_MEANING), "12:26 without PM = 12:26, midday");
+    Find<wxTextCtrl>(*dialog, Dlg::IDC_DAILY_TIME)->SetValue("1226");
+    EXPECT_EQ(Label(*dialog, Dlg::IDC_DAILY_MEANING), "");
+    SetText(*dialog, Dlg::IDC_DAILY_TIME, "9:00");
 
-TEST_F(TimingDialogTest, TheLoopKeepsItsTimeFrameOpenUntilTheLimitBoxIsClicked) {
-    OpenDialog();
+    ClickBox(*dialog, Dlg::IDC_STOP_AT_END);
+    EXPECT_FALSE(Enabled(*dialog, Dlg::IDC_AUTO_TERMINATE) || Checked(*dialog, Dlg::IDC_AUTO_TERMINATE));
     EXPECT_EQ(TimeFrame(), "EEEE");
-    ClickBox(CDlgTiming::IDC_LIMIT_TIME);
-    EXPECT_EQ(TimeFrame(), "EEEE");
-    // A click on the mode already checked applies its layout again.
-    RealInput input;
-    input.Pump();
-    input.Click(dialog->FindWindow(CDlgTiming::IDC_CONTINUOUS_LOOP), wxPoint(6, 6));
-    EXPECT_TRUE(input.PumpUntil([&] { return TimeFrame() == "EEEE"; }));
-
-    ClickBox(CDlgTiming::IDC_LIMIT_TIME);
-    ClickRadio(*dialog, CDlgTiming::IDC_DAILY_TIME_MODE);
-    EXPECT_FALSE(Box(CDlgTiming::IDC_LIMIT_TIME)->GetValue());
+    ClickBox(*dialog, Dlg::IDC_LIMIT_TIME);
+    ClickRadio(*dialog, Dlg::IDC_DAILY_TIME_MODE);
+    EXPECT_FALSE(Checked(*dialog, Dlg::IDC_LIMIT_TIME));
     EXPECT_EQ(TimeFrame(), "----");
     dialog->OnOK();
-    EXPECT_EQ(dialog->GetReturnCode(), wxID_OK);
-    EXPECT_EQ(Server->Timing, 1);
-    EXPECT_EQ(Server->LimitTime, 0);
-    EXPECT_NE(program.Read("Quorvadata.ini").find("Timing=1\r\n"), std::string::npos);
+    EXPECT_TRUE(Stored("Timing=1\r\n"));
+    EXPECT_TRUE(Stored("LimitTime=0\r\n"));
 }
 
-TEST_F(TimingDialogTest, UnderEachTimeItSaysWhatTheTimeAndPmMeanAsTheyChange) {
-    Server->Pm = 1;
-    Server->StartTimePM = 0;
-    Server->StopTimePM = 1;
-    OpenDialog();
-    auto meaning = [this](int id) { return dialog->FindWindow(id)->GetLabel().utf8_string(); };
-    EXPECT_EQ(meaning(CDlgTiming::IDC_DAILY_MEANING), "9:00 with PM = 21:00");
-    EXPECT_EQ(meaning(CDlgTiming::IDC_START_MEANING), "6:00 without PM = 06:00");
-    EXPECT_EQ(meaning(CDlgTiming::IDC_STOP_MEANING), "5:00 with PM = 17:00");
-    Find<wxTextCtrl>(*dialog, CDlgTiming::IDC_DAILY_TIME)->SetValue("12:26");
-    EXPECT_EQ(meaning(CDlgTiming::IDC_DAILY_MEANING), "12:26 with PM = 00:26, after midnight");
-    ClickBox(CDlgTiming::IDC_DAILY_PM);
-    EXPECT_EQ(meaning(CDlgTiming::IDC_DAILY_MEANING), "12:26 without PM = 12:26, midday");
-    Find<wxTextCtrl>(*dialog, CDlgTiming::IDC_STOP_TIME)->SetValue("5:60");
-    EXPECT_EQ(meaning(CDlgTiming::IDC_STOP_MEANING), "");
-}
-
+// The stop time's field is disabled in daily mode, and still checked; the times beep as they refuse.
 TEST_F(TimingDialogTest, OkChecksTheNumbersThenEveryTimeAndStoresNothingUntilAllPass) {
-    SERVER before = *Server;
     Server->Timing = 1;
     OpenDialog();
-    SetText(*dialog, CDlgTiming::IDC_RACE_DELAY, "61");
-    dialog->OnOK();
-    SetText(*dialog, CDlgTiming::IDC_RACE_DELAY, "0");
-    dialog->OnOK();
-    SetText(*dialog, CDlgTiming::IDC_RACE_DELAY, "60");
-    SetText(*dialog, CDlgTiming::IDC_VERIFY_INTERVAL, "x");
-    dialog->OnOK();
-    SetText(*dialog, CDlgTiming::IDC_VERIFY_INTERVAL, "60");
-    // The stop time's field is disabled in daily mode, and still checked.
-    SetText(*dialog, CDlgTiming::IDC_STOP_TIME, "9:60");
-    dialog->OnOK();
-    EXPECT_EQ(wxWindow::FindFocus(), dialog->FindWindow(CDlgTiming::IDC_STOP_TIME));
-    SetText(*dialog, CDlgTiming::IDC_STOP_TIME, "9:5");
-    SetText(*dialog, CDlgTiming::IDC_DAILY_TIME, "930");
-    dialog->OnOK();
-    EXPECT_EQ(
-        recorder.Texts(),
-        (std::vector<std::string>{
-            "Please enter an integer between 1 and 60.", "Please enter an integer between 1 and 60.",
-            "Please enter an integer.",
-            "Schedule Stop Time: Invalid number of minute entered.  Enter 0-59 minutes AFTER the colon.",
-            "Daily Time: Invalid time format (missing colon)."}));
+    ExpectRefusedInOrder(
+        *dialog,
+        {{Dlg::IDC_RACE_DELAY, "61", "Please enter an integer between 1 and 60.", "60"},
+         {Dlg::IDC_DAILY_TIME, "930", "Daily Time: Invalid time format (missing colon).", "12:30"},
+         {Dlg::IDC_STOP_TIME, "9:60",
+          "Schedule Stop Time: Invalid number of minute entered.  Enter 0-59 minutes AFTER the colon.",
+          "9:5"}});
     EXPECT_EQ(recorder.beeps, 2);
-    EXPECT_NE(dialog->GetReturnCode(), wxID_OK);
-    EXPECT_EQ(Server->RaceDelay, before.RaceDelay);
     EXPECT_FALSE(program.Exists("Quorvadata.ini"));
 
-    SetText(*dialog, CDlgTiming::IDC_DAILY_TIME, "12:30");
     ClickOk(*dialog);
     EXPECT_EQ(dialog->GetReturnCode(), wxID_OK);
-    EXPECT_EQ(Server->RaceDelay, 60);
-    EXPECT_EQ(Server->ClockAdjust, 60);
-    EXPECT_EQ(Server->DailyTime, "12:30");
-    EXPECT_EQ(Server->StopTime, "9:5");
-    EXPECT_TRUE(program.Exists("Quorvadata.ini"));
+    EXPECT_TRUE(Stored("RaceDelay=60\r\n"));
+    EXPECT_TRUE(Stored("DailyTime=12:30\r\n"));
+    EXPECT_TRUE(Stored("StopTime=9:5\r\n"));
 }

@@ -7,36 +7,19 @@
 #include "support/program_folder.h"
 #include "support/runner_fakes.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/checkbox.h>
+#include <wx/dialog.h>
 #include <wx/listbox.h>
 #include <wx/radiobut.h>
 #include <wx/textctrl.h>
 
-// The state that the schedule editing dialogs work on: a new server whose simulators are both
-// installed, a default race, an N3 calendar of three tracks and an NL calendar of two, named by the
-// dictionaries of the program folder. And the hands that work the dialogs' controls.
-class RaceDialogTest : public ::testing::Test {
+// A program folder of its own, the message boxes recorded, and the hands that work a dialog's controls.
+class DialogTest : public ::testing::Test {
 protected:
-    RaceDialogTest() {
-        UseNewServerWithSimulatorsIn(program);
-        Server->ExeFileN3 = "nascar3.exe";
-        Server->ExeFileNL = "legends.exe";
-        N3Installed = NLInstalled = true;
-        ProgramVersion = "0.1.0";
-        DefaultRace = std::make_unique<RACE>();
-        SetNewDefaultRaceValues(*DefaultRace, false);
-        program.Write("n3.cal", Line("ashford") + Line("bayview") + Line("cedarpk"));
-        program.Write("nl.cal", Line("oakridge") + Line("millbrk"));
-        program.Write("TrackDictionaryN3.ini",
-                      "[TRACKS]\nashford=Ashford\nbayview=Bayview\ncedarpk=Cedar Park\n");
-        program.Write("TrackDictionaryNL.ini", "[TRACKS]\noakridge=Oak Ridge\nmillbrk=Millbrook\n");
-        CreateCalendarN3(program.File("n3.cal"));
-        CreateCalendarNL(program.File("nl.cal"));
-    }
-
-    static std::string Line(const std::string& id) { return std::string(13, ' ') + id + "\n"; }
+    DialogTest() { ProgramVersion = "0.1.0"; }
 
     // Opens the dialog as the modal run would, and lets what it does once it is up happen.
     static void Open(wxDialog& dialog) {
@@ -48,7 +31,7 @@ protected:
             wxTheApp->ProcessPendingEvents();
     }
 
-    template <typename Control>
+    template <typename Control = wxWindow>
     static Control* Find(wxWindow& dialog, int id) {
         auto* control = dynamic_cast<Control*>(dialog.FindWindow(id));
         EXPECT_NE(control, nullptr) << "control " << id;
@@ -57,38 +40,108 @@ protected:
     static std::string Text(wxWindow& dialog, int id) {
         return Find<wxTextCtrl>(dialog, id)->GetValue().utf8_string();
     }
+    static std::string Label(wxWindow& dialog, int id) { return Find(dialog, id)->GetLabel().utf8_string(); }
+    static bool Enabled(wxWindow& dialog, int id) { return Find(dialog, id)->IsEnabled(); }
+    // Each control's state in its order: E when enabled, - when not.
+    static std::string EnabledStates(wxWindow& dialog, std::initializer_list<int> ids) {
+        std::string states;
+        for (int id : ids)
+            states += Enabled(dialog, id) ? 'E' : '-';
+        return states;
+    }
+    static bool Checked(wxWindow& dialog, int id) { return Find<wxCheckBox>(dialog, id)->GetValue(); }
     static void SetText(wxWindow& dialog, int id, const std::string& text) {
         Find<wxTextCtrl>(dialog, id)->ChangeValue(wxString::FromUTF8(text));
     }
-    static void Click(wxWindow& dialog, int id) {
-        wxWindow* button = dialog.FindWindow(id);
-        wxCommandEvent click(wxEVT_BUTTON, id);
-        click.SetEventObject(button);
-        button->GetEventHandler()->ProcessEvent(click);
+    static std::vector<std::string> Lines(wxListBox* list) {
+        std::vector<std::string> lines;
+        for (const wxString& line : list->GetStrings())
+            lines.push_back(line.utf8_string());
+        return lines;
     }
-    // Presses OK as the operator does, with a click on the button through the toolkit: a button that
-    // lost its binding would close the dialog without its checks.
-    static void ClickOk(wxDialog& dialog) {
-        RealInput input;
-        input.Pump();
-        input.Click(dialog.FindWindow(wxID_OK));
-        input.PumpUntil([&] { return dialog.GetReturnCode() != 0; });
+
+    // The event a control sends when the operator works it, sent by the control itself.
+    static void Send(wxWindow* control, wxEventType type, int value = 0) {
+        wxCommandEvent event(type, control->GetId());
+        event.SetEventObject(control);
+        event.SetInt(value);
+        control->GetEventHandler()->ProcessEvent(event);
+    }
+    static void Click(wxWindow& dialog, int id) { Send(Find(dialog, id), wxEVT_BUTTON); }
+    static void ClickBox(wxWindow& dialog, int id) {
+        auto* box = Find<wxCheckBox>(dialog, id);
+        box->SetValue(!box->GetValue());
+        Send(box, wxEVT_CHECKBOX);
     }
     static void ClickRadio(wxWindow& dialog, int id) {
-        auto* radio = Find<wxRadioButton>(dialog, id);
-        radio->SetValue(true);
-        wxCommandEvent click(wxEVT_RADIOBUTTON, id);
-        click.SetEventObject(radio);
-        radio->GetEventHandler()->ProcessEvent(click);
+        Find<wxRadioButton>(dialog, id)->SetValue(true);
+        Send(dialog.FindWindow(id), wxEVT_RADIOBUTTON);
     }
     static void SelectLine(wxListBox* list, int line) {
         list->SetSelection(line);
-        wxCommandEvent change(wxEVT_LISTBOX, list->GetId());
-        change.SetEventObject(list);
-        change.SetInt(line);
-        list->GetEventHandler()->ProcessEvent(change);
+        Send(list, wxEVT_LISTBOX, line);
+    }
+    // Presses OK with a click through the toolkit: a button that lost its binding would close the dialog
+    // without its checks. Waits until the dialog ends, or done.
+    static void ClickOk(wxDialog& dialog, const std::function<bool()>& done = nullptr) {
+        RealInput input;
+        input.Pump();
+        input.Click(dialog.FindWindow(wxID_OK));
+        input.PumpUntil([&] { return dialog.GetReturnCode() != 0 || (done && done()); });
+    }
+    static bool Focused(wxWindow& dialog, int id) { return wxWindow::FindFocus() == dialog.FindWindow(id); }
+
+    // A field typed wrong, the message OK answers it with, and the text that puts it right.
+    struct Refusal {
+        int field;
+        std::string typed;
+        std::string message;
+        std::string fixed;
+    };
+    // With every row's text typed at once, OK refuses the rows one by one in their order, each with its
+    // message and the focus on its field, and leaves the dialog open.
+    void ExpectRefusedInOrder(wxDialog& dialog, const std::vector<Refusal>& rows) {
+        for (const Refusal& row : rows)
+            SetText(dialog, row.field, row.typed);
+        for (const Refusal& row : rows) {
+            SCOPED_TRACE(row.message + " for \"" + row.typed + "\"");
+            SetText(dialog, row.field, row.typed);
+            size_t shown = recorder.messages.size();
+            Click(dialog, wxID_OK);
+            ASSERT_EQ(recorder.messages.size(), shown + 1);
+            EXPECT_EQ(recorder.messages.back().text, row.message);
+            EXPECT_TRUE(Focused(dialog, row.field));
+            EXPECT_NE(dialog.GetReturnCode(), wxID_OK);
+            SetText(dialog, row.field, row.fixed);
+        }
     }
 
     ScopedProgramFolder program;
     MessageRecorder recorder;
+};
+
+// A new server whose simulators are both installed, a default race, an N3 calendar of three tracks and
+// an NL calendar of two, named by the dictionaries of the program folder.
+class RaceDialogTest : public DialogTest {
+protected:
+    RaceDialogTest() {
+        UseNewServerWithSimulatorsIn(program);
+        Server->ExeFileN3 = "nascar3.exe";
+        Server->ExeFileNL = "legends.exe";
+        N3Installed = NLInstalled = true;
+        DefaultRace = std::make_unique<RACE>();
+        SetNewDefaultRaceValues(*DefaultRace, false);
+        auto line = [](const char* id) { return std::string(13, ' ') + id + "\n"; };
+        program.Write("n3.cal", line("ashford") + line("bayview") + line("cedarpk"));
+        program.Write("nl.cal", line("oakridge") + line("millbrk"));
+        program.Write("TrackDictionaryN3.ini",
+                      "[TRACKS]\nashford=Ashford\nbayview=Bayview\ncedarpk=Cedar Park\n");
+        program.Write("TrackDictionaryNL.ini", "[TRACKS]\noakridge=Oak Ridge\nmillbrk=Millbrook\n");
+        CreateCalendarN3(program.File("n3.cal"));
+        CreateCalendarNL(program.File("nl.cal"));
+    }
+
+    bool Stored(const std::string& line) {
+        return program.Read("Quorvadata.ini").find(line) != std::string::npos;
+    }
 };

@@ -7,7 +7,6 @@
 
 // Last: Xlib defines macros (None, Bool) that the other headers use as names.
 #include <X11/Xlib.h>
-#include <X11/extensions/Xfixes.h>
 
 namespace {
 
@@ -61,20 +60,6 @@ void RealInput::MoveTo(wxWindow* window, wxPoint offset) {
     Pump(50);
 }
 
-void RealInput::Click(wxWindow* window, wxPoint offset) {
-    MoveTo(window, offset);
-    simulator.MouseClick();
-}
-
-void RealInput::DoubleClick(wxWindow* window, wxPoint offset) {
-    MoveTo(window, offset);
-    simulator.MouseDblClick();
-}
-
-void RealInput::Key(int keyCode, int modifiers) {
-    simulator.Char(keyCode, modifiers);
-}
-
 void RealInput::RequestClose(wxTopLevelWindow* window) {
     Display* display = XOpenDisplay(nullptr);
     XEvent event;
@@ -88,14 +73,4 @@ void RealInput::RequestClose(wxTopLevelWindow* window) {
     event.xclient.data.l[1] = CurrentTime;
     XSendEvent(display, event.xclient.window, False, NoEventMask, &event);
     XCloseDisplay(display);
-}
-
-unsigned long RealInput::CursorSerial() {
-    Display* display = XOpenDisplay(nullptr);
-    XFixesCursorImage* image = XFixesGetCursorImage(display);
-    unsigned long serial = image ? image->cursor_serial : 0;
-    if (image)
-        XFree(image);
-    XCloseDisplay(display);
-    return serial;
 }

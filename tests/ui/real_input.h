@@ -18,19 +18,22 @@ public:
     // Handles what the windows have waiting until done says so, or a few seconds have passed.
     bool PumpUntil(const std::function<bool()>& done);
 
+    // Moves the pointer to the middle of the window, or to the offset in it.
     void MoveTo(wxWindow* window, wxPoint offset = wxDefaultPosition);
-    // A click in the middle of the window (or at the offset), as a button or box is clicked.
-    void Click(wxWindow* window, wxPoint offset = wxDefaultPosition);
-    void DoubleClick(wxWindow* window, wxPoint offset);
-    void Key(int keyCode, int modifiers = wxMOD_NONE);
+    void Click(wxWindow* window, wxPoint offset = wxDefaultPosition) {
+        MoveTo(window, offset);
+        simulator.MouseClick();
+    }
+    void DoubleClick(wxWindow* window, wxPoint offset) {
+        MoveTo(window, offset);
+        simulator.MouseDblClick();
+    }
+    void Key(int keyCode, int modifiers = wxMOD_NONE) { simulator.Char(keyCode, modifiers); }
     // What a window manager sends when the operator clicks the window's close box.
     void RequestClose(wxTopLevelWindow* window);
-    // The cursor the X server shows at the moment.
-    unsigned long CursorSerial();
-
-    wxUIActionSimulator simulator;
 
 private:
+    wxUIActionSimulator simulator;
     wxGUIEventLoop m_loop;
     std::unique_ptr<wxEventLoopActivator> m_active;
 };
