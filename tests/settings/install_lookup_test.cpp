@@ -42,7 +42,6 @@ TEST(RegistryItem, ItemNamesSplitIntoRootKeyPathAndValueName) {
         {"a longer root name", "\\LocalMachineX\\Key\\Value", "", RegistryRoot::CurrentUser,
          "\\LocalMachineX\\Key\\", "Value"},
         {"only a root", "\\Users", "", RegistryRoot::Users, "", ""},
-        {"empty", "", "", RegistryRoot::CurrentUser, "", ""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

@@ -85,52 +85,38 @@ TEST_F(CalendarTest, AFileThatCannotBeOpenedGivesNoTracksAndAnErrorTextButAReadO
     EXPECT_EQ(CCalendarFileN3(program.File("all.cal")).GetTrackCount(), 1);
 }
 
-TEST_F(CalendarTest, NamesComeFromTheDictionaryInEitherEncodingCutToSeventyNineCharacters) {
-    program.Write("TrackDictionaryN3.ini",
-                  "[TRACKS]\r\nashford=Ashford Motor Speedway\r\nlong=" + std::string(100, 'L') +
-                      "\r\nk\xC3\xB6ln=K\xF6ln Ring\r\nm\xC3\xBCnchen=M\xC3\xBCnchen\r\n");
+TEST_F(CalendarTest, NamesComeFromTheDictionaryInEitherEncodingAndAMissingOneIsAskedForOnceAndStored) {
+    const std::string dictionary = "; ours\n[TRACKS]\nashford=Ashford\nlong=" + std::string(100, 'L') +
+                                   "\nk\xC3\xB6ln=K\xF6ln Ring\nm\xC3\xBCnchen=M\xC3\xBCnchen\n";
+    program.Write("TrackDictionaryN3.ini", dictionary);
     CCalendarFileN3 calendar = Calendar(TrackLine("ashford ") + "\n" + TrackLine("long    ") +
-                                        "\nRound        k\xF6ln    1\r\nRound        m\xFCnchen 2\r\n");
-    EXPECT_EQ(calendar.GetTrackName(0), "Ashford Motor Speedway");
-    EXPECT_EQ(calendar.GetTrackName(1), std::string(79, 'L'));
-    EXPECT_EQ(calendar.GetTrackName(2), "K\u00F6ln Ring");
-    EXPECT_EQ(calendar.GetTrackName(3), "M\u00FCnchen");
-    EXPECT_TRUE(prompt.questions.empty());
-}
-
-TEST_F(CalendarTest, AMissingNameIsAskedForOnceAndStored) {
-    program.Write("TrackDictionaryN3.ini", "; ours\n[TRACKS]\nashford=Ashford\n");
-    CCalendarFileN3 calendar = Calendar(TrackLine("ashford ") + "\n" + TrackLine("XXXXXXXX") + "\n" +
+                                        "\nRound        k\xF6ln    1\r\nRound        m\xFCnchen 2\r\n" +
                                         TrackLine("newone  ") + "\n" + TrackLine("newone  ") + "\n");
     prompt.answers = {"Brand New Oval, West"};
-    EXPECT_EQ(calendar.GetTrackName(1), "Brand New Oval, West");
-    EXPECT_EQ(calendar.GetTrackName(2), "Brand New Oval, West");
+    const std::string names[] = {"Ashford",      std::string(79, 'L'),   "K\u00F6ln Ring",
+                                 "M\u00FCnchen", "Brand New Oval, West", "Brand New Oval, West"};
+    for (int n = 0; n < 6; ++n)
+        EXPECT_EQ(calendar.GetTrackName(n), names[n]) << n;
     ASSERT_EQ(prompt.questions.size(), 1u);
-    EXPECT_EQ(prompt.questions[0].itemNumber, 2);
+    EXPECT_EQ(prompt.questions[0].itemNumber, 5);
     EXPECT_EQ(prompt.questions[0].trackId, "newone");
     EXPECT_EQ(prompt.questions[0].simulatorName, "Nascar Race 3");
-    EXPECT_EQ(program.Read("TrackDictionaryN3.ini"),
-              "; ours\n[TRACKS]\nashford=Ashford\nnewone=Brand New Oval, West\n");
+    EXPECT_EQ(program.Read("TrackDictionaryN3.ini"), dictionary + "newone=Brand New Oval, West\n");
 }
 
-TEST_F(CalendarTest, ANameLeftEmptyIsAskedForAgain) {
-    program.Write("all.cal", TrackLine("millbrk "));
+TEST_F(CalendarTest, ANameLeftEmptyIsAskedForAgainAndAFailedDictionaryWriteIsTold) {
+    program.Write("all.cal", TrackLine("millbrk ") + "\n" + TrackLine("ashford "));
     CCalendarFileNL calendar(program.File("all.cal"));
     EXPECT_EQ(calendar.GetTrackName(0), "");
     EXPECT_EQ(program.Read("TrackDictionaryNL.ini"), "[TRACKS]\r\nmillbrk=\r\n");
-    prompt.answers = {"Millbrook"};
+    prompt.answers = {"Millbrook", "Ashford"};
     EXPECT_EQ(calendar.GetTrackName(0), "Millbrook");
-    ASSERT_EQ(prompt.questions.size(), 2u);
     EXPECT_EQ(prompt.questions[1].simulatorName, "Nascar Legends");
-}
+    EXPECT_TRUE(recorder.messages.empty());
 
-TEST_F(CalendarTest, AFailedDictionaryWriteIsToldAndTheNameStillReturned) {
-    program.Write("TrackDictionaryN3.ini", "[TRACKS]\r\n");
-    chmod(program.File("TrackDictionaryN3.ini").c_str(), 0444);
-    CCalendarFileN3 calendar = Calendar(TrackLine("ashford "));
-    prompt.answers = {"Ashford"};
-    EXPECT_EQ(calendar.GetTrackName(0), "Ashford");
+    chmod(program.File("TrackDictionaryNL.ini").c_str(), 0444);
+    EXPECT_EQ(calendar.GetTrackName(1), "Ashford");
     EXPECT_EQ(recorder.Texts(),
               std::vector<std::string>{"The following error occurred while trying to open " +
-                                       program.File("TrackDictionaryN3.ini") + "\n\naccess denied"});
+                                       program.File("TrackDictionaryNL.ini") + "\n\naccess denied"});
 }
