@@ -41,11 +41,12 @@ protected:
 
 } // namespace
 
-// Parts a shorter template does not give stay from the last one read; an unknown token stays as it is.
+// Parts a shorter template does not give stay from the last one read; an unknown token stays as it is,
+// and D_QUAL, first in id order, takes the start of D_QUALSPD.
 TEST_F(HtmlResultsTest, TheTemplateEndsAtItsSixthOrFirstEmptyLineAndKeepsOlderParts) {
-    EXPECT_EQ(Page("D_TRACK\n2\n3\nD_NAME D_DRIVER D_QUAL\n5\n6\n7\n", 0),
-              "Oak Ridge\r\n2\r\n3\r\nAnn Lee D_DRIVER 000.000\r\n5\r\n6\r\n");
-    EXPECT_EQ(Page("a\nb\n\nc\n", 1), "a\r\nb\r\n3\r\nAnn &quot;Lee&quot; D_DRIVER DNQ\r\n5\r\n6\r\n");
+    EXPECT_EQ(Page("D_TRACK\n2\n3\nD_NAME D_DRIVER D_QUALSPD\n5\n6\n7\n", 0),
+              "Oak Ridge\r\n2\r\n3\r\nAnn Lee D_DRIVER 000.000SPD\r\n5\r\n6\r\n");
+    EXPECT_EQ(Page("a\nb\n\nc\n", 1), "a\r\nb\r\n3\r\nAnn &quot;Lee&quot; D_DRIVER DNQSPD\r\n5\r\n6\r\n");
     EXPECT_TRUE(recorder.messages.empty());
 
     HtmlTemplate.reset();

@@ -1,4 +1,5 @@
 #include "settings/publish_settings.h"
+#include "settings/watchdog_settings.h"
 
 #include "core/app_state.h"
 #include "core/path_helpers.h"
@@ -9,6 +10,7 @@
 
 namespace {
 
+// The settings of the Unattended Running dialog: the published folder and the race time limit.
 class PublishSettingsTest : public ::testing::Test {
 protected:
     PublishSettingsTest() {
@@ -40,7 +42,7 @@ TEST_F(PublishSettingsTest, TheFolderIsAWindowsPosixOrProgramRelativePath) {
     }
 }
 
-TEST_F(PublishSettingsTest, BothKeysAreStoredInTheirOwnSectionAndAMissingSectionGivesTheDefaults) {
+TEST_F(PublishSettingsTest, BothSectionsAreStoredBesideTheServersAndAMissingOneGivesTheDefaults) {
     program.Write("Quorvadata.ini", "[SERVER]\r\nHostName=Oak Host\r\n");
     Publish = {"x", "y"};
     ReadPublishSettings();
@@ -50,11 +52,41 @@ TEST_F(PublishSettingsTest, BothKeysAreStoredInTheirOwnSectionAndAMissingSection
 
     Publish = {"/srv/www/league", "Thursday Night League"};
     EXPECT_TRUE(WritePublishSettings());
-    EXPECT_EQ(program.Read("Quorvadata.ini"), "[SERVER]\r\nHostName=Oak Host\r\n\r\n[PUBLISH]\r\n"
-                                              "Folder=/srv/www/league\r\nTitle=Thursday Night League\r\n");
+    EXPECT_TRUE(WriteWatchdogSettings({45}));
+    EXPECT_EQ(
+        program.Read("Quorvadata.ini"),
+        "[SERVER]\r\nHostName=Oak Host\r\n\r\n[PUBLISH]\r\nFolder=/srv/www/league\r\nTitle=Thursday Night "
+        "League\r\n\r\n[WATCHDOG]\r\nMaxRaceMinutes=45\r\n");
     Publish = {};
     ReadPublishSettings();
     EXPECT_EQ(Publish, (PUBLISH{"/srv/www/league", "Thursday Night League"}));
     EXPECT_EQ(PublishedTitle(), "Thursday Night League");
     EXPECT_TRUE(recorder.messages.empty());
+}
+
+// MaxRaceMinutes as stored: a whole number of minutes up to a week; anything else is told and read as
+// no limit.
+TEST_F(PublishSettingsTest, TheRaceTimeLimitIsReadInMinutesAndABadValueIsToldAsNoLimit) {
+    const struct {
+        const char* name;
+        std::string key;
+        int minutes;
+    } rows[] = {
+        {"missing", "", 0},
+        {"a week", "MaxRaceMinutes=10080", 10080},
+        {"beyond a week", "MaxRaceMinutes=10081", 0},
+        {"not a number", "MaxRaceMinutes=-5", 0},
+        {"huge", "MaxRaceMinutes=99999999999", 0},
+    };
+    std::vector<std::string> problems;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        program.Write("Quorvadata.ini", "[WATCHDOG]\r\n" + row.key + "\r\n");
+        problems.clear();
+        EXPECT_EQ(ReadWatchdogSettings(problems).MaxRaceMinutes, row.minutes);
+        EXPECT_EQ(problems.size(), row.minutes == 0 && !row.key.empty() ? 1u : 0u);
+    }
+    EXPECT_EQ(problems,
+              std::vector<std::string>{"MaxRaceMinutes=99999999999 in [WATCHDOG] is not a number of "
+                                       "minutes from 0 to 10080; races run without a time limit."});
 }

@@ -55,7 +55,6 @@ TEST_F(ServerSettingsTest, AnEmptySectionGivesTheReadDefaults) {
         std::vector<int>({Server->LastRace, Server->MaxConnections, Server->FieldSize, Server->ClockAdjust}),
         std::vector<int>({0, 1, 0, 5}));
     ASSERT_NE(CalendarN3, nullptr);
-    ASSERT_NE(CalendarNL, nullptr);
     EXPECT_EQ(TrackCountN3, 0);
 }
 

@@ -1,5 +1,7 @@
 #include "simfiles/calendar_file.h"
+#include "simfiles/calendars.h"
 
+#include "core/app_state.h"
 #include "support/message_recorder.h"
 #include "support/program_folder.h"
 #include "support/scripted_track_prompt.h"
@@ -34,12 +36,6 @@ TEST_F(CalendarTest, EachKeptLineIsAnEntryWithTheIdentifierOfItsColumns) {
         std::string text;
         std::vector<std::string> ids;
     } rows[] = {
-        {"headers and empty slots are no tracks",
-         "SNAME Season\r\n" + TrackLine("XXXXXXXX") + "\r\nSNAME again\r\n",
-         {}},
-        {"a Ctrl-Z ends the calendar",
-         TrackLine("ashford ") + "\r\n" + TrackLine("bayview ") + "\r\n\x1A" + TrackLine("cedarpk "),
-         {"ashford", "bayview"}},
         {"entry numbers count kept lines only",
          TrackLine("ashford ") + "\r\n" + TrackLine("XXXXXXXX") + "\r\n" + TrackLine("bayview ") +
              "\r\n SNAME late\r\nXXXXXXXX at start\r\n\r\n" + TrackLine("cedarpk "),
@@ -51,9 +47,6 @@ TEST_F(CalendarTest, EachKeptLineIsAnEntryWithTheIdentifierOfItsColumns) {
         {"a line longer than one read is read in pieces",
          TrackLine("first   ", std::string(300, 'a')) + "\r\n" + TrackLine("second  "),
          {"first", "aaaaaaaa", "second"}},
-        {"Windows-1252 columns and identifiers",
-         "R\xE9union      k\xF6ln    1\r\nRound        m\xFCnchen 2\r\n",
-         {"k\u00F6ln", "m\u00FCnchen"}},
         {"UTF-8 after a byte order mark", "\xEF\xBB\xBFRound        k\xC3\xB6ln    1\r\n", {"k\u00F6ln"}},
     };
     for (const auto& row : rows) {
@@ -119,4 +112,26 @@ TEST_F(CalendarTest, ANameLeftEmptyIsAskedForAgainAndAFailedDictionaryWriteIsTol
     EXPECT_EQ(recorder.Texts(),
               std::vector<std::string>{"The following error occurred while trying to open " +
                                        program.File("TrackDictionaryNL.ini") + "\n\naccess denied"});
+}
+
+// Each simulator's calendar is replaced on its own; an empty path means the server's stored path.
+TEST(CreateCalendar, ReplacesTheCalendarAndKeepsItsTrackCount) {
+    ScopedProgramFolder program;
+    program.Write("n3.cal", "             ashford\n             bayview\n");
+    EXPECT_EQ(CreateCalendarN3(program.File("n3.cal")), 2);
+    EXPECT_EQ(TrackCountN3, 2);
+    EXPECT_EQ(CalendarN3->GetFileName(), program.File("n3.cal"));
+    EXPECT_EQ(CreateCalendarN3(program.File("missing.cal")), 0);
+    ASSERT_NE(CalendarN3, nullptr);
+    EXPECT_EQ(TrackCountN3, 0);
+    EXPECT_EQ(CalendarNL, nullptr);
+
+    program.Write("nl.cal", "             millbrk\n");
+    EXPECT_EQ(CreateCalendarNL(""), 0);
+    EXPECT_EQ(CalendarNL->GetFileName(), "");
+    Server = std::make_unique<SERVER>();
+    Server->CalendarFileNL = program.File("nl.cal");
+    EXPECT_EQ(CreateCalendarNL(""), 1);
+    EXPECT_EQ(TrackCountNL, 1);
+    EXPECT_EQ(CalendarNL->GetFileName(), program.File("nl.cal"));
 }
