@@ -3,7 +3,6 @@
 #include "file_size_limit.h"
 #include "results/archive_name.h"
 #include "results/json.h"
-#include "standings_lines.h"
 #include "support/message_recorder.h"
 #include "support/scoped_env.h"
 #include "support/temp_folder.h"
@@ -17,9 +16,9 @@ namespace {
 constexpr std::time_t raceEnd = 1796677470;
 
 const std::string stnRace =
-    "Race Final Oak Ridge: Mile\n" +
-    StnDriver(" 2", " 1", "  7", "Bo Diaz", " 99", "  0", "170", "", "Engine") + "\n" +
-    StnDriver(" 1", " 3", " 12", "Ann \"Lee\" <b>", "100", "  7", "180", "21.500", "Running") + "\n";
+    "Race Final Oak Ridge: Mile\n"
+    " 2   1    7  Bo Diaz                      99    0   170               Engine      \n"
+    " 1   3   12  Ann \"Lee\" <b>               100    7   180  21.500       Running     \n";
 
 class PublishedFolderTest : public ::testing::Test {
 protected:

@@ -1,7 +1,6 @@
 #include "settings/event_record.h"
 
 #include "core/app_state.h"
-#include "settings/record_field.h"
 
 #include <gtest/gtest.h>
 
@@ -79,26 +78,4 @@ TEST(EventRecord, MissingFieldsTakeTheDefaultsOfTheirKindAndNumbersTheirLeadingD
         EXPECT_EQ(FormatRaceRecord(race), row.read);
     }
     NLInstalled = false;
-}
-
-TEST(GetRecordField, GivesTheNthFieldOrTheDefault) {
-    struct Case {
-        const char* name;
-        std::string text;
-        char separator;
-        int limit;
-        int n;
-        std::string expected;
-    } cases[] = {
-        {"empty field", "1,,DEFAULT", ',', 32, 2, "dflt"},
-        {"last field", "1,,DEFAULT", ',', 32, 3, "DEFAULT"},
-        {"beyond the last field", "1,,DEFAULT", ',', 32, 4, "dflt"},
-        {"beyond the field limit", "12/25/2000", '/', 3, 4, "dflt"},
-        {"empty text", "", ',', 32, 1, "dflt"},
-        {"field zero", "a,b", ',', 32, 0, "dflt"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(GetRecordField(c.text, c.separator, c.limit, c.n, "dflt"), c.expected);
-    }
 }

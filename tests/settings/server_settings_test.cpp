@@ -57,23 +57,16 @@ TEST_F(ServerSettingsTest, AnEmptySectionGivesTheReadDefaults) {
     EXPECT_EQ(TrackCountN3, 0);
 }
 
-TEST_F(ServerSettingsTest, StoredValuesAreReadWithTheirLimitsAndTheCalendarsFollowTheirPaths) {
-    program.Write("sims/all.cal", "SNAME header\r\n" + std::string(13, ' ') + "oakridge\r\n");
+TEST_F(ServerSettingsTest, StoredValuesAreReadWithinTheirLimits) {
     program.Write("Quorvadata.ini",
                   "[server]\nhostname=" + std::string(100, 'h') +
-                      "\nDailyTime=123456789012\nLastRace=-1\nFieldSize=12 cars\nTiming=two\n"
-                      "Millisecs=-250\nCalendarFileNL=" +
-                      program.File("sims/all.cal") + "\n");
+                      "\nDailyTime=123456789012\nFieldSize=12 cars\nTiming=two\nMillisecs=-250\n");
     ReadServerSettings();
     EXPECT_EQ(Server->HostName, std::string(79, 'h'));
     EXPECT_EQ(Server->DailyTime, "123456789");
-    EXPECT_EQ(Server->LastRace, -1);
     EXPECT_EQ(Server->FieldSize, 12);
     EXPECT_EQ(Server->Timing, 0);
     EXPECT_EQ(Server->Millisecs, -250);
-    ASSERT_NE(CalendarNL, nullptr);
-    EXPECT_EQ(TrackCountNL, 1);
-    EXPECT_EQ(CalendarNL->GetTrackId(0), "oakridge");
 }
 
 TEST_F(ServerSettingsTest, WritingChangesOnlyTheServerKeys) {

@@ -1,7 +1,5 @@
 #include "simfiles/calendar_file.h"
-#include "simfiles/calendars.h"
 
-#include "core/app_state.h"
 #include "support/message_recorder.h"
 #include "support/program_folder.h"
 #include "support/scripted_track_prompt.h"
@@ -30,35 +28,23 @@ protected:
 
 } // namespace
 
+// Entry numbers count kept lines only; an identifier is cut at a space, at eight characters and at the
+// line end; a line longer than one read is read in pieces; a byte order mark makes the file UTF-8.
 TEST_F(CalendarTest, EachKeptLineIsAnEntryWithTheIdentifierOfItsColumns) {
-    const struct {
-        const char* name;
-        std::string text;
-        std::vector<std::string> ids;
-    } rows[] = {
-        {"entry numbers count kept lines only",
-         TrackLine("ashford ") + "\r\n" + TrackLine("XXXXXXXX") + "\r\n" + TrackLine("bayview ") +
-             "\r\n SNAME late\r\nXXXXXXXX at start\r\n\r\n" + TrackLine("cedarpk "),
-         {"ashford", "bayview", "", "tart", "", "cedarpk"}},
-        {"cut at a space, at eight characters and at the line end",
-         TrackLine("abc def1") + "\n" + TrackLine("eightchrmore") + "\n" + TrackLine("shrt", "") + "\r\n" +
-             TrackLine("tab\tx", "") + "\n" + std::string(13, 'x') + "\n" + TrackLine("Wr", "") + "\r\r\n",
-         {"abc", "eightchr", "shrt", "tab\tx", "", "Wr"}},
-        {"a line longer than one read is read in pieces",
-         TrackLine("first   ", std::string(300, 'a')) + "\r\n" + TrackLine("second  "),
-         {"first", "aaaaaaaa", "second"}},
-        {"UTF-8 after a byte order mark", "\xEF\xBB\xBFRound        k\xC3\xB6ln    1\r\n", {"k\u00F6ln"}},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        CCalendarFileN3 calendar = Calendar(row.text);
-        std::vector<std::string> ids;
-        for (int n = 0; n < calendar.GetTrackCount(); ++n)
-            ids.push_back(calendar.GetTrackId(n));
-        EXPECT_EQ(ids, row.ids);
-        EXPECT_EQ(calendar.GetTrackId(calendar.GetTrackCount()) + calendar.GetTrackId(-1), "");
-        EXPECT_EQ(calendar.GetErrorText(), "");
-    }
+    CCalendarFileN3 calendar =
+        Calendar("\xEF\xBB\xBFRound        k\xC3\xB6ln    1\r\n" + TrackLine("ashford ") + "\r\n" +
+                 TrackLine("XXXXXXXX") + "\r\n" + TrackLine("bayview ") +
+                 "\r\n SNAME late\r\nXXXXXXXX at start\r\n\r\n" + TrackLine("abc def1") + "\n" +
+                 TrackLine("eightchrmore") + "\n" + TrackLine("shrt", "") + "\r\n" + TrackLine("tab\tx", "") +
+                 "\n" + std::string(13, 'x') + "\n" + TrackLine("Wr", "") + "\r\r\n" +
+                 TrackLine("first   ", std::string(300, 'a')));
+    std::vector<std::string> ids;
+    for (int n = 0; n < calendar.GetTrackCount(); ++n)
+        ids.push_back(calendar.GetTrackId(n));
+    EXPECT_EQ(ids, (std::vector<std::string>{"k\u00F6ln", "ashford", "bayview", "", "tart", "", "abc",
+                                             "eightchr", "shrt", "tab\tx", "", "Wr", "first", "aaaaaaaa"}));
+    EXPECT_EQ(calendar.GetTrackId(calendar.GetTrackCount()) + calendar.GetTrackId(-1), "");
+    EXPECT_EQ(calendar.GetErrorText(), "");
 }
 
 TEST_F(CalendarTest, AFileThatCannotBeOpenedGivesNoTracksAndAnErrorTextButAReadOnlyOneIsRead) {
@@ -112,26 +98,4 @@ TEST_F(CalendarTest, ANameLeftEmptyIsAskedForAgainAndAFailedDictionaryWriteIsTol
     EXPECT_EQ(recorder.Texts(),
               std::vector<std::string>{"The following error occurred while trying to open " +
                                        program.File("TrackDictionaryNL.ini") + "\n\naccess denied"});
-}
-
-// Each simulator's calendar is replaced on its own; an empty path means the server's stored path.
-TEST(CreateCalendar, ReplacesTheCalendarAndKeepsItsTrackCount) {
-    ScopedProgramFolder program;
-    program.Write("n3.cal", "             ashford\n             bayview\n");
-    EXPECT_EQ(CreateCalendarN3(program.File("n3.cal")), 2);
-    EXPECT_EQ(TrackCountN3, 2);
-    EXPECT_EQ(CalendarN3->GetFileName(), program.File("n3.cal"));
-    EXPECT_EQ(CreateCalendarN3(program.File("missing.cal")), 0);
-    ASSERT_NE(CalendarN3, nullptr);
-    EXPECT_EQ(TrackCountN3, 0);
-    EXPECT_EQ(CalendarNL, nullptr);
-
-    program.Write("nl.cal", "             millbrk\n");
-    EXPECT_EQ(CreateCalendarNL(""), 0);
-    EXPECT_EQ(CalendarNL->GetFileName(), "");
-    Server = std::make_unique<SERVER>();
-    Server->CalendarFileNL = program.File("nl.cal");
-    EXPECT_EQ(CreateCalendarNL(""), 1);
-    EXPECT_EQ(TrackCountNL, 1);
-    EXPECT_EQ(CalendarNL->GetFileName(), program.File("nl.cal"));
 }
