@@ -48,10 +48,9 @@ TEST(RegistryItem, ItemNamesSplitIntoRootKeyPathAndValueName) {
         SCOPED_TRACE(row.name);
         COXRegistryItem item;
         item.SetItemName(row.item);
-        EXPECT_EQ(item.GetMachineName(), row.machine);
         EXPECT_EQ(item.GetRoot(), row.root);
-        EXPECT_EQ(item.GetKeyPath(), row.keyPath);
-        EXPECT_EQ(item.GetValueName(), row.valueName);
+        EXPECT_EQ(item.GetMachineName() + "|" + item.GetKeyPath() + "|" + item.GetValueName(),
+                  row.machine + "|" + row.keyPath + "|" + row.valueName);
     }
 }
 

@@ -28,12 +28,13 @@ protected:
 
 } // namespace
 
-// Entry numbers count kept lines only; an identifier is cut at a space, at eight characters and at the
-// line end; a line longer than one read is read in pieces; a byte order mark makes the file UTF-8.
+// Headers and empty slots are no tracks, and entry numbers count kept lines only; an identifier is cut at a
+// space, at eight characters and at the line end; a line longer than one read is read in pieces; a byte order
+// mark makes the file UTF-8.
 TEST_F(CalendarTest, EachKeptLineIsAnEntryWithTheIdentifierOfItsColumns) {
     CCalendarFileN3 calendar =
-        Calendar("\xEF\xBB\xBFRound        k\xC3\xB6ln    1\r\n" + TrackLine("ashford ") + "\r\n" +
-                 TrackLine("XXXXXXXX") + "\r\n" + TrackLine("bayview ") +
+        Calendar("\xEF\xBB\xBFSNAME Season\r\nRound        k\xC3\xB6ln    1\r\n" + TrackLine("ashford ") +
+                 "\r\n" + TrackLine("XXXXXXXX") + "\r\n" + TrackLine("bayview ") +
                  "\r\n SNAME late\r\nXXXXXXXX at start\r\n\r\n" + TrackLine("abc def1") + "\n" +
                  TrackLine("eightchrmore") + "\n" + TrackLine("shrt", "") + "\r\n" + TrackLine("tab\tx", "") +
                  "\n" + std::string(13, 'x') + "\n" + TrackLine("Wr", "") + "\r\r\n" +
