@@ -10,6 +10,11 @@ const std::string sampleRecord = "1,oakridge,Oak Ridge; Mile,C:\\Sims\\NL\\Nasca
                                  "Legends.exe,C:\\Sims\\NL\\all.cal,pit,3,11,12,4,2,13,14,25,"
                                  "15,16,17,18,19,20,-5,21,7,22,110,9,23,24,12/25/2026,7:30,26,27";
 
+template <typename... Number>
+std::vector<int> Numbers(Number... numbers) {
+    return {numbers...};
+}
+
 } // namespace
 
 // A comma inside a text field is stored as a semicolon, so no field reads back shifted.
@@ -20,31 +25,12 @@ TEST(EventRecord, ReadsEachFieldFromItsPlaceAndIsWrittenBackTheSame) {
                                         race.RacePassword, race.Date, race.Time}),
               (std::vector<std::string>{"oakridge", "Oak Ridge; Mile", "C:\\Sims\\NL\\Nascar Legends.exe",
                                         "C:\\Sims\\NL\\all.cal", "pit", "12/25/2026", "7:30"}));
-    EXPECT_EQ((std::vector<int>{race.Sim,
-                                race.TrackNumber,
-                                race.AllowAI,
-                                race.CautionFlags,
-                                race.Runs,
-                                race.Damage,
-                                race.DoubleFileRestarts,
-                                race.ForceSmoke,
-                                race.RaceLength,
-                                race.PaceLap,
-                                race.ArcadeMode,
-                                race.PracticeTime,
-                                race.WarmupTime,
-                                race.FixedSetups,
-                                race.FixedWeather,
-                                race.Temperature,
-                                race.WindSpeed,
-                                race.WindDirection,
-                                race.SaveResults,
-                                race.AIStrength,
-                                race.PostRaceTime,
-                                race.UseInvite,
-                                race.UseMuzzle,
-                                race.TimePM,
-                                race.SaveReplay}),
+    EXPECT_EQ(Numbers(race.Sim, race.TrackNumber, race.AllowAI, race.CautionFlags, race.Runs, race.Damage,
+                      race.DoubleFileRestarts, race.ForceSmoke, race.RaceLength, race.PaceLap,
+                      race.ArcadeMode, race.PracticeTime, race.WarmupTime, race.FixedSetups,
+                      race.FixedWeather, race.Temperature, race.WindSpeed, race.WindDirection,
+                      race.SaveResults, race.AIStrength, race.PostRaceTime, race.UseInvite, race.UseMuzzle,
+                      race.TimePM, race.SaveReplay),
               (std::vector<int>{1,  3,  11, 12, 4, 2,  13,  14, 25, 15, 16, 17, 18,
                                 19, 20, -5, 21, 7, 22, 110, 9,  23, 24, 26, 27}));
     race.TrackName = "Oak Ridge, Mile";

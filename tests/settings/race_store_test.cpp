@@ -87,7 +87,6 @@ TEST_F(RaceStoreTest, MissingRecordsAreToldOnceWithTheirNumber) {
         std::string more;
     } rows[] = {
         {"one missing", "Events=2\r\n1=1,a\r\n3=1,c\r\n", {"a"}, ""},
-        {"an empty record counts as missing", "Events=3\r\n1=1,a\r\n2=\r\n3=1,c\r\n", {"a", "c"}, ""},
         {"keys that are no position are not records",
          "Events=4\r\n01=1,z\r\nx=1,z\r\n5=1,z\r\n 4 =1,d\r\n2=1,b\r\n",
          {"b", "d"},
@@ -114,15 +113,6 @@ TEST_F(RaceStoreTest, MissingRecordsAreToldOnceWithTheirNumber) {
         EXPECT_EQ(recorder.messages[0].icon, MessageIcon::Warning);
         EXPECT_TRUE(ScheduleLoaded);
     }
-}
-
-TEST_F(RaceStoreTest, ARecordIsReadUpToItsThousandTwentyThirdCharacter) {
-    std::string longName(1100, 'n');
-    program.Write("Quorvadata.ini", "[SCHEDULE]\r\nEvents=1\r\n1=1,id," + longName + ",x\r\n");
-    ReadEvents();
-    ASSERT_EQ(EventList.size(), 1u);
-    EXPECT_EQ(EventList[0]->TrackName, std::string(1023 - 5, 'n'));
-    EXPECT_EQ(EventList[0]->SimExe, "");
 }
 
 TEST_F(RaceStoreTest, AFailedWriteIsToldOnceAndChangesNothing) {
