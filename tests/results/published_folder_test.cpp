@@ -1,6 +1,7 @@
 #include "results/published_folder.h"
 
 #include "file_size_limit.h"
+#include "platform/file_system.h"
 #include "results/archive_name.h"
 #include "results/json.h"
 #include "support/message_recorder.h"
@@ -19,6 +20,11 @@ const std::string stnRace =
     "Race Final Oak Ridge: Mile\n"
     " 2   1    7  Bo Diaz                      99    0   170               Engine      \n"
     " 1   3   12  Ann \"Lee\" <b>               100    7   180  21.500       Running     \n";
+
+// The bytes of a file kept beside this test.
+std::string Expected(const std::string& name) {
+    return ReadFileBytes(std::string(QUORVA_EXPECTED_DIR) + name).bytes;
+}
 
 class PublishedFolderTest : public ::testing::Test {
 protected:
@@ -93,19 +99,7 @@ TEST_F(PublishedFolderTest, ARaceIsKeptWithItsPageStandingsAndJsonUnderANewName)
     EXPECT_EQ(work.Read(base + ".html"),
               "<html><body class=\"x\"><header class=\"league\"><a "
               "href=\"index.html\">Night League</a></header><h1>Oak</h1></body></html>\r\n");
-    EXPECT_EQ(
-        work.Read(base + ".json"),
-        "{\n  \"format\": \"quorva-race\",\n  \"version\": 1,\n  \"simulator\": \"NL\",\n"
-        "  \"ended\": \"2026-12-07 21:04:30\",\n  \"endedUnix\": 1796677470,\n"
-        "  \"page\": \"2026-12-07_2104_NL_oak-ridge-mile.html\",\n"
-        "  \"standings\": \"2026-12-07_2104_NL_oak-ridge-mile.stn\",\n  \"track\": \"Oak Ridge: Mile\",\n"
-        "  \"laps\": \"\",\n  \"raceTime\": \"\",\n  \"averageSpeed\": \"\",\n  \"margin\": \"\",\n"
-        "  \"cautions\": \"\",\n  \"leadChanges\": \"\",\n  \"weather\": \"\",\n  \"drivers\": [\n"
-        "    {\"finish\": 2, \"start\": 1, \"car\": 7, \"name\": \"Bo Diaz\", \"lapsCompleted\": 99, "
-        "\"lapsLed\": 0, \"points\": 170, \"qualifying\": \"\", \"out\": \"Engine\"},\n"
-        "    {\"finish\": 1, \"start\": 3, \"car\": 12, \"name\": \"Ann \\\"Lee\\\" <b>\", "
-        "\"lapsCompleted\": "
-        "100, \"lapsLed\": 7, \"points\": 180, \"qualifying\": \"21.500\", \"out\": \"Running\"}\n  ]\n}\n");
+    EXPECT_EQ(work.Read(base + ".json"), Expected("published-race.json"));
 
     EXPECT_FALSE(Keep(folder, 1, raceEnd + 10));
     EXPECT_FALSE(Keep(folder, 2, raceEnd + 25));
@@ -136,21 +130,7 @@ TEST_F(PublishedFolderTest, TheIndexListsEveryKeptRaceNewestFirstAndSkipsWhatIsN
     EXPECT_NE(console.find("damaged.json: not well-formed JSON."), std::string::npos);
     EXPECT_NE(console.find("foreign.json: not a race file of Quorva."), std::string::npos);
     EXPECT_NE(console.find("link.json: a race file without its end, page or drivers."), std::string::npos);
-    EXPECT_EQ(
-        work.Read("site/index.html"),
-        "<!DOCTYPE html><html lang=\"en\"><head><meta charset=\"utf-8\"><meta name=\"viewport\" "
-        "content=\"width=device-width, initial-scale=1\"><title>Night &lt;League&gt; "
-        "results</title><style>h1{color:red}</style></head>\n<body><main><h1>Night &lt;League&gt;</h1><p "
-        "class=\"date\">Results of every race, newest first. <a href=\"status.html\">Server "
-        "status</a></p>\n<div class=\"scroll\"><table><thead><tr><th class=\"name\">Date</th><th>Sim</th><th "
-        "class=\"name\">Track</th><th class=\"name\">Winner</th><th>Laps</th></tr></thead><tbody>\n<tr><td "
-        "class=\"name\">2026-12-07 22:04</td><td>N3</td><td class=\"name\"><a "
-        "href=\"2026-12-07_2204_N3_oak-ridge.html\">Oak Ridge</a></td><td class=\"name\">Ann "
-        "Lee</td><td>200</td></tr>\n<tr><td class=\"name\">2026-12-07 21:04</td><td>NL</td><td "
-        "class=\"name\"><a href=\"2026-12-07_2104_NL_oak-ridge-mile.html\">Oak Ridge: Mile</a></td><td "
-        "class=\"name\">Ann &quot;Lee&quot; "
-        "&lt;b&gt;</td><td>100</td></tr>\n</tbody></table></div>\n<footer>Published by "
-        "Quorva.</footer></main></body></html>\n");
+    EXPECT_EQ(work.Read("site/index.html"), Expected("published-index.html"));
 
     // Files removed by hand leave the index; a skipped file is told once, not at every rebuild.
     std::filesystem::remove(work.File("site/2026-12-07_2204_N3_oak-ridge.json"));
@@ -190,20 +170,7 @@ TEST_F(PublishedFolderTest, TheStatusTellsEachStateOfTheSchedule) {
         work.Read("site/status.json")
             .find("\"nextEvents\": [\n    {\"simulator\": \"N3\", \"track\": \"Lime\", \"startsAt\": null"),
         std::string::npos);
-    EXPECT_EQ(
-        work.Read("site/status.html"),
-        "<!DOCTYPE html><html lang=\"en\"><head><meta charset=\"utf-8\"><meta name=\"viewport\" "
-        "content=\"width=device-width, initial-scale=1\"><meta http-equiv=\"refresh\" "
-        "content=\"60\"><title>L status</title><style>h1{color:red}</style></head>\n<body><main><h1>L</h1><p "
-        "class=\"date\">Updated 2026-12-07 21:04. <a href=\"index.html\">Results</a></p>\n<p class=\"state\" "
-        "data-state=\"counting-down\">Next race: Oak &amp; Ridge (NASCAR Legends), starting 2026-12-07 "
-        "21:09.</p>\n<p>Last race: <a href=\"2026-12-07_2104_N3_oak-ridge.html\">Oak Ridge, 2026-12-07 "
-        "21:04</a>, won by Ann Lee</p>\n<h2>Next events</h2><div class=\"scroll\"><table><thead><tr><th "
-        "class=\"name\">Starts</th><th>Sim</th><th class=\"name\">Track</th></tr></thead><tbody>\n<tr><td "
-        "class=\"name\">later</td><td>N3</td><td class=\"name\">Lime</td></tr>\n<tr><td "
-        "class=\"name\">2026-12-07 21:09</td><td>NL</td><td class=\"name\">Oak &amp; "
-        "Ridge</td></tr>\n</tbody></table></div>\n<footer>Published by "
-        "Quorva.</footer></main></body></html>\n");
+    EXPECT_EQ(work.Read("site/status.html"), Expected("published-status.html"));
     const struct {
         const char* name;
         RunStatus status;
