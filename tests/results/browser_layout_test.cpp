@@ -13,10 +13,8 @@
 
 namespace {
 
-// Runs in the page, in a frame of the width measured, and writes into the frame's host, after layout,
-// "fits" or what does not: a page wider than the frame, a header cell shown but cut off by the page or
-// by a box that cuts or scrolls it, a wanted cell not in view, or (when the header is to stay in view)
-// a header that scrolls away with the middle of the table.
+// Writes into the frame's host "fits" or what does not: a page wider than the frame, a header cell cut
+// off by the page or a box, a wanted cell not in view, or a header that scrolls away with the table.
 const char* const measure = R"(<script>(function (wanted, headerStays) {
   const problems = [], inView = [], page = document.documentElement;
   if (page.scrollWidth > window.innerWidth)

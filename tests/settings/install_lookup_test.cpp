@@ -34,11 +34,8 @@ TEST(RegistryItem, ItemNamesSplitIntoRootKeyPathAndValueName) {
         std::string keyPath;
         std::string valueName;
     } rows[] = {
-        {"install item", InstallItemN3, "", RegistryRoot::LocalMachine,
-         "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\NASCAR Racing 3.exe\\", ""},
         {"machine and value", "\\\\Pits\\CurrentConfig\\System\\Mode", "Pits", RegistryRoot::CurrentConfig,
          "\\System\\", "Mode"},
-        {"no root name", "Software\\Quorva\\", "", RegistryRoot::CurrentUser, "\\Software\\Quorva\\", ""},
         {"a longer root name", "\\LocalMachineX\\Key\\Value", "", RegistryRoot::CurrentUser,
          "\\LocalMachineX\\Key\\", "Value"},
         {"only a root", "\\Users", "", RegistryRoot::Users, "", ""},

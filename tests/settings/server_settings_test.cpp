@@ -1,6 +1,7 @@
 #include "settings/server_settings.h"
 
 #include "core/app_state.h"
+#include "platform/file_system.h"
 #include "simfiles/calendars.h"
 #include "support/message_recorder.h"
 #include "support/program_folder.h"
@@ -28,18 +29,7 @@ protected:
 TEST_F(ServerSettingsTest, WithoutASettingsFileItIsCreatedFromTheRecord) {
     ReadServerSettings();
     EXPECT_EQ(program.Read("Quorvadata.ini"),
-              "[SERVER]\r\nHostName=Anonymous\r\nAdminPassword=kelp\r\nDailyTime=9:00\r\n"
-              "PathNL=Path not found\r\nPathN3=C:\\Sims\\N3\\\r\nCalendarFileNL=\r\n"
-              "CalendarFileN3=C:\\Sims\\N3\\all.cal\r\nExeFileN3=Nascar Racing 3.exe\r\n"
-              "ExeFileNL=Nascar Legends.exe\r\nInviteFileN3=\r\nInviteFileNL=\r\n"
-              "MuzzleFileN3=\r\nMuzzleFileNL=\r\nCheckLatency=0\r\nMillisecs=0\r\n"
-              "RaceDelay=1\r\nTiming=0\r\nPm=1\r\nMaxConnections=42\r\nFieldSize=43\r\n"
-              "ArenaN3=0\r\nArenaNL=0\r\nStopAtEnd=0\r\nRememberRace=0\r\n"
-              "ResultsToHTML=0\r\nUseBitmap=1\r\nAutoStart=0\r\nAutoTerminate=0\r\n"
-              "ConnectIPX=0\r\nConnectTCP=1\r\nConnectNET=1\r\nShowDisplay=0\r\n"
-              "WonName=\r\nWonPassword=\r\nClockAdjust=0\r\nLimitTime=0\r\n"
-              "StartTime=6:00\r\nStartTimePM=1\r\nStopTime=5:00\r\nStopTimePM=0\r\n"
-              "AddedParams=\r\nSecurity=0\r\n");
+              ReadFileBytes(std::string(QUORVA_EXPECTED_DIR) + "Quorvadata-server.ini").bytes);
     EXPECT_EQ(CalendarN3, nullptr);
     EXPECT_TRUE(recorder.messages.empty());
 }

@@ -49,7 +49,6 @@ TEST_F(OptionsCfgTest, OnlyTheThreeConnectionBytesChange) {
         PatchOptionsCfg(1);
         EXPECT_EQ(folder.Read("nl/options.cfg"), OptionsBytes(size, 2, 2, 0)) << size;
     }
-    EXPECT_TRUE(recorder.messages.empty());
 }
 
 TEST_F(OptionsCfgTest, OnlyAnInstalledSimulatorsFileIsTouchedAndAMissingOrReadOnlyOneIsTold) {
