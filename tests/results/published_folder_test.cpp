@@ -145,8 +145,6 @@ TEST_F(PublishedFolderTest, AFolderThatCannotBeWrittenIsNamedWithTheCause) {
     work.Write("file", "");
     PublishedFolder inAFile(work.File("file/site/"), "L", work.File("Quorvahtml.html"));
     EXPECT_EQ(Keep(inAFile, 1, raceEnd)->cause, CauseBadPath);
-    PublishedFolder inProc("/proc/quorva-site/", "L", work.File("Quorvahtml.html"));
-    EXPECT_EQ(inProc.WriteStatus({})->path, "/proc/quorva-site/");
     {
         PublishedFolder full(published, "L", work.File("Quorvahtml.html"));
         FileSizeLimit fullDisk(64);

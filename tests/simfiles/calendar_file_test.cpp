@@ -89,7 +89,6 @@ TEST_F(CalendarTest, ANameLeftEmptyIsAskedForAgainAndAFailedDictionaryWriteIsTol
     prompt.answers = {"Millbrook", "Ashford"};
     EXPECT_EQ(calendar.GetTrackName(0), "Millbrook");
     EXPECT_EQ(prompt.questions[1].simulatorName, "Nascar Legends");
-    EXPECT_TRUE(recorder.messages.empty());
 
     chmod(program.File("TrackDictionaryNL.ini").c_str(), 0444);
     EXPECT_EQ(calendar.GetTrackName(1), "Ashford");
