@@ -73,20 +73,17 @@ TEST(CWonFile, PointsFollowTheTableAndTheLapsLedBonuses) {
     }
 }
 
-TEST(StandingsReaders, ACtrlZEndsTheFile) {
+// A Ctrl-Z ends the file; a file that cannot be opened is told and gives an empty reader.
+TEST(StandingsReaders, ACtrlZEndsTheFileAndOneThatCannotBeOpenedIsTold) {
+    MessageRecorder recorder;
     TempFolder folder;
     folder.Write("race.stn", "Weather - no caret\x1A\r\n  Weather - 78^F\r\n");
     EXPECT_EQ(CStnFile(folder.File("race.stn")).GetWeather(), " degrees Weather - no caret");
     folder.Write("race.won", WonDriver("Ann Lee", 1, 0) + "\r\n\x1A" + WonDriver("Past the end", 2, 0));
     EXPECT_EQ(CWonFile(folder.File("race.won")).GetDriverCount(), 1);
-}
-
-TEST(StandingsReaders, AFileThatCannotBeOpenedIsToldAndGivesAnEmptyReader) {
-    MessageRecorder recorder;
-    TempFolder folder;
-    CWonFile won(folder.File("none.won"));
-    EXPECT_EQ(won.GetDriverCount(), 0);
-    EXPECT_EQ(won.GetStatusText(), "Running");
+    CWonFile none(folder.File("none.won"));
+    EXPECT_EQ(none.GetDriverCount(), 0);
+    EXPECT_EQ(none.GetStatusText(), "Running");
     EXPECT_EQ(recorder.Texts(),
               std::vector<std::string>{"The following error occurred while trying to open " +
                                        folder.File("none.won") + "\n\nfile not found"});

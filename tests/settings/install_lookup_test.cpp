@@ -51,7 +51,9 @@ TEST(RegistryItem, ItemNamesSplitIntoRootKeyPathAndValueName) {
     }
 }
 
-TEST_F(InstallLookupTest, FoldersAreReadAsTheRegistryHoldsThem) {
+// What is missing is "Path not found"; a number is an empty folder.
+TEST_F(InstallLookupTest, FoldersAreReadAsTheRegistryHoldsThemAndWhatIsMissingIsPathNotFound) {
+    EXPECT_EQ(LookupInstallPath(InstallItemN3), "Path not found");
     WriteSystemHive(
         appPaths + "NASCAR Racing 3.exe] 1700000000\r\n\"Path\"=\"C:\\\\Games\\\\Racing\"\r\n\r\n" +
         appPaths + "nascar legends.EXE]\r\n\"PATH\"=str(2):\"%ProgramFiles%\\\\Legends\\\\\"\r\n");
@@ -61,10 +63,8 @@ TEST_F(InstallLookupTest, FoldersAreReadAsTheRegistryHoldsThem) {
     // A registry the user may only read still gives the folders.
     chmod(prefix.File("system.reg").c_str(), 0444);
     EXPECT_EQ(LookupInstallPath(InstallItemN3), "C:\\Games\\Racing");
-}
 
-TEST_F(InstallLookupTest, WhatIsMissingIsPathNotFoundAndANumberIsAnEmptyFolder) {
-    EXPECT_EQ(LookupInstallPath(InstallItemN3), "Path not found");
+    chmod(prefix.File("system.reg").c_str(), 0644);
     WriteSystemHive(appPaths + "NASCAR Racing 3.exe]\n@=\"C:\\\\N3\\\\NASCAR Racing 3.exe\"\n" + appPaths +
                     "NASCAR Legends.exe]\n\"Path\"=dword:00000001\n");
     EXPECT_EQ(LookupInstallPath(InstallItemN3), "Path not found");

@@ -27,8 +27,8 @@ protected:
 } // namespace
 
 // Without a settings file the default race is stored as it stands; a file without the key gives the
-// built-in record and is left alone.
-TEST_F(RaceStoreTest, TheDefaultRaceIsStoredWithoutAFileAndElseReadFromItsKeyOrBuiltIn) {
+// built-in record and is left alone; a file that cannot be written is told once a write, and stays.
+TEST_F(RaceStoreTest, TheDefaultRaceIsStoredOrReadFromItsKeyOrBuiltInAndAFailedWriteIsToldOnce) {
     DefaultRace = std::make_unique<RACE>();
     SetNewDefaultRaceValues(*DefaultRace, false);
     ReadDefaultRace();
@@ -37,12 +37,23 @@ TEST_F(RaceStoreTest, TheDefaultRaceIsStoredWithoutAFileAndElseReadFromItsKeyOrB
         "[SERVER]\r\nDefaultRace=0,,DEFAULT,,,,1,0,0,1,0,0,0,10,0,0,30,1,0,1,70,0,0,0,100,5,1,1,01/01/2000,"
         "06:00,1,0\r\n");
 
-    program.Write("Quorvadata.ini", "[SERVER]\r\nHostName=Speedy\r\n");
+    const std::string before = "[SERVER]\r\nHostName=Speedy\r\n";
+    program.Write("Quorvadata.ini", before);
     ReadDefaultRace();
     EXPECT_EQ(FormatRaceRecord(*DefaultRace),
               "1,,DEFAULT,,,,1,0,0,1,0,0,0,10,0,0,30,1,0,1,70,0,0,0,100,5,1,1,01/01/2000,6:00,1,0");
-    EXPECT_EQ(program.Read("Quorvadata.ini"), "[SERVER]\r\nHostName=Speedy\r\n");
+    EXPECT_EQ(program.Read("Quorvadata.ini"), before);
     EXPECT_TRUE(recorder.messages.empty());
+
+    chmod(program.SettingsFile().c_str(), 0444);
+    EventList.push_back(EventAt("A", 1));
+    WriteEvents();
+    WriteDefaultRace();
+    EXPECT_EQ(program.Read("Quorvadata.ini"), before);
+    EXPECT_EQ(EventList.size(), 1u);
+    std::string message =
+        "The following error occurred while trying to open " + program.SettingsFile() + "\n\naccess denied";
+    EXPECT_EQ(recorder.Texts(), (std::vector<std::string>{message, message}));
 }
 
 // Without a settings file the list is left as it is; the section is then rewritten whole, keys of ours
@@ -113,20 +124,4 @@ TEST_F(RaceStoreTest, MissingRecordsAreToldOnceWithTheirNumber) {
         EXPECT_EQ(recorder.messages[0].icon, MessageIcon::Warning);
         EXPECT_TRUE(ScheduleLoaded);
     }
-}
-
-TEST_F(RaceStoreTest, AFailedWriteIsToldOnceAndChangesNothing) {
-    const std::string before = "[SCHEDULE]\r\nEvents=1\r\n1=1,a\r\n";
-    program.Write("Quorvadata.ini", before);
-    chmod(program.SettingsFile().c_str(), 0444);
-    EventList.push_back(EventAt("A", 1));
-    EventList.push_back(EventAt("B", 2));
-    WriteEvents();
-    DefaultRace = std::make_unique<RACE>();
-    WriteDefaultRace();
-    EXPECT_EQ(program.Read("Quorvadata.ini"), before);
-    EXPECT_EQ(EventList.size(), 2u);
-    std::string message =
-        "The following error occurred while trying to open " + program.SettingsFile() + "\n\naccess denied";
-    EXPECT_EQ(recorder.Texts(), (std::vector<std::string>{message, message}));
 }
