@@ -13,7 +13,7 @@
 
 namespace {
 
-// Writes into the frame's host "fits" or what does not: a page wider than the frame, a header cell cut
+// Gives the frame's host the title "fits" or what does not: a page wider than the frame, a header cell cut
 // off by the page or a box, a wanted cell not in view, or a header that scrolls away with the table.
 const char* const measure = R"(<script>(function (wanted, headerStays) {
   const problems = [], inView = [], page = document.documentElement;
@@ -44,10 +44,7 @@ const char* const measure = R"(<script>(function (wanted, headerStays) {
     if (tableTop >= 0 || Math.abs(headerTop) > 1)
       problems.push('scrolled, the table starts at ' + tableTop + ' and its header at ' + headerTop);
   }
-  const out = document.createElement('pre');
-  out.id = 'layout';
-  out.textContent = problems.length ? problems.join('; ') : 'fits';
-  parent.document.body.appendChild(out);
+  parent.document.title = problems.length ? problems.join('; ') : 'fits';
 }))";
 
 class BrowserLayoutTest : public ::testing::Test {
@@ -73,11 +70,11 @@ protected:
             program.File("host.html") + "' >'" + program.File("dom.txt") + "' 2>/dev/null";
         EXPECT_EQ(std::system(command.c_str()), 0);
         std::string dom = program.Read("dom.txt");
-        size_t start = dom.find("<pre id=\"layout\">");
-        size_t end = dom.find("</pre>", start);
+        size_t start = dom.find("<title>");
+        size_t end = dom.find("</title>", start);
         if (start == std::string::npos || end == std::string::npos)
             return "no measurement in the page";
-        return dom.substr(start + 17, end - start - 17);
+        return dom.substr(start + 7, end - start - 7);
     }
 
     ScopedProgramFolder program;
