@@ -34,29 +34,23 @@ TEST_F(ServerSettingsTest, WithoutASettingsFileItIsCreatedFromTheRecord) {
     EXPECT_TRUE(recorder.messages.empty());
 }
 
-// Reading an empty section changes nothing on disk and gives the read defaults.
-TEST_F(ServerSettingsTest, AnEmptySectionGivesTheReadDefaults) {
-    program.Write("Quorvadata.ini", "[SERVER]\r\n");
+// Reading changes nothing on disk; stored values are read within their limits, missing ones as the
+// read defaults.
+TEST_F(ServerSettingsTest, StoredValuesAreReadWithinTheirLimitsAndMissingOnesAsTheReadDefaults) {
+    const std::string stored = "[server]\nhostname=" + std::string(100, 'h') +
+                               "\nDailyTime=123456789012\nFieldSize=12 cars\nTiming=two\nMillisecs=-250\n";
+    program.Write("Quorvadata.ini", stored);
     ReadServerSettings();
-    EXPECT_EQ(program.Read("Quorvadata.ini"), "[SERVER]\r\n");
-    EXPECT_EQ(Server->AdminPassword + "|" + Server->PathN3 + "|" + Server->ExeFileN3, "Kelp||");
-    EXPECT_EQ(
-        std::vector<int>({Server->LastRace, Server->MaxConnections, Server->FieldSize, Server->ClockAdjust}),
-        std::vector<int>({0, 1, 0, 5}));
-    ASSERT_NE(CalendarN3, nullptr);
-    EXPECT_EQ(TrackCountN3, 0);
-}
-
-TEST_F(ServerSettingsTest, StoredValuesAreReadWithinTheirLimits) {
-    program.Write("Quorvadata.ini",
-                  "[server]\nhostname=" + std::string(100, 'h') +
-                      "\nDailyTime=123456789012\nFieldSize=12 cars\nTiming=two\nMillisecs=-250\n");
-    ReadServerSettings();
+    EXPECT_EQ(program.Read("Quorvadata.ini"), stored);
     EXPECT_EQ(Server->HostName, std::string(79, 'h'));
     EXPECT_EQ(Server->DailyTime, "123456789");
-    EXPECT_EQ(Server->FieldSize, 12);
-    EXPECT_EQ(Server->Timing, 0);
-    EXPECT_EQ(Server->Millisecs, -250);
+    EXPECT_EQ(std::vector<int>({Server->FieldSize, Server->Timing, Server->Millisecs}),
+              std::vector<int>({12, 0, -250}));
+    EXPECT_EQ(Server->AdminPassword + "|" + Server->PathN3 + "|" + Server->ExeFileN3, "Kelp||");
+    EXPECT_EQ(std::vector<int>({Server->LastRace, Server->MaxConnections, Server->ClockAdjust}),
+              std::vector<int>({0, 1, 5}));
+    ASSERT_NE(CalendarN3, nullptr);
+    EXPECT_EQ(TrackCountN3, 0);
 }
 
 TEST_F(ServerSettingsTest, WritingChangesOnlyTheServerKeys) {
