@@ -21,7 +21,6 @@ const std::string stnRace =
     " 2   1    7  Bo Diaz                      99    0   170               Engine      \n"
     " 1   3   12  Ann \"Lee\" <b>               100    7   180  21.500       Running     \n";
 
-// The bytes of a file kept beside this test.
 std::string Expected(const std::string& name) {
     return ReadFileBytes(std::string(QUORVA_EXPECTED_DIR) + name).bytes;
 }

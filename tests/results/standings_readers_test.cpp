@@ -8,7 +8,6 @@
 
 namespace {
 
-// A driver line of a NASCAR Racing 3 race, its values in their order.
 std::string WonDriver(const std::string& name, int finish, int led) {
     return "driver '" + name + "' car '3' start '2' finish '" + std::to_string(finish) +
            "' laps '100' led '" + std::to_string(led) +

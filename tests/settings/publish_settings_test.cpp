@@ -51,8 +51,6 @@ TEST_F(PublishSettingsTest, BothSectionsAreStoredBesideTheServersAndAMissingOneG
     EXPECT_TRUE(recorder.messages.empty());
 }
 
-// MaxRaceMinutes as stored: a whole number of minutes up to a week; anything else is told and read as
-// no limit.
 TEST_F(PublishSettingsTest, TheRaceTimeLimitIsReadInMinutesAndABadValueIsToldAsNoLimit) {
     const struct {
         const char* name;
