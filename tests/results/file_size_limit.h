@@ -10,16 +10,10 @@ public:
         getrlimit(RLIMIT_FSIZE, &m_before);
         rlimit lower{limit, m_before.rlim_max};
         setrlimit(RLIMIT_FSIZE, &lower);
-        m_signalBefore = std::signal(SIGXFSZ, SIG_IGN);
+        std::signal(SIGXFSZ, SIG_IGN);
     }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_before);
-        std::signal(SIGXFSZ, m_signalBefore);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_before); }
 
 private:
     rlimit m_before{};
-    void (*m_signalBefore)(int) = SIG_DFL;
 };

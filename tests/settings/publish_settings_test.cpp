@@ -1,4 +1,5 @@
 #include "settings/publish_settings.h"
+#include "settings/watchdog_settings.h"
 
 #include "core/app_state.h"
 #include "core/path_helpers.h"
@@ -9,6 +10,7 @@
 
 namespace {
 
+// The settings of the Unattended Running dialog: the published folder and the race time limit.
 class PublishSettingsTest : public ::testing::Test {
 protected:
     PublishSettingsTest() {
@@ -23,24 +25,14 @@ protected:
 
 } // namespace
 
-TEST_F(PublishSettingsTest, TheFolderIsAWindowsPosixOrProgramRelativePath) {
-    const struct {
-        const char* name;
-        const char* folder;
-        std::string path;
-    } rows[] = {
-        {"windows", "C:\\Sites\\league", "C:\\Sites\\league\\"},
-        {"posix", "/srv/www/league", "/srv/www/league/"},
-        {"relative", "web\\league", GetProgramFolder() + "web/league/"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        Publish.Folder = row.folder;
-        EXPECT_EQ(PublishedFolderPath(), row.path);
-    }
+TEST_F(PublishSettingsTest, TheFolderIsAWindowsOrProgramRelativePath) {
+    Publish.Folder = "C:\\Sites\\league";
+    EXPECT_EQ(PublishedFolderPath(), "C:\\Sites\\league\\");
+    Publish.Folder = "web\\league";
+    EXPECT_EQ(PublishedFolderPath(), GetProgramFolder() + "web/league/");
 }
 
-TEST_F(PublishSettingsTest, BothKeysAreStoredInTheirOwnSectionAndAMissingSectionGivesTheDefaults) {
+TEST_F(PublishSettingsTest, BothSectionsAreStoredBesideTheServersAndAMissingOneGivesTheDefaults) {
     program.Write("Quorvadata.ini", "[SERVER]\r\nHostName=Oak Host\r\n");
     Publish = {"x", "y"};
     ReadPublishSettings();
@@ -50,11 +42,35 @@ TEST_F(PublishSettingsTest, BothKeysAreStoredInTheirOwnSectionAndAMissingSection
 
     Publish = {"/srv/www/league", "Thursday Night League"};
     EXPECT_TRUE(WritePublishSettings());
-    EXPECT_EQ(program.Read("Quorvadata.ini"), "[SERVER]\r\nHostName=Oak Host\r\n\r\n[PUBLISH]\r\n"
-                                              "Folder=/srv/www/league\r\nTitle=Thursday Night League\r\n");
-    Publish = {};
-    ReadPublishSettings();
-    EXPECT_EQ(Publish, (PUBLISH{"/srv/www/league", "Thursday Night League"}));
+    EXPECT_TRUE(WriteWatchdogSettings({45}));
+    EXPECT_EQ(
+        program.Read("Quorvadata.ini"),
+        "[SERVER]\r\nHostName=Oak Host\r\n\r\n[PUBLISH]\r\nFolder=/srv/www/league\r\nTitle=Thursday Night "
+        "League\r\n\r\n[WATCHDOG]\r\nMaxRaceMinutes=45\r\n");
     EXPECT_EQ(PublishedTitle(), "Thursday Night League");
     EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST_F(PublishSettingsTest, TheRaceTimeLimitIsReadInMinutesAndABadValueIsToldAsNoLimit) {
+    const struct {
+        const char* name;
+        std::string key;
+        int minutes;
+    } rows[] = {
+        {"missing", "", 0},
+        {"a week", "MaxRaceMinutes=10080", 10080},
+        {"beyond a week", "MaxRaceMinutes=10081", 0},
+        {"huge", "MaxRaceMinutes=99999999999", 0},
+    };
+    std::vector<std::string> problems;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        program.Write("Quorvadata.ini", "[WATCHDOG]\r\n" + row.key + "\r\n");
+        problems.clear();
+        EXPECT_EQ(ReadWatchdogSettings(problems).MaxRaceMinutes, row.minutes);
+        EXPECT_EQ(problems.size(), row.minutes == 0 && !row.key.empty() ? 1u : 0u);
+    }
+    EXPECT_EQ(problems,
+              std::vector<std::string>{"MaxRaceMinutes=99999999999 in [WATCHDOG] is not a number of "
+                                       "minutes from 0 to 10080; races run without a time limit."});
 }
