@@ -71,14 +71,11 @@ TEST_F(HostPathTest, PathsBecomeHostPathsMatchingExistingComponentsWithoutCase) 
         SCOPED_TRACE(c.name);
         EXPECT_EQ(HostPath(c.path), c.host);
     }
-}
-
-TEST_F(HostPathTest, RelativePathIsMatchedInTheCurrentFolder) {
     std::filesystem::path before = std::filesystem::current_path();
     std::filesystem::current_path(m_prefix + "/drive_c");
-    std::string host = HostPath("sims\\LEGENDS\\new.cal");
+    std::string relative = HostPath("sims\\LEGENDS\\new.cal");
     std::filesystem::current_path(before);
-    EXPECT_EQ(host, "Sims/Legends/new.cal");
+    EXPECT_EQ(relative, "Sims/Legends/new.cal");
 }
 
 TEST(WinePrefix, ARelativePrefixIsMadeAbsoluteAgainstTheCurrentFolder) {

@@ -122,6 +122,8 @@ TEST(ProfileFile, WritesChangeOnlyWhatTheyAreAskedTo) {
         {"last section replaced", "[A]\r\nx=1", replace("a", {{"p", "1"}}), "[a]\r\np=1"},
         {"byte order mark kept, first section found", "\xEF\xBB\xBF[S]\r\nA=1\r\n", set("S", "A", "2"),
          "\xEF\xBB\xBF[S]\r\nA=2\r\n"},
+        {"a mark not at the very start belongs to its line", "\r\n\xEF\xBB\xBF[S]\r\nA=1\r\n",
+         set("S", "A", "2"), "\r\n\xEF\xBB\xBF[S]\r\nA=1\r\n\r\n[S]\r\nA=2\r\n"},
         {"byte order mark kept when every line goes", "\xEF\xBB\xBF[S]\r\nA=1\r\n", remove("s"),
          "\xEF\xBB\xBF"},
         {"bad input, value set", badInput, set("other", "KEY", "new"),
@@ -144,20 +146,6 @@ TEST(ProfileFile, WritesChangeOnlyWhatTheyAreAskedTo) {
         EXPECT_EQ(file.Save(), CauseNone);
         EXPECT_TRUE(temp.Read("test.ini") == c.after) << temp.Read("test.ini").substr(0, 200);
     }
-}
-
-TEST(ProfileFile, AByteOrderMarkHidesNoSectionAndIsWrittenBackOnce) {
-    const std::string byteOrderMark = "\xEF\xBB\xBF";
-    TempFolder temp;
-    std::string path = temp.File("Quorvadata.ini");
-    temp.Write("Quorvadata.ini", byteOrderMark + "[SERVER]\r\nHostName=Speedway\r\n");
-    EXPECT_EQ(GetPrivateProfileString("Server", "HostName", "Anonymous", 80, path), "Speedway");
-    EXPECT_EQ(WritePrivateProfileString("SERVER", "AdminPassword", "kelp", path), CauseNone);
-    EXPECT_EQ(temp.Read("Quorvadata.ini"),
-              byteOrderMark + "[SERVER]\r\nHostName=Speedway\r\nAdminPassword=kelp\r\n");
-    // Only a mark at the very start is one; elsewhere its bytes belong to the line.
-    temp.Write("Quorvadata.ini", "\r\n" + byteOrderMark + "[SERVER]\r\nHostName=Speedway\r\n");
-    EXPECT_EQ(GetPrivateProfileString("SERVER", "HostName", "Anonymous", 80, path), "Anonymous");
 }
 
 TEST(ProfileFile, SingleCallsReadTheFileAfreshEachTime) {

@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/wait.h>
@@ -24,6 +25,7 @@
 namespace {
 
 using namespace std::chrono_literals;
+using ::testing::HasSubstr;
 
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -140,35 +142,29 @@ TEST_F(WineRunTest, BothSimulatorsReadTheirExactCommandLineOnAVirtualDisplay) {
     EXPECT_EQ(Sim("NL/evt00002.seen"), Seen("NL", "Nascar Legends.exe", "Bowman Gray", 2));
     EXPECT_EQ(Sim("N3/evt00003.seen"), Seen("N3", "Nascar Racing 3.exe", "Charlie", 3));
     for (const char* page : {"N3/evt00001.html", "NL/evt00002.html", "N3/evt00003.html"})
-        EXPECT_NE(Sim(page).find("<html"), std::string::npos) << page;
-    EXPECT_NE(Out().find("\"serv: file evt00002.dmn\" (through wine, on a virtual display (xvfb-run -a))\n"),
-              std::string::npos);
-    EXPECT_NE(Sim("NL/evt00002.log").find("simstandin: NASCAR Legends event 2 in arena \"Bowman Gray\""),
-              std::string::npos);
+        EXPECT_THAT(Sim(page), HasSubstr("<html")) << page;
+    EXPECT_THAT(
+        Out(), HasSubstr("\"serv: file evt00002.dmn\" (through wine, on a virtual display (xvfb-run -a))\n"));
+    EXPECT_THAT(Sim("NL/evt00002.log"),
+                HasSubstr("simstandin: NASCAR Legends event 2 in arena \"Bowman Gray\""));
     EXPECT_EQ(ProfileFile(root.File("program/Quorvadata.ini")).Find("SERVER", "LastRace"), "0");
 }
 
-TEST_F(WineRunTest, WithADisplayWineUsesIt) {
-    Change([] { EventList.resize(1); });
-    TestDisplay display;
-    ASSERT_EQ(RunQuorva("DISPLAY=" + display.Name() + " SIMSTANDIN_DELAY_MS=0"), 0) << root.Read("err.txt");
-    EXPECT_EQ(Sim("N3/evt00001.seen"), Seen("N3", "Nascar Racing 3.exe", "Invisible", 1));
-    EXPECT_NE(Out().find("\"serv: file evt00001.dmn\" (through wine)\n"), std::string::npos);
-    EXPECT_TRUE(SimHas("N3/evt00001.html"));
-}
-
-TEST_F(WineRunTest, AFailureAtOnceIsToldWithItsLastLinesAndTheScheduleGoesOn) {
+TEST_F(WineRunTest, WithADisplayWineUsesItAndAFailureAtOnceIsToldWithItsLastLinesAndTheScheduleGoesOn) {
     Change([] { EventList.resize(2); });
+    TestDisplay display;
     // No launch raced: status 3.
-    ASSERT_EQ(RunQuorva("env -u DISPLAY SIMSTANDIN_EXIT_STATUS=53 SIMSTANDIN_ERROR_BYTES=3000000"), 3);
+    ASSERT_EQ(
+        RunQuorva("DISPLAY=" + display.Name() + " SIMSTANDIN_EXIT_STATUS=53 SIMSTANDIN_ERROR_BYTES=3000000"),
+        3);
     std::string out = WithoutTimeStamps(Out());
-    EXPECT_NE(out.find(" s after its start with status 53: it did not race.\n"), std::string::npos) << out;
-    EXPECT_NE(out.find("    | simstandin: ends at once with status 53, without a race\n"
-                       "    Everything it wrote is in C:\\Sims\\N3\\evt00001.log ("),
-              std::string::npos)
-        << out;
+    EXPECT_THAT(out, HasSubstr("\"serv: file evt00001.dmn\" (through wine)\n"));
+    EXPECT_EQ(Sim("N3/evt00001.seen"), Seen("N3", "Nascar Racing 3.exe", "Invisible", 1));
+    EXPECT_THAT(out, HasSubstr(" s after its start with status 53: it did not race.\n"));
+    EXPECT_THAT(out, HasSubstr("    | simstandin: ends at once with status 53, without a race\n"
+                               "    Everything it wrote is in C:\\Sims\\N3\\evt00001.log ("));
     EXPECT_GT(std::filesystem::file_size(sims + "N3/evt00001.log"), 3000000u);
-    EXPECT_TRUE(SimHas("NL/evt00002.seen"));
+    EXPECT_EQ(Sim("NL/evt00002.seen"), Seen("NL", "Nascar Legends.exe", "Invisible", 2));
     EXPECT_FALSE(SimHas("N3/evt00001.html"));
 }
 
@@ -177,9 +173,8 @@ TEST_F(WineRunTest, ACrashEndsTheSimulatorInsteadOfWaitingForTheCrashDialog) {
     auto started = std::chrono::steady_clock::now();
     ASSERT_EQ(RunQuorva("env -u DISPLAY SIMSTANDIN_CRASH=1"), 3);
     EXPECT_LT(std::chrono::steady_clock::now() - started, 60s);
-    std::string out = Out();
-    EXPECT_NE(out.find(": it did not race.\n"), std::string::npos) << out;
-    EXPECT_NE(Sim("N3/evt00001.log").find("Unhandled page fault"), std::string::npos);
+    EXPECT_THAT(Out(), HasSubstr(": it did not race.\n"));
+    EXPECT_THAT(Sim("N3/evt00001.log"), HasSubstr("Unhandled page fault"));
 }
 
 TEST_F(WineRunTest, TheSecondStopEndsTheWindowsProgram) {
@@ -206,7 +201,7 @@ TEST_F(WineRunTest, TheSecondStopEndsTheWindowsProgram) {
     waitpid(quorva, &status, 0);
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_LT(std::chrono::steady_clock::now() - signalled, 15s);
-    EXPECT_NE(Out().find("Race over: the simulator was ended by signal 15"), std::string::npos) << Out();
+    EXPECT_THAT(Out(), HasSubstr("Race over: the simulator was ended by signal 15"));
     EXPECT_FALSE(SimHas("N3/evt00001.WON"));
     for (int i = 0; i < 50 && ProcessRuns("evt00001.dmn"); ++i)
         std::this_thread::sleep_for(100ms);
@@ -219,48 +214,37 @@ TEST_F(WineRunTest, A32BitSimulatorWhereWineCannotRunOneDidNotRace) {
     UseStandIn(32);
     Change([] { EventList.resize(1); });
     ASSERT_EQ(RunQuorva("env -u DISPLAY"), 3);
-    std::string out = Out();
-    EXPECT_NE(out.find(": it did not race.\n"), std::string::npos) << out;
-    EXPECT_NE(out.find("load_wow64_ntdll"), std::string::npos) << out;
+    EXPECT_THAT(Out(), HasSubstr(": it did not race.\n"));
+    EXPECT_THAT(Out(), HasSubstr("load_wow64_ntdll"));
     EXPECT_FALSE(SimHas("N3/evt00001.seen"));
 }
 
-TEST_F(WineRunTest, CheckFindsWineRunningBothSimulators) {
+TEST_F(WineRunTest, CheckFindsWineRunningBothSimulatorsOrSaysWhatToDo) {
     const std::string width = std::to_string(TestWinePrefix::Width());
     ASSERT_EQ(Check("env -u DISPLAY"), 0) << Out();
     for (const char* sim : {"NASCAR Racing 3", "NASCAR Legends"}) {
         SCOPED_TRACE(sim);
-        EXPECT_NE(Out().find(std::string("  ok    ") + sim + ": Wine runs " + width +
-                             "-bit Windows programs in the prefix " + TestWinePrefix::Path() + "\n"),
-                  std::string::npos)
-            << Out();
-        EXPECT_NE(Out().find(std::string("  ok    ") + sim +
-                             ": DISPLAY is not set: Wine runs on a virtual display"),
-                  std::string::npos);
+        EXPECT_THAT(Out(), HasSubstr(std::string("  ok    ") + sim + ": Wine runs " + width +
+                                     "-bit Windows programs in the prefix " + TestWinePrefix::Path() + "\n"));
+        EXPECT_THAT(Out(), HasSubstr(std::string("  ok    ") + sim +
+                                     ": DISPLAY is not set: Wine runs on a virtual display"));
     }
     EXPECT_FALSE(SimHas("N3/evt00001.dmn"));
-}
 
-TEST_F(WineRunTest, CheckSaysWhatToDoWhenWineCannotRunTheSimulator) {
     std::filesystem::remove(sims + "NL/Nascar Legends.exe");
     ASSERT_EQ(Check("PATH=/nowhere"), 1);
-    EXPECT_NE(Out().find("  FAIL  NASCAR Racing 3: Wine is not installed (no wine on PATH)"),
-              std::string::npos)
-        << Out();
-    EXPECT_NE(Out().find("  FAIL  NASCAR Legends: program C:\\Sims\\NL\\Nascar Legends.exe ("),
-              std::string::npos)
-        << Out();
+    EXPECT_THAT(Out(), HasSubstr("  FAIL  NASCAR Racing 3: Wine is not installed (no wine on PATH)"));
+    EXPECT_THAT(Out(), HasSubstr("  FAIL  NASCAR Legends: program C:\\Sims\\NL\\Nascar Legends.exe ("));
     if (TestWinePrefix::Width() == 32)
         return;
     UseStandIn(32);
     ASSERT_EQ(Check("env -u DISPLAY"), 1);
-    EXPECT_NE(Out().find("  FAIL  NASCAR Racing 3: Wine cannot run 32-bit Windows programs in the prefix " +
-                         TestWinePrefix::Path() + " (it exited with status 1): install wine32"),
-              std::string::npos)
-        << Out();
+    EXPECT_THAT(Out(),
+                HasSubstr("  FAIL  NASCAR Racing 3: Wine cannot run 32-bit Windows programs in the prefix " +
+                          TestWinePrefix::Path() + " (it exited with status 1): install wine32"));
     // Wine's own words follow: that wine32 is missing, or, where no i386 packages are enabled, the
     // commands that enable and install them.
     const size_t failLineEnd = Out().find('\n', Out().find("  FAIL  NASCAR Racing 3"));
     const std::string wineSays = Out().substr(failLineEnd, Out().find("\n  ok", failLineEnd) - failLineEnd);
-    EXPECT_NE(wineSays.find("wine32"), std::string::npos) << Out();
+    EXPECT_THAT(wineSays, HasSubstr("wine32"));
 }
