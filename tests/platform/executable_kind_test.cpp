@@ -19,12 +19,9 @@ TEST(ExecutableKindTest, TheFirstBytesTellTheKind) {
         {"PE for ARM", TinyPe(0x01C0), ExecutableKind::WindowsOther},
         {"MZ without PE", "MZ" + std::string(100, '\0'), ExecutableKind::WindowsOther},
         {"MZ whose PE offset is past the end", TinyPe(0x014C).substr(0, 0x40), ExecutableKind::WindowsOther},
-        {"MZ alone", "MZ", ExecutableKind::WindowsOther},
         {"ELF", TinyElf({}), ExecutableKind::Linux},
         {"script", "#!/bin/sh\nexit 0\n", ExecutableKind::Linux},
         {"text", "This is not a program.\n", ExecutableKind::NotAProgram},
-        {"ELF cut short", "\x7F\x45L", ExecutableKind::NotAProgram},
-        {"one byte", "M", ExecutableKind::NotAProgram},
         {"empty", "", ExecutableKind::NotAProgram},
     };
     TempFolder folder;
