@@ -98,23 +98,6 @@ TEST_F(FileSystemTest, StaleTemporaryFilesOfOursAreRemovedAndNothingElse) {
     RemoveStaleTemporaryFiles(temp.File("missing"));
 }
 
-TEST_F(FileSystemTest, AtomicWriteCreatesAndReplacesKeepingPermissionsAndLinks) {
-    mode_t mask = umask(027);
-    EXPECT_EQ(WriteFileAtomically(temp.File("Quorvadata.ini"), "[S]\r\nA=1\r\n"), CauseNone);
-    umask(mask);
-    EXPECT_EQ(Stat("Quorvadata.ini").st_mode & 07777, 0640u);
-    chmod(temp.File("Quorvadata.ini").c_str(), 0604);
-    EXPECT_EQ(WriteFileAtomically(temp.File("Quorvadata.ini"), ""), CauseNone);
-    EXPECT_EQ(Stat("Quorvadata.ini").st_mode & 07777, 0604u);
-    // Through a link, its target is replaced and the link stays.
-    temp.Write("real/Quorvadata.ini", "old");
-    std::filesystem::create_symlink("real/Quorvadata.ini", temp.File("link.ini"));
-    EXPECT_EQ(WriteFileAtomically(temp.File("link.ini"), "new"), CauseNone);
-    EXPECT_TRUE(std::filesystem::is_symlink(temp.File("link.ini")));
-    EXPECT_EQ(temp.Read("real/Quorvadata.ini"), "new");
-    EXPECT_EQ(Names(), (std::set<std::string>{"Quorvadata.ini", "link.ini", "real"}));
-}
-
 TEST_F(FileSystemTest, RefusedWriteLeavesEverythingAsItWas) {
     temp.Write("readonly.ini", "old");
     temp.Write("plain", "x");

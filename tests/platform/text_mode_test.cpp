@@ -12,13 +12,6 @@ TEST(TextMode, WritesEveryLineFeedAsCrLfAndReadsOnlyCrLfBackUpToTheFirstCtrlZ) {
     EXPECT_EQ(LinesBeforeFirstEmpty("a\nlast"), (std::vector<std::string>{"a", "last"}));
 }
 
-TEST(TextMode, LimitedReadsTakeLongLinesInPiecesAndEndAtANul) {
-    using namespace std::string_literals;
-    EXPECT_EQ(LimitedLineReads("abcdef\ngh\n\nij", 4),
-              (std::vector<std::string>{"abcd", "ef\n", "gh\n", "\n", "ij"}));
-    EXPECT_EQ(LimitedLineReads("ab\0cd\n\0e\nf"s, 10), (std::vector<std::string>{"ab", "", "f"}));
-}
-
 TEST(TextMode, LimitedReadsOfTextWithoutLineEndsTakeTimeProportionalToItsSize) {
     // 8 MB in reads of 32 takes about a second at most (sanitizers on); a search to the text's end at
     // every read takes some twenty seconds.

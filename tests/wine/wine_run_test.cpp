@@ -88,19 +88,15 @@ protected:
         OverrideProgramFilePath("");
     }
 
-    // The shell words that run quorva-run in the test prefix, with the environment given before them.
-    std::string QuorvaCommand(const std::string& environment, const std::string& option = "") const {
-        return "cd / && " + environment + " WINEPREFIX=" + Quoted(TestWinePrefix::Path()) + " " +
-               Quoted(root.File("program/quorva-run")) + option + " >" + Quoted(root.File("out.txt")) +
-               " 2>" + Quoted(root.File("err.txt"));
+    // Runs quorva-run in the test prefix with the environment given before it; its exit status.
+    int RunQuorva(const std::string& environment, const std::string& option = "") const {
+        return RunShell("cd / && " + environment + " WINEPREFIX=" + Quoted(TestWinePrefix::Path()) + " " +
+                        Quoted(root.File("program/quorva-run")) + option + " >" +
+                        Quoted(root.File("out.txt")) + " 2>" + Quoted(root.File("err.txt")));
     }
-
-    int RunQuorva(const std::string& environment) { return RunShell(QuorvaCommand(environment)); }
-    int Check(const std::string& environment) { return RunShell(QuorvaCommand(environment, " --check")); }
 
     std::string Out() const { return root.Read("out.txt"); }
     std::string Sim(const std::string& file) const { return ReadFile(sims + file); }
-    bool SimHas(const std::string& file) const { return std::filesystem::exists(sims + file); }
 
     TempFolder root;
     std::string sims;
@@ -158,7 +154,7 @@ TEST_F(WineRunTest, TheSecondStopEndsTheWindowsProgram) {
         }
         _exit(127);
     }
-    for (int i = 0; i < 600 && !SimHas("N3/evt00001.seen"); ++i)
+    for (int i = 0; i < 600 && !std::filesystem::exists(sims + "N3/evt00001.seen"); ++i)
         std::this_thread::sleep_for(100ms);
     ASSERT_TRUE(ProcessRuns("evt00001.dmn"));
     auto signalled = std::chrono::steady_clock::now();
@@ -177,21 +173,21 @@ TEST_F(WineRunTest, TheSecondStopEndsTheWindowsProgram) {
 
 TEST_F(WineRunTest, CheckFindsWineRunningBothSimulatorsOrSaysWhatToDoAndWhatItCannotRunDidNotRace) {
     const std::string width = std::to_string(TestWinePrefix::Width());
-    ASSERT_EQ(Check("env -u DISPLAY"), 0) << Out();
+    ASSERT_EQ(RunQuorva("env -u DISPLAY", " --check"), 0) << Out();
     EXPECT_THAT(Out(), HasSubstr("  ok    NASCAR Legends: Wine runs " + width +
                                  "-bit Windows programs in the prefix " + TestWinePrefix::Path() + "\n"));
     EXPECT_THAT(Out(),
                 HasSubstr("  ok    NASCAR Racing 3: DISPLAY is not set: Wine runs on a virtual display"));
 
     std::filesystem::remove(sims + "NL/Nascar Legends.exe");
-    ASSERT_EQ(Check("PATH=/nowhere"), 1);
+    ASSERT_EQ(RunQuorva("PATH=/nowhere", " --check"), 1);
     EXPECT_THAT(Out(), HasSubstr("  FAIL  NASCAR Racing 3: Wine is not installed (no wine on PATH)"));
     EXPECT_THAT(Out(), HasSubstr("  FAIL  NASCAR Legends: program C:\\Sims\\NL\\Nascar Legends.exe ("));
     // Where this Wine runs only 64-bit programs, a 32-bit simulator fails the check and does not race.
     if (TestWinePrefix::Width() == 32)
         return;
     UseStandIn(32);
-    ASSERT_EQ(Check("env -u DISPLAY"), 1);
+    ASSERT_EQ(RunQuorva("env -u DISPLAY", " --check"), 1);
     EXPECT_THAT(Out(),
                 HasSubstr("  FAIL  NASCAR Racing 3: Wine cannot run 32-bit Windows programs in the prefix " +
                           TestWinePrefix::Path() + " (it exited with status 1): install wine32"));
