@@ -5,6 +5,7 @@
 #include "support/scoped_env.h"
 #include "support/temp_folder.h"
 
+#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -130,4 +131,15 @@ TEST_F(WineTest, MissingWineLauncherOrXvfbRunIsAFailure) {
     std::filesystem::remove(m_temp.File("bin/wine"));
     EXPECT_EQ(StartProgram("\"Nascar Legends.exe\"").failure,
               "Wine is not installed: there is no wine on the search path");
+}
+
+TEST_F(ProcessTest, TheSecondStopRequestEndsTheProgramWithSigterm) {
+    WriteScript("race.sh", "sleep 10\n");
+    ProcessStart start = StartProgram("race.sh");
+    ASSERT_TRUE(start.process) << start.failure;
+    RequestStop(SIGINT);
+    RequestStop(SIGINT);
+    EXPECT_EQ(WaitForProgram(*start.process).signal, SIGTERM);
+    ClearStopRequests();
+    EXPECT_EQ(StopRequests(), 0);
 }

@@ -25,8 +25,6 @@ TEST(Windows1252, CharactersItCannotHoldBecomeQuestionMarks) {
          "J\xE9r\xF4me M\xFCller \xF8\xF1\xDF"},
         {"an emoji", "go \U0001F3C1!", "go ?!"},
         {"a byte that is not UTF-8", "Caf\xE9", "Caf?"},
-        {"a character cut at its end", "ab\xC3", "ab?"},
-        {"an overlong form", "\xC0\xAF", "??"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -46,7 +46,6 @@ TEST(WineEnvironment, ThePrefixVariablesComeFirstThenTheProcessOnes) {
                           "[Volatile Environment]\n\"Both\"=\"volatile\"\n");
     ExpectExpansions({
         {"a prefix folder wins over the process", "%ProgramFiles%\\N3", "D:\\Apps\\N3"},
-        {"a Session Manager value refers to SystemRoot", "%ComSpec%|%windir%", "C:\\win\\cmd.exe|C:\\win"},
         {"the user's value wins, the volatile one most", "%temp%|%Both%", "C:\\users\\racer\\Temp|volatile"},
         {"the process has what the prefix lacks", "%Quorva_Linux_Only%", "linux"},
         {"an empty value makes no variable", "%HOMESHARE%", "%HOMESHARE%"},
