@@ -37,6 +37,8 @@ TEST(ProgramOutputTest, GivesTheLastBytesOfTheOutputAndTheEndingWithoutTheNamedV
     EXPECT_EQ(run.output, "[unset] [kept]\nerr\n");
     EXPECT_EQ(run.exitStatus, 3);
     EXPECT_EQ(Shell("kill -9 $$").signal, SIGKILL);
+    // One that closes its output is still waited for.
+    EXPECT_EQ(Shell("exec >&- 2>&-; sleep 0.2; exit 4").exitStatus, 4);
     // Standard input is empty, so a program that reads it does not wait for the test's terminal.
     EXPECT_EQ(RunProgramForOutput({"/bin/cat"}, 10s).exitStatus, 0);
     EXPECT_EQ(RunProgramForOutput({"/nonexistent/wine"}, 10s).failure, "No such file or directory");
