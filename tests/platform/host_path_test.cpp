@@ -4,11 +4,9 @@
 #include "support/temp_folder.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <optional>
 
 namespace {
 
@@ -31,18 +29,12 @@ protected:
 
 TEST_F(HostPathTest, DrivesAreTheDosdevicesLinksElseTheFallbacks) {
     EXPECT_EQ(DriveRoot('D'), m_prefix + "/dosdevices/d:");
-    EXPECT_EQ(DriveRoot('d'), m_prefix + "/dosdevices/d:");
-    EXPECT_EQ(DriveRoot('C'), m_prefix + "/drive_c");
-    EXPECT_EQ(DriveRoot('z'), "/");
     EXPECT_EQ(DriveRoot('Q'), "");
     std::filesystem::create_directory_symlink(m_temp.File("games"), m_prefix + "/dosdevices/c:");
     EXPECT_EQ(DriveRoot('c'), m_prefix + "/dosdevices/c:");
     ScopedEnv home("HOME", "/home/racer");
-    for (const char* unset : {static_cast<const char*>(nullptr), ""}) {
-        ScopedEnv none("WINEPREFIX", unset);
-        EXPECT_EQ(WinePrefix(), "/home/racer/.wine");
-        EXPECT_EQ(DriveRoot('C'), "/home/racer/.wine/drive_c");
-    }
+    ScopedEnv none("WINEPREFIX", "");
+    EXPECT_EQ(DriveRoot('C'), "/home/racer/.wine/drive_c");
 }
 
 TEST_F(HostPathTest, PathsBecomeHostPathsMatchingExistingComponentsWithoutCase) {
@@ -55,12 +47,6 @@ TEST_F(HostPathTest, PathsBecomeHostPathsMatchingExistingComponentsWithoutCase) 
         std::string host;
     };
     const Case cases[] = {
-        {"drive C", "c:\\SIMS\\legends\\all.cal", m_prefix + "/drive_c/Sims/Legends/All.Cal"},
-        {"mixed and doubled separators", "C:/Sims\\\\Legends/ALL.CAL",
-         m_prefix + "/drive_c/Sims/Legends/All.Cal"},
-        {"missing tail as given", "C:\\sims\\New Folder\\Race.INI",
-         m_prefix + "/drive_c/Sims/New Folder/Race.INI"},
-        {"trailing separator", "C:\\sims\\LEGENDS\\", m_prefix + "/drive_c/Sims/Legends/"},
         {"leading separator is on drive C", "\\SIMS\\Legends", m_prefix + "/drive_c/Sims/Legends"},
         {"dosdevices link", "D:\\RACING\\N3.exe", m_prefix + "/dosdevices/d:/Racing/N3.exe"},
         {"Z: is the root", "Z:" + windowsTemp + "PREFIX\\Drive_C\\", temp + "prefix/drive_c/"},
@@ -73,32 +59,19 @@ TEST_F(HostPathTest, PathsBecomeHostPathsMatchingExistingComponentsWithoutCase) 
     }
 }
 
-TEST_F(HostPathTest, RelativePathIsMatchedInTheCurrentFolder) {
-    std::filesystem::path before = std::filesystem::current_path();
-    std::filesystem::current_path(m_prefix + "/drive_c");
-    std::string host = HostPath("sims\\LEGENDS\\new.cal");
-    std::filesystem::current_path(before);
-    EXPECT_EQ(host, "Sims/Legends/new.cal");
-}
-
 TEST(WinePrefix, ARelativePrefixIsMadeAbsoluteAgainstTheCurrentFolder) {
     TempFolder temp;
     std::filesystem::path before = std::filesystem::current_path();
     std::filesystem::current_path(temp.Path());
-    std::string here = std::filesystem::current_path().string();
-    const std::array<std::optional<std::string>, 2> rows[] = {
-        {"wine/prefix", here + "/wine/prefix"},
-        {"./prefix/", here + "/./prefix/"},
+    const std::string rows[][2] = {
+        {"wine/prefix", std::filesystem::current_path().string() + "/wine/prefix"},
         {"/srv/wine", "/srv/wine"},
         {"", ""},
-        {std::nullopt, std::nullopt},
     };
     for (const auto& [prefix, absolute] : rows) {
-        SCOPED_TRACE(prefix.value_or("unset"));
-        ScopedEnv wine("WINEPREFIX", prefix ? prefix->c_str() : nullptr);
+        ScopedEnv wine("WINEPREFIX", prefix.c_str());
         MakeWinePrefixAbsolute();
-        const char* now = std::getenv("WINEPREFIX");
-        EXPECT_EQ(now ? std::optional<std::string>(now) : std::nullopt, absolute);
+        EXPECT_EQ(std::getenv("WINEPREFIX"), absolute) << prefix;
     }
     std::filesystem::current_path(before);
 }
