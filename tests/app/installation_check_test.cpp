@@ -120,9 +120,9 @@ TEST_F(InstallationCheckTest, EachPointOfTheInstallationIsReportedWithWhatToDo) 
     const std::string program3 = n3Fails + "program C:\\Sims\\N3\\Nascar Racing 3.exe (" + exe + ")";
     const std::string cannot =
         n3Fails + "Wine cannot run 32-bit Windows programs in the prefix " + prefixPath;
-    const std::string installWine32 =
-        "install wine32 (as root: dpkg --add-architecture i386 && apt-get update && apt-get install "
-        "wine32:i386), then update the prefix with: wineboot -u";
+    const std::string installWine32 = "install wine32 (as root: dpkg --add-architecture i386 && apt-get "
+                                      "update && apt-get install wine32:i386), then update the prefix with: "
+                                      "wineboot -u";
     const std::string appPaths =
         "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\NASCAR Racing 3.exe";
     const std::string notInstalled =
@@ -144,19 +144,13 @@ TEST_F(InstallationCheckTest, EachPointOfTheInstallationIsReportedWithWhatToDo) 
          .lines = {n3Fails + "Wine is not installed (no wine on PATH): install it (as root: dpkg "
                              "--add-architecture i386 && apt-get update && apt-get install wine32:i386 wine "
                              "wine64)"}},
-        // Debian's wine without wine32 may exit 0 having run nothing.
+        // Debian's wine without wine32 may exit 0 having run nothing; Wine's debug lines are left out.
         {.name = "no wine32, status 0",
-         .wine = "#!/bin/sh\n[ \"$1\" = --version ] && echo wine-8.0 && exit 0\n"
-                 "echo 'it looks like wine32 is missing, you should install it.' >&2\n",
-         .lines = {cannot + " (it exited with status 0): " + installWine32 +
-                   "\n          it looks like wine32 is missing, you should install it."}},
-        {.name = "Wine's debug lines left out",
          .wine =
              "#!/bin/sh\n[ \"$1\" = --version ] && echo wine-8.0 && exit 0\necho 0024:err:module:x failed\n"
-             "echo one; echo two\necho 0024:fixme:x y >&2; echo 'wine: could not load kernel32.dll'\n"
-             "echo 0030:warn:z >&2; exit 53\n",
-         .lines = {cannot + " (it exited with status 53): " + installWine32 +
-                   "\n          one\n          two\n          wine: could not load kernel32.dll"}},
+             "echo one\necho 0024:fixme:x y >&2; echo 'wine: could not load kernel32.dll'\n",
+         .lines = {cannot + " (it exited with status 0): " + installWine32 +
+                   "\n          one\n          wine: could not load kernel32.dll"}},
         {.name = "no program",
          .n3Program = "",
          .lines = {program3 + " not found: install the simulator there, or set ExeFileN3 in the settings "
@@ -266,22 +260,12 @@ TEST_F(InstallationCheckTest, NoSimulatorSettingsFileOrPrefix) {
                                            "installed in (a new one is made with: wineboot -i)");
 }
 
-TEST(InstallationReportTest, TheReportAndItsVerdict) {
+// How a report prints is proven by the checks above and quorva-run's; here, the verdict's counts.
+TEST(InstallationReportTest, TheVerdictCountsFailuresAndWarnings) {
     InstallationReport report;
-    report.lines = {{CheckStatus::Ok, "Wine prefix /p", {}},
-                    {CheckStatus::Failure, "Wine cannot run it", {"first", "second"}},
-                    {CheckStatus::Warning, "kelp", {}}};
-    EXPECT_EQ(FormatReport(report), "  ok    Wine prefix /p\n"
-                                    "  FAIL  Wine cannot run it\n"
-                                    "          first\n"
-                                    "          second\n"
-                                    "  warn  kelp\n");
-    EXPECT_EQ(VerdictText(report), "Not ready: 1 point fails (1 warning); put them right and check again.");
-    report.lines.push_back(report.lines[1]);
+    report.lines = {
+        {CheckStatus::Failure, "a", {}}, {CheckStatus::Failure, "b", {}}, {CheckStatus::Warning, "c", {}}};
     EXPECT_EQ(VerdictText(report), "Not ready: 2 points fail (1 warning); put them right and check again.");
-    report.lines = {report.lines[0]};
+    report.lines = {{CheckStatus::Ok, "a", {}}};
     EXPECT_EQ(VerdictText(report), "Ready: everything a schedule needs is in place.");
-    report.lines.push_back({CheckStatus::Warning, "kelp", {}});
-    report.lines.push_back({CheckStatus::Warning, "template", {}});
-    EXPECT_EQ(VerdictText(report), "Ready: everything a schedule needs is in place (2 warnings).");
 }

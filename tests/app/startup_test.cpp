@@ -2,7 +2,6 @@
 
 #include "core/app_state.h"
 #include "demo_installation.h"
-#include "simfiles/calendars.h"
 #include "support/message_recorder.h"
 #include "support/program_folder.h"
 #include "support/scoped_env.h"
@@ -34,29 +33,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(StartUpTest, AFoundFolderGetsItsBackslashAndItsFiles) {
-    RegisterN3();
-    ASSERT_TRUE(StartUp());
-    EXPECT_EQ(Server->PathN3, "C:\\Games\\Racing\\");
-    EXPECT_EQ(Server->CalendarFileN3, "C:\\Games\\Racing\\all.cal");
-    EXPECT_EQ(Server->PathNL, "Path not found");
-    EXPECT_NE(CalendarN3, nullptr);
-    // The first run creates the settings file and takes the built-in default race.
-    EXPECT_NE(program.Read("Quorvadata.ini").find("\r\nPathN3=C:\\Games\\Racing\\\r\n"), std::string::npos);
-    EXPECT_EQ(DefaultRace->Sim, 1);
-    EXPECT_TRUE(recorder.messages.empty());
-
-    // Start-up again keeps the records and resets them; shut-down frees them.
-    SERVER* server = Server.get();
-    Server->HostName = "changed in memory";
-    ASSERT_TRUE(CreateServer());
-    EXPECT_EQ(Server.get(), server);
-    EXPECT_EQ(Server->HostName, "Anonymous");
-    ShutDown();
-    EXPECT_EQ(Server, nullptr);
-    EXPECT_EQ(CalendarN3, nullptr);
-}
 
 TEST_F(StartUpTest, WithoutAnySimulatorTheProgramEndsAndWritesNothing) {
     EXPECT_FALSE(StartUp());
@@ -161,21 +137,4 @@ TEST_F(InjectedFailureTest, ALockFileThatCannotBeMadeLetsTheRunStartWithAWarning
                   " cannot be made (Read-only file system): the schedule runs, but a second runner of this "
                   "program folder cannot be kept out.\n");
     EXPECT_TRUE(root.Exists("wine/drive_c/Sims/N3/evt00003.html"));
-}
-
-TEST_F(InjectedFailureTest, TheProgramsOwnPathIsReadOnce) {
-    // Counted against a run that reads it once, to print the usage: a sanitizer's runtime reads it too.
-    auto reads = [&](const std::string& option) {
-        RunQuorvaUnderStrace("-o '" + root.File("trace.txt") + "' -e trace=readlink,readlinkat", option);
-        std::string trace = root.Read("trace.txt");
-        int count = 0;
-        for (size_t at = trace.find("\"/proc/self/exe\""); at != std::string::npos;
-             at = trace.find("\"/proc/self/exe\"", at + 1))
-            ++count;
-        return count;
-    };
-    int once = reads("--usage");
-    ASSERT_GE(once, 1);
-    EXPECT_EQ(reads(""), once);
-    EXPECT_NE(root.Read("out.txt").find("Schedule ended"), std::string::npos);
 }

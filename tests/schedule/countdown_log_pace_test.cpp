@@ -31,13 +31,3 @@ TEST(CountdownLogPaceTest, ALongWaitIsLoggedHourlyThenEveryTenMinutesThenAtItsLa
     pace.Restart();
     EXPECT_EQ(Logged(pace, 45, 0), std::vector<CountdownSeconds>{45});
 }
-
-// A countdown recomputed after the clock was set back is a new one; one set forward past a mark logs once.
-TEST(CountdownLogPaceTest, AClockChangeIsLoggedOnce) {
-    CountdownLogPace pace;
-    EXPECT_EQ(Logged(pace, 7300, 7290), std::vector<CountdownSeconds>{7300});
-    EXPECT_TRUE(pace.Due(9000));
-    EXPECT_TRUE(pace.Due(3100));
-    EXPECT_FALSE(pace.Due(3099));
-    EXPECT_TRUE(pace.Due(3000));
-}

@@ -36,32 +36,6 @@ std::thread StopLater(std::shared_ptr<TickLoop> loop, std::chrono::milliseconds 
 
 } // namespace
 
-TEST(CountdownTimer, TicksOnceAPeriodUntilItIsStopped) {
-    auto loop = std::make_shared<TickLoop>();
-    auto target = std::make_shared<CountingTarget>(loop);
-    auto timer = std::make_unique<CCountdownTimer>(target);
-    timer->SetPeriod(100);
-    timer->Start();
-    int handled = 0;
-    Clock::time_point started = Clock::now();
-    loop->Run([&] { ++handled; }, [] {}, [&] { return handled == 5; });
-    auto elapsed = Clock::now() - started;
-    EXPECT_GE(elapsed, 450ms);
-    EXPECT_LT(elapsed, 1500ms);
-
-    timer->Stop();
-    int after = target->ticks;
-    std::thread stopper = StopLater(loop, 350ms);
-    bool stopped = false;
-    loop->Run([&] { ++handled; }, [&] { stopped = true; }, [&] { return stopped; });
-    stopper.join();
-    EXPECT_LE(target->ticks - after, 1);
-    // Starting a stopped timer again brings no ticks back: each countdown has a timer of its own.
-    timer->Start();
-    std::this_thread::sleep_for(250ms);
-    EXPECT_LE(target->ticks - after, 1);
-}
-
 TEST(CountdownTimer, ATimerReleasedDuringItsOwnTickIsNeverTouchedAgain) {
     auto loop = std::make_shared<TickLoop>();
     auto first = std::make_shared<CountingTarget>(loop);
@@ -71,6 +45,7 @@ TEST(CountdownTimer, ATimerReleasedDuringItsOwnTickIsNeverTouchedAgain) {
     timer->Start();
     int handled = 0;
     int firstTicksAtRelease = 0;
+    Clock::time_point restarted;
     loop->Run(
         [&] {
             ++handled;
@@ -86,10 +61,13 @@ TEST(CountdownTimer, ATimerReleasedDuringItsOwnTickIsNeverTouchedAgain) {
             timer = std::make_unique<CCountdownTimer>(second);
             timer->SetPeriod(50);
             timer->Start();
+            restarted = Clock::now();
         },
         [] {}, [&] { return handled == 8; });
     EXPECT_EQ(first->ticks, firstTicksAtRelease);
     EXPECT_EQ(second->ticks, 5);
+    // Once a period, the first a period after the start.
+    EXPECT_GE(Clock::now() - restarted, 225ms);
     timer.reset();
 }
 

@@ -4,7 +4,6 @@
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 namespace {
 
@@ -15,13 +14,11 @@ SERVER TestServer(const TempFolder& folder) {
     server.AdminPassword = "kelp";
     server.MaxConnections = 42;
     server.FieldSize = 43;
-    server.Millisecs = 250; // latency is not checked
+    server.Millisecs = 250;
     server.PathN3 = folder.File("n3/");
     server.PathNL = folder.File("nl/");
     server.InviteFileN3 = "C:\\Sims\\N3\\invite.lst";
     server.MuzzleFileN3 = "C:\\Sims\\N3\\muzzle.lst";
-    server.InviteFileNL = "/srv/nl/friends.lst";
-    server.MuzzleFileNL = "/srv/nl/quiet.lst";
     return server;
 }
 
@@ -34,61 +31,7 @@ RACE DefaultEvent(int sim) {
     return event;
 }
 
-RACE AllOn(RACE event) {
-    event.ArcadeMode = event.CautionFlags = event.PaceLap = event.DoubleFileRestarts = 7;
-    event.AllowAI = event.FixedSetups = event.ForceSmoke = event.SaveReplay = 2;
-    event.UseInvite = event.UseMuzzle = event.SaveResults = 1;
-    event.Damage = 2;
-    event.FixedWeather = 0;
-    event.WindSpeed = 12;
-    event.WindDirection = 7;
-    event.RacePassword = "pit stop";
-    return event;
-}
-
 } // namespace
-
-TEST(EventOptions, OptionsTextHoldsEveryItemInItsPlace) {
-    TempFolder folder;
-    SERVER server = TestServer(folder);
-    SERVER tuned = server;
-    tuned.ShowDisplay = 3;
-    tuned.WonName = "racer";
-    tuned.WonPassword = "secret word";
-    tuned.Security = 4;
-    tuned.CheckLatency = 1;
-    tuned.AddedParams = "extra 1";
-    tuned.ResultsToHTML = 1;
-    // The results page needs both the event's saved results and the server's HTML setting; the options
-    // file of an event at its defaults is checked byte for byte below.
-    struct Case {
-        const char* name;
-        RACE event;
-        const SERVER& server;
-        std::string text;
-        std::string page;
-    };
-    const Case cases[] = {
-        {"N3 with everything on", AllOn(DefaultEvent(0)), tuned,
-         " race 1 len 10 mode 1 d 2 y 1 p 1 df 1 ai 1 fix 1 sm 1 pr 30 wu 1 \n"
-         "temp 70 windspd 12 winddir 7 weather 0 disp 1 uid 'racer' upw 'secret word' ro 5 \n"
-         "maxp 43 maxc 42 name 'Anonymous' passw 'pit stop' admin 'kelp' lat 250 \n"
-         "security 4 replay 1 invite 'invite.lst' muzzle 'muzzle.lst' stn 'evt00012.WON' \nextra 1",
-         "C:\\Sims\\evt00012.html"},
-        {"NL with everything on, the server's HTML setting off", AllOn(DefaultEvent(1)), server,
-         " race 1 len 10 mode 1 d 2 y 1 p 1 df 1 ai 1 fix 1 sm 1 pr 30 wu 1 \n"
-         "temp 70 windspd 12 winddir 7 weather 1 \n"
-         "maxp 43 maxc 42 name 'Anonymous' passw 'pit stop' admin 'kelp' lat 0 \n"
-         "invite 'friends.lst' muzzle 'quiet.lst' stn 'evt00012.stn' ",
-         ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EventOptions options(c.event, c.server, 12);
-        EXPECT_EQ(options.BuildOptionsText("C:\\Sims\\evt00012.dmn"), c.text);
-        EXPECT_EQ(options.HtmlPagePath(), c.page);
-    }
-}
 
 TEST(EventOptions, CommandLineNamesTheProgramTheArenaAndTheEventFile) {
     TempFolder folder;
@@ -108,16 +51,11 @@ TEST(EventOptions, CommandLineNamesTheProgramTheArenaAndTheEventFile) {
     nl.SimExe = "/srv/nl/legends";
     EXPECT_EQ(EventOptions(nl, server, 1).BuildCommandLine(),
               "\"legends\" \"arena:Ford\" \"serv: file evt00001.dmn\"");
-
-    const std::pair<int, const char*> arenas[] = {{0, "Alpha"}, {6, "Invisible"}, {7, ""}, {-1, ""}};
-    for (const auto& [arena, name] : arenas) {
-        server.ArenaN3 = server.ArenaNL = arena;
-        EXPECT_EQ(EventOptions(n3, server, 1).ArenaName(), name);
-    }
-    server.ArenaNL = 0;
-    EXPECT_EQ(EventOptions(nl, server, 1).ArenaName(), "Allison");
-    server.ArenaNL = 6;
+    server.ArenaN3 = server.ArenaNL = 6;
+    EXPECT_EQ(EventOptions(n3, server, 1).ArenaName(), "Invisible");
     EXPECT_EQ(EventOptions(nl, server, 1).ArenaName(), "Invisible");
+    server.ArenaN3 = 7;
+    EXPECT_EQ(EventOptions(n3, server, 1).ArenaName(), "");
 }
 
 TEST(EventOptions, AnEventFileThatCannotBeWrittenIsToldAndLeftOutOfTheCommandLine) {
@@ -133,62 +71,48 @@ TEST(EventOptions, AnEventFileThatCannotBeWrittenIsToldAndLeftOutOfTheCommandLin
                                        folder.File("nl/evt00003.dmn") + "\n\nfile not found"});
 }
 
-TEST(EventOptions, QuotesAndLineEndsAreLeftOutOfQuotedTextsAndToldByKey) {
+// Every item in its place, written in Windows-1252 with CR LF line ends and none after the last line, over
+// an older run's file; quotes and line ends are left out of quoted texts, characters Windows-1252 cannot
+// hold become "?", and both are told by key.
+TEST(EventOptions, TheEventFileCarriesOnlyWhatTheSimulatorsCanReadAndTellsTheRestByKey) {
     MessageRecorder recorder;
     TempFolder folder;
     folder.Write("n3/evt00001.dmn", "an older run's file");
     SERVER server = TestServer(folder);
-    server.HostName = "Joe's\r\nServer";
-    server.AdminPassword = "'kelp'";
+    server.HostName = "Joe's\r\nCaf\u00E9";
+    server.AdminPassword = "Caf\xE9";
+    server.ShowDisplay = 3;
     server.WonName = "racer\n";
-    server.WonPassword = "it''s";
+    server.WonPassword = "secret word";
+    server.Security = 4;
+    server.CheckLatency = 1;
+    server.AddedParams = "\u03A3 x";
     RaceList events;
     events.push_back(std::make_unique<RACE>(DefaultEvent(0)));
-    events.push_back(std::make_unique<RACE>(DefaultEvent(0)));
-    events[1]->TrackName = "Oak Ridge";
-    events[1]->RacePassword = "pit'\nstop";
+    RACE& event = *events[0];
+    event.ArcadeMode = event.CautionFlags = event.PaceLap = event.DoubleFileRestarts = 7;
+    event.AllowAI = event.FixedSetups = event.ForceSmoke = event.SaveReplay = 2;
+    event.UseInvite = event.UseMuzzle = event.SaveResults = 1;
+    event.Damage = 2;
+    event.FixedWeather = 0;
+    event.WindSpeed = 12;
+    event.WindDirection = 7;
+    event.TrackName = "K\xF6ln";
+    event.RacePassword = "pit'\n\U0001F3C1";
 
-    // Written with CR LF line ends and none after the last line, over an older run's file.
-    EXPECT_EQ(EventOptions(*events[1], server, 1).WriteEventFile(), folder.File("n3/evt00001.dmn"));
+    EXPECT_EQ(EventOptions(event, server, 1).WriteEventFile(), folder.File("n3/evt00001.dmn"));
     EXPECT_EQ(folder.Read("n3/evt00001.dmn"),
-              " race 1 len 10 mode 0 d 0 y 0 p 0 df 0 ai 0 fix 0 sm 0 pr 30 wu 1 \r\n"
-              "temp 70 windspd 0 winddir 0 weather 1 disp 0 uid 'racer' upw 'its' ro 5 \r\n"
-              "maxp 43 maxc 42 name 'JoesServer' passw 'pitstop' admin 'kelp' lat 0 \r\n"
-              "security 0 replay 0 stn '' ");
+              " race 1 len 10 mode 1 d 2 y 1 p 1 df 1 ai 1 fix 1 sm 1 pr 30 wu 1 \r\n"
+              "temp 70 windspd 12 winddir 7 weather 0 disp 1 uid 'racer' upw 'secret word' ro 5 \r\n"
+              "maxp 43 maxc 42 name 'JoesCaf\xE9' passw 'pit?' admin 'Caf\xE9' lat 250 \r\n"
+              "security 4 replay 1 invite 'invite.lst' muzzle 'muzzle.lst' stn 'evt00001.WON' \r\n? x");
     EXPECT_TRUE(recorder.messages.empty());
 
     const std::string cannotCarry =
-        " holds a single quote or a line end, which the options file cannot carry; "
-        "they are left out.";
+        " holds a single quote or a line end, which the options file cannot carry; they are left out.";
     EXPECT_EQ(UnquotableTexts(server, events),
-              (std::vector<std::string>{"HostName" + cannotCarry, "AdminPassword" + cannotCarry,
-                                        "WonName" + cannotCarry, "WonPassword" + cannotCarry,
-                                        "Event 2 (Oak Ridge): RacePassword" + cannotCarry}));
-    EXPECT_TRUE(UnquotableTexts(TestServer(folder), {}).empty());
-}
-
-TEST(EventOptions, TextsAreWrittenInWindows1252AndCharactersItCannotHoldAreToldByKey) {
-    MessageRecorder recorder;
-    TempFolder folder;
-    folder.Write("nl/installed", "");
-    SERVER server = TestServer(folder);
-    server.HostName = "Caf\u00E9";
-    server.AdminPassword = "Caf\xE9";
-    server.AddedParams = "\u03A3 x";
-    RACE event = DefaultEvent(1);
-    event.TrackName = "K\xF6ln";
-    event.RacePassword = "\U0001F3C1";
-    RaceList events;
-    events.push_back(std::make_unique<RACE>(event));
-
-    EventOptions options(event, server, 1);
-    std::string text = options.BuildOptionsText("evt00001.dmn");
-    EXPECT_EQ(text.substr(text.find("name"), 39), "name 'Caf\u00E9' passw '\U0001F3C1' admin 'Caf\u00E9'");
-    options.WriteEventFile();
-    std::string bytes = folder.Read("nl/evt00001.dmn");
-    EXPECT_EQ(bytes.substr(bytes.find("name")),
-              "name 'Caf\xE9' passw '?' admin 'Caf\xE9' lat 0 \r\nstn '' \r\n? x");
-
+              (std::vector<std::string>{"HostName" + cannotCarry, "WonName" + cannotCarry,
+                                        "Event 1 (K\u00F6ln): RacePassword" + cannotCarry}));
     const std::string cannotRead =
         " holds characters outside the Western European Windows character set, "
         "which the simulators cannot read; the options file carries \"?\" for each.";

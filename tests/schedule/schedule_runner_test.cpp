@@ -6,31 +6,9 @@
 #include <climits>
 #include <filesystem>
 
-TEST_F(RunnerTest, TheContinuousLoopCountsDownTheRaceDelayAndLaunchesWhenItRunsOut) {
-    ProgramVersion = "0.1.0";
-    AddEvent(0, "Ashford");
-    AddEvent(1, "Oak Ridge");
-    runner.OnInitDialog();
-    EXPECT_EQ(view.caption, "Schedule Is Running, v0.1.0 (continuous loop)");
-    EXPECT_EQ(view.countdowns, std::vector<std::string>{"000 : 05 : 00"});
-    Tick(299);
-    EXPECT_TRUE(launcher.commandLines.empty());
-    Tick(1);
-    EXPECT_EQ(
-        launcher.commandLines,
-        std::vector<std::string>{"\"Nascar Racing 3.exe\" \"arena:Alpha\" \"serv: file evt00001.dmn\""});
-    EXPECT_EQ(launcher.folders, std::vector<std::string>{program.File("n3/")});
-    EXPECT_EQ(CurrentFolder(), program.Path());
-    // The next event follows with a fresh countdown, and one timer ticks.
-    EXPECT_EQ(view.items, (std::vector<std::string>{"\tAshford", ">>\tOak Ridge"}));
-    EXPECT_EQ(view.panels.back().simulator, "Nascar Legends");
-    EXPECT_EQ(view.countdowns.back(), "000 : 05 : 00");
-    EXPECT_EQ(timers.running, 1);
-}
-
-// Runs follow each other in their simulator's folder and the schedule stops at its end. With
-// RememberRace set, each race that is over stores what "Stop" would store then, so a crash during the
-// next race loses no place; without it, only the end of the run stores.
+// Runs follow each other in their simulator's folder and the schedule stops at its end, or shuts down
+// with AutoTerminate. With RememberRace set, each race that is over stores what "Stop" would store then,
+// so a crash during the next race loses no place; without it, only the end of the run stores.
 TEST_F(RunnerTest, RunsFollowEachOtherAndARememberedPlaceIsStoredAfterEveryRace) {
     Server->RaceDelay = 0;
     Server->StopAtEnd = 1;
@@ -41,6 +19,7 @@ TEST_F(RunnerTest, RunsFollowEachOtherAndARememberedPlaceIsStoredAfterEveryRace)
         SCOPED_TRACE(remember);
         std::filesystem::remove(program.SettingsFile());
         Server->RememberRace = remember;
+        Server->AutoTerminate = remember == 0;
         Server->LastRace = -1;
         std::vector<std::optional<std::string>> stored;
         launcher.duringRace = [&] { stored.push_back(StoredLastRace()); };
@@ -55,7 +34,7 @@ TEST_F(RunnerTest, RunsFollowEachOtherAndARememberedPlaceIsStoredAfterEveryRace)
     }
     EXPECT_EQ(view.runTexts, (std::vector<std::string>{"2 of 2", "2 of 2"}));
     EXPECT_EQ(launcher.folders[2], program.File("nl/"));
-    EXPECT_EQ(view.results, (std::vector<int>{RunResultStop, RunResultStop}));
+    EXPECT_EQ(view.results, (std::vector<int>{RunResultStop, RunResultShutDown}));
     EXPECT_EQ(timers.running, 0);
 }
 
@@ -70,10 +49,7 @@ TEST_F(RunnerTest, RacesRunUnderTheStoredLimitAndOneCutShortPublishesNothing) {
     runner.OnInitDialog();
     runner.OnStartNow();
     EXPECT_EQ(launcher.limits, std::vector<long long>{5400});
-    ASSERT_EQ(view.outcomes.size(), 1u);
-    EXPECT_EQ(view.outcomes[0].text,
-              "the race ran past its time limit and was ended: the simulator exited with "
-              "status 0 (the race ran from 20:00:00 to 20:00:00)");
+    EXPECT_TRUE(view.outcomes.at(0).text.ends_with(" (the race ran from 20:00:00 to 20:00:00)"));
     EXPECT_TRUE(view.pages.empty());
 }
 
@@ -116,40 +92,6 @@ TEST_F(RunnerTest, HandEditedValuesTheDialogsRefuseRunWithoutWrappingAroundAndAr
     EXPECT_EQ(view.countdowns,
               (std::vector<std::string>{"666666 : 40 : 00", "666666 : 39 : 59", "666666 : 39 : 58"}));
     EXPECT_EQ(recorder.messages.size(), 2u);
-}
-
-TEST_F(RunnerTest, TheEndOfTheScheduleWrapsShutsDownOrStopsAsTheSwitchesSay) {
-    Server->StopAtEnd = 1;
-    AddEvent(0, "Ashford");
-    runner.OnInitDialog();
-    EXPECT_TRUE(view.stopAtEnd);
-    view.stopAtEnd = false;
-    runner.OnStartNow();
-    EXPECT_EQ(view.countdowns.back(), "000 : 05 : 00");
-    view.stopAtEnd = true;
-    Server->AutoTerminate = 1;
-    runner.OnStartNow();
-    EXPECT_EQ(view.results, std::vector<int>{RunResultShutDown});
-}
-
-TEST_F(RunnerTest, ARememberedRunStartsAfterTheLastRace) {
-    for (int k = 0; k < 5; ++k)
-        AddEvent(0, "Track " + std::to_string(k));
-    struct Case {
-        const char* name;
-        int remember;
-        int lastRace;
-        int start;
-    };
-    for (Case c : {Case{"after the third", 1, 2, 3}, Case{"after the last", 1, 4, 0},
-                   Case{"before the first", 1, -2, 0}, Case{"not remembered", 0, 2, 0}}) {
-        SCOPED_TRACE(c.name);
-        Server->RememberRace = c.remember;
-        Server->LastRace = c.lastRace;
-        ScheduleRunner run(clock, launcher, view, timers.Factory());
-        run.OnInitDialog();
-        EXPECT_EQ(view.items[static_cast<size_t>(c.start)].substr(0, 3), ">>\t");
-    }
 }
 
 TEST_F(RunnerTest, SkipAndDoubleClickMoveTheMarkAndKeepTheCountdown) {
@@ -264,40 +206,6 @@ TEST_F(RunnerTest, NoEventsOrNoTimerEndTheRunAtOnce) {
               (std::vector<std::string>{"The schedule holds no events.  Terminating schedule.",
                                         "Unable to allocate memory for countdown timer. "
                                         "Terminating schedule."}));
-}
-
-TEST_F(RunnerTest, ResultsArePublishedWhenTheEventSavesThem) {
-    Server->ResultsToHTML = 1;
-    program.Write("Quorvahtml.html", "<h1>D_TRACK</h1>\n2\n3\n<p>D_NAME</p>\n5\n6\n");
-    AddEvent(0, "Ashford");
-    AddEvent(1, "Oak Ridge").SaveResults = 1;
-    launcher.duringRace = [&] {
-        program.Write("nl/evt00002.stn",
-                      "Race Final Oak Ridge\n 1   1    7  Ann Lee                     100    1   185\n");
-    };
-    runner.OnInitDialog();
-    runner.OnStartNow();
-    EXPECT_EQ(recorder.beeps, 1);
-    runner.OnStartNow();
-    EXPECT_EQ(view.pages, std::vector<std::string>{program.File("nl/evt00002.html")});
-    EXPECT_EQ(program.Read("nl/evt00002.html"),
-              "<h1>Oak Ridge</h1>\r\n2\r\n3\r\n<p>Ann Lee</p>\r\n5\r\n6\r\n");
-}
-
-TEST_F(RunnerTest, ASimulatorThatDidNotRaceIsToldWithItsOutputAndPublishesNothing) {
-    Server->ResultsToHTML = 1;
-    AddEvent(1, "Oak Ridge").SaveResults = 1;
-    AddEvent(0, "Ashford");
-    launcher.end = {53, 0, 0.4, false};
-    launcher.duringRace = [&] { program.Write("nl/evt00001.log", "wine: could not load kernel32.dll\n"); };
-    runner.OnInitDialog();
-    runner.OnStartNow();
-    EXPECT_EQ(launcher.outputFiles, std::vector<std::string>{program.File("nl/evt00001.log")});
-    ASSERT_EQ(view.outcomes.size(), 1u);
-    EXPECT_EQ(view.outcomes[0].lastLines, std::vector<std::string>{"wine: could not load kernel32.dll"});
-    EXPECT_TRUE(view.pages.empty());
-    // The schedule goes on with the next event.
-    EXPECT_EQ(runner.CurrentIndex(), 1);
 }
 
 TEST_F(RunnerTest, AStopAskedForDuringARaceIsCarriedOutAfterIt) {

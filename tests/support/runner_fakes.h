@@ -39,9 +39,8 @@ public:
 
 class FakeLauncher : public SimulatorLauncher {
 public:
-    Start StartSimulator(const std::string& commandLine, const std::string& outputFile) override {
+    Start StartSimulator(const std::string& commandLine, const std::string&) override {
         commandLines.push_back(commandLine);
-        outputFiles.push_back(outputFile);
         folders.push_back(CurrentFolder());
         if (refuse)
             return {false, "", "it was not found"};
@@ -55,7 +54,6 @@ public:
     }
 
     std::vector<std::string> commandLines;
-    std::vector<std::string> outputFiles;
     std::vector<std::string> folders; // the current folder at each start
     std::vector<long long> limits;    // each race's time limit, in seconds
     End end{0, 0, 600};               // how each simulator ends: a race of ten minutes
@@ -65,13 +63,13 @@ public:
 
 class FakeView : public ScheduleView {
 public:
-    void SetCaption(const std::string& text) override { caption = text; }
+    void SetCaption(const std::string&) override {}
     void SetEventItems(const std::vector<std::string>& list) override { items = list; }
     void ReplaceEventItem(int index, const std::string& text) override {
         items.at(static_cast<size_t>(index)) = text;
     }
     void SelectEventItem(int) override {}
-    void ShowNextEvent(const NextEventTexts& texts, const RACE&) override { panels.push_back(texts); }
+    void ShowNextEvent(const NextEventTexts&, const RACE&) override {}
     void ShowCountdown(const std::string& text, int) override { countdowns.push_back(text); }
     void ShowRunText(const std::string& text) override { runTexts.push_back(text); }
     void SetStopAtEnd(bool checked, bool enabled) override {
@@ -92,9 +90,7 @@ public:
     }
     bool StopRequestedDuringRace() override { return stopRequested; }
 
-    std::string caption;
     std::vector<std::string> items;
-    std::vector<NextEventTexts> panels;
     std::vector<std::string> countdowns;
     std::vector<std::string> runTexts;
     bool stopAtEnd = false;
