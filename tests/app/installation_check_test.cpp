@@ -23,7 +23,7 @@ struct Installation {
     const char* name;
     std::optional<std::string> wine{};      // the script on the search path; "": none; nothing: a good one
     std::optional<std::string> n3Program{}; // the bytes of N3's program; "": none; nothing: 32-bit Windows
-    std::vector<std::string> gone{};        // files removed
+    std::vector<std::string> gone{};        // files and folders removed
     std::string readOnly{};                 // a file that may not be written
     bool nlOnly = false;                    // NASCAR Racing 3 is not in the registry
     bool display = true;
@@ -69,7 +69,7 @@ protected:
         if (row.n3Program == "")
             std::filesystem::remove(prefix.File(n3Exe));
         for (const std::string& file : row.gone)
-            std::filesystem::remove(file);
+            std::filesystem::remove_all(file);
         if (!row.readOnly.empty())
             chmod(row.readOnly.c_str(), 0444);
     }
@@ -184,6 +184,14 @@ TEST_F(InstallationCheckTest, EachPointOfTheInstallationIsReportedWithWhatToDo) 
                    "  warn  Results template " + program.File("Quorvahtml.html") +
                        " is missing, needed once results pages are on; copy Quorvahtml.html from Quorva's "
                        "data folder"}},
+        {.name = "a simulator's folder gone",
+         .gone = {prefix.File("drive_c/Sims/NL")},
+         .lines = {"  FAIL  NASCAR Legends: folder C:\\Sims\\NL\\ (PathNL in the settings file) is " + sims +
+                       "NL/, which does not exist: set PathNL in " + program.SettingsFile() +
+                       " to the simulator's folder while Quorva is not running",
+                   "  FAIL  NASCAR Legends: folder " + sims +
+                       "NL/ cannot be written (file not found): the event files go there; give the user "
+                       "running Quorva write access to it"}},
         {.name = "a virtual display",
          .display = false,
          .xvfb = true,

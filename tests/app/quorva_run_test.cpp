@@ -1,6 +1,7 @@
 #include "core/app_state.h"
 #include "demo_installation.h"
 #include "platform/program_file.h"
+#include "schedule/countdown.h"
 #include "settings/race_store.h"
 #include "settings/server_settings.h"
 #include "support/program_folder.h"
@@ -8,7 +9,9 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -81,6 +84,26 @@ std::string EndLine(const std::string& how, const std::string& counts) {
     return "\nSchedule ended: " + how + ". " + counts + ", 0 races ended by the time limit or SIGUSR1.\n";
 }
 
+// A time zone whose clock reads 9:59:56 now (its offset in seconds), so that a start at 10:00 comes within
+// seconds; and its date.
+std::string ZoneJustBeforeTen(std::string& today) {
+    constexpr long day = 86400;
+    std::time_t now = std::time(nullptr);
+    long east = ((10 * 3600 - 4 - now % day) % day + day) % day;
+    if (east >= day / 2)
+        east -= day;
+    std::time_t local = now + east;
+    std::tm date{};
+    gmtime_r(&local, &date);
+    char text[32];
+    std::strftime(text, sizeof text, "%m/%d/%Y", &date);
+    today = text;
+    long hours = std::labs(east);
+    std::snprintf(text, sizeof text, "QRV%c%02ld:%02ld:%02ld", east > 0 ? '-' : '+', hours / 3600,
+                  hours / 60 % 60, hours % 60);
+    return text;
+}
+
 } // namespace
 
 // Two runs of the continuous loop, the first under systemd (NOTIFY_SOCKET), which it tells that it is
@@ -122,6 +145,31 @@ TEST_F(QuorvaRunTest, RunsTheStoredScheduleToItsEndAndKeepsEveryRace) {
     EXPECT_EQ(pages, 7); // six races and the index
     EXPECT_NE(root.Read("program/results/status.json").find("\"state\": \"stopped-at-end\""),
               std::string::npos);
+}
+
+// The daily and the dated timing modes start their race at its clock time, by the real clock.
+TEST_F(QuorvaRunTest, TheDailyAndTheDatedModesStartAtTheirClockTime) {
+    for (int timing : {TimingDaily, TimingSpecific}) {
+        SCOPED_TRACE(timing);
+        std::string today;
+        environment = "TZ=" + ZoneJustBeforeTen(today);
+        Change([&] {
+            Server->Timing = timing;
+            Server->DailyTime = "10:00";
+            Server->Pm = 0;
+            Server->StopAtEnd = 1;
+            EventList.resize(1);
+            EventList.front()->Runs = 1;
+            EventList.front()->Date = today;
+            EventList.front()->Time = "10:00";
+            EventList.front()->TimePM = 0;
+        });
+        auto started = std::chrono::steady_clock::now();
+        EXPECT_EQ(RunQuorva("", "timeout 60"), 0);
+        EXPECT_GE(std::chrono::steady_clock::now() - started, 2s);
+        EXPECT_TRUE(Out().ends_with(
+            EndLine("the schedule reached its end", "1 race run, 0 launches that did not race")));
+    }
 }
 
 // Launches that did not race are told with their last lines and their output file, and a run in which

@@ -138,3 +138,20 @@ TEST_F(InjectedFailureTest, ALockFileThatCannotBeMadeLetsTheRunStartWithAWarning
                   "program folder cannot be kept out.\n");
     EXPECT_TRUE(root.Exists("wine/drive_c/Sims/N3/evt00003.html"));
 }
+
+TEST_F(InjectedFailureTest, TheProgramsOwnPathIsReadOnce) {
+    // Counted against a run that reads it once, to print the usage: a sanitizer's runtime reads it too.
+    auto reads = [&](const std::string& option) {
+        RunQuorvaUnderStrace("-o '" + root.File("trace.txt") + "' -e trace=readlink,readlinkat", option);
+        std::string trace = root.Read("trace.txt");
+        int count = 0;
+        for (size_t at = trace.find("\"/proc/self/exe\""); at != std::string::npos;
+             at = trace.find("\"/proc/self/exe\"", at + 1))
+            ++count;
+        return count;
+    };
+    int once = reads("--usage");
+    ASSERT_GE(once, 1);
+    EXPECT_EQ(reads(""), once);
+    EXPECT_NE(root.Read("out.txt").find("Schedule ended"), std::string::npos);
+}

@@ -51,6 +51,12 @@ TEST(EventOptions, CommandLineNamesTheProgramTheArenaAndTheEventFile) {
     nl.SimExe = "/srv/nl/legends";
     EXPECT_EQ(EventOptions(nl, server, 1).BuildCommandLine(),
               "\"legends\" \"arena:Ford\" \"serv: file evt00001.dmn\"");
+    // NASCAR Legends reads a shorter layout: no display, WON or security items, and the weather flag
+    // the other way round.
+    EXPECT_EQ(folder.Read("nl/evt00001.dmn"),
+              " race 1 len 10 mode 0 d 0 y 0 p 0 df 0 ai 0 fix 0 sm 0 pr 30 wu 1 \r\n"
+              "temp 70 windspd 0 winddir 0 weather 0 \r\n"
+              "maxp 43 maxc 42 name 'Anonymous' passw '' admin 'kelp' lat 0 \r\nstn '' ");
     server.ArenaN3 = server.ArenaNL = 6;
     EXPECT_EQ(EventOptions(n3, server, 1).ArenaName(), "Invisible");
     EXPECT_EQ(EventOptions(nl, server, 1).ArenaName(), "Invisible");
