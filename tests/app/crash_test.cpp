@@ -1,6 +1,7 @@
 #include "demo_installation.h"
 #include "platform/profile_file.h"
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <filesystem>
@@ -18,7 +19,7 @@ using namespace std::chrono_literals;
 // the last race, stored as the last event, starts each run at the first.
 class CrashTest : public DemoTest {
 protected:
-    CrashTest() {
+    CrashTest() : DemoTest(SIMSTANDIN_PATH) {
         ProfileFile settings(Settings());
         settings.SetString("SERVER", "RememberRace", "1");
         settings.SetString("SERVER", "LastRace", "2");
@@ -30,24 +31,6 @@ ProfileFile::Entries ServerEntriesBut(const ProfileFile& settings, const std::st
     ProfileFile::Entries entries = settings.SectionEntries("SERVER");
     std::erase_if(entries, [&](const auto& entry) { return entry.first == changingKey; });
     return entries;
-}
-
-int TemporaryFilesIn(const std::string& folder) {
-    int count = 0;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
-        count += entry.path().filename().string().starts_with(".quorva-");
-    return count;
-}
-
-// The processes whose program lies in folder: quorva-run's and the stand-in simulators'.
-int ProcessesRunningFrom(const std::string& folder) {
-    int count = 0;
-    for (const fs::directory_entry& entry : fs::directory_iterator("/proc")) {
-        std::error_code error;
-        fs::path program = fs::read_symlink(entry.path() / "exe", error);
-        count += !error && program.string().starts_with(folder);
-    }
-    return count;
 }
 
 } // namespace
@@ -65,7 +48,16 @@ TEST_F(CrashTest, AKillDuringARaceLeavesNoSimulatorAndTheRestartGoesOn) {
     kill(quorva, SIGKILL);
     waitpid(quorva, nullptr, 0);
     EXPECT_EQ(ProfileFile(Settings()).Find("SERVER", "LastRace"), "0");
-    Await([&] { return ProcessesRunningFrom(root.Path()) == 0; }, 10s);
+    // Nothing runs a program of the demo's folder: neither quorva-run nor a stand-in.
+    Await(
+        [&] {
+            return std::none_of(
+                fs::directory_iterator("/proc"), fs::directory_iterator(), [&](const auto& entry) {
+                    std::error_code error;
+                    return fs::read_symlink(entry.path() / "exe", error).string().starts_with(root.Path());
+                });
+        },
+        10s);
 
     fs::rename(root.File(Sims("NL/standin")), legends);
     quorva = StartQuorva(0);
@@ -107,9 +99,10 @@ TEST_F(CrashTest, AKillAtAnyMomentLosesNoSettingAndEmptiesNoPage) {
         ASSERT_EQ(after.SectionEntries("SCHEDULE"), schedule);
         int temporaryFiles = 0;
         for (const std::string& folder : folders) {
-            temporaryFiles += TemporaryFilesIn(folder);
-            for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+            for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+                temporaryFiles += entry.path().filename().string().starts_with(".quorva-");
                 ASSERT_TRUE(entry.path().extension() != ".html" || entry.file_size() > 0) << entry.path();
+            }
         }
         // A kill can leave only the one replacement it cut short; start-up removes such files once
         // they are stale, which none of these is yet.

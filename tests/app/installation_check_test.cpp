@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <sys/stat.h>
@@ -21,16 +20,16 @@ namespace {
 // An installation as the check finds it, as data: what differs from a good one.
 struct Installation {
     const char* name;
-    std::optional<std::string> wine{};      // the script on the search path; "": none; nothing: a good one
-    std::optional<std::string> n3Program{}; // the bytes of N3's program; "": none; nothing: 32-bit Windows
-    std::vector<std::string> gone{};        // files and folders removed
-    std::string readOnly{};                 // a file that may not be written
-    bool nlOnly = false;                    // NASCAR Racing 3 is not in the registry
+    std::optional<std::string> wine{}; // the script on the search path; "": none; nothing: a good one
+    std::optional<std::string> exe{};  // the bytes of N3's program; "": none; nothing: 32-bit Windows
+    std::vector<std::string> gone{};   // files and folders removed
+    std::string readOnly{};            // a file that may not be written
+    bool nlOnly = false;               // NASCAR Racing 3 is not in the registry
     bool display = true;
     bool xvfb = false; // xvfb-run is on the search path
     int events = 1;
-    std::vector<std::string> lines{};  // lines the report holds, as it prints them
-    std::vector<std::string> absent{}; // beginnings of lines it does not hold
+    std::vector<std::string> lines{};  // what the report holds: whole lines end in "\n"
+    std::vector<std::string> absent{}; // what it does not hold
 };
 
 // A Wine prefix whose registry names both simulators, each folder holding a 32-bit Windows program, a
@@ -41,18 +40,18 @@ protected:
     void Install(const Installation& row) {
         std::filesystem::remove_all(prefix.File("drive_c"));
         std::string registry = "WINE REGISTRY Version 2\n\n";
-        for (const char* sim : {"N3", "NL"}) {
-            std::string folder = std::string("drive_c/Sims/") + sim + "/";
-            prefix.Write(folder + "all.cal",
+        for (std::string sim : {"N3", "NL"}) {
+            prefix.Write("drive_c/Sims/" + sim + "/all.cal",
                          std::string(13, ' ') + "ashford\n" + std::string(13, ' ') + "bayview\n");
-            prefix.Write(folder + "options.cfg", std::string(200, '\0'));
-            std::string program = sim == std::string("N3") ? "NASCAR Racing 3.exe" : "NASCAR Legends.exe";
-            if (sim != std::string("N3") || !row.nlOnly)
-                registry += "[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\App Paths\\\\" + program +
-                            "]\n\"Path\"=\"C:\\\\Sims\\\\" + sim + "\"\n";
+            prefix.Write("drive_c/Sims/" + sim + "/options.cfg", std::string(200, '\0'));
+            if (sim != "N3" || !row.nlOnly)
+                registry += "[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\App Paths\\\\NASCAR " +
+                            std::string(sim == "N3" ? "Racing 3" : "Legends") +
+                            ".exe]\n\"Path\"=\"C:\\\\Sims\\\\" + sim + "\"\n";
         }
         prefix.Write("system.reg", registry);
-        prefix.Write(n3Exe, row.n3Program.value_or(TinyPe(0x014C)));
+        if (row.exe != "")
+            prefix.Write(n3Exe, row.exe.value_or(TinyPe(0x014C)));
         prefix.Write("drive_c/Sims/NL/Nascar Legends.exe", TinyPe(0x014C));
         program.Write("Quorvahtml.html", "<html>\n");
         program.Write("quorva-launch32.exe", TinyPe(0x014C));
@@ -62,12 +61,9 @@ protected:
                             "#!/bin/sh\n[ \"$1\" = --version ] && echo 'wine-8.0 (Fake)' && exit 0\n"
                             "echo \"$1 ${QUORVA_COMMAND_LINE-unset}\" >>'" +
                             bin.File("wine.log") +
-                            "'\n"
-                            "case \"$1\" in *quorva-launch32.exe) echo 'quorva-launch: runs as a 32-bit "
-                            "Windows program';;\n*) echo 'wrong launcher' >&2; exit 1;; esac\n"));
+                            "'\ncase \"$1\" in *quorva-launch32.exe) echo 'quorva-launch: runs as a "
+                            "32-bit Windows program';;\n*) echo 'wrong launcher' >&2; exit 1;; esac\n"));
         SetTool("xvfb-run", row.xvfb ? "#!/bin/sh\n" : "");
-        if (row.n3Program == "")
-            std::filesystem::remove(prefix.File(n3Exe));
         for (const std::string& file : row.gone)
             std::filesystem::remove_all(file);
         if (!row.readOnly.empty())
@@ -77,22 +73,14 @@ protected:
     // Puts a script on the search path; none for an empty script.
     void SetTool(const std::string& name, const std::string& script) const {
         std::filesystem::remove(bin.File(name));
-        if (script.empty())
-            return;
-        bin.Write(name, script);
-        chmod(bin.File(name).c_str(), 0755);
+        if (!script.empty()) {
+            bin.Write(name, script);
+            chmod(bin.File(name).c_str(), 0755);
+        }
     }
 
-    // Start-up, with that many events in the schedule, and the check.
-    InstallationReport Check(int events) {
-        StartUp();
-        for (int k = 0; k < events; ++k)
-            EventList.push_back(std::make_unique<RACE>());
-        return CheckInstallation(now);
-    }
-
-    static void ExpectLine(const InstallationReport& report, const std::string& line) {
-        EXPECT_NE(FormatReport(report).find(line + "\n"), std::string::npos) << FormatReport(report);
+    static void Expect(const InstallationReport& report, const std::string& text, bool held = true) {
+        EXPECT_EQ(FormatReport(report).find(text) != std::string::npos, held) << text << FormatReport(report);
     }
 
     const std::string n3Exe = "drive_c/Sims/N3/Nascar Racing 3.exe";
@@ -114,111 +102,98 @@ protected:
 } // namespace
 
 TEST_F(InstallationCheckTest, EachPointOfTheInstallationIsReportedWithWhatToDo) {
-    const std::string n3 = "  ok    NASCAR Racing 3: ";
-    const std::string n3Fails = "  FAIL  NASCAR Racing 3: ";
-    const std::string exe = prefix.File(n3Exe);
-    const std::string program3 = n3Fails + "program C:\\Sims\\N3\\Nascar Racing 3.exe (" + exe + ")";
-    const std::string cannot =
-        n3Fails + "Wine cannot run 32-bit Windows programs in the prefix " + prefixPath;
-    const std::string installWine32 = "install wine32 (as root: dpkg --add-architecture i386 && apt-get "
-                                      "update && apt-get install wine32:i386), then update the prefix with: "
-                                      "wineboot -u";
-    const std::string appPaths =
+    const std::string ok3 = "  ok    NASCAR Racing 3: ", fail3 = "  FAIL  NASCAR Racing 3: ";
+    const std::string exe = prefix.File(n3Exe), noLauncher = program.File("quorva-launch32.exe");
+    const std::string program3 = fail3 + "program C:\\Sims\\N3\\Nascar Racing 3.exe (" + exe + ")";
+    const std::string key =
         "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\NASCAR Racing 3.exe";
     const std::string notInstalled =
-        "NASCAR Racing 3: not installed (the registry has no value Path under " + appPaths + ")";
+        "NASCAR Racing 3: not installed (the registry has no value Path under " + key + ")";
     const Installation rows[] = {
         {.name = "a good installation",
-         .lines = {n3 + "program C:\\Sims\\N3\\Nascar Racing 3.exe (" + sims +
-                       "N3/Nascar Racing 3.exe): a 32-bit Windows program, run through Wine",
-                   n3 + "Wine " + bin.File("wine") + ", wine-8.0 (Fake)",
-                   "  ok    NASCAR Legends: Wine runs 32-bit Windows programs in the prefix " + prefixPath,
-                   "  ok    NASCAR Legends: calendar C:\\Sims\\NL\\all.cal (" + sims +
-                       "NL/all.cal), 2 tracks",
-                   n3 + "Wine uses the display :42", "  ok    Schedule: 1 event",
-                   "  ok    Wine prefix " + prefixPath,
-                   "  warn  Admin password: still the default \"kelp\", which anyone may know; change it in "
-                   "\"Server Info...\""}},
-        {.name = "no Wine",
-         .wine = "",
-         .lines = {n3Fails + "Wine is not installed (no wine on PATH): install it (as root: dpkg "
-                             "--add-architecture i386 && apt-get update && apt-get install wine32:i386 wine "
-                             "wine64)"}},
+         .lines =
+             {ok3 + "program C:\\Sims\\N3\\Nascar Racing 3.exe (" + exe +
+                  "): a 32-bit Windows program, run through Wine\n",
+              ok3 + "Wine " + bin.File("wine") + ", wine-8.0 (Fake)\n", ok3 + "Wine uses the display :42\n",
+              "  ok    NASCAR Legends: Wine runs 32-bit Windows programs in the prefix " + prefixPath + "\n",
+              "  ok    NASCAR Legends: calendar C:\\Sims\\NL\\all.cal (" + sims + "NL/all.cal), 2 tracks\n",
+              "  ok    Schedule: 1 event\n", "  ok    Wine prefix " + prefixPath + "\n",
+              "  warn  Admin password: still the default \"kelp\""}},
+        {.name = "no Wine", .wine = "", .lines = {fail3 + "Wine is not installed (no wine on PATH)"}},
         // Debian's wine without wine32 may exit 0 having run nothing; Wine's debug lines are left out.
         {.name = "no wine32, status 0",
          .wine =
              "#!/bin/sh\n[ \"$1\" = --version ] && echo wine-8.0 && exit 0\necho 0024:err:module:x failed\n"
              "echo one\necho 0024:fixme:x y >&2; echo 'wine: could not load kernel32.dll'\n",
-         .lines = {cannot + " (it exited with status 0): " + installWine32 +
-                   "\n          one\n          wine: could not load kernel32.dll"}},
+         .lines =
+             {fail3 + "Wine cannot run 32-bit Windows programs in the prefix " + prefixPath +
+              " (it exited with status 0): install wine32 (as root: dpkg --add-architecture i386 && apt-get "
+              "update && apt-get install wine32:i386), then update the prefix with: wineboot -u\n"
+              "          one\n          wine: could not load kernel32.dll\n"}},
         {.name = "no program",
-         .n3Program = "",
+         .exe = "",
          .lines = {program3 + " not found: install the simulator there, or set ExeFileN3 in the settings "
-                              "file to its program's name"},
-         .absent = {"NASCAR Racing 3: Wine"}},
+                              "file to its program's name\n"},
+         .absent = {"3: Wine"}},
         {.name = "a text for a program",
-         .n3Program = "Nascar Racing 3\r\n",
+         .exe = "Nascar Racing 3\r\n",
          .lines = {program3 +
-                   " is neither a Windows nor a Linux program: put the simulator's own program there"}},
+                   " is neither a Windows nor a Linux program: put the simulator's own program there\n"}},
         {.name = "a script that may not run",
-         .n3Program = "#!/bin/sh\n",
-         .lines = {program3 + ": a Linux program without permission to run: chmod +x '" + exe + "'"}},
+         .exe = "#!/bin/sh\n",
+         .lines = {program3 + ": a Linux program without permission to run: chmod +x '" + exe + "'\n"}},
         {.name = "files that cannot be used",
-         .gone = {prefix.File("drive_c/Sims/N3/all.cal"), program.File("quorva-launch32.exe"),
-                  program.File("Quorvahtml.html")},
+         .gone = {prefix.File("drive_c/Sims/N3/all.cal"), noLauncher, program.File("Quorvahtml.html")},
          .readOnly = prefix.File("drive_c/Sims/NL/options.cfg"),
          .display = false,
-         .lines = {n3Fails + "calendar C:\\Sims\\N3\\all.cal (" + sims +
-                       "N3/all.cal) not found: the simulator "
-                       "takes its tracks from it; set CalendarFileN3 in the settings file",
+         .lines = {fail3 + "calendar C:\\Sims\\N3\\all.cal (" + sims +
+                       "N3/all.cal) not found: the simulator takes its tracks from it; set CalendarFileN3 in "
+                       "the settings file\n",
                    "  warn  NASCAR Legends: options.cfg (" + sims +
                        "NL/options.cfg) cannot be written (access denied): Server Info cannot give the "
-                       "simulator its connection types; give the user running Quorva write access to it",
-                   n3Fails + "Wine cannot be tried: its check program " +
-                       program.File("quorva-launch32.exe") +
-                       " is missing from the program folder; build Quorva again",
-                   n3Fails +
-                       "Wine needs a display: DISPLAY is not set and xvfb-run is not installed; install "
-                       "it (as root: apt-get install xvfb)",
+                       "simulator its connection types; give the user running Quorva write access to it\n",
+                   fail3 + "Wine cannot be tried: its check program " + noLauncher +
+                       " is missing from the program folder; build Quorva again\n",
+                   fail3 + "Wine needs a display: DISPLAY is not set and xvfb-run is not installed",
                    // Results pages are off in a new installation: the template is only missed.
                    "  warn  Results template " + program.File("Quorvahtml.html") +
                        " is missing, needed once results pages are on; copy Quorvahtml.html from Quorva's "
-                       "data folder"}},
+                       "data folder\n"}},
         {.name = "a simulator's folder gone",
          .gone = {prefix.File("drive_c/Sims/NL")},
          .lines = {"  FAIL  NASCAR Legends: folder C:\\Sims\\NL\\ (PathNL in the settings file) is " + sims +
                        "NL/, which does not exist: set PathNL in " + program.SettingsFile() +
-                       " to the simulator's folder while Quorva is not running",
+                       " to the simulator's folder while Quorva is not running\n",
                    "  FAIL  NASCAR Legends: folder " + sims +
                        "NL/ cannot be written (file not found): the event files go there; give the user "
-                       "running Quorva write access to it"}},
+                       "running Quorva write access to it\n"}},
         {.name = "a virtual display",
          .display = false,
          .xvfb = true,
-         .lines = {n3 + "DISPLAY is not set: Wine runs on a virtual display of its own (" +
-                   bin.File("xvfb-run") + " -a)"}},
+         .lines = {ok3 + "DISPLAY is not set: Wine runs on a virtual display of its own (" +
+                   bin.File("xvfb-run") + " -a)\n"}},
         {.name = "a simulator not installed",
          .nlOnly = true,
          .events = 0,
-         .lines = {"  ok    " + notInstalled,
-                   "  FAIL  Schedule: no events: add them with the windowed program's \"Server Info...\", "
-                   "\"Create/Edit Schedule...\""}},
+         .lines = {"  ok    " + notInstalled + "\n", "  FAIL  Schedule: no events: add them"}},
         {.name = "a simulator not installed that the schedule uses",
          .nlOnly = true,
          .lines = {"  FAIL  " + notInstalled +
-                   ", yet 1 event of the schedule uses it: register its folder with: wine reg add \"" +
-                   appPaths + "\" /v Path /t REG_SZ /d \"C:\\Sims\\N3\" /f"}},
+                   ", yet 1 event of the schedule uses it: register its folder with: wine reg add \"" + key +
+                   "\" /v Path /t REG_SZ /d \"C:\\Sims\\N3\" /f\n"}},
     };
     for (const Installation& row : rows) {
         SCOPED_TRACE(row.name);
         Install(row);
         ScopedEnv noDisplay("DISPLAY", row.display ? ":42" : nullptr);
-        InstallationReport report = Check(row.events);
+        StartUp();
+        for (int k = 0; k < row.events; ++k)
+            EventList.push_back(std::make_unique<RACE>());
+        InstallationReport report = CheckInstallation(now);
         for (const std::string& line : row.lines)
-            ExpectLine(report, line);
-        for (const std::string& start : row.absent)
-            EXPECT_FALSE(std::any_of(report.lines.begin(), report.lines.end(),
-                                     [&](const CheckLine& line) { return line.text.starts_with(start); }));
+            Expect(report, line);
+        for (const std::string& text : row.absent)
+            Expect(report, text, false);
         ShutDown();
     }
 }
@@ -226,7 +201,8 @@ TEST_F(InstallationCheckTest, EachPointOfTheInstallationIsReportedWithWhatToDo) 
 // A dated schedule runs the events whose date and time are still ahead.
 TEST_F(InstallationCheckTest, TheDatedScheduleAndThePassword) {
     Install({});
-    InstallationReport report = Check(0);
+    StartUp();
+    CheckInstallation(now);
     // Wine is tried once per width, with our launcher.
     EXPECT_EQ(bin.Read("wine.log"), program.File("quorva-launch32.exe") + " unset\n");
     Server->AdminPassword = "secret";
@@ -236,14 +212,14 @@ TEST_F(InstallationCheckTest, TheDatedScheduleAndThePassword) {
         EventList.back()->Date = date;
         EventList.back()->Time = "8:00";
     }
-    report = CheckInstallation(now);
-    ExpectLine(report, "  ok    Admin password: changed from the default");
-    ExpectLine(report, "  ok    Schedule: dated events, 1 of 2 still ahead");
+    InstallationReport report = CheckInstallation(now);
+    Expect(report, "  ok    Admin password: changed from the default\n");
+    Expect(report, "  ok    Schedule: dated events, 1 of 2 still ahead\n");
     EXPECT_TRUE(report.Ready());
     EventList.back()->Date = "01/02/2020";
-    ExpectLine(CheckInstallation(now),
-               "  FAIL  Schedule: dated events, 0 of 2 still ahead: give events later "
-               "dates or times with \"Create/Edit Schedule...\"");
+    Expect(CheckInstallation(now),
+           "  FAIL  Schedule: dated events, 0 of 2 still ahead: give events later dates or "
+           "times with \"Create/Edit Schedule...\"\n");
 }
 
 // Without either simulator, start-up ends before the settings file; there is no schedule to check. A
@@ -252,20 +228,21 @@ TEST_F(InstallationCheckTest, NoSimulatorSettingsFileOrPrefix) {
     prefix.Write("system.reg", "WINE REGISTRY Version 2\n\n");
     EXPECT_FALSE(StartUp());
     InstallationReport report = CheckInstallation(now);
-    ExpectLine(report, "  FAIL  Settings file " + program.SettingsFile() +
-                           " cannot be read (file not found): Quorva makes it at its first start with a "
-                           "simulator installed");
-    EXPECT_EQ(FormatReport(report).find("Schedule"), std::string::npos);
+    Expect(report,
+           "  FAIL  Settings file " + program.SettingsFile() +
+               " cannot be read (file not found): Quorva makes it at its first start with a simulator "
+               "installed\n");
+    Expect(report, "Schedule", false);
     if (chown(prefixPath.c_str(), geteuid() + 1, static_cast<gid_t>(-1)) == 0)
-        ExpectLine(CheckInstallation(now),
-                   "  FAIL  Wine prefix " + prefixPath + " belongs to another user (uid " +
-                       std::to_string(geteuid() + 1) +
-                       "), and Wine refuses it: run Quorva as that user, or set WINEPREFIX to a prefix of "
-                       "this user's own");
+        Expect(CheckInstallation(now),
+               "  FAIL  Wine prefix " + prefixPath + " belongs to another user (uid " +
+                   std::to_string(geteuid() + 1) +
+                   "), and Wine refuses it: run Quorva as that user, or set WINEPREFIX to "
+                   "a prefix of this user's own\n");
     ScopedEnv missing("WINEPREFIX", prefix.File("missing").c_str());
-    ExpectLine(CheckInstallation(now), "  FAIL  Wine prefix " + prefix.File("missing") +
-                                           " does not exist: set WINEPREFIX to the prefix the simulators are "
-                                           "installed in (a new one is made with: wineboot -i)");
+    Expect(CheckInstallation(now), "  FAIL  Wine prefix " + prefix.File("missing") +
+                                       " does not exist: set WINEPREFIX to the prefix the simulators are "
+                                       "installed in (a new one is made with: wineboot -i)\n");
 }
 
 // How a report prints is proven by the checks above and quorva-run's; here, the verdict's counts.

@@ -1,24 +1,12 @@
-#include "core/app_state.h"
 #include "demo_installation.h"
-#include "platform/program_file.h"
 #include "schedule/countdown.h"
-#include "settings/race_store.h"
-#include "settings/server_settings.h"
-#include "support/program_folder.h"
-#include "support/time_stamps.h"
 
-#include <chrono>
 #include <csignal>
-#include <cstdio>
-#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <sys/socket.h>
-#include <sys/stat.h>
 #include <sys/un.h>
-#include <thread>
 
 // The decisions of a running schedule are the runner's, tested with fakes; these tests prove that
 // quorva-run wires the runner to the real clock, processes, signals, console and systemd.
@@ -30,78 +18,29 @@ using namespace std::chrono_literals;
 // The demo's schedule changed to two events, the first run twice.
 class QuorvaRunTest : public DemoTest {
 protected:
-    QuorvaRunTest() {
+    QuorvaRunTest() : DemoTest(SIMSTANDIN_PATH) {
         Change([] {
             EventList.front()->Runs = 2;
             EventList.pop_back();
         });
     }
 
-    // Changes the stored settings and schedule.
-    void Change(const std::function<void()>& edit) {
-        OverrideProgramFilePath(root.File("program/quorva-run"));
-        Server = std::make_unique<SERVER>();
-        ReadServerSettings();
-        ReadEvents();
-        edit();
-        WriteServerSettings();
-        WriteEvents();
-        ResetApplicationState();
-        OverrideProgramFilePath("");
-    }
-
-    // Puts a script in place of the simulator's program; none for an empty script.
-    void ReplaceSimulator(const char* program, const std::string& script) {
-        std::string path = root.File(Sims(program));
-        std::filesystem::remove(path);
-        if (script.empty())
-            return;
-        root.Write(Sims(program), script);
-        chmod(path.c_str(), 0755);
-    }
-
-    // Waits until the stand-in has started the launch's race, or quorva-run has written the text.
-    void AwaitRace(const char* seen) const {
-        Await([&] { return root.Exists(Sims(seen)); });
-    }
-    void AwaitOutput(const std::string& text) const {
-        Await([&] { return root.Read("out.txt").find(text) != std::string::npos; });
-    }
-
-    std::string Out() const { return WithoutTimeStamps(root.Read("out.txt")); }
+    bool OutHolds(const std::string& text) const { return Out().find(text) != std::string::npos; }
 };
 
-// Whether the process runs: a zombie has ended, though no parent may be left to collect it.
-bool IsRunning(pid_t pid) {
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string text;
-    std::getline(stat, text);
-    size_t close = text.rfind(')');
-    return close != std::string::npos && close + 2 < text.size() && text[close + 2] != 'Z';
-}
-
-std::string EndLine(const std::string& how, const std::string& counts) {
-    return "\nSchedule ended: " + how + ". " + counts + ", 0 races ended by the time limit or SIGUSR1.\n";
-}
-
-// A time zone whose clock reads 9:59:56 now (its offset in seconds), so that a start at 10:00 comes within
-// seconds; and its date.
+// A time zone whose clock reads 9:59:56 now, so that a start at 10:00 comes within seconds; and its date.
 std::string ZoneJustBeforeTen(std::string& today) {
-    constexpr long day = 86400;
     std::time_t now = std::time(nullptr);
-    long east = ((10 * 3600 - 4 - now % day) % day + day) % day;
-    if (east >= day / 2)
-        east -= day;
+    long east = ((10 * 3600 - 4 - now % 86400) % 86400 + 86400) % 86400;
+    east -= east >= 43200 ? 86400 : 0;
     std::time_t local = now + east;
-    std::tm date{};
-    gmtime_r(&local, &date);
-    char text[32];
-    std::strftime(text, sizeof text, "%m/%d/%Y", &date);
-    today = text;
-    long hours = std::labs(east);
-    std::snprintf(text, sizeof text, "QRV%c%02ld:%02ld:%02ld", east > 0 ? '-' : '+', hours / 3600,
-                  hours / 60 % 60, hours % 60);
-    return text;
+    char date[16], zone[32];
+    std::strftime(date, sizeof date, "%m/%d/%Y", std::gmtime(&local));
+    today = date;
+    long offset = std::labs(east);
+    std::snprintf(zone, sizeof zone, "QRV%c%02ld:%02ld:%02ld", east > 0 ? '-' : '+', offset / 3600,
+                  offset / 60 % 60, offset % 60);
+    return zone;
 }
 
 } // namespace
@@ -111,8 +50,7 @@ std::string ZoneJustBeforeTen(std::string& today) {
 TEST_F(QuorvaRunTest, RunsTheStoredScheduleToItsEndAndKeepsEveryRace) {
     std::string path = root.File("notify");
     int receiver = socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
+    sockaddr_un address{.sun_family = AF_UNIX, .sun_path = {}};
     path.copy(address.sun_path, path.size());
     ASSERT_EQ(bind(receiver, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
     environment = "NOTIFY_SOCKET='" + path + "'";
@@ -127,18 +65,14 @@ TEST_F(QuorvaRunTest, RunsTheStoredScheduleToItsEndAndKeepsEveryRace) {
     EXPECT_TRUE(said[1].starts_with("STATUS=Counting down to Ashford Motor Speedway, start ")) << said[1];
     EXPECT_TRUE(said[6].starts_with("STATUS=Race in progress: Oak Ridge Mile since ")) << said[6];
     EXPECT_EQ(said[7], "STOPPING=1");
-    std::string out = Out();
-    EXPECT_NE(out.find("Launch 3: \"Nascar Legends.exe\" \"arena:Invisible\" \"serv: file evt00003.dmn\""),
-              std::string::npos);
-    EXPECT_NE(out.find("Consecutive run: 2 of 2"), std::string::npos);
+    EXPECT_TRUE(OutHolds("Launch 3: \"Nascar Legends.exe\" \"arena:Invisible\" \"serv: file evt00003.dmn\""));
+    EXPECT_TRUE(OutHolds("Consecutive run: 2 of 2"));
     EXPECT_TRUE(
-        out.ends_with(EndLine("the schedule reached its end", "3 races run, 0 launches that did not race")));
+        Out().ends_with("\nSchedule ended: the schedule reached its end. 3 races run, 0 launches that "
+                        "did not race, 0 races ended by the time limit or SIGUSR1.\n"));
     EXPECT_EQ(root.Read("err.txt"), "");
 
-    std::string closedOutput = "cd / && WINEPREFIX='" + root.File("wine") + "' SIMSTANDIN_DELAY_MS=0 '" +
-                               root.File("program/quorva-run") +
-                               "' | head -c 1 >/dev/null; exit \\${PIPESTATUS[0]}";
-    EXPECT_EQ(std::system(("bash -c \"" + closedOutput + "\"").c_str()), 0);
+    EXPECT_EQ(RunQuorva("", "bash -c '\"$0\" | head -c 1 >/dev/null; exit ${PIPESTATUS[0]}'"), 0);
     int pages = 0;
     for (const auto& entry : std::filesystem::directory_iterator(root.File("program/results")))
         pages += entry.path().extension() == ".html" && entry.path().filename() != "status.html";
@@ -167,35 +101,45 @@ TEST_F(QuorvaRunTest, TheDailyAndTheDatedModesStartAtTheirClockTime) {
         auto started = std::chrono::steady_clock::now();
         EXPECT_EQ(RunQuorva("", "timeout 60"), 0);
         EXPECT_GE(std::chrono::steady_clock::now() - started, 2s);
-        EXPECT_TRUE(Out().ends_with(
-            EndLine("the schedule reached its end", "1 race run, 0 launches that did not race")));
+        EXPECT_TRUE(OutHolds("\nSchedule ended: the schedule reached its end. 1 race run, "));
     }
 }
 
-// Launches that did not race are told with their last lines and their output file, and a run in which
-// none raced ends with status 3; a simulator that cannot be started ends the run, and fails the check,
-// with status 1.
-TEST_F(QuorvaRunTest, LaunchesThatFailAreToldAndGiveTheExitStatus) {
+// A race past its limit is ended, gently first and for good after the grace time, with what it left
+// running. Launches that did not race are told with their last lines and their output file, and a run in
+// which none raced ends with status 3; a simulator that cannot be started ends the run, and fails the
+// check, with status 1.
+TEST_F(QuorvaRunTest, TheWatchdogAndLaunchesThatFailGiveTheExitStatus) {
     Change([] { EventList.front()->Runs = 1; });
-    ReplaceSimulator("N3/Nascar Racing 3.exe", "#!/bin/sh\necho 'cannot open the track' >&2\nexit 3\n");
-    ReplaceSimulator("NL/Nascar Legends.exe", "#!/bin/sh\nexit 4\n");
-    EXPECT_EQ(RunQuorva(), 3);
-    std::string out = Out();
-    EXPECT_NE(out.find(" s after its start with status 3: it did not race.\n    | cannot open the track\n"
-                       "    Everything it wrote is in C:\\Sims\\N3\\evt00001.log (" +
-                       root.File(Sims("N3/evt00001.log")) + ")\n"),
-              std::string::npos);
-    EXPECT_NE(out.find("\n2 launches in a row did not race: the next launch waits at least 1 minute, until "),
-              std::string::npos);
-    EXPECT_TRUE(
-        out.ends_with(EndLine("the schedule reached its end", "0 races run, 2 launches that did not race")));
+    root.Write(Sims("N3/Nascar Racing 3.exe"), "#!/bin/sh\ntrap '' TERM\nsleep 60 &\necho $! > '" +
+                                                   root.File("left.pid") +
+                                                   "'\nwhile :; do sleep 0.1; done\n");
+    environment = "QUORVA_TEST_RACE_SECONDS=1 SIMSTANDIN_DELAY_MS=60000";
+    EXPECT_EQ(RunQuorva(), 0);
+    EXPECT_TRUE(OutHolds("Race over: the race ran past its time limit and was ended: the simulator was ended "
+                         "by signal 9 (Killed) (the race ran from "))
+        << Out();
+    EXPECT_TRUE(Out().ends_with(" 2 races ended by the time limit or SIGUSR1.\n"));
+    std::ifstream stat("/proc/" + std::to_string(std::stoi(root.Read("left.pid"))) + "/stat");
+    std::string state((std::istreambuf_iterator<char>(stat)), {});
+    // A zombie has ended, though no parent may be left to collect it.
+    EXPECT_TRUE(state.empty() || state[state.rfind(')') + 2] == 'Z') << state;
 
-    ReplaceSimulator("N3/Nascar Racing 3.exe", "");
+    environment = "";
+    root.Write(Sims("N3/Nascar Racing 3.exe"), "#!/bin/sh\necho 'cannot open the track' >&2\nexit 3\n");
+    root.Write(Sims("NL/Nascar Legends.exe"), "#!/bin/sh\nexit 4\n");
+    EXPECT_EQ(RunQuorva(), 3);
+    EXPECT_TRUE(OutHolds(" s after its start with status 3: it did not race.\n    | cannot open the track\n"
+                         "    Everything it wrote is in C:\\Sims\\N3\\evt00001.log (" +
+                         root.File(Sims("N3/evt00001.log")) + ")\n"));
+    EXPECT_TRUE(OutHolds("\n2 launches in a row did not race: the next launch waits"));
+    EXPECT_TRUE(Out().ends_with(" 0 races run, 2 launches that did not race, 0 races ended by the time limit "
+                                "or SIGUSR1.\n"));
+    std::filesystem::remove(root.File(Sims("N3/Nascar Racing 3.exe")));
     EXPECT_EQ(RunQuorva("--check"), 1);
     EXPECT_EQ(RunQuorva(), 1);
     EXPECT_TRUE(WithoutTimeStamps(root.Read("err.txt")).starts_with("Quorva: Could not start simulator\n"));
-    EXPECT_NE(Out().find("\nSchedule ended on an error: the simulator could not be started. "),
-              std::string::npos);
+    EXPECT_TRUE(OutHolds("\nSchedule ended on an error: the simulator could not be started. "));
 }
 
 // A stop signal during a countdown stops the schedule at once; during a race, after it. Every signal of
@@ -206,70 +150,51 @@ TEST_F(QuorvaRunTest, AStopSignalEndsTheCountdownOrWaitsForTheRace) {
         std::string name = std::string("SIG") + sigabbrev_np(signal);
         SCOPED_TRACE(name);
         pid_t quorva = StartQuorva(0);
-        AwaitOutput("Time to next event");
-        std::chrono::steady_clock::time_point signalled = std::chrono::steady_clock::now();
+        Await([&] { return root.Read("out.txt").find("Time to next event") != std::string::npos; });
+        auto signalled = std::chrono::steady_clock::now();
         kill(quorva, signal);
         EXPECT_EQ(ExitStatusOf(quorva), 0);
         EXPECT_LT(std::chrono::steady_clock::now() - signalled, 2s);
-        EXPECT_TRUE(
-            Out().ends_with("\n" + name + " received: the schedule stops." +
-                            EndLine("stopped by " + name, "0 races run, 0 launches that did not race")));
+        EXPECT_TRUE(Out().ends_with("\n" + name +
+                                    " received: the schedule stops.\nSchedule ended: stopped by " + name +
+                                    ". 0 races run, 0 launches that did not race, 0 races ended by the "
+                                    "time limit or SIGUSR1.\n"));
     }
 
     Change([] { Server->RaceDelay = 0; });
     pid_t quorva = StartQuorva(1000);
-    AwaitRace("N3/evt00001.seen");
+    Await([&] { return root.Exists(Sims("N3/evt00001.seen")); });
     kill(quorva, SIGTERM);
     EXPECT_EQ(ExitStatusOf(quorva), 0);
     EXPECT_TRUE(root.Exists(Sims("N3/evt00001.WON")));
-    std::string out = Out();
-    EXPECT_NE(out.find("\nSIGTERM received: the schedule stops when this race is over; send it again to end "
-                       "the race now.\n"),
-              std::string::npos);
-    EXPECT_TRUE(out.ends_with(EndLine("stopped by SIGTERM", "1 race run, 0 launches that did not race")));
-}
-
-// A race past its limit is ended, gently first and for good after the grace time, with what it left
-// running.
-TEST_F(QuorvaRunTest, TheWatchdogEndsARaceThatRunsPastItsLimit) {
-    Change([] { EventList.front()->Runs = 1; });
-    ReplaceSimulator("N3/Nascar Racing 3.exe", "#!/bin/sh\ntrap '' TERM\nsleep 60 &\necho $! > '" +
-                                                   root.File("left.pid") +
-                                                   "'\nwhile :; do sleep 0.1; done\n");
-    environment = "QUORVA_TEST_RACE_SECONDS=1 SIMSTANDIN_DELAY_MS=60000";
-    EXPECT_EQ(RunQuorva(), 0);
-    std::string out = Out();
-    EXPECT_NE(out.find("Race over: the race ran past its time limit and was ended: the simulator was ended "
-                       "by signal 9 (Killed) (the race ran from "),
-              std::string::npos)
-        << out;
-    EXPECT_TRUE(out.ends_with(" 2 races ended by the time limit or SIGUSR1.\n"));
-    EXPECT_FALSE(IsRunning(std::stoi(root.Read("left.pid"))));
+    EXPECT_TRUE(
+        OutHolds("\nSIGTERM received: the schedule stops when this race is over; send it again to end "
+                 "the race now.\n"));
+    EXPECT_TRUE(OutHolds("\nSchedule ended: stopped by SIGTERM. 1 race run, "));
 }
 
 // While a race runs, a second runner of the folder refuses to start, SIGUSR1 ends the race and the
 // schedule goes on, and a second SIGTERM ends the race now.
 TEST_F(QuorvaRunTest, DuringARaceASecondRunnerRefusesAndSignalsEndTheRace) {
     pid_t quorva = StartQuorva(60000);
-    AwaitRace("N3/evt00001.seen");
+    Await([&] { return root.Exists(Sims("N3/evt00001.seen")); });
     EXPECT_EQ(RunQuorva(), 4);
     EXPECT_EQ(WithoutTimeStamps(root.Read("err.txt")),
               "Quorva: The schedule of this program folder is already running (quorva-run, process " +
                   std::to_string(quorva) + ").\n");
     kill(quorva, SIGUSR1);
-    AwaitRace("N3/evt00002.seen");
-    std::chrono::steady_clock::time_point signalled = std::chrono::steady_clock::now();
+    Await([&] { return root.Exists(Sims("N3/evt00002.seen")); });
+    auto signalled = std::chrono::steady_clock::now();
     kill(quorva, SIGTERM);
     std::this_thread::sleep_for(100ms);
     kill(quorva, SIGTERM);
     EXPECT_EQ(ExitStatusOf(quorva), 0);
     EXPECT_LT(std::chrono::steady_clock::now() - signalled, 5s);
-    std::string out = Out();
-    EXPECT_NE(out.find("SIGUSR1 received: the race in progress is ended; the schedule goes on.\nRace over: "
-                       "the race was ended on the operator's request: the simulator was ended by signal 15"),
-              std::string::npos)
-        << out;
-    EXPECT_NE(out.find("\nSIGTERM received again: the race is ended now.\n"), std::string::npos);
+    EXPECT_TRUE(
+        OutHolds("SIGUSR1 received: the race in progress is ended; the schedule goes on.\nRace over: "
+                 "the race was ended on the operator's request: the simulator was ended by signal 15"))
+        << Out();
+    EXPECT_TRUE(OutHolds("\nSIGTERM received again: the race is ended now.\n"));
 }
 
 // What the check finds is the installation check's; here, that --check reports on the stored
@@ -284,11 +209,11 @@ TEST_F(QuorvaRunTest, CheckReportsTheInstallationAndAnyOtherOptionGivesTheUsage)
         EXPECT_EQ(RunQuorva(options), 2);
         EXPECT_EQ(root.Read("err.txt"),
                   "usage: quorva-run          runs the schedule stored in " + Settings() +
-                      "\n       quorva-run --check  checks the simulators, Wine and "
-                      "the schedule, and runs nothing\nWhile it runs, SIGINT, SIGTERM, "
-                      "SIGHUP or SIGQUIT stops the schedule after the race in progress\n(a "
-                      "second one ends the race now), and SIGUSR1 ends the race in progress "
-                      "while the schedule goes on.\n");
+                      "\n       quorva-run --check  checks the simulators, Wine and the "
+                      "schedule, and runs nothing\nWhile it runs, SIGINT, SIGTERM, SIGHUP "
+                      "or SIGQUIT stops the schedule after the race in progress\n(a second "
+                      "one ends the race now), and SIGUSR1 ends the race in progress while "
+                      "the schedule goes on.\n");
     }
     EXPECT_FALSE(root.Exists(Sims("N3/evt00001.dmn")));
 }

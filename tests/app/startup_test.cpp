@@ -1,79 +1,60 @@
 #include "app/startup.h"
 
-#include "core/app_state.h"
 #include "demo_installation.h"
 #include "support/message_recorder.h"
-#include "support/program_folder.h"
 #include "support/scoped_env.h"
-#include "support/time_stamps.h"
 
 #include <gtest/gtest.h>
 
 #include <ctime>
 #include <fcntl.h>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
 
-namespace {
-
-class StartUpTest : public ::testing::Test {
-protected:
-    void RegisterN3() {
-        prefix.Write("system.reg",
-                     "WINE REGISTRY Version 2\n\n[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion"
-                     "\\\\App Paths\\\\NASCAR Racing 3.exe]\n\"Path\"=\"C:\\\\Games\\\\Racing\"\n");
-    }
-
+// Start-up ends, telling why and writing nothing, without a simulator or with a settings file it cannot
+// read; once it goes on, stale temporary files of the program folder are gone.
+TEST(StartUpTest, EndsWithoutASimulatorOrReadableSettingsAndRemovesStaleTemporaryFiles) {
     ScopedProgramFolder program;
     TempFolder prefix;
-    ScopedEnv wine{"WINEPREFIX", prefix.Path().c_str()};
+    ScopedEnv wine("WINEPREFIX", prefix.Path().c_str());
     MessageRecorder recorder;
-};
-
-} // namespace
-
-TEST_F(StartUpTest, WithoutAnySimulatorTheProgramEndsAndWritesNothing) {
     EXPECT_FALSE(StartUp());
     EXPECT_EQ(recorder.Texts(),
               std::vector<std::string>{"No sims have been installed (correctly) on this computer."});
     EXPECT_FALSE(program.Exists("Quorvadata.ini"));
     ShutDown();
     ShutDown();
-}
 
-TEST_F(StartUpTest, ASettingsFileThatCannotBeReadIsReportedAndLeftAlone) {
-    RegisterN3();
-    struct Case {
+    prefix.Write("system.reg",
+                 "WINE REGISTRY Version 2\n\n[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion"
+                 "\\\\App Paths\\\\NASCAR Racing 3.exe]\n\"Path\"=\"C:\\\\Games\\\\Racing\"\n");
+    const std::string path = program.SettingsFile();
+    const struct {
         const char* name;
-        void (*make)(const std::string& path);
+        std::function<void()> make;
         const char* cause;
+    } cases[] = {
+        {"folder", [&] { std::filesystem::create_directory(path); }, "access denied"},
+        {"FIFO", [&] { mkfifo(path.c_str(), 0644); }, "access denied"},
+        {"link loop", [&] { std::filesystem::create_symlink("Quorvadata.ini", path); }, "unspecified error"},
     };
-    const Case cases[] = {
-        {"folder", [](const std::string& path) { std::filesystem::create_directory(path); }, "access denied"},
-        {"FIFO", [](const std::string& path) { mkfifo(path.c_str(), 0644); }, "access denied"},
-        {"link loop",
-         [](const std::string& path) { std::filesystem::create_symlink("Quorvadata.ini", path); },
-         "unspecified error"},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        std::filesystem::remove(program.SettingsFile());
-        c.make(program.SettingsFile());
+        std::filesystem::remove(path);
+        c.make();
         recorder.messages.clear();
         EXPECT_FALSE(StartUp());
         EXPECT_EQ(recorder.Texts(),
-                  std::vector<std::string>{"The following error occurred while trying to open " +
-                                           program.SettingsFile() + "\n\n" + c.cause});
-        EXPECT_FALSE(
-            std::filesystem::is_regular_file(std::filesystem::symlink_status(program.SettingsFile())));
+                  std::vector<std::string>{"The following error occurred while trying to open " + path +
+                                           "\n\n" + c.cause});
+        EXPECT_FALSE(std::filesystem::is_regular_file(std::filesystem::symlink_status(path)));
         ShutDown();
     }
-}
 
-TEST_F(StartUpTest, StaleTemporaryFilesInTheProgramFolderAreRemoved) {
-    RegisterN3();
+    std::filesystem::remove(path);
     program.Write(".quorva-k7Qx2z", "[SERVER]\r\nHostName=half");
     timespec hourAgo[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
     utimensat(AT_FDCWD, program.File(".quorva-k7Qx2z").c_str(), hourAgo, 0);
@@ -85,53 +66,42 @@ TEST_F(StartUpTest, StaleTemporaryFilesInTheProgramFolderAreRemoved) {
 namespace {
 
 // quorva-run in a demo installation of its own, run under strace so that system calls on one path fail
-// as a failing disk or a network share would make them.
+// as a failing disk or a network share would make them. LeakSanitizer cannot work under ptrace; the
+// sanitizer build's quorva-run runs without it here.
 class InjectedFailureTest : public DemoTest {
 protected:
-    // LeakSanitizer cannot work under ptrace; the sanitizer build's quorva-run runs without it here.
-    int RunQuorvaUnderStrace(const std::string& straceOptions, const std::string& option = "") {
-        environment = "ASAN_OPTIONS=detect_leaks=0";
-        return RunQuorva(option, "strace -qq " + straceOptions);
-    }
+    InjectedFailureTest() : DemoTest(SIMSTANDIN_PATH) { environment = "ASAN_OPTIONS=detect_leaks=0"; }
 
-    int RunQuorvaFailing(const std::string& path, const std::string& calls) {
-        return RunQuorvaUnderStrace("-o /dev/null -P '" + path + "' -e trace=" + calls +
-                                    " -e inject=" + calls + ":error=EIO");
+    int RunQuorvaFailing(const std::string& path, const std::string& calls,
+                         const std::string& error = "EIO") {
+        return RunQuorva("", "strace -qq -o /dev/null -P '" + path + "' -e trace=" + calls +
+                                 " -e inject=" + calls + ":error=" + error);
     }
 };
 
 } // namespace
 
+// Looking at the settings file, opening it or reading it fails; then start-up makes a new one, whose
+// replacement is durable only once the folder is flushed.
 TEST_F(InjectedFailureTest, AnIOErrorOnTheSettingsFileEndsTheRunAndWritesNothing) {
     std::string stored = root.Read("program/Quorvadata.ini");
     ASSERT_NE(stored.find("[SCHEDULE]"), std::string::npos);
-    // Looking at it, opening it, reading it.
+    const std::string error =
+        "Quorva: The following error occurred while trying to open " + Settings() + "\n\nhardware error\n";
     for (const char* calls : {"%%stat", "openat", "read"}) {
         SCOPED_TRACE(calls);
         EXPECT_EQ(RunQuorvaFailing(Settings(), calls), 1);
-        EXPECT_EQ(WithoutTimeStamps(root.Read("err.txt")),
-                  "Quorva: The following error occurred while trying to open " + Settings() +
-                      "\n\nhardware error\n");
+        EXPECT_EQ(WithoutTimeStamps(root.Read("err.txt")), error);
         EXPECT_EQ(root.Read("program/Quorvadata.ini"), stored);
     }
-}
-
-TEST_F(InjectedFailureTest, AFolderThatCannotBeFlushedFailsTheWrite) {
-    // Start-up makes a new settings file; its replacement is durable only once the folder is flushed.
     std::filesystem::remove(Settings());
-    std::string folder = root.File("program");
-    EXPECT_EQ(RunQuorvaFailing(folder, "fsync"), 1);
-    EXPECT_NE(WithoutTimeStamps(root.Read("err.txt"))
-                  .find("Quorva: The following error occurred while trying to open " + Settings() +
-                        "\n\nhardware error\n"),
-              std::string::npos);
+    EXPECT_EQ(RunQuorvaFailing(root.File("program"), "fsync"), 1);
+    EXPECT_NE(WithoutTimeStamps(root.Read("err.txt")).find(error), std::string::npos);
 }
 
 TEST_F(InjectedFailureTest, ALockFileThatCannotBeMadeLetsTheRunStartWithAWarning) {
     std::string lock = root.File("program/Quorvadata.lock");
-    EXPECT_EQ(
-        RunQuorvaUnderStrace("-o /dev/null -P '" + lock + "' -e trace=openat -e inject=openat:error=EROFS"),
-        0);
+    EXPECT_EQ(RunQuorvaFailing(lock, "openat", "EROFS"), 0);
     EXPECT_EQ(WithoutTimeStamps(root.Read("err.txt")),
               "Quorva: The lock file " + lock +
                   " cannot be made (Read-only file system): the schedule runs, but a second runner of this "
@@ -142,11 +112,10 @@ TEST_F(InjectedFailureTest, ALockFileThatCannotBeMadeLetsTheRunStartWithAWarning
 TEST_F(InjectedFailureTest, TheProgramsOwnPathIsReadOnce) {
     // Counted against a run that reads it once, to print the usage: a sanitizer's runtime reads it too.
     auto reads = [&](const std::string& option) {
-        RunQuorvaUnderStrace("-o '" + root.File("trace.txt") + "' -e trace=readlink,readlinkat", option);
+        RunQuorva(option, "strace -qq -o '" + root.File("trace.txt") + "' -e trace=readlink,readlinkat");
         std::string trace = root.Read("trace.txt");
         int count = 0;
-        for (size_t at = trace.find("\"/proc/self/exe\""); at != std::string::npos;
-             at = trace.find("\"/proc/self/exe\"", at + 1))
+        for (size_t at = 0; (at = trace.find("\"/proc/self/exe\"", at)) != std::string::npos; ++at)
             ++count;
         return count;
     };

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <tuple>
 
 namespace {
 
@@ -45,16 +46,14 @@ std::string Items(const StandInEvent& e) {
            std::to_string(e.windDirection) + " standings '" + e.standingsName + "'";
 }
 
-// Every driver's line of the standings as a reader gives it back.
+// Every driver of the standings as a reader gives it back.
 template <typename Reader>
-std::vector<std::string> DriversRead(Reader& reader) {
-    std::vector<std::string> drivers;
-    for (int n = 1; n <= reader.GetDriverCount(); ++n) {
-        const auto* d = reader.GetDriver(n);
-        drivers.push_back(d->Name + " " + std::to_string(d->Finish) + " " + std::to_string(d->Start) + " " +
-                          std::to_string(d->Car) + " " + std::to_string(d->LapsCompleted) + " " +
-                          std::to_string(d->LapsLed) + " " + std::to_string(d->Points));
-    }
+auto DriversRead(Reader& reader) {
+    std::vector<std::tuple<std::string, int, int, int, int, int, int>> drivers;
+    for (int n = 1; n <= reader.GetDriverCount(); ++n)
+        if (const auto* d = reader.GetDriver(n))
+            drivers.emplace_back(d->Name, d->Finish, d->Start, d->Car, d->LapsCompleted, d->LapsLed,
+                                 d->Points);
     return drivers;
 }
 

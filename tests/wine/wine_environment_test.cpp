@@ -4,6 +4,7 @@
 #include "support/scoped_env.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 // The variables a program in the prefix sees, read from the hives without starting Wine.
@@ -19,7 +20,7 @@ TEST(WineEnvironment, ExpandsAsRealWineDoes) {
     shown.resize(fread(shown.data(), 1, shown.size(), cmd));
     pclose(cmd);
     // The hives are complete once Wine's server has ended.
-    RunShell("wineserver -w");
+    std::system("wineserver -w");
     std::string expanded(ExpandEnvironmentStrings(text, nullptr, 0), '\0');
     ExpandEnvironmentStrings(text, expanded.data(), expanded.size());
     expanded.pop_back();

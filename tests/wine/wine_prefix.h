@@ -13,13 +13,4 @@ public:
     // 32 when this Wine can run 32-bit Windows programs in the prefix (wine32 is installed and the kernel
     // runs 32-bit code), else 64.
     static int Width();
-
-    // Makes the prefix's C:\Sims a copy of a demo installation's simulator folders; gives its host path.
-    static std::string UseSimulatorFolders(const std::string& simsFolder);
 };
-
-// Runs a shell command; its exit status, or -1 when it did not exit.
-int RunShell(const std::string& command);
-
-// Single-quoted for the shell.
-std::string Quoted(const std::string& text);
