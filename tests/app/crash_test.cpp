@@ -1,7 +1,6 @@
 #include "demo_installation.h"
 #include "platform/profile_file.h"
 
-#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <filesystem>
@@ -49,15 +48,14 @@ TEST_F(CrashTest, AKillDuringARaceLeavesNoSimulatorAndTheRestartGoesOn) {
     waitpid(quorva, nullptr, 0);
     EXPECT_EQ(ProfileFile(Settings()).Find("SERVER", "LastRace"), "0");
     // Nothing runs a program of the demo's folder: neither quorva-run nor a stand-in.
-    Await(
-        [&] {
-            return std::none_of(
-                fs::directory_iterator("/proc"), fs::directory_iterator(), [&](const auto& entry) {
-                    std::error_code error;
-                    return fs::read_symlink(entry.path() / "exe", error).string().starts_with(root.Path());
-                });
-        },
-        10s);
+    auto nothingRuns = [&] {
+        for (const fs::directory_entry& entry : fs::directory_iterator("/proc"))
+            if (std::error_code e;
+                fs::read_symlink(entry.path() / "exe", e).string().starts_with(root.Path()))
+                return false;
+        return true;
+    };
+    Await(nothingRuns, 10s);
 
     fs::rename(root.File(Sims("NL/standin")), legends);
     quorva = StartQuorva(0);
@@ -98,12 +96,11 @@ TEST_F(CrashTest, AKillAtAnyMomentLosesNoSettingAndEmptiesNoPage) {
         ASSERT_TRUE(after.Find("SERVER", "LastRace"));
         ASSERT_EQ(after.SectionEntries("SCHEDULE"), schedule);
         int temporaryFiles = 0;
-        for (const std::string& folder : folders) {
+        for (const std::string& folder : folders)
             for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
                 temporaryFiles += entry.path().filename().string().starts_with(".quorva-");
                 ASSERT_TRUE(entry.path().extension() != ".html" || entry.file_size() > 0) << entry.path();
             }
-        }
         // A kill can leave only the one replacement it cut short; start-up removes such files once
         // they are stale, which none of these is yet.
         ASSERT_LE(temporaryFiles, round + 1);

@@ -72,11 +72,10 @@ protected:
 
     // Puts a script on the search path; none for an empty script.
     void SetTool(const std::string& name, const std::string& script) const {
-        std::filesystem::remove(bin.File(name));
-        if (!script.empty()) {
-            bin.Write(name, script);
-            chmod(bin.File(name).c_str(), 0755);
-        }
+        bin.Write(name, script);
+        chmod(bin.File(name).c_str(), 0755);
+        if (script.empty())
+            std::filesystem::remove(bin.File(name));
     }
 
     static void Expect(const InstallationReport& report, const std::string& text, bool held = true) {

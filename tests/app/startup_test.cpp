@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
+#include <regex>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -114,10 +115,8 @@ TEST_F(InjectedFailureTest, TheProgramsOwnPathIsReadOnce) {
     auto reads = [&](const std::string& option) {
         RunQuorva(option, "strace -qq -o '" + root.File("trace.txt") + "' -e trace=readlink,readlinkat");
         std::string trace = root.Read("trace.txt");
-        int count = 0;
-        for (size_t at = 0; (at = trace.find("\"/proc/self/exe\"", at)) != std::string::npos; ++at)
-            ++count;
-        return count;
+        std::regex exe("\"/proc/self/exe\"");
+        return std::distance(std::sregex_iterator(trace.begin(), trace.end(), exe), std::sregex_iterator());
     };
     int once = reads("--usage");
     ASSERT_GE(once, 1);

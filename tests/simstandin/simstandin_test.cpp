@@ -115,9 +115,9 @@ TEST(SimStandIn, RunsLikeASimulatorAndTellsWhatItCannotRun) {
     EXPECT_EQ(RunStandIn(folder, "'arena:Invisible' 'serv: file evt00012.dmn'"), 0);
     EXPECT_EQ(folder.Read("evt00012.WON"), WonText(RunRace(Event(OptionsText(0, 20, true)), 12)));
     folder.Write("evt00014.dmn", "race");
-    const std::string usage = "simstandin: usage: simstandin \"arena:<name>\" \"serv: file evtNNNNN.dmn\"\n";
     const std::pair<std::string, std::string> refused[] = {
-        {"'serv: file evt00012.dmn'", usage},
+        {"'serv: file evt00012.dmn'",
+         "simstandin: usage: simstandin \"arena:<name>\" \"serv: file evtNNNNN.dmn\"\n"},
         {"'arena:Invisible' 'serv: file evt00014.dmn'",
          "simstandin: evt00014.dmn is not an event file: the item \"race\" has no value\n"},
     };

@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 #include <gmock/gmock.h>
-#include <sstream>
 
 namespace {
 
@@ -16,10 +15,7 @@ using namespace std::chrono_literals;
 using ::testing::HasSubstr;
 
 std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return {std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}};
 }
 
 // What the Windows stand-in records of its start, for a launch in C:\Sims\<sim>.
@@ -85,8 +81,7 @@ TEST_F(WineRunTest,
        WithADisplayWineUsesItAndAFailureAtOnceIsToldWithItsLastLinesAndNoLaunchRacedEndsWithStatus3) {
     Change([] { EventList.resize(2); });
     // xvfb-run gives quorva-run a display of its own.
-    ASSERT_EQ(RunQuorva("", "xvfb-run -a env SIMSTANDIN_EXIT_STATUS=53 SIMSTANDIN_ERROR_BYTES=3000000"), 3)
-        << root.Read("err.txt") << Out();
+    ASSERT_EQ(RunQuorva("", "xvfb-run -a env SIMSTANDIN_EXIT_STATUS=53 SIMSTANDIN_ERROR_BYTES=3000000"), 3);
     EXPECT_THAT(Out(), HasSubstr("\"serv: file evt00001.dmn\" (through wine)\n"));
     EXPECT_THAT(Out(), HasSubstr(" with status 53: it did not race.\n"));
     EXPECT_THAT(Out(), HasSubstr("    | simstandin: ends at once with status 53, without a race\n"
