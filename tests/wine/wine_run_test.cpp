@@ -27,7 +27,7 @@ std::string Seen(const std::string& sim, const std::string& exe, const std::stri
            "\nargument 2: " + event + "\n";
 }
 
-// The variable that marks the processes of this test's quorva-run, whose environment they inherit.
+// QUORVA_WINE_TEST=<pid> marks the processes of this test's quorva-run, whose environment they inherit.
 const std::string testMark = std::to_string(getpid());
 
 // True while a process of this test runs whose command line holds the text (Wine names its processes
