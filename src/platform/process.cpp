@@ -187,13 +187,15 @@ ProcessStart StartProgram(const std::string& commandLine, const std::string& out
     }
     StartedProcess started;
     started.how = how;
+    started.raceEndRequestsBefore = g_raceEndRequests.load();
     if (int error = SpawnProgram(arguments, environment, {-1, outputFile}, started.pid); error != 0)
         return {std::nullopt, arguments[0] + " could not be started: " + std::strerror(error)};
     return {started, ""};
 }
 
 RaceWatch::RaceWatch(const StartedProcess& process, const RaceLimit& limit)
-    : m_pid(process.pid), m_limit(limit), m_start(SteadyClock::now()), m_raceEnds(g_raceEndRequests.load()) {}
+    : m_pid(process.pid), m_limit(limit), m_start(SteadyClock::now()),
+      m_raceEnds(process.raceEndRequestsBefore) {}
 
 void RaceWatch::Check() {
     SteadyClock::time_point now = SteadyClock::now();

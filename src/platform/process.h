@@ -26,6 +26,8 @@ struct StartedProcess {
     pid_t pid = -1;
     // How it was started: "" when directly, else e.g. "through wine".
     std::string how;
+    // The race end requests made before it started: each one after ends it, even before its wait.
+    int raceEndRequestsBefore = 0;
 };
 
 struct ProcessStart {

@@ -19,6 +19,10 @@ constexpr const char* currentVersion = "software\\microsoft\\windows\\currentver
 constexpr const char* currentVersionNT = "software\\microsoft\\windows nt\\currentversion";
 constexpr const char* profileList = "software\\microsoft\\windows nt\\currentversion\\profilelist";
 
+// The prefixes a variable's row holds for: the simulators are 32-bit programs, and in a 64-bit prefix a
+// 32-bit program's own program folders are the "(x86)" ones.
+enum class PrefixWidth { Any, Only32, Only64 };
+
 // A variable that Wine takes from a value of "system.reg", and what it is when the value is missing
 // (nothing, without a default).
 struct FolderVariable {
@@ -26,21 +30,26 @@ struct FolderVariable {
     const char* key;
     const char* value;
     const char* fallback;
-    bool only64Bit;
+    PrefixWidth width;
 };
 
 constexpr FolderVariable folderVariables[] = {
-    {"SystemRoot", currentVersionNT, "SystemRoot", "C:\\windows", false},
-    {"windir", currentVersionNT, "SystemRoot", "C:\\windows", false},
-    {"ProgramFiles", currentVersion, "ProgramFilesDir", "C:\\Program Files", false},
-    {"ProgramFiles(x86)", currentVersion, "ProgramFilesDir (x86)", nullptr, false},
-    {"ProgramW6432", currentVersion, "ProgramFilesDir", "C:\\Program Files", true},
-    {"CommonProgramFiles", currentVersion, "CommonFilesDir", "C:\\Program Files\\Common Files", false},
-    {"CommonProgramFiles(x86)", currentVersion, "CommonFilesDir (x86)", nullptr, false},
-    {"CommonProgramW6432", currentVersion, "CommonFilesDir", "C:\\Program Files\\Common Files", true},
-    {"ProgramData", profileList, "ProgramData", "C:\\ProgramData", false},
-    {"ALLUSERSPROFILE", profileList, "ProgramData", "C:\\ProgramData", false},
-    {"PUBLIC", profileList, "Public", nullptr, false},
+    {"SystemRoot", currentVersionNT, "SystemRoot", "C:\\windows", PrefixWidth::Any},
+    {"windir", currentVersionNT, "SystemRoot", "C:\\windows", PrefixWidth::Any},
+    {"ProgramFiles", currentVersion, "ProgramFilesDir", "C:\\Program Files", PrefixWidth::Only32},
+    {"ProgramFiles", currentVersion, "ProgramFilesDir (x86)", "C:\\Program Files (x86)", PrefixWidth::Only64},
+    {"ProgramFiles(x86)", currentVersion, "ProgramFilesDir (x86)", nullptr, PrefixWidth::Any},
+    {"ProgramW6432", currentVersion, "ProgramFilesDir", "C:\\Program Files", PrefixWidth::Only64},
+    {"CommonProgramFiles", currentVersion, "CommonFilesDir", "C:\\Program Files\\Common Files",
+     PrefixWidth::Only32},
+    {"CommonProgramFiles", currentVersion, "CommonFilesDir (x86)", "C:\\Program Files (x86)\\Common Files",
+     PrefixWidth::Only64},
+    {"CommonProgramFiles(x86)", currentVersion, "CommonFilesDir (x86)", nullptr, PrefixWidth::Any},
+    {"CommonProgramW6432", currentVersion, "CommonFilesDir", "C:\\Program Files\\Common Files",
+     PrefixWidth::Only64},
+    {"ProgramData", profileList, "ProgramData", "C:\\ProgramData", PrefixWidth::Any},
+    {"ALLUSERSPROFILE", profileList, "ProgramData", "C:\\ProgramData", PrefixWidth::Any},
+    {"PUBLIC", profileList, "Public", nullptr, PrefixWidth::Any},
 };
 
 std::string HiveText(const char* file) {
@@ -116,7 +125,7 @@ WindowsEnvironment WinePrefixEnvironment() {
     WindowsEnvironment environment;
     environment["userprofile"] = "C:\\users\\" + UnixUserName();
     for (const FolderVariable& variable : folderVariables) {
-        if (variable.only64Bit && !prefix64Bit)
+        if (variable.width == (prefix64Bit ? PrefixWidth::Only32 : PrefixWidth::Only64))
             continue;
         const RegistryValue* value = FindValue(system, variable.key, variable.value);
         std::string text = value != nullptr ? ValueText(*value, environment) : "";

@@ -133,6 +133,24 @@ TEST_F(WineTest, MissingWineLauncherOrXvfbRunIsAFailure) {
               "Wine is not installed: there is no wine on the search path");
 }
 
+// A race end asked for once the program has started ends it, though its wait had not begun; one asked for
+// before belongs to no race.
+TEST_F(ProcessTest, ARaceEndAskedForAfterTheStartEndsTheRace) {
+    WriteScript("race.sh", "sleep 10\n");
+    RequestRaceEnd();
+    ProcessStart start = StartProgram("race.sh");
+    ASSERT_TRUE(start.process) << start.failure;
+    RequestRaceEnd();
+    ProcessEnd end = WaitForProgram(*start.process);
+    EXPECT_TRUE(end.endedOnAbort);
+    EXPECT_EQ(end.signal, SIGTERM);
+    start = StartProgram("race.sh");
+    ASSERT_TRUE(start.process) << start.failure;
+    end = WaitForProgram(*start.process, {std::chrono::seconds(1), std::chrono::seconds(1)});
+    EXPECT_FALSE(end.endedOnAbort);
+    EXPECT_TRUE(end.endedByWatchdog);
+}
+
 TEST_F(ProcessTest, TheSecondStopRequestEndsTheProgramWithSigterm) {
     WriteScript("race.sh", "sleep 10\n");
     ProcessStart start = StartProgram("race.sh");

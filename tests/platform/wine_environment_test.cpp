@@ -45,7 +45,8 @@ TEST(WineEnvironment, ThePrefixVariablesComeFirstThenTheProcessOnes) {
                  header + "[Environment]\n\"TEMP\"=\"C:\\\\users\\\\racer\\\\Temp\"\n\"Both\"=\"user\"\n"
                           "[Volatile Environment]\n\"Both\"=\"volatile\"\n");
     ExpectExpansions({
-        {"a prefix folder wins over the process", "%ProgramFiles%\\N3", "D:\\Apps\\N3"},
+        {"a 32-bit program's folder of the prefix wins over the process", "%ProgramFiles%\\N3|%ProgramW6432%",
+         "D:\\Apps32\\N3|D:\\Apps"},
         {"the user's value wins, the volatile one most", "%temp%|%Both%", "C:\\users\\racer\\Temp|volatile"},
         {"the process has what the prefix lacks", "%Quorva_Linux_Only%", "linux"},
         {"an empty value makes no variable", "%HOMESHARE%", "%HOMESHARE%"},
