@@ -10,29 +10,17 @@
 namespace {
 
 using namespace std::chrono_literals;
-using Clock = std::chrono::steady_clock;
 
 // Counts the ticks of one timer on their way into the owner's loop.
-class CountingTarget : public TickTarget {
-public:
-    explicit CountingTarget(std::shared_ptr<TickLoop> loop) : m_loop(std::move(loop)) {}
+struct CountingTarget : TickTarget {
+    explicit CountingTarget(std::shared_ptr<TickLoop> loop) : loop(std::move(loop)) {}
     void DeliverTick() override {
         ++ticks;
-        m_loop->DeliverTick();
+        loop->DeliverTick();
     }
+    std::shared_ptr<TickLoop> loop;
     std::atomic<int> ticks{0};
-
-private:
-    std::shared_ptr<TickLoop> m_loop;
 };
-
-// Ends the loop's Run from another thread after a while.
-std::thread StopLater(std::shared_ptr<TickLoop> loop, std::chrono::milliseconds after) {
-    return std::thread([loop, after] {
-        std::this_thread::sleep_for(after);
-        loop->WakeForStop();
-    });
-}
 
 } // namespace
 
@@ -43,9 +31,8 @@ TEST(CountdownTimer, ATimerReleasedDuringItsOwnTickIsNeverTouchedAgain) {
     auto timer = std::make_unique<CCountdownTimer>(first);
     timer->SetPeriod(50);
     timer->Start();
-    int handled = 0;
-    int firstTicksAtRelease = 0;
-    Clock::time_point restarted;
+    int handled = 0, firstTicksAtRelease = 0;
+    std::chrono::steady_clock::time_point restarted;
     loop->Run(
         [&] {
             ++handled;
@@ -61,14 +48,13 @@ TEST(CountdownTimer, ATimerReleasedDuringItsOwnTickIsNeverTouchedAgain) {
             timer = std::make_unique<CCountdownTimer>(second);
             timer->SetPeriod(50);
             timer->Start();
-            restarted = Clock::now();
+            restarted = std::chrono::steady_clock::now();
         },
         [] {}, [&] { return handled == 8; });
     EXPECT_EQ(first->ticks, firstTicksAtRelease);
     EXPECT_EQ(second->ticks, 5);
     // Once a period, the first a period after the start.
-    EXPECT_GE(Clock::now() - restarted, 225ms);
-    timer.reset();
+    EXPECT_GE(std::chrono::steady_clock::now() - restarted, 225ms);
 }
 
 TEST(CountdownTimer, AReleasedTimerStopsAndTheLoopLetsWaitingWorkersGo) {
@@ -82,7 +68,10 @@ TEST(CountdownTimer, AReleasedTimerStopsAndTheLoopLetsWaitingWorkersGo) {
         std::this_thread::sleep_for(100ms);
     }
     EXPECT_EQ(target->ticks, 1);
-    std::thread stopper = StopLater(loop, 10ms);
+    std::thread stopper([loop] {
+        std::this_thread::sleep_for(10ms);
+        loop->WakeForStop();
+    });
     bool stopped = false;
     int handled = 0;
     loop->Run([&] { ++handled; }, [&] { stopped = true; }, [&] { return stopped; });

@@ -15,9 +15,8 @@
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
-
-// The clock, launcher, view and timers that a running schedule is handed in tests.
 
 // Server as a new record whose simulators live in the folder's "n3/" and "nl/", with five minutes
 // between races.
@@ -31,20 +30,16 @@ inline void UseNewServerWithSimulatorsIn(const TempFolder& folder) {
     Server->RaceDelay = 5;
 }
 
-class FakeClock : public Clock {
-public:
+struct FakeClock : Clock {
     std::time_t Now() const override { return now; }
     std::time_t now = 0;
 };
 
-class FakeLauncher : public SimulatorLauncher {
-public:
+struct FakeLauncher : SimulatorLauncher {
     Start StartSimulator(const std::string& commandLine, const std::string&) override {
         commandLines.push_back(commandLine);
         folders.push_back(CurrentFolder());
-        if (refuse)
-            return {false, "", "it was not found"};
-        return {true, "", ""};
+        return {!refuse, "", refuse ? "it was not found" : ""};
     }
     End WaitForSimulator(const RaceLimit& limit) override {
         limits.push_back(limit.limit.count());
@@ -61,8 +56,7 @@ public:
     std::function<void()> duringRace;
 };
 
-class FakeView : public ScheduleView {
-public:
+struct FakeView : ScheduleView {
     void SetCaption(const std::string&) override {}
     void SetEventItems(const std::vector<std::string>& list) override { items = list; }
     void ReplaceEventItem(int index, const std::string& text) override {
@@ -78,100 +72,54 @@ public:
     }
     bool StopAtEndChecked() const override { return stopAtEnd; }
     void EndRun(int result) override { results.push_back(result); }
-    void RaceStarted(int launchNumber, const std::string&, const std::string&) override {
-        launches.push_back(launchNumber);
-    }
+    void RaceStarted(int n, const std::string&, const std::string&) override { launches.push_back(n); }
     void RaceNotStarted(const std::string& why) override { notStarted.push_back(why); }
-    void RaceEnded(const RaceOutcome& outcome, const std::string&) override { outcomes.push_back(outcome); }
+    void RaceEnded(const RaceOutcome& o, const std::string&) override { outcomes.push_back(o.text); }
     void ResultsPublished(const std::string& pagePath) override { pages.push_back(pagePath); }
-    void BackingOff(int, int pauseMinutes, std::time_t until) override {
-        backOffs.push_back(pauseMinutes);
-        backOffUntil = until;
-    }
+    void BackingOff(int, int pauseMinutes, std::time_t) override { backOffs.push_back(pauseMinutes); }
     bool StopRequestedDuringRace() override { return stopRequested; }
 
-    std::vector<std::string> items;
-    std::vector<std::string> countdowns;
-    std::vector<std::string> runTexts;
-    bool stopAtEnd = false;
-    bool stopAtEndEnabled = true;
-    std::vector<int> results;
-    std::vector<int> launches;
-    std::vector<std::string> notStarted;
-    std::vector<RaceOutcome> outcomes;
-    std::vector<std::string> pages;
-    std::vector<int> backOffs;
-    std::time_t backOffUntil = 0;
-    bool stopRequested = false;
+    std::vector<std::string> items, countdowns, runTexts, notStarted, pages, outcomes;
+    std::vector<int> results, launches, backOffs;
+    bool stopAtEnd = false, stopAtEndEnabled = true, stopRequested = false;
 };
 
 // Timers that never tick by themselves: the test ticks the runner. They count how many tick at once.
-class FakeTimers {
-public:
+struct FakeTimers {
     ScheduleRunner::TimerFactory Factory() {
         return [this]() -> std::unique_ptr<ScheduleTimer> {
-            if (refuse)
-                return nullptr;
-            return std::make_unique<Timer>(*this);
+            return refuse ? nullptr : std::make_unique<Timer>(running);
         };
     }
 
-    int running = 0;
-    bool refuse = false;
-
-private:
-    class Timer : public ScheduleTimer {
-    public:
-        explicit Timer(FakeTimers& timers) : m_timers(timers) {}
+    struct Timer : ScheduleTimer {
+        explicit Timer(int& running) : running(running) {}
         ~Timer() override { Stop(); }
         void SetPeriod(int) override {}
-        void Start() override {
-            if (!m_running)
-                ++m_timers.running;
-            m_running = true;
-        }
-        void Stop() override {
-            if (m_running)
-                --m_timers.running;
-            m_running = false;
-        }
-
-    private:
-        FakeTimers& m_timers;
-        bool m_running = false;
+        void Start() override { running += std::exchange(on, true) ? 0 : 1; }
+        void Stop() override { running -= std::exchange(on, false) ? 1 : 0; }
+        int& running;
+        bool on = false;
     };
+    int running = 0;
+    bool refuse = false;
 };
 
-// A schedule runner on the fakes above, in a program folder of the test's own with the simulators of
-// UseNewServerWithSimulatorsIn, at 20:00 UTC on 15 June 2026. The test adds the events, then starts it.
+// A runner on the fakes, in a program folder of its own, at 20:00 UTC on 15 June 2026; tests add events.
 class RunnerTest : public ::testing::Test {
 protected:
     RunnerTest() {
         UseNewServerWithSimulatorsIn(program);
-        clock.now = At(15, 20, 0);
-    }
-
-    // A moment of 15 June 2026 or the days around it.
-    static std::time_t At(int day, int hour, int minute) {
-        return LocalClockTime({2026, 6, day}, hour, minute);
+        clock.now = LocalClockTime({2026, 6, 15}, 20, 0);
     }
 
     RACE& AddEvent(int sim, const std::string& track, int runs = 1) {
-        auto event = std::make_unique<RACE>();
-        SetNewDefaultRaceValues(*event, sim == 1);
-        event->Sim = sim;
-        event->SimExe = sim == 0 ? "C:\\Sims\\N3\\Nascar Racing 3.exe" : "C:\\Sims\\NL\\Nascar Legends.exe";
-        event->TrackName = track;
-        event->TrackId = track.substr(0, 4);
-        event->Runs = runs;
-        event->SaveResults = 0;
-        EventList.push_back(std::move(event));
-        return *EventList.back();
-    }
-
-    void Tick(int count) {
-        for (int k = 0; k < count; ++k)
-            runner.OnCountdownTick();
+        RACE& event = *EventList.emplace_back(std::make_unique<RACE>());
+        SetNewDefaultRaceValues(event, sim == 1);
+        event.SimExe = sim == 0 ? "C:\\Sims\\N3\\Nascar Racing 3.exe" : "C:\\Sims\\NL\\Nascar Legends.exe";
+        event.TrackName = track;
+        event.Runs = runs;
+        return event;
     }
 
     std::optional<std::string> StoredLastRace() const {
