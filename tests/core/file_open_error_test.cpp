@@ -8,9 +8,6 @@ TEST(ShowFileOpenError, NamesThePathAndTheCauseAndNoCauseOutsideTheFifteen) {
     const std::pair<int, std::string> rows[] = {{0, "no error"},
                                                 {2, "file not found"},
                                                 {5, "access denied"},
-                                                {7, "current working directory cannot be removed"},
-                                                {11, "SHARE.EXE not loaded or file is locked"},
-                                                {13, "disk is full"},
                                                 {14, "unexpected end of file"},
                                                 {15, ""},
                                                 {-1, ""}};

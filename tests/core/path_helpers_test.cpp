@@ -6,35 +6,28 @@
 #include <gtest/gtest.h>
 
 TEST(AddBackslash, MakesAFolderEndInASeparator) {
-    struct Case {
-        const char* name;
-        std::string before;
-        std::string after;
-    } cases[] = {
-        {"drive letter", "c", "c:\\"},
-        {"lone backslash", "\\", "\\"},
-        {"lone other character", "1", "1\\"},
-        {"already ends in backslash", "C:\\Games\\", "C:\\Games\\"},
-        {"windows folder", "C:\\Sims\\NL", "C:\\Sims\\NL\\"},
-        {"empty", "", "\\"},
-        {"posix folder", "/srv/sims/nl", "/srv/sims/nl/"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        std::string folder = c.before;
+    const struct {
+        const char *name, *before, *after;
+    } rows[] = {{"drive letter", "c", "c:\\"},
+                {"lone backslash", "\\", "\\"},
+                {"lone other character", "1", "1\\"},
+                {"already ends in backslash", "C:\\Games\\", "C:\\Games\\"},
+                {"windows folder", "C:\\Sims\\NL", "C:\\Sims\\NL\\"},
+                {"empty", "", "\\"},
+                {"posix folder", "/srv/sims/nl", "/srv/sims/nl/"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::string folder = row.before;
         AddBackslash(folder);
-        EXPECT_EQ(folder, c.after);
+        EXPECT_EQ(folder, row.after);
     }
 }
 
-TEST(PathParts, NameAndExtensionAreTakenFromTheLastElement) {
+TEST(PathParts, NamesExtensionsAndFoldersAreTakenFromTheRightElement) {
     EXPECT_EQ(FileNameOf("C:invite.lst"), "invite.lst");
     EXPECT_EQ(FileNameOf("/srv/sims/nl/all.cal"), "all.cal");
     EXPECT_EQ(ChangeExtension("C:\\Sims.v2\\NL\\evt00003.dmn", ".html"), "C:\\Sims.v2\\NL\\evt00003.html");
     EXPECT_EQ(ChangeExtension("C:\\Sims.v2\\NL\\evt", ".won"), "C:\\Sims.v2\\NL\\evt.won");
-}
-
-TEST(PathParts, FileExistsIsFalseForAnEmptyPathAndTheProgramFolderEndsInASeparator) {
     TempFolder folder;
     EXPECT_FALSE(FileExists(""));
     EXPECT_TRUE(FileExists(folder.Path()));

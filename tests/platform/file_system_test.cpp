@@ -41,8 +41,7 @@ TEST_F(FileSystemTest, ReadGivesEveryByteOrTheCauseAndOnlyNoSuchFileMeansAbsent)
     struct Row {
         const char* name;
         std::string path;
-        FileCause readCause;
-        FileCause findCause;
+        FileCause readCause, findCause;
     };
     const Row rows[] = {
         {"file", temp.File("data.ini"), CauseNone, CauseNone},
@@ -53,8 +52,7 @@ TEST_F(FileSystemTest, ReadGivesEveryByteOrTheCauseAndOnlyNoSuchFileMeansAbsent)
         // Refused at once instead of waiting for a writer.
         {"FIFO", temp.File("fifo.ini"), CauseAccessDenied, CauseNone},
         // A look that fails may hide a stored file.
-        {"link loop", temp.File("loop.ini"), CauseGeneric, CauseGeneric},
-    };
+        {"link loop", temp.File("loop.ini"), CauseGeneric, CauseGeneric}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         FileReadResult read = ReadFileBytes(row.path);
@@ -126,8 +124,7 @@ TEST_F(FileSystemTest, RefusedWriteLeavesEverythingAsItWas) {
         {"folder", CauseAccessDenied},
         {"plain/x.ini", CauseBadPath},
         // Fails only at the rename, after the temporary file was written.
-        {std::string(300, 'n'), CauseBadPath},
-    };
+        {std::string(300, 'n'), CauseBadPath}};
     for (const auto& [name, cause] : rows)
         EXPECT_EQ(WriteFileAtomically(temp.File(name), "new"), cause) << name;
     EXPECT_EQ(temp.Read("readonly.ini"), "old");

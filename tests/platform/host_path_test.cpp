@@ -41,19 +41,15 @@ TEST_F(HostPathTest, PathsBecomeHostPathsMatchingExistingComponentsWithoutCase) 
     std::string temp = m_temp.Path();
     std::string windowsTemp = temp;
     std::replace(windowsTemp.begin(), windowsTemp.end(), '/', '\\');
-    struct Case {
+    const struct {
         const char* name;
-        std::string path;
-        std::string host;
-    };
-    const Case cases[] = {
-        {"leading separator is on drive C", "\\SIMS\\Legends", m_prefix + "/drive_c/Sims/Legends"},
-        {"dosdevices link", "D:\\RACING\\N3.exe", m_prefix + "/dosdevices/d:/Racing/N3.exe"},
-        {"Z: is the root", "Z:" + windowsTemp + "PREFIX\\Drive_C\\", temp + "prefix/drive_c/"},
-        {"POSIX path as it is", temp + "PREFIX\\drive_c", temp + "PREFIX\\drive_c"},
-        {"Windows-1252 names in UTF-8", "C:\\Sims\\Caf\xE9", m_prefix + "/drive_c/Sims/Caf\u00E9"},
-    };
-    for (const Case& c : cases) {
+        std::string path, host;
+    } cases[] = {{"leading separator is on drive C", "\\SIMS\\Legends", m_prefix + "/drive_c/Sims/Legends"},
+                 {"dosdevices link", "D:\\RACING\\N3.exe", m_prefix + "/dosdevices/d:/Racing/N3.exe"},
+                 {"Z: is the root", "Z:" + windowsTemp + "PREFIX\\Drive_C\\", temp + "prefix/drive_c/"},
+                 {"POSIX path as it is", temp + "PREFIX\\drive_c", temp + "PREFIX\\drive_c"},
+                 {"Windows-1252 names in UTF-8", "C:\\Sims\\Caf\xE9", m_prefix + "/drive_c/Sims/Caf\u00E9"}};
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(HostPath(c.path), c.host);
     }
@@ -63,11 +59,9 @@ TEST(WinePrefix, ARelativePrefixIsMadeAbsoluteAgainstTheCurrentFolder) {
     TempFolder temp;
     std::filesystem::path before = std::filesystem::current_path();
     std::filesystem::current_path(temp.Path());
-    const std::string rows[][2] = {
-        {"wine/prefix", std::filesystem::current_path().string() + "/wine/prefix"},
-        {"/srv/wine", "/srv/wine"},
-        {"", ""},
-    };
+    const std::string rows[][2] = {{"wine/prefix", std::filesystem::current_path().string() + "/wine/prefix"},
+                                   {"/srv/wine", "/srv/wine"},
+                                   {"", ""}};
     for (const auto& [prefix, absolute] : rows) {
         ScopedEnv wine("WINEPREFIX", prefix.c_str());
         MakeWinePrefixAbsolute();

@@ -33,23 +33,6 @@ protected:
     TempFolder m_temp;
 };
 
-// Wine and xvfb-run alone on $PATH, and the program folder with the launcher.
-class WineTest : public ProcessTest {
-protected:
-    WineTest() {
-        for (const char* name : {"bin/wine", "bin/xvfb-run", "program/quorva-launch32.exe"})
-            WriteScript(name, "exit 0\n");
-        m_temp.Write("Nascar Legends.exe", std::string("MZ\x90\0\3\0", 6));
-        OverrideProgramFilePath(m_temp.File("program/quorva"));
-    }
-    ~WineTest() override { OverrideProgramFilePath(""); }
-
-    std::string Launcher() const { return m_temp.File("program/quorva-launch32.exe"); }
-
-    std::string m_bin = m_temp.File("bin");
-    ScopedEnv m_path{"PATH", m_bin.c_str()};
-};
-
 } // namespace
 
 TEST(SplitWindowsCommandLine, FollowsTheWindowsRules) {
@@ -70,8 +53,7 @@ TEST(SplitWindowsCommandLine, FollowsTheWindowsRules) {
         {"odd backslashes make the quote literal", "p a\\\\\\\"b c", {"p", "a\\\"b", "c"}},
         {"even backslashes halve and the quote delimits", "p a\\\\\\\\\"b c\" d", {"p", "a\\\\b c", "d"}},
         {"doubled quote inside quotes", "p a\"b\"\" c d", {"p", "ab\" c d"}},
-        {"nothing", " \t", {}},
-    };
+        {"nothing", " \t", {}}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(SplitWindowsCommandLine(c.line), c.arguments);
@@ -120,17 +102,24 @@ TEST_F(ProcessTest, ProgramThatCannotStartSaysWhy) {
     }
 }
 
-TEST_F(WineTest, MissingWineLauncherOrXvfbRunIsAFailure) {
-    std::filesystem::remove(Launcher());
+// Wine and xvfb-run alone on $PATH, and no display.
+TEST_F(ProcessTest, MissingWineLauncherOrXvfbRunIsAFailure) {
+    for (const char* name : {"bin/wine", "bin/xvfb-run"})
+        WriteScript(name, "exit 0\n");
+    m_temp.Write("Nascar Legends.exe", std::string("MZ\x90\0\3\0", 6));
+    OverrideProgramFilePath(m_temp.File("program/quorva"));
+    ScopedEnv path("PATH", m_temp.File("bin").c_str());
+    ScopedEnv noDisplay("DISPLAY", nullptr);
+    const std::string launcher = m_temp.File("program/quorva-launch32.exe");
     EXPECT_EQ(StartProgram("\"Nascar Legends.exe\"").failure,
-              "Quorva's launcher " + Launcher() + " is missing");
+              "Quorva's launcher " + launcher + " is missing");
     m_temp.Write("program/quorva-launch32.exe", "MZ");
     std::filesystem::remove(m_temp.File("bin/xvfb-run"));
-    ScopedEnv noDisplay("DISPLAY", nullptr);
     EXPECT_EQ(StartProgram("\"Nascar Legends.exe\"").failure, "xvfb-run was not found");
     std::filesystem::remove(m_temp.File("bin/wine"));
     EXPECT_EQ(StartProgram("\"Nascar Legends.exe\"").failure,
               "Wine is not installed: there is no wine on the search path");
+    OverrideProgramFilePath("");
 }
 
 TEST_F(ProcessTest, TheSecondStopRequestEndsTheProgramWithSigterm) {

@@ -28,34 +28,29 @@ void ExpectExpansions(const std::vector<std::array<std::string, 3>>& rows) {
 
 } // namespace
 
-TEST(WineEnvironment, ThePrefixVariablesComeFirstThenTheProcessOnes) {
+TEST(WineEnvironment, ThePrefixVariablesComeFirstThenTheProcessOnesThenWinesDefaults) {
     TempFolder prefix;
     ScopedEnv wine("WINEPREFIX", prefix.Path().c_str());
     ScopedEnv linuxFiles("ProgramFiles", "/opt/programs");
     ScopedEnv linuxOnly("QUORVA_LINUX_ONLY", "linux");
-    prefix.Write("system.reg",
-                 header + "#arch=win64\n[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion]\n"
-                          "\"ProgramFilesDir\"=\"D:\\\\Apps\"\n\"ProgramFilesDir (x86)\"=\"D:\\\\Apps32\"\n"
-                          "[Software\\\\Microsoft\\\\Windows NT\\\\CurrentVersion]\n"
-                          "\"SystemRoot\"=\"C:\\\\win\"\n"
-                          "[System\\\\CurrentControlSet\\\\Control\\\\Session Manager\\\\Environment]\n"
-                          "\"ComSpec\"=str(2):\"%SystemRoot%\\\\cmd.exe\"\n\"TEMP\"=\"C:\\\\temp\"\n"
-                          "\"HOMESHARE\"=\"\"\n");
+    prefix.Write(
+        "system.reg",
+        header +
+            "#arch=win64\n[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion]\n"
+            "\"ProgramFilesDir\"=\"D:\\\\Apps\"\n\"ProgramFilesDir (x86)\"=\"D:\\\\Apps32\"\n"
+            "[Software\\\\Microsoft\\\\Windows NT\\\\CurrentVersion]\n\"SystemRoot\"=\"C:\\\\win\"\n"
+            "[System\\\\CurrentControlSet\\\\Control\\\\Session Manager\\\\Environment]\n"
+            "\"ComSpec\"=str(2):\"%SystemRoot%\\\\cmd.exe\"\n\"TEMP\"=\"C:\\\\temp\"\n\"HOMESHARE\"=\"\"\n");
     prefix.Write("user.reg",
                  header + "[Environment]\n\"TEMP\"=\"C:\\\\users\\\\racer\\\\Temp\"\n\"Both\"=\"user\"\n"
                           "[Volatile Environment]\n\"Both\"=\"volatile\"\n");
-    ExpectExpansions({
-        {"a prefix folder wins over the process", "%ProgramFiles%\\N3", "D:\\Apps\\N3"},
-        {"the user's value wins, the volatile one most", "%temp%|%Both%", "C:\\users\\racer\\Temp|volatile"},
-        {"the process has what the prefix lacks", "%Quorva_Linux_Only%", "linux"},
-        {"an empty value makes no variable", "%HOMESHARE%", "%HOMESHARE%"},
-    });
-}
+    ExpectExpansions(
+        {{"a prefix folder wins over the process", "%ProgramFiles%\\N3", "D:\\Apps\\N3"},
+         {"the user's value wins, the volatile one most", "%temp%|%Both%", "C:\\users\\racer\\Temp|volatile"},
+         {"the process has what the prefix lacks", "%Quorva_Linux_Only%", "linux"},
+         {"an empty value makes no variable", "%HOMESHARE%", "%HOMESHARE%"}});
 
-TEST(WineEnvironment, WhatThePrefixLacksTakesWinesDefaults) {
-    TempFolder prefix;
-    ScopedEnv wine("WINEPREFIX", prefix.Path().c_str());
-    ScopedEnv linuxFiles("ProgramFiles", "/opt/programs");
+    // What the prefix lacks takes Wine's defaults.
     prefix.Write("system.reg",
                  header + "#arch=win32\n[Software\\\\Microsoft\\\\Windows]\n\"ProgramFilesDir\"=\"x\"\n");
     std::string text = "%ProgramFiles%|%SystemRoot%|%windir%|%CommonProgramFiles%|%ALLUSERSPROFILE%|"

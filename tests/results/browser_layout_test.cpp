@@ -17,21 +17,17 @@ namespace {
 // off by the page or a box, a wanted cell not in view, or a header that scrolls away with the table.
 const char* const measure = R"(<script>(function (wanted, headerStays) {
   const problems = [], inView = [], page = document.documentElement;
-  if (page.scrollWidth > window.innerWidth)
-    problems.push('the page is ' + page.scrollWidth + ' px wide');
+  if (page.scrollWidth > window.innerWidth) problems.push('the page is ' + page.scrollWidth + ' px wide');
   for (const th of document.querySelectorAll('th')) {
     const r = th.getBoundingClientRect();
-    if (getComputedStyle(th).display === 'none' || r.width === 0)
-      continue;
+    if (getComputedStyle(th).display === 'none' || r.width === 0) continue;
     let visibleRight = window.innerWidth;
     for (let box = th.parentElement; box !== document.body; box = box.parentElement) {
       if (getComputedStyle(box).overflowX !== 'visible')
         visibleRight = Math.min(visibleRight, box.getBoundingClientRect().left + box.clientWidth);
     }
-    if (r.left >= 0 && r.right <= visibleRight + 0.5)
-      inView.push(th.textContent);
-    else
-      problems.push(th.textContent + ' ends at ' + r.right + ', in view up to ' + visibleRight);
+    if (r.left >= 0 && r.right <= visibleRight + 0.5) inView.push(th.textContent);
+    else problems.push(th.textContent + ' ends at ' + r.right + ', in view up to ' + visibleRight);
   }
   problems.push(...wanted.filter(text => !inView.includes(text)).map(text => text + ' is not in view'));
   const table = document.querySelector('table');

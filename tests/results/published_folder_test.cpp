@@ -52,16 +52,13 @@ protected:
 } // namespace
 
 TEST(ArchiveName, TracksBecomeSlugsThatAnySystemTakes) {
+    const std::string a30(30, 'a');
     const struct {
         const char* name;
-        std::string track;
-        std::string slug;
-    } rows[] = {
-        {"path and wildcards", "  ../Bristol: Night?*", "bristol-night"},
-        {"only symbols", "*** ///", "track"},
-        {"long", std::string(30, 'a') + " " + std::string(30, 'b'),
-         std::string(30, 'a') + "-" + std::string(17, 'b')},
-    };
+        std::string track, slug;
+    } rows[] = {{"path and wildcards", "  ../Bristol: Night?*", "bristol-night"},
+                {"only symbols", "*** ///", "track"},
+                {"long", a30 + " " + std::string(30, 'b'), a30 + "-" + std::string(17, 'b')}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(TrackSlug(row.track), row.slug);
@@ -139,14 +136,12 @@ TEST_F(PublishedFolderTest, AFolderThatCannotBeWrittenIsNamedWithTheCause) {
     work.Write("file", "");
     PublishedFolder inAFile(work.File("file/site/"), "L", work.File("Quorvahtml.html"));
     EXPECT_EQ(Keep(inAFile, 1, raceEnd)->cause, CauseBadPath);
-    {
-        PublishedFolder full(published, "L", work.File("Quorvahtml.html"));
-        FileSizeLimit fullDisk(64);
-        std::optional<PublishedFolder::Failure> failure = Keep(full, 1, raceEnd);
-        ASSERT_TRUE(failure);
-        EXPECT_EQ(failure->path, published + "2026-12-07_2104_NL_oak-ridge-mile.stn");
-        EXPECT_NE(failure->cause, CauseNone);
-    }
+    PublishedFolder full(published, "L", work.File("Quorvahtml.html"));
+    FileSizeLimit fullDisk(64);
+    std::optional<PublishedFolder::Failure> failure = Keep(full, 1, raceEnd);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->path, published + "2026-12-07_2104_NL_oak-ridge-mile.stn");
+    EXPECT_NE(failure->cause, CauseNone);
     // The JSON copy comes last: a race that could not be kept whole is not in the index.
     EXPECT_FALSE(work.Exists("site/2026-12-07_2104_NL_oak-ridge-mile.json"));
 }
@@ -162,23 +157,17 @@ TEST_F(PublishedFolderTest, TheStatusTellsEachStateOfTheSchedule) {
     EXPECT_EQ(work.Read("site/status.html"), Expected("published-status.html"));
     const struct {
         const char* name;
-        RunStatus status;
-        std::string sentence;
-    } rows[] = {
-        {"not running", {}, "The schedule is not running."},
-        {"racing",
-         {RunState::Racing, raceEnd, oak, raceEnd - 600, "", {}, {}},
-         "Race in progress since 2026-12-07 20:54: Oak &amp; Ridge (NASCAR Legends)."},
-        {"at the end",
-         {RunState::StoppedAtEnd, raceEnd, {}, 0, "", {}, {}},
-         "The schedule stopped at its end."},
-        {"on an error",
-         {RunState::StoppedOnError, raceEnd, {}, 0, "Could not start <x>", {}, {}},
-         "The schedule stopped on an error: Could not start &lt;x&gt;"},
-    };
+        RunState state;
+        const char *error, *sentence;
+    } rows[] = {{"not running", RunState::NotRunning, "", "The schedule is not running."},
+                {"racing", RunState::Racing, "",
+                 "Race in progress since 2026-12-07 20:54: Oak &amp; Ridge (NASCAR Legends)."},
+                {"at the end", RunState::StoppedAtEnd, "", "The schedule stopped at its end."},
+                {"on an error", RunState::StoppedOnError, "Could not start <x>",
+                 "The schedule stopped on an error: Could not start &lt;x&gt;"}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_FALSE(folder.WriteStatus(row.status));
+        EXPECT_FALSE(folder.WriteStatus({row.state, raceEnd, oak, raceEnd - 600, row.error, {}, {}}));
         EXPECT_NE(work.Read("site/status.html").find(row.sentence), std::string::npos);
         EXPECT_TRUE(ParseJson(work.Read("site/status.json")));
     }

@@ -27,27 +27,21 @@ protected:
 // Without a root name the key is the current user's; a root name must end at a backslash.
 TEST(RegistryItem, ItemNamesSplitIntoRootKeyPathAndValueName) {
     const struct {
-        const char* name;
-        std::string item;
-        std::string machine;
+        const char *name, *item;
         RegistryRoot root;
-        std::string keyPath;
-        std::string valueName;
-    } rows[] = {
-        {"machine and value", "\\\\Pits\\CurrentConfig\\System\\Mode", "Pits", RegistryRoot::CurrentConfig,
-         "\\System\\", "Mode"},
-        {"a longer root name", "\\LocalMachineX\\Key\\Value", "", RegistryRoot::CurrentUser,
-         "\\LocalMachineX\\Key\\", "Value"},
-        {"only a root", "\\Users", "", RegistryRoot::Users, "", ""},
-        {"empty", "", "", RegistryRoot::CurrentUser, "", ""},
-    };
+        const char* parts;
+    } rows[] = {{"machine and value", "\\\\Pits\\CurrentConfig\\System\\Mode", RegistryRoot::CurrentConfig,
+                 "Pits|\\System\\|Mode"},
+                {"a longer root name", "\\LocalMachineX\\Key\\Value", RegistryRoot::CurrentUser,
+                 "|\\LocalMachineX\\Key\\|Value"},
+                {"only a root", "\\Users", RegistryRoot::Users, "||"},
+                {"empty", "", RegistryRoot::CurrentUser, "||"}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         COXRegistryItem item;
         item.SetItemName(row.item);
         EXPECT_EQ(item.GetRoot(), row.root);
-        EXPECT_EQ(item.GetMachineName() + "|" + item.GetKeyPath() + "|" + item.GetValueName(),
-                  row.machine + "|" + row.keyPath + "|" + row.valueName);
+        EXPECT_EQ(item.GetMachineName() + "|" + item.GetKeyPath() + "|" + item.GetValueName(), row.parts);
     }
 }
 
