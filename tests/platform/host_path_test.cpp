@@ -27,17 +27,7 @@ protected:
 
 } // namespace
 
-TEST_F(HostPathTest, DrivesAreTheDosdevicesLinksElseTheFallbacks) {
-    EXPECT_EQ(DriveRoot('D'), m_prefix + "/dosdevices/d:");
-    EXPECT_EQ(DriveRoot('Q'), "");
-    std::filesystem::create_directory_symlink(m_temp.File("games"), m_prefix + "/dosdevices/c:");
-    EXPECT_EQ(DriveRoot('c'), m_prefix + "/dosdevices/c:");
-    ScopedEnv home("HOME", "/home/racer");
-    ScopedEnv none("WINEPREFIX", "");
-    EXPECT_EQ(DriveRoot('C'), "/home/racer/.wine/drive_c");
-}
-
-TEST_F(HostPathTest, PathsBecomeHostPathsMatchingExistingComponentsWithoutCase) {
+TEST_F(HostPathTest, PathsBecomeHostPathsOnTheDrivesMatchingExistingComponentsWithoutCase) {
     std::string temp = m_temp.Path();
     std::string windowsTemp = temp;
     std::replace(windowsTemp.begin(), windowsTemp.end(), '/', '\\');
@@ -53,6 +43,13 @@ TEST_F(HostPathTest, PathsBecomeHostPathsMatchingExistingComponentsWithoutCase) 
         SCOPED_TRACE(c.name);
         EXPECT_EQ(HostPath(c.path), c.host);
     }
+    EXPECT_EQ(DriveRoot('D'), m_prefix + "/dosdevices/d:");
+    EXPECT_EQ(DriveRoot('Q'), "");
+    std::filesystem::create_directory_symlink(m_temp.File("games"), m_prefix + "/dosdevices/c:");
+    EXPECT_EQ(DriveRoot('c'), m_prefix + "/dosdevices/c:");
+    ScopedEnv home("HOME", "/home/racer");
+    ScopedEnv none("WINEPREFIX", "");
+    EXPECT_EQ(DriveRoot('C'), "/home/racer/.wine/drive_c");
 }
 
 TEST(WinePrefix, ARelativePrefixIsMadeAbsoluteAgainstTheCurrentFolder) {

@@ -84,10 +84,9 @@ TEST_F(HtmlResultsTest, TheShippedSamplesGiveTheExpectedPages) {
         std::string dateBefore = TodaysDate();
         EXPECT_TRUE(CHtmlResults("", simulator).MakeHtmlResults());
         std::string page = program.Read("Quorvasample.html");
-        std::string expected =
-            ReadFileBytes(std::string(QUORVA_EXPECTED_DIR) +
-                          (simulator == 0 ? "Quorvasample-won.html" : "Quorvasample-stn.html"))
-                .bytes;
+        std::string expected = ReadFileBytes(std::string(QUORVA_EXPECTED_DIR) + "Quorvasample-" +
+                                             (simulator == 0 ? "won" : "stn") + ".html")
+                                   .bytes;
         // Midnight may fall between the page and this check.
         std::string date = page.find(dateBefore) != std::string::npos ? dateBefore : TodaysDate();
         expected.replace(expected.find("TODAYS_DATE"), 11, date);

@@ -71,18 +71,14 @@ TEST(Json, ParsesWhatIsWellFormedAndRefusesTheRest) {
     ASSERT_TRUE(value);
     EXPECT_EQ(value->Find("a")->items[1].number, -25);
     EXPECT_EQ(value->TextOf("b"), "\xc3\xa9\xf0\x9f\x98\x80\n\"");
-    const struct {
-        const char* name;
-        std::string text;
-    } damaged[] = {{"cut short", "{\"a\": [1, 2"},
-                   {"trailing text", "{} x"},
-                   {"bare word", "{\"a\": yes}"},
-                   {"control character", "\"a\nb\""},
-                   {"deep", std::string(100, '[') + std::string(100, ']')}};
-    for (const auto& row : damaged) {
-        SCOPED_TRACE(row.name);
-        EXPECT_FALSE(ParseJson(row.text));
-    }
+    const std::pair<const char*, std::string> damaged[] = {
+        {"cut short", "{\"a\": [1, 2"},
+        {"trailing text", "{} x"},
+        {"bare word", "{\"a\": yes}"},
+        {"control character", "\"a\nb\""},
+        {"deep", std::string(100, '[') + std::string(100, ']')}};
+    for (const auto& [name, text] : damaged)
+        EXPECT_FALSE(ParseJson(text)) << name;
     EXPECT_EQ(JsonQuoted("a\"\\\x01\n\xff"), "\"a\\\"\\\\\\u0001\\n\xef\xbf\xbd\"");
 }
 

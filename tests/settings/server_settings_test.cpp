@@ -30,11 +30,19 @@ protected:
 
 } // namespace
 
-TEST_F(ServerSettingsTest, WithoutASettingsFileItIsCreatedFromTheRecord) {
+// The server keys are written in their order after the keys of others, LastRace only by its own write.
+TEST_F(ServerSettingsTest, WithoutASettingsFileItIsCreatedFromTheRecordAndWritingChangesOnlyTheServerKeys) {
     ReadServerSettings();
     EXPECT_EQ(program.Read("Quorvadata.ini"), Expected("Quorvadata-server.ini"));
     EXPECT_EQ(CalendarN3, nullptr);
     EXPECT_TRUE(recorder.messages.empty());
+    program.Write("Quorvadata.ini", "[SERVER]\r\nDefaultRace=1,,DEFAULT\r\nLastRace=4\r\nHostName=Old\r\n"
+                                    "[SCHEDULE]\r\nEvents=0\r\n");
+    Server->HostName = "New";
+    Server->LastRace = 7;
+    Server->Security = -1;
+    WriteServerSettings();
+    EXPECT_EQ(program.Read("Quorvadata.ini"), Expected("Quorvadata-server-rewritten.ini"));
 }
 
 // Reading changes nothing on disk.
@@ -52,15 +60,4 @@ TEST_F(ServerSettingsTest, StoredValuesAreReadWithinTheirLimitsAndMissingOnesAsT
               std::vector<int>({12, 0, -250, 0, 1, 5}));
     ASSERT_NE(CalendarN3, nullptr);
     EXPECT_EQ(TrackCountN3, 0);
-}
-
-// The server keys are written in their order after the keys of others, LastRace only by its own write.
-TEST_F(ServerSettingsTest, WritingChangesOnlyTheServerKeys) {
-    program.Write("Quorvadata.ini", "[SERVER]\r\nDefaultRace=1,,DEFAULT\r\nLastRace=4\r\nHostName=Old\r\n"
-                                    "[SCHEDULE]\r\nEvents=0\r\n");
-    Server->HostName = "New";
-    Server->LastRace = 7;
-    Server->Security = -1;
-    WriteServerSettings();
-    EXPECT_EQ(program.Read("Quorvadata.ini"), Expected("Quorvadata-server-rewritten.ini"));
 }
