@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(AddBackslash, MakesAFolderEndInASeparator) {
+TEST(PathHelpers, AFolderEndsInASeparatorAndNamesExtensionsAndFoldersAreTakenFromTheRightElement) {
     const struct {
         const char *name, *before, *after;
     } rows[] = {{"drive letter", "c", "c:\\"},
@@ -21,9 +21,7 @@ TEST(AddBackslash, MakesAFolderEndInASeparator) {
         AddBackslash(folder);
         EXPECT_EQ(folder, row.after);
     }
-}
 
-TEST(PathParts, NamesExtensionsAndFoldersAreTakenFromTheRightElement) {
     EXPECT_EQ(FileNameOf("C:invite.lst"), "invite.lst");
     EXPECT_EQ(FileNameOf("/srv/sims/nl/all.cal"), "all.cal");
     EXPECT_EQ(ChangeExtension("C:\\Sims.v2\\NL\\evt00003.dmn", ".html"), "C:\\Sims.v2\\NL\\evt00003.html");

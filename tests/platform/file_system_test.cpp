@@ -79,24 +79,6 @@ TEST_F(FileSystemTest, ReplacingKeepsOwnerAndGroupAndANewFileTakesTheFolders) {
     }
 }
 
-// An operator's permissions and a settings file kept elsewhere through a link survive every replace.
-TEST_F(FileSystemTest, ReplacingKeepsTheModeAndWritesThroughALink) {
-    mode_t mask = umask(027);
-    EXPECT_EQ(WriteFileAtomically(temp.File("new.ini"), "a"), CauseNone);
-    umask(mask);
-    EXPECT_EQ(Stat("new.ini").st_mode & 07777, 0640u);
-    chmod(temp.File("new.ini").c_str(), 0604);
-    EXPECT_EQ(WriteFileAtomically(temp.File("new.ini"), "b"), CauseNone);
-    EXPECT_EQ(Stat("new.ini").st_mode & 07777, 0604u);
-    temp.Write("real/Quorvadata.ini", "old");
-    std::filesystem::create_symlink("real/Quorvadata.ini", temp.File("link.ini"));
-    EXPECT_EQ(WriteFileAtomically(temp.File("link.ini"), "new"), CauseNone);
-    EXPECT_TRUE(std::filesystem::is_symlink(temp.File("link.ini")));
-    EXPECT_EQ(temp.Read("real/Quorvadata.ini"), "new");
-    EXPECT_EQ(Names(), (std::set<std::string>{"link.ini", "new.ini", "real"}));
-    EXPECT_EQ(Names("real"), std::set<std::string>{"Quorvadata.ini"});
-}
-
 TEST_F(FileSystemTest, StaleTemporaryFilesOfOursAreRemovedAndNothingElse) {
     // Two minutes untouched: a crashed replacement. Fresh ones may belong to a write in progress.
     timespec twoMinutesAgo[2] = {{time(nullptr) - 120, 0}, {time(nullptr) - 120, 0}};
@@ -114,7 +96,22 @@ TEST_F(FileSystemTest, StaleTemporaryFilesOfOursAreRemovedAndNothingElse) {
     RemoveStaleTemporaryFiles(temp.File("missing"));
 }
 
-TEST_F(FileSystemTest, RefusedWriteLeavesEverythingAsItWas) {
+// An operator's permissions and a settings file kept elsewhere through a link survive every replace.
+TEST_F(FileSystemTest, ReplacingKeepsTheModeAndWritesThroughALinkAndARefusedWriteLeavesEverythingAsItWas) {
+    mode_t mask = umask(027);
+    EXPECT_EQ(WriteFileAtomically(temp.File("new.ini"), "a"), CauseNone);
+    umask(mask);
+    EXPECT_EQ(Stat("new.ini").st_mode & 07777, 0640u);
+    chmod(temp.File("new.ini").c_str(), 0604);
+    EXPECT_EQ(WriteFileAtomically(temp.File("new.ini"), "b"), CauseNone);
+    EXPECT_EQ(Stat("new.ini").st_mode & 07777, 0604u);
+    temp.Write("real/Quorvadata.ini", "old");
+    std::filesystem::create_symlink("real/Quorvadata.ini", temp.File("link.ini"));
+    EXPECT_EQ(WriteFileAtomically(temp.File("link.ini"), "new"), CauseNone);
+    EXPECT_TRUE(std::filesystem::is_symlink(temp.File("link.ini")));
+    EXPECT_EQ(temp.Read("real/Quorvadata.ini"), "new");
+    EXPECT_EQ(Names("real"), std::set<std::string>{"Quorvadata.ini"});
+
     temp.Write("readonly.ini", "old");
     temp.Write("plain", "x");
     chmod(temp.File("readonly.ini").c_str(), 0444);
@@ -129,6 +126,7 @@ TEST_F(FileSystemTest, RefusedWriteLeavesEverythingAsItWas) {
         EXPECT_EQ(WriteFileAtomically(temp.File(name), "new"), cause) << name;
     EXPECT_EQ(temp.Read("readonly.ini"), "old");
     EXPECT_EQ(Stat("readonly.ini").st_mode & 07777, 0444u);
-    EXPECT_EQ(Names(), (std::set<std::string>{"folder", "plain", "readonly.ini"}));
+    EXPECT_EQ(Names(),
+              (std::set<std::string>{"folder", "link.ini", "new.ini", "plain", "readonly.ini", "real"}));
     EXPECT_TRUE(Names("folder").empty());
 }

@@ -36,37 +36,50 @@ protected:
 } // namespace
 
 TEST(SplitWindowsCommandLine, FollowsTheWindowsRules) {
-    struct Case {
-        const char* name;
-        std::string line;
-        std::vector<std::string> arguments;
-    };
-    const Case cases[] = {
+    const struct {
+        const char *name, *line, *arguments;
+    } cases[] = {
         {"Quorva's own, the program with spaces and backslashes",
          "\"C:\\Sims\\NL\\Nascar Legends.exe\" \"arena:Allison\" \"serv: file evt00003.dmn\"",
-         {"C:\\Sims\\NL\\Nascar Legends.exe", "arena:Allison", "serv: file evt00003.dmn"}},
-        {"unclosed program quote", "\"Nascar Legends.exe", {"Nascar Legends.exe"}},
-        {"unquoted program ends at a tab, keeping its quotes",
-         "n\"3.exe\tone\t\ttwo",
-         {"n\"3.exe", "one", "two"}},
-        {"backslashes without a quote are literal", "p a\\\\\\b", {"p", "a\\\\\\b"}},
-        {"odd backslashes make the quote literal", "p a\\\\\\\"b c", {"p", "a\\\"b", "c"}},
-        {"even backslashes halve and the quote delimits", "p a\\\\\\\\\"b c\" d", {"p", "a\\\\b c", "d"}},
-        {"doubled quote inside quotes", "p a\"b\"\" c d", {"p", "ab\" c d"}},
-        {"nothing", " \t", {}}};
-    for (const Case& c : cases) {
+         "C:\\Sims\\NL\\Nascar Legends.exe|arena:Allison|serv: file evt00003.dmn|"},
+        {"unclosed program quote", "\"Nascar Legends.exe", "Nascar Legends.exe|"},
+        {"unquoted program ends at a tab, keeping its quotes", "n\"3.exe\tone\t\ttwo", "n\"3.exe|one|two|"},
+        {"backslashes without a quote are literal", "p a\\\\\\b", "p|a\\\\\\b|"},
+        {"odd backslashes make the quote literal", "p a\\\\\\\"b c", "p|a\\\"b|c|"},
+        {"even backslashes halve and the quote delimits", "p a\\\\\\\\\"b c\" d", "p|a\\\\b c|d|"},
+        {"doubled quote inside quotes", "p a\"b\"\" c d", "p|ab\" c d|"},
+        {"nothing", " \t", ""}};
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(SplitWindowsCommandLine(c.line), c.arguments);
+        std::string arguments;
+        for (const std::string& argument : SplitWindowsCommandLine(c.line))
+            arguments += argument + "|";
+        EXPECT_EQ(arguments, c.arguments);
     }
 }
 
-TEST_F(ProcessTest, FindProgramLooksInTheCurrentFolderWithoutCaseAddingExe) {
+TEST_F(ProcessTest, FindProgramLooksInTheCurrentFolderWithoutCaseAddingExeAndAProgramThatCannotStartSaysWhy) {
     m_temp.Write("Racer.exe", "MZ");
     std::filesystem::create_directories(m_temp.File("Pits.exe"));
     EXPECT_EQ(FindProgram("racer"), Here("Racer.exe"));
     // Folders are not programs.
     for (const char* missing : {"pits.exe", "sub\\none.exe", ""})
         EXPECT_EQ(FindProgram(missing), "") << missing;
+
+    WriteScript("Locked.sh", "exit 0\n", 0644);
+    m_temp.Write("notes.exe", "a text file");
+    const std::pair<std::string, std::string> rows[] = {
+        {"locked.sh a", Here("Locked.sh") + " could not be started: Permission denied"},
+        {"\"Missing Sim.exe\" a", "Missing Sim.exe was not found"},
+        {"/nowhere/sim a", "/nowhere/sim was not found"},
+        {"  ", "the command line names no program"},
+        {"notes.exe", Here("notes.exe") + " is neither a Windows nor a Linux program"}};
+    for (const auto& [line, failure] : rows) {
+        SCOPED_TRACE(line);
+        ProcessStart start = StartProgram(line);
+        EXPECT_FALSE(start.process);
+        EXPECT_EQ(start.failure, failure);
+    }
 }
 
 TEST_F(ProcessTest, ProgramRunsWithItsArgumentsInTheCurrentFolderAndItsStatusComesBack) {
@@ -84,24 +97,6 @@ TEST_F(ProcessTest, ProgramRunsWithItsArgumentsInTheCurrentFolderAndItsStatusCom
     EXPECT_EQ(WaitForProgram(StartedProcess{}).exitStatus, -1);
 }
 
-TEST_F(ProcessTest, ProgramThatCannotStartSaysWhy) {
-    WriteScript("Locked.sh", "exit 0\n", 0644);
-    m_temp.Write("notes.exe", "a text file");
-    const std::pair<std::string, std::string> rows[] = {
-        {"locked.sh a", Here("Locked.sh") + " could not be started: Permission denied"},
-        {"\"Missing Sim.exe\" a", "Missing Sim.exe was not found"},
-        {"/nowhere/sim a", "/nowhere/sim was not found"},
-        {"  ", "the command line names no program"},
-        {"notes.exe", Here("notes.exe") + " is neither a Windows nor a Linux program"},
-    };
-    for (const auto& [line, failure] : rows) {
-        SCOPED_TRACE(line);
-        ProcessStart start = StartProgram(line);
-        EXPECT_FALSE(start.process);
-        EXPECT_EQ(start.failure, failure);
-    }
-}
-
 // Wine and xvfb-run alone on $PATH, and no display.
 TEST_F(ProcessTest, MissingWineLauncherOrXvfbRunIsAFailure) {
     for (const char* name : {"bin/wine", "bin/xvfb-run"})
@@ -111,14 +106,13 @@ TEST_F(ProcessTest, MissingWineLauncherOrXvfbRunIsAFailure) {
     ScopedEnv path("PATH", m_temp.File("bin").c_str());
     ScopedEnv noDisplay("DISPLAY", nullptr);
     const std::string launcher = m_temp.File("program/quorva-launch32.exe");
-    EXPECT_EQ(StartProgram("\"Nascar Legends.exe\"").failure,
-              "Quorva's launcher " + launcher + " is missing");
+    auto failure = [] { return StartProgram("\"Nascar Legends.exe\"").failure; };
+    EXPECT_EQ(failure(), "Quorva's launcher " + launcher + " is missing");
     m_temp.Write("program/quorva-launch32.exe", "MZ");
     std::filesystem::remove(m_temp.File("bin/xvfb-run"));
-    EXPECT_EQ(StartProgram("\"Nascar Legends.exe\"").failure, "xvfb-run was not found");
+    EXPECT_EQ(failure(), "xvfb-run was not found");
     std::filesystem::remove(m_temp.File("bin/wine"));
-    EXPECT_EQ(StartProgram("\"Nascar Legends.exe\"").failure,
-              "Wine is not installed: there is no wine on the search path");
+    EXPECT_EQ(failure(), "Wine is not installed: there is no wine on the search path");
     OverrideProgramFilePath("");
 }
 

@@ -25,7 +25,7 @@ const std::string badInput =
 
 } // namespace
 
-TEST(ProfileFile, ReadsGiveTheValueOrTheDefault) {
+TEST(ProfileFile, ReadsGiveTheValueOrTheDefaultAndFailedWritesLeaveTheFileAsItWas) {
     TempFolder temp;
     temp.Write("bad.ini", badInput);
     ProfileFile file(temp.File("bad.ini"));
@@ -48,6 +48,20 @@ TEST(ProfileFile, ReadsGiveTheValueOrTheDefault) {
     EXPECT_EQ(file.GetInt("Server", "Empty", 7), 7);
     EXPECT_EQ(GetPrivateProfileInt("S", "K", -3, temp.File("none.ini")), -3);
     EXPECT_FALSE(temp.Exists("none.ini"));
+
+    // Failed writes leave the file as it was.
+    std::string readOnly = temp.File("readonly.ini");
+    temp.Write("readonly.ini", "[S]\nA=1\n");
+    chmod(readOnly.c_str(), 0444);
+    EXPECT_EQ(WritePrivateProfileString("S", "A", "2", readOnly), CauseAccessDenied);
+    EXPECT_EQ(RemovePrivateProfileSection("S", readOnly), CauseAccessDenied);
+    EXPECT_EQ(temp.Read("readonly.ini"), "[S]\nA=1\n");
+    EXPECT_EQ(WritePrivateProfileString("S", "A", "2", temp.File("none/x.ini")), CauseFileNotFound);
+    // A file that exists but cannot be read is not replaced by the little that was seen of it.
+    std::filesystem::create_symlink("loop.ini", temp.File("loop.ini"));
+    EXPECT_EQ(WritePrivateProfileString("S", "A", "2", temp.File("loop.ini")), CauseGeneric);
+    EXPECT_TRUE(std::filesystem::is_symlink(temp.File("loop.ini")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.Path()), {}), 3);
 }
 
 TEST(ProfileFile, WritesChangeOnlyWhatTheyAreAskedTo) {
@@ -91,20 +105,4 @@ TEST(ProfileFile, WritesChangeOnlyWhatTheyAreAskedTo) {
         EXPECT_EQ(file.Save(), CauseNone);
         EXPECT_TRUE(temp.Read("test.ini") == c.after) << temp.Read("test.ini").substr(0, 200);
     }
-}
-
-TEST(ProfileFile, FailedWritesLeaveTheFileAsItWas) {
-    TempFolder temp;
-    std::string readOnly = temp.File("readonly.ini");
-    temp.Write("readonly.ini", "[S]\nA=1\n");
-    chmod(readOnly.c_str(), 0444);
-    EXPECT_EQ(WritePrivateProfileString("S", "A", "2", readOnly), CauseAccessDenied);
-    EXPECT_EQ(RemovePrivateProfileSection("S", readOnly), CauseAccessDenied);
-    EXPECT_EQ(temp.Read("readonly.ini"), "[S]\nA=1\n");
-    EXPECT_EQ(WritePrivateProfileString("S", "A", "2", temp.File("none/x.ini")), CauseFileNotFound);
-    // A file that exists but cannot be read is not replaced by the little that was seen of it.
-    std::filesystem::create_symlink("loop.ini", temp.File("loop.ini"));
-    EXPECT_EQ(WritePrivateProfileString("S", "A", "2", temp.File("loop.ini")), CauseGeneric);
-    EXPECT_TRUE(std::filesystem::is_symlink(temp.File("loop.ini")));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.Path()), {}), 2);
 }

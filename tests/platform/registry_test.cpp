@@ -15,7 +15,7 @@ const auto Nul = [](const std::string& text) { return text + '\0'; };
 
 } // namespace
 
-TEST(WineRegistry, ReadsEveryValueKindWithItsEscapes) {
+TEST(WineRegistry, ReadsEveryValueKindWithItsEscapesAndPassesOverForeignHeadersAndCutOffLines) {
     RegistryHive hive = ReadWineRegistry(
         header + "[Software\\\\Sims\\\\NL] 1700000000\r\n#time=1d9a0b0c0d0e0f0\r\n"
                  "@=\"C:\\\\Sims\\\\NL\\\\Nascar Legends.exe\"\r\n"
@@ -41,12 +41,11 @@ TEST(WineRegistry, ReadsEveryValueKindWithItsEscapes) {
         EXPECT_EQ(hive.at(row.key).at(row.name).data, row.data);
         EXPECT_EQ(hive.at(row.key).at(row.name).type, row.type);
     }
-}
 
-TEST(WineRegistry, ForeignHeadersAndCutOffLinesArePassedOver) {
+    // Foreign headers and cut-off lines are passed over.
     EXPECT_TRUE(ReadWineRegistry("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\\\A]\n\"Path\"=\"x\"\n").empty());
     EXPECT_TRUE(ReadWineRegistry("").empty());
-    RegistryHive hive = ReadWineRegistry(
+    hive = ReadWineRegistry(
         header + "\"Early\"=\"no key yet\"\n[A]\n\"Good\"=\"1\"\n\"Cut\"=\"no closing quote\n\"Hex\"=hex:0g\n"
                  "\"Bad\"=dword:\n\"Kind\"=str(zz):\"x\"\n\"After\"=\"2\"\n[B\\\\Cut off\n\"Lost\"=\"3\"\n"
                  "[C]\n\"Tail\"=hex:01,\\");
@@ -59,13 +58,15 @@ TEST(Registry, KeysOpenFromThePrefixHivesWithTheAccessTheFileAllows) {
     TempFolder prefix;
     ScopedEnv wine("WINEPREFIX", prefix.Path().c_str());
     RegistryKeyHandle key;
-    EXPECT_EQ(RegistryOpenKey(RegistryRoot::LocalMachine, "Software\\Sims", KeyAllAccess, key),
-              RegistryNotFound);
+    auto open = [&](const char* path, unsigned long access = KeyAllAccess,
+                    RegistryRoot root = RegistryRoot::LocalMachine) {
+        return RegistryOpenKey(root, path, access, key);
+    };
+    EXPECT_EQ(open("Software\\Sims"), RegistryNotFound);
 
     prefix.Write("system.reg", header + "[Software\\\\Sims\\\\NL]\n\"Path\"=\"C:\\\\NL\"\n");
     prefix.Write("user.reg", header + "[Environment]\n\"Temp\"=\"C:\\\\temp\"\n");
-    EXPECT_EQ(RegistryOpenKey(RegistryRoot::LocalMachine, "SOFTWARE\\sims\\nl", KeyAllAccess, key),
-              RegistrySuccess);
+    EXPECT_EQ(open("SOFTWARE\\sims\\nl"), RegistrySuccess);
     unsigned long type = 0;
     size_t size = 0;
     EXPECT_EQ(RegistryQueryValue(*key, "PATH", &type, nullptr, &size), RegistrySuccess);
@@ -80,15 +81,12 @@ TEST(Registry, KeysOpenFromThePrefixHivesWithTheAccessTheFileAllows) {
     EXPECT_EQ(RegistryQueryValue(*key, "Other", nullptr, nullptr, &size), RegistryNotFound);
 
     // A key that only holds keys opens too; a name that only begins like one does not.
-    EXPECT_EQ(RegistryOpenKey(RegistryRoot::LocalMachine, "Software", KeyAllAccess, key), RegistrySuccess);
-    EXPECT_EQ(RegistryOpenKey(RegistryRoot::LocalMachine, "Software\\Si", KeyAllAccess, key),
-              RegistryNotFound);
-    EXPECT_EQ(RegistryOpenKey(RegistryRoot::CurrentUser, "environment", KeyQueryValue, key), RegistrySuccess);
-    EXPECT_EQ(RegistryOpenKey(RegistryRoot::Users, "Environment", KeyQueryValue, key), RegistryNotFound);
+    EXPECT_EQ(open("Software"), RegistrySuccess);
+    EXPECT_EQ(open("Software\\Si"), RegistryNotFound);
+    EXPECT_EQ(open("environment", KeyQueryValue, RegistryRoot::CurrentUser), RegistrySuccess);
+    EXPECT_EQ(open("Environment", KeyQueryValue, RegistryRoot::Users), RegistryNotFound);
 
     chmod(prefix.File("system.reg").c_str(), 0444);
-    EXPECT_EQ(RegistryOpenKey(RegistryRoot::LocalMachine, "Software\\Sims\\NL", KeyAllAccess, key),
-              RegistryAccessDenied);
-    EXPECT_EQ(RegistryOpenKey(RegistryRoot::LocalMachine, "Software\\Sims\\NL", KeyQueryValue, key),
-              RegistrySuccess);
+    EXPECT_EQ(open("Software\\Sims\\NL"), RegistryAccessDenied);
+    EXPECT_EQ(open("Software\\Sims\\NL", KeyQueryValue), RegistrySuccess);
 }

@@ -35,7 +35,7 @@ TEST(CStnFile, TakesLongLinesInPiecesAndKeepsTheLastOfEachKind) {
 }
 
 // An apostrophe in a name splits it; an empty name is *No Name*; an empty line ends the drivers.
-TEST(CWonFile, ReadsTheHeaderAndTheDrivers) {
+TEST(CWonFile, ReadsTheHeaderAndTheDriversWithTheirPoints) {
     TempFolder folder;
     folder.Write("race.won",
                  "trackname '' x 'y' l '' a 'b' c 'd' f '' e 'f' dir '30' spd '9' temp '5'\r\nx\r\n" +
@@ -48,19 +48,16 @@ TEST(CWonFile, ReadsTheHeaderAndTheDrivers) {
     EXPECT_EQ(file.GetDriver(1)->Name + "|" + file.GetDriver(1)->QualifyingTime, "Dale O|qt");
     EXPECT_EQ(file.GetDriver(2)->BestTime, "0:00:00.000");
     EXPECT_EQ(file.GetDriver(3)->Name, "*No Name*");
-}
 
-// A finish outside the points table earns 0 points; of two who led the most laps, the first takes that
-// bonus. The sample pages prove the table and the bonuses of every finish.
-TEST(CWonFile, PointsFollowTheTableAndTheLapsLedBonuses) {
+    // A finish outside the points table earns 0 points; of two who led the most laps, the first takes that
+    // bonus. The sample pages prove the table and the bonuses of every finish.
     const std::pair<int, int> table[] = {{0, 0}, {1, 175}, {43, 34}, {44, 0}, {-1, 0}, {1000000, 0}};
     for (const auto& [finish, points] : table)
         EXPECT_EQ(PositionPoints(finish), points) << finish;
-    TempFolder folder;
     folder.Write("race.won", WonDriver("Winner", 1, 50) + "\n" + WonDriver("Also fifty", 3, 50) + "\n");
-    CWonFile file(folder.File("race.won"));
-    EXPECT_EQ(file.GetDriver(1)->Points, 185);
-    EXPECT_EQ(file.GetDriver(2)->Points, 170);
+    CWonFile points(folder.File("race.won"));
+    EXPECT_EQ(points.GetDriver(1)->Points, 185);
+    EXPECT_EQ(points.GetDriver(2)->Points, 170);
 }
 
 // A Ctrl-Z ends the file; a file that cannot be opened is told and gives an empty reader.

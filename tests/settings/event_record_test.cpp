@@ -13,7 +13,7 @@ const std::string sampleRecord = "1,oakridge,Oak Ridge; Mile,C:\\Sims\\NL\\Nasca
 } // namespace
 
 // A comma inside a text field is stored as a semicolon, so no field reads back shifted.
-TEST(EventRecord, ReadsEachFieldFromItsPlaceAndIsWrittenBackTheSame) {
+TEST(EventRecord, ReadsEachFieldFromItsPlaceOrTheDefaultOfItsKindAndIsWrittenBackTheSame) {
     RACE race;
     ParseRaceRecord(sampleRecord, RecordDefaults::Event, race);
     EXPECT_EQ((std::vector<std::string>{race.TrackId, race.TrackName, race.SimExe, race.CalendarFile,
@@ -30,10 +30,8 @@ TEST(EventRecord, ReadsEachFieldFromItsPlaceAndIsWrittenBackTheSame) {
                                 19, 20, -5, 21, 7, 22, 110, 9,  23, 24, 26, 27}));
     race.TrackName = "Oak Ridge, Mile";
     EXPECT_EQ(FormatRaceRecord(race), sampleRecord);
-}
 
-// Every field of the race read into is replaced: by the record's value or by the default of its kind.
-TEST(EventRecord, MissingFieldsTakeTheDefaultsOfTheirKind) {
+    // Every field of the race read into is replaced: by the record's value or by the default of its kind.
     const struct {
         const char *name, *record;
         RecordDefaults kind;
@@ -48,7 +46,6 @@ TEST(EventRecord, MissingFieldsTakeTheDefaultsOfTheirKind) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         NLInstalled = row.nlInstalled;
-        RACE race;
         ParseRaceRecord(sampleRecord, RecordDefaults::Event, race);
         ParseRaceRecord(row.record, row.kind, race);
         EXPECT_EQ(FormatRaceRecord(race), row.read);

@@ -26,7 +26,7 @@ protected:
 } // namespace
 
 // The folder is a Windows path or one relative to the program folder.
-TEST_F(PublishSettingsTest, BothSectionsAreStoredBesideTheServersAndAMissingOneGivesTheDefaults) {
+TEST_F(PublishSettingsTest, BothSectionsAreStoredBesideTheServersAndAMissingOneOrABadLimitGivesTheDefaults) {
     Publish.Folder = "C:\\Sites\\league";
     EXPECT_EQ(PublishedFolderPath(), "C:\\Sites\\league\\");
     Publish.Folder = "web\\league";
@@ -47,9 +47,8 @@ TEST_F(PublishSettingsTest, BothSectionsAreStoredBesideTheServersAndAMissingOneG
         "League\r\n\r\n[WATCHDOG]\r\nMaxRaceMinutes=45\r\n");
     EXPECT_EQ(PublishedTitle(), "Thursday Night League");
     EXPECT_TRUE(recorder.messages.empty());
-}
 
-TEST_F(PublishSettingsTest, TheRaceTimeLimitIsReadInMinutesAndABadValueIsToldAsNoLimit) {
+    // The race time limit is read in minutes; a bad value is told, as no limit.
     const struct {
         const char *name, *key;
         int minutes;

@@ -40,25 +40,21 @@ protected:
 
 } // namespace
 
-TEST_F(OptionsCfgTest, OnlyTheThreeConnectionBytesChange) {
+TEST_F(OptionsCfgTest, OnlyTheThreeConnectionBytesOfAnInstalledSimulatorsFileChangeAndAFailureIsTold) {
+    Server->ConnectIPX = 1;
+    Server->ConnectTCP = 5;
+    Server->ConnectNET = 0;
     for (size_t size : {0u, 144u, 151u, 152u, 70000u}) {
         folder.Write("nl/options.cfg", OptionsBytes(size));
-        Server->ConnectIPX = 1;
-        Server->ConnectTCP = 5;
-        Server->ConnectNET = 0;
         PatchOptionsCfg(1);
         EXPECT_EQ(folder.Read("nl/options.cfg"), OptionsBytes(size, 2, 2, 0)) << size;
     }
-}
-
-TEST_F(OptionsCfgTest, OnlyAnInstalledSimulatorsFileIsTouchedAndAMissingOrReadOnlyOneIsTold) {
     N3Installed = false;
     PatchOptionsCfg(0); // not looked for, so not told
     N3Installed = true;
     PatchOptionsCfg(0);
     folder.Write("nl/options.cfg", OptionsBytes(200));
     chmod(folder.File("nl/options.cfg").c_str(), 0444);
-    Server->ConnectIPX = 1;
     PatchOptionsCfg(1);
     EXPECT_EQ(folder.Read("nl/options.cfg"), OptionsBytes(200));
     EXPECT_THAT(recorder.Texts(), testing::ElementsAre(testing::EndsWith("n3/options.cfg\n\nfile not found"),
