@@ -12,7 +12,6 @@ TEST(Drives, FileSystemsThenMountPlacesGiveTheKindOfADriveWithAFolderInThePrefix
     EXPECT_EQ(DriveTypeOf("/home/race/", 0x01021994), DriveRamDisk);
     EXPECT_EQ(DriveTypeOf("/mnt/usb/", 0xEF53), DriveRemovable);
     EXPECT_EQ(DriveTypeOf("/mediafiles/", 0xEF53), DriveFixed);
-    // A drive is listed only with a folder in the prefix.
     TempFolder prefix;
     ScopedEnv wine{"WINEPREFIX", prefix.Path().c_str()};
     std::filesystem::create_directories(prefix.File("dosdevices"));

@@ -62,7 +62,6 @@ TEST_F(ProcessTest, FindProgramLooksInTheCurrentFolderWithoutCaseAddingExeAndAPr
     m_temp.Write("Racer.exe", "MZ");
     std::filesystem::create_directories(m_temp.File("Pits.exe"));
     EXPECT_EQ(FindProgram("racer"), Here("Racer.exe"));
-    // Folders are not programs.
     for (const char* missing : {"pits.exe", "sub\\none.exe", ""})
         EXPECT_EQ(FindProgram(missing), "") << missing;
 
@@ -82,19 +81,27 @@ TEST_F(ProcessTest, FindProgramLooksInTheCurrentFolderWithoutCaseAddingExeAndAPr
     }
 }
 
-TEST_F(ProcessTest, ProgramRunsWithItsArgumentsInTheCurrentFolderAndItsStatusComesBack) {
+TEST_F(ProcessTest, ProgramRunsWithItsArgumentsInTheCurrentFolderItsStatusComesBackAndASecondStopEndsIt) {
     WriteScript("Report.sh", "printf '%s\\n' \"$0\" \"$@\" > args\npwd -P > where\nexit 3\n");
     ProcessStart start = StartProgram("report.SH \"arena:Allison\" \"serv: file evt00003.dmn\" a\\\"b \"\"");
     ASSERT_TRUE(start.process) << start.failure;
     // Its own process group, so that the terminal's Ctrl-C does not reach it.
     EXPECT_EQ(getpgid(start.process->pid), start.process->pid);
-    ProcessEnd end = WaitForProgram(*start.process);
-    EXPECT_EQ(end.exitStatus, 3);
+    EXPECT_EQ(WaitForProgram(*start.process).exitStatus, 3);
     EXPECT_EQ(m_temp.Read("args"), Here("Report.sh") + "\narena:Allison\nserv: file evt00003.dmn\na\"b\n\n");
     EXPECT_EQ(m_temp.Read("where"), std::filesystem::canonical(m_temp.Path()).string() + "\n");
     // Already waited for.
     EXPECT_EQ(WaitForProgram(*start.process).exitStatus, -1);
     EXPECT_EQ(WaitForProgram(StartedProcess{}).exitStatus, -1);
+
+    WriteScript("race.sh", "sleep 10\n");
+    ProcessStart race = StartProgram("race.sh");
+    ASSERT_TRUE(race.process) << race.failure;
+    RequestStop(SIGINT);
+    RequestStop(SIGINT);
+    EXPECT_EQ(WaitForProgram(*race.process).signal, SIGTERM);
+    ClearStopRequests();
+    EXPECT_EQ(StopRequests(), 0);
 }
 
 // Wine and xvfb-run alone on $PATH, and no display.
@@ -114,15 +121,4 @@ TEST_F(ProcessTest, MissingWineLauncherOrXvfbRunIsAFailure) {
     std::filesystem::remove(m_temp.File("bin/wine"));
     EXPECT_EQ(failure(), "Wine is not installed: there is no wine on the search path");
     OverrideProgramFilePath("");
-}
-
-TEST_F(ProcessTest, TheSecondStopRequestEndsTheProgramWithSigterm) {
-    WriteScript("race.sh", "sleep 10\n");
-    ProcessStart start = StartProgram("race.sh");
-    ASSERT_TRUE(start.process) << start.failure;
-    RequestStop(SIGINT);
-    RequestStop(SIGINT);
-    EXPECT_EQ(WaitForProgram(*start.process).signal, SIGTERM);
-    ClearStopRequests();
-    EXPECT_EQ(StopRequests(), 0);
 }

@@ -49,7 +49,6 @@ TEST(ProfileFile, ReadsGiveTheValueOrTheDefaultAndFailedWritesLeaveTheFileAsItWa
     EXPECT_EQ(GetPrivateProfileInt("S", "K", -3, temp.File("none.ini")), -3);
     EXPECT_FALSE(temp.Exists("none.ini"));
 
-    // Failed writes leave the file as it was.
     std::string readOnly = temp.File("readonly.ini");
     temp.Write("readonly.ini", "[S]\nA=1\n");
     chmod(readOnly.c_str(), 0444);

@@ -42,7 +42,6 @@ TEST(WineRegistry, ReadsEveryValueKindWithItsEscapesAndPassesOverForeignHeadersA
         EXPECT_EQ(hive.at(row.key).at(row.name).type, row.type);
     }
 
-    // Foreign headers and cut-off lines are passed over.
     EXPECT_TRUE(ReadWineRegistry("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\\\A]\n\"Path\"=\"x\"\n").empty());
     EXPECT_TRUE(ReadWineRegistry("").empty());
     hive = ReadWineRegistry(

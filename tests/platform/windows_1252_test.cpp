@@ -26,7 +26,6 @@ TEST(Windows1252, CharactersItCannotHoldBecomeQuestionMarksAndStoredTextMayBeEit
         EXPECT_EQ(Windows1252FromUtf8(c.text), c.bytes);
         EXPECT_EQ(FitsWindows1252(c.text), std::string(c.bytes).find('?') == std::string::npos);
     }
-    // Stored values that are not UTF-8 are taken as Windows-1252.
     EXPECT_EQ(Utf8FromStored("Caf\xC3\xA9"), "Caf\u00E9");
     EXPECT_EQ(Utf8FromStored("Caf\xE9"), "Caf\u00E9");
     EXPECT_EQ(Utf8FromStored("M\xC3\xBC\xC3"), "M\u00C3\u00BC\u00C3");

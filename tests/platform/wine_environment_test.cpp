@@ -50,7 +50,6 @@ TEST(WineEnvironment, ThePrefixVariablesComeFirstThenTheProcessOnesThenWinesDefa
          {"the process has what the prefix lacks", "%Quorva_Linux_Only%", "linux"},
          {"an empty value makes no variable", "%HOMESHARE%", "%HOMESHARE%"}});
 
-    // What the prefix lacks takes Wine's defaults.
     prefix.Write("system.reg",
                  header + "#arch=win32\n[Software\\\\Microsoft\\\\Windows]\n\"ProgramFilesDir\"=\"x\"\n");
     std::string text = "%ProgramFiles%|%SystemRoot%|%windir%|%CommonProgramFiles%|%ALLUSERSPROFILE%|"

@@ -17,7 +17,7 @@ std::string WonDriver(const std::string& name, int finish, int led) {
 } // namespace
 
 // Every column and line kind of both readers is proven through the sample pages.
-TEST(CStnFile, TakesLongLinesInPiecesAndKeepsTheLastOfEachKind) {
+TEST(StandingsReaders, StnLinesAreTakenInPiecesAndTheLastOfEachKindKeptAndACtrlZEndsEitherFile) {
     TempFolder folder;
     folder.Write("race.stn",
                  " 1   3   12  Dale                        100    7   180    21.500     Running     "
@@ -32,6 +32,17 @@ TEST(CStnFile, TakesLongLinesInPiecesAndKeepsTheLastOfEachKind) {
     EXPECT_EQ(std::to_string(file.GetDriver(2)->Finish) + "|" + file.GetDriver(2)->Name, "9|");
     EXPECT_TRUE(file.GetDriver(0) == nullptr && file.GetDriver(4) == nullptr);
     EXPECT_EQ(file.GetCurrentDriver(), file.GetDriver(3));
+
+    // A Ctrl-Z ends the file; a file that cannot be opened is told and gives an empty reader.
+    MessageRecorder recorder;
+    folder.Write("race.stn", "Weather - no caret\x1A\r\n  Weather - 78^F\r\n");
+    EXPECT_EQ(CStnFile(folder.File("race.stn")).GetWeather(), " degrees Weather - no caret");
+    folder.Write("race.won", WonDriver("Ann Lee", 1, 0) + "\r\n\x1A" + WonDriver("Past the end", 2, 0));
+    EXPECT_EQ(CWonFile(folder.File("race.won")).GetDriverCount(), 1);
+    CWonFile none(folder.File("none.won"));
+    EXPECT_EQ(none.GetDriverCount(), 0);
+    EXPECT_EQ(none.GetStatusText(), "Running");
+    EXPECT_THAT(recorder.Texts(), testing::ElementsAre(testing::EndsWith("/none.won\n\nfile not found")));
 }
 
 // An apostrophe in a name splits it; an empty name is *No Name*; an empty line ends the drivers.
@@ -58,18 +69,4 @@ TEST(CWonFile, ReadsTheHeaderAndTheDriversWithTheirPoints) {
     CWonFile points(folder.File("race.won"));
     EXPECT_EQ(points.GetDriver(1)->Points, 185);
     EXPECT_EQ(points.GetDriver(2)->Points, 170);
-}
-
-// A Ctrl-Z ends the file; a file that cannot be opened is told and gives an empty reader.
-TEST(StandingsReaders, ACtrlZEndsTheFileAndOneThatCannotBeOpenedIsTold) {
-    MessageRecorder recorder;
-    TempFolder folder;
-    folder.Write("race.stn", "Weather - no caret\x1A\r\n  Weather - 78^F\r\n");
-    EXPECT_EQ(CStnFile(folder.File("race.stn")).GetWeather(), " degrees Weather - no caret");
-    folder.Write("race.won", WonDriver("Ann Lee", 1, 0) + "\r\n\x1A" + WonDriver("Past the end", 2, 0));
-    EXPECT_EQ(CWonFile(folder.File("race.won")).GetDriverCount(), 1);
-    CWonFile none(folder.File("none.won"));
-    EXPECT_EQ(none.GetDriverCount(), 0);
-    EXPECT_EQ(none.GetStatusText(), "Running");
-    EXPECT_THAT(recorder.Texts(), testing::ElementsAre(testing::EndsWith("/none.won\n\nfile not found")));
 }

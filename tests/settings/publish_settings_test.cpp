@@ -48,7 +48,6 @@ TEST_F(PublishSettingsTest, BothSectionsAreStoredBesideTheServersAndAMissingOneO
     EXPECT_EQ(PublishedTitle(), "Thursday Night League");
     EXPECT_TRUE(recorder.messages.empty());
 
-    // The race time limit is read in minutes; a bad value is told, as no limit.
     const struct {
         const char *name, *key;
         int minutes;

@@ -58,7 +58,7 @@ TEST_F(CalendarTest, EachKeptLineIsAnEntryWithTheIdentifierOfItsColumnsAndAFaile
     EXPECT_TRUE(recorder.messages.empty());
 }
 
-TEST_F(CalendarTest, NamesComeFromTheDictionaryInEitherEncodingAndAMissingOneIsAskedForOnceAndStored) {
+TEST_F(CalendarTest, NamesComeFromTheDictionaryOrAreAskedForOnceAndStoredAndAFailedWriteIsTold) {
     const std::string dictionary = "; ours\n[TRACKS]\nashford=Ashford\nlong=" + std::string(100, 'L') +
                                    "\nk\xC3\xB6ln=K\xF6ln Ring\nm\xC3\xBCnchen=M\xC3\xBCnchen\n";
     program.Write("TrackDictionaryN3.ini", dictionary);
@@ -75,19 +75,17 @@ TEST_F(CalendarTest, NamesComeFromTheDictionaryInEitherEncodingAndAMissingOneIsA
     EXPECT_EQ(prompt.questions[0].trackId, "newone");
     EXPECT_EQ(prompt.questions[0].simulatorName, "Nascar Race 3");
     EXPECT_EQ(program.Read("TrackDictionaryN3.ini"), dictionary + "newone=Brand New Oval, West\n");
-}
 
-TEST_F(CalendarTest, ANameLeftEmptyIsAskedForAgainAndAFailedDictionaryWriteIsTold) {
     program.Write("all.cal", TrackLine("millbrk ") + "\n" + TrackLine("ashford "));
-    CCalendarFileNL calendar(program.File("all.cal"));
-    EXPECT_EQ(calendar.GetTrackName(0), "");
+    CCalendarFileNL legends(program.File("all.cal"));
+    EXPECT_EQ(legends.GetTrackName(0), "");
     EXPECT_EQ(program.Read("TrackDictionaryNL.ini"), "[TRACKS]\r\nmillbrk=\r\n");
     prompt.answers = {"Millbrook", "Ashford"};
-    EXPECT_EQ(calendar.GetTrackName(0), "Millbrook");
-    EXPECT_EQ(prompt.questions[1].simulatorName, "Nascar Legends");
+    EXPECT_EQ(legends.GetTrackName(0), "Millbrook");
+    EXPECT_EQ(prompt.questions.back().simulatorName, "Nascar Legends");
 
     chmod(program.File("TrackDictionaryNL.ini").c_str(), 0444);
-    EXPECT_EQ(calendar.GetTrackName(1), "Ashford");
+    EXPECT_EQ(legends.GetTrackName(1), "Ashford");
     EXPECT_THAT(recorder.Texts(),
                 testing::ElementsAre(testing::EndsWith("/TrackDictionaryNL.ini\n\naccess denied")));
 }
