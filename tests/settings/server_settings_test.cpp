@@ -31,7 +31,7 @@ protected:
 } // namespace
 
 // The server keys are written in their order after the keys of others, LastRace only by its own write.
-TEST_F(ServerSettingsTest, WithoutASettingsFileItIsCreatedFromTheRecordAndWritingChangesOnlyTheServerKeys) {
+TEST_F(ServerSettingsTest, TheRecordIsStoredReadWithinItsLimitsAndWrittenOverOnlyTheServerKeys) {
     ReadServerSettings();
     EXPECT_EQ(program.Read("Quorvadata.ini"), Expected("Quorvadata-server.ini"));
     EXPECT_EQ(CalendarN3, nullptr);
@@ -43,10 +43,8 @@ TEST_F(ServerSettingsTest, WithoutASettingsFileItIsCreatedFromTheRecordAndWritin
     Server->Security = -1;
     WriteServerSettings();
     EXPECT_EQ(program.Read("Quorvadata.ini"), Expected("Quorvadata-server-rewritten.ini"));
-}
 
-// Reading changes nothing on disk.
-TEST_F(ServerSettingsTest, StoredValuesAreReadWithinTheirLimitsAndMissingOnesAsTheReadDefaults) {
+    // Reading changes nothing on disk.
     const std::string stored = "[server]\nhostname=" + std::string(100, 'h') +
                                "\nDailyTime=123456789012\nFieldSize=12 cars\nTiming=two\nMillisecs=-250\n";
     program.Write("Quorvadata.ini", stored);
