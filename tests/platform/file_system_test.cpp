@@ -38,22 +38,20 @@ TEST_F(FileSystemTest, ReadGivesEveryByteOrTheCauseAndOnlyNoSuchFileMeansAbsent)
     temp.Write("data.ini", bytes);
     mkfifo(temp.File("fifo.ini").c_str(), 0644);
     std::filesystem::create_symlink("loop.ini", temp.File("loop.ini"));
-    struct Row {
+    const struct {
         const char* name;
         std::string path;
         FileCause readCause, findCause;
-    };
-    const Row rows[] = {
-        {"file", temp.File("data.ini"), CauseNone, CauseNone},
-        {"missing file", temp.File("none.ini"), CauseFileNotFound, CauseFileNotFound},
-        {"under a regular file", temp.File("data.ini/x.ini"), CauseBadPath, CauseFileNotFound},
-        {"empty path", "", CauseFileNotFound, CauseFileNotFound},
-        {"folder", temp.Path(), CauseAccessDenied, CauseNone},
-        // Refused at once instead of waiting for a writer.
-        {"FIFO", temp.File("fifo.ini"), CauseAccessDenied, CauseNone},
-        // A look that fails may hide a stored file.
-        {"link loop", temp.File("loop.ini"), CauseGeneric, CauseGeneric}};
-    for (const Row& row : rows) {
+    } rows[] = {{"file", temp.File("data.ini"), CauseNone, CauseNone},
+                {"missing file", temp.File("none.ini"), CauseFileNotFound, CauseFileNotFound},
+                {"under a regular file", temp.File("data.ini/x.ini"), CauseBadPath, CauseFileNotFound},
+                {"empty path", "", CauseFileNotFound, CauseFileNotFound},
+                {"folder", temp.Path(), CauseAccessDenied, CauseNone},
+                // Refused at once instead of waiting for a writer.
+                {"FIFO", temp.File("fifo.ini"), CauseAccessDenied, CauseNone},
+                // A look that fails may hide a stored file.
+                {"link loop", temp.File("loop.ini"), CauseGeneric, CauseGeneric}};
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         FileReadResult read = ReadFileBytes(row.path);
         EXPECT_EQ(read.cause, row.readCause);
@@ -73,10 +71,8 @@ TEST_F(FileSystemTest, ReplacingKeepsOwnerAndGroupAndANewFileTakesTheFolders) {
         chown(temp.File(name).c_str(), nobody, nobody);
     EXPECT_EQ(WriteFileAtomically(temp.File("Quorvadata.ini"), "new"), CauseNone);
     EXPECT_EQ(WriteFileAtomically(temp.File("results/page.html"), "page"), CauseNone);
-    for (const char* name : {"Quorvadata.ini", "results/page.html"}) {
-        EXPECT_EQ(Stat(name).st_uid, nobody) << name;
-        EXPECT_EQ(Stat(name).st_gid, nobody) << name;
-    }
+    for (const char* name : {"Quorvadata.ini", "results/page.html"})
+        EXPECT_EQ(std::pair(Stat(name).st_uid, Stat(name).st_gid), std::pair(nobody, nobody)) << name;
 }
 
 TEST_F(FileSystemTest, StaleTemporaryFilesOfOursAreRemovedAndNothingElse) {

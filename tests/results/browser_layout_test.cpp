@@ -22,18 +22,16 @@ const char* const measure = R"(<script>(function (wanted, headerStays) {
     const r = th.getBoundingClientRect();
     if (getComputedStyle(th).display === 'none' || r.width === 0) continue;
     let visibleRight = window.innerWidth;
-    for (let box = th.parentElement; box !== document.body; box = box.parentElement) {
+    for (let box = th.parentElement; box !== document.body; box = box.parentElement)
       if (getComputedStyle(box).overflowX !== 'visible')
         visibleRight = Math.min(visibleRight, box.getBoundingClientRect().left + box.clientWidth);
-    }
     if (r.left >= 0 && r.right <= visibleRight + 0.5) inView.push(th.textContent);
     else problems.push(th.textContent + ' ends at ' + r.right + ', in view up to ' + visibleRight);
   }
   problems.push(...wanted.filter(text => !inView.includes(text)).map(text => text + ' is not in view'));
   const table = document.querySelector('table');
-  if (headerStays && (!table || page.scrollHeight <= window.innerHeight)) {
-    problems.push('nothing to scroll');
-  } else if (headerStays) {
+  if (headerStays && (!table || page.scrollHeight <= window.innerHeight)) problems.push('nothing to scroll');
+  else if (headerStays) {
     window.scrollTo(0, window.scrollY + table.getBoundingClientRect().top + table.offsetHeight / 2);
     const tableTop = table.getBoundingClientRect().top;
     const headerTop = document.querySelector('th').getBoundingClientRect().top;

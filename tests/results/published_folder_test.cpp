@@ -52,17 +52,10 @@ protected:
 } // namespace
 
 TEST(ArchiveName, TracksBecomeSlugsThatAnySystemTakes) {
+    EXPECT_EQ(TrackSlug("  ../Bristol: Night?*"), "bristol-night");
+    EXPECT_EQ(TrackSlug("*** ///"), "track");
     const std::string a30(30, 'a');
-    const struct {
-        const char* name;
-        std::string track, slug;
-    } rows[] = {{"path and wildcards", "  ../Bristol: Night?*", "bristol-night"},
-                {"only symbols", "*** ///", "track"},
-                {"long", a30 + " " + std::string(30, 'b'), a30 + "-" + std::string(17, 'b')}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(TrackSlug(row.track), row.slug);
-    }
+    EXPECT_EQ(TrackSlug(a30 + " " + std::string(30, 'b')), a30 + "-" + std::string(17, 'b'));
 }
 
 TEST(Json, ParsesWhatIsWellFormedAndRefusesTheRest) {
@@ -88,9 +81,7 @@ TEST_F(PublishedFolderTest, ARaceIsKeptWithItsPageStandingsAndJsonUnderANewName)
     EXPECT_FALSE(Keep(folder, 1, raceEnd));
     const std::string base = "site/2026-12-07_2104_NL_oak-ridge-mile";
     EXPECT_EQ(work.Read(base + ".stn"), stnRace);
-    EXPECT_EQ(work.Read(base + ".html"),
-              "<html><body class=\"x\"><header class=\"league\"><a "
-              "href=\"index.html\">Night League</a></header><h1>Oak</h1></body></html>\r\n");
+    EXPECT_EQ(work.Read(base + ".html"), Expected("published-race.html"));
     EXPECT_EQ(work.Read(base + ".json"), Expected("published-race.json"));
 
     EXPECT_FALSE(Keep(folder, 1, raceEnd + 10));
