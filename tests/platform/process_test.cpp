@@ -25,9 +25,7 @@ protected:
     }
 
     // The full path of a file of the current folder, as FindProgram gives it.
-    static std::string Here(const std::string& name) {
-        return std::filesystem::current_path().string() + "/" + name;
-    }
+    static std::string Here(const std::string& f) { return (std::filesystem::current_path() / f).string(); }
 
     std::filesystem::path m_before = std::filesystem::current_path();
     TempFolder m_temp;

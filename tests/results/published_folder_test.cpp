@@ -37,10 +37,9 @@ protected:
         work.Write("evt00002.html", "<body>won</body>\r\n");
     }
 
-    std::optional<PublishedFolder::Failure> Keep(PublishedFolder& folder, int launch, std::time_t ended) {
-        std::string base = work.File(launch == 1 ? "evt00001" : "evt00002");
-        return folder.KeepRace(base + ".html", base + (launch == 1 ? ".stn" : ".won"), launch == 1 ? 1 : 0,
-                               ended);
+    auto Keep(PublishedFolder& folder, int launch, std::time_t ended) {
+        std::string base = work.File("evt0000" + std::to_string(launch));
+        return folder.KeepRace(base + ".html", base + (launch == 1 ? ".stn" : ".won"), launch == 1, ended);
     }
 
     ScopedTimeZone utc{"UTC"};

@@ -16,10 +16,9 @@ std::string OptionsBytes(size_t size, char ipx = '?', char tcp = '?', char inter
     std::string bytes(size, '\0');
     for (size_t k = 0; k < size; ++k)
         bytes[k] = static_cast<char>(0x30 + k % 64);
-    for (auto [offset, value] : {std::pair{143u, ipx}, std::pair{147u, tcp}, std::pair{151u, internet}}) {
+    for (auto [offset, value] : {std::pair{143u, ipx}, std::pair{147u, tcp}, std::pair{151u, internet}})
         if (offset < size && value != '?')
             bytes[offset] = value;
-    }
     return bytes;
 }
 
