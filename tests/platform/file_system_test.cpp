@@ -89,7 +89,6 @@ TEST_F(FileSystemTest, StaleTemporaryFilesOfOursAreRemovedAndNothingElse) {
     RemoveStaleTemporaryFiles(temp.Path());
     EXPECT_EQ(Names(), (std::set<std::string>{".quorva-folder", ".quorva-fresh1", ".quorva-long123",
                                               ".quorva-short", "quorva-a1B2c3", "Quorvadata.ini"}));
-    RemoveStaleTemporaryFiles(temp.File("missing"));
 }
 
 // An operator's permissions and a settings file kept elsewhere through a link survive every replace.

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-TEST(Windows1252, EveryByteReadsAsOneCharacterAndBackWhatItCannotHoldBecomesAQuestionMark) {
+TEST(Windows1252,
+     EveryByteReadsAsOneCharacterAndBackWhatItCannotHoldIsAQuestionMarkAndStoredTextMayBeEither) {
     std::string every;
     for (int byte = 0; byte < 256; ++byte)
         every += static_cast<char>(byte);
@@ -14,10 +15,7 @@ TEST(Windows1252, EveryByteReadsAsOneCharacterAndBackWhatItCannotHoldBecomesAQue
               "Caf\u00E9 \u20AC \u0178 \u0081\u008D\u008F\u0090\u009D");
     const struct {
         const char *name, *text, *bytes;
-    } cases[] = {{"Western European letters", "J\u00E9r\u00F4me M\u00FCller \u00F8\u00F1\u00DF",
-                  "J\xE9r\xF4me M\xFCller \xF8\xF1\xDF"},
-                 {"an emoji", "go \U0001F3C1!", "go ?!"},
-                 {"a byte that is not UTF-8", "Caf\xE9", "Caf?"}};
+    } cases[] = {{"an emoji", "go \U0001F3C1!", "go ?!"}, {"a byte that is not UTF-8", "Caf\xE9", "Caf?"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(Windows1252FromUtf8(c.text), c.bytes);

@@ -25,7 +25,6 @@ std::string OptionsBytes(size_t size, char ipx = '?', char tcp = '?', char inter
 class OptionsCfgTest : public ::testing::Test {
 protected:
     OptionsCfgTest() {
-        std::filesystem::create_directories(folder.File("n3"));
         std::filesystem::create_directories(folder.File("nl"));
         Server = std::make_unique<SERVER>();
         Server->PathN3 = folder.File("n3/");
