@@ -13,8 +13,7 @@ TEST(TextMode, WritesEveryLineFeedAsCrLfAndReadsOnlyCrLfBackUpToTheFirstCtrlZ) {
 }
 
 TEST(TextMode, LimitedReadsOfTextWithoutLineEndsTakeTimeProportionalToItsSize) {
-    // 8 MB in reads of 32 takes about a second at most (sanitizers on); a search to the text's end at
-    // every read takes some twenty seconds.
+    // 8 MB in reads of 32 takes a second at most, sanitizers on; a search to its end at each read, twenty.
     const std::string text(8 << 20, 'x');
     auto start = std::chrono::steady_clock::now();
     std::vector<std::string> reads = LimitedLineReads(text, 32);

@@ -17,27 +17,21 @@ namespace {
 // off by the page or a box, a wanted cell not in view, or a header that scrolls away with the table.
 const char* const measure = R"(<script>(function (wanted, headerStays) {
   const problems = [], inView = [], page = document.documentElement;
-  if (page.scrollWidth > window.innerWidth)
-    problems.push('the page is ' + page.scrollWidth + ' px wide');
+  if (page.scrollWidth > window.innerWidth) problems.push('the page is ' + page.scrollWidth + ' px wide');
   for (const th of document.querySelectorAll('th')) {
     const r = th.getBoundingClientRect();
-    if (getComputedStyle(th).display === 'none' || r.width === 0)
-      continue;
+    if (getComputedStyle(th).display === 'none' || r.width === 0) continue;
     let visibleRight = window.innerWidth;
-    for (let box = th.parentElement; box !== document.body; box = box.parentElement) {
+    for (let box = th.parentElement; box !== document.body; box = box.parentElement)
       if (getComputedStyle(box).overflowX !== 'visible')
         visibleRight = Math.min(visibleRight, box.getBoundingClientRect().left + box.clientWidth);
-    }
-    if (r.left >= 0 && r.right <= visibleRight + 0.5)
-      inView.push(th.textContent);
-    else
-      problems.push(th.textContent + ' ends at ' + r.right + ', in view up to ' + visibleRight);
+    if (r.left >= 0 && r.right <= visibleRight + 0.5) inView.push(th.textContent);
+    else problems.push(th.textContent + ' ends at ' + r.right + ', in view up to ' + visibleRight);
   }
   problems.push(...wanted.filter(text => !inView.includes(text)).map(text => text + ' is not in view'));
   const table = document.querySelector('table');
-  if (headerStays && (!table || page.scrollHeight <= window.innerHeight)) {
-    problems.push('nothing to scroll');
-  } else if (headerStays) {
+  if (headerStays && (!table || page.scrollHeight <= window.innerHeight)) problems.push('nothing to scroll');
+  else if (headerStays) {
     window.scrollTo(0, window.scrollY + table.getBoundingClientRect().top + table.offsetHeight / 2);
     const tableTop = table.getBoundingClientRect().top;
     const headerTop = document.querySelector('th').getBoundingClientRect().top;
@@ -57,8 +51,8 @@ protected:
     }
 
     // Opens the page with the measuring script in Chromium, in a frame width pixels wide (a headless
-    // window is never narrower than 500 pixels), and returns the script's verdict.
-    std::string Layout(const std::string& page, int width, const std::string& wanted, bool headerStays) {
+    // window is never narrower than 500 pixels), and expects the script's verdict to be "fits".
+    void ExpectFits(const std::string& page, int width, const std::string& wanted, bool headerStays = true) {
         std::string measured = page.substr(0, page.rfind("</body>")) + measure + "(" + wanted + ", " +
                                (headerStays ? "true" : "false") + ");</script></body></html>";
         program.Write("host.html",
@@ -70,11 +64,8 @@ protected:
             program.File("host.html") + "' >'" + program.File("dom.txt") + "' 2>/dev/null";
         EXPECT_EQ(std::system(command.c_str()), 0);
         std::string dom = program.Read("dom.txt");
-        size_t start = dom.find("<title>");
-        size_t end = dom.find("</title>", start);
-        if (start == std::string::npos || end == std::string::npos)
-            return "no measurement in the page";
-        return dom.substr(start + 7, end - start - 7);
+        size_t start = dom.find("<title>") + 7;
+        EXPECT_EQ(dom.substr(start, dom.find("</title>") - start), "fits") << wanted;
     }
 
     ScopedProgramFolder program;
@@ -103,16 +94,10 @@ TEST_F(BrowserLayoutTest, EveryPageShowsItsColumnsOnAPhoneAndADesktop) {
     for (int width : {390, 1280}) {
         SCOPED_TRACE(width);
         bool phone = width == 390;
-        EXPECT_EQ(Layout(racePages[0], width,
-                         phone ? "['Fin', 'Driver', 'Pts']" : "['St', 'Avg time', 'Inc']", true),
-                  "fits");
-        EXPECT_EQ(
-            Layout(racePages[1], width, phone ? "['Fin', 'Driver', 'Pts']" : "['St', 'Qual time']", true),
-            "fits");
-        EXPECT_EQ(Layout(program.Read("site/index.html"), width, "['Date', 'Track', 'Winner', 'Laps']", true),
-                  "fits");
-        EXPECT_EQ(Layout(program.Read("site/status.html"), width, "['Starts', 'Sim', 'Track']", false),
-                  "fits");
+        ExpectFits(racePages[0], width, phone ? "['Fin', 'Driver', 'Pts']" : "['St', 'Avg time', 'Inc']");
+        ExpectFits(racePages[1], width, phone ? "['Fin', 'Driver', 'Pts']" : "['St', 'Qual time']");
+        ExpectFits(program.Read("site/index.html"), width, "['Date', 'Track', 'Winner', 'Laps']");
+        ExpectFits(program.Read("site/status.html"), width, "['Starts', 'Sim', 'Track']", false);
     }
     EXPECT_TRUE(recorder.messages.empty());
 }

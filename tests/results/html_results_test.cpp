@@ -8,7 +8,7 @@
 #include "support/program_folder.h"
 
 #include <filesystem>
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 #include <sys/stat.h>
 
 namespace {
@@ -16,8 +16,6 @@ namespace {
 const std::string stnRace =
     "Race Final Oak Ridge\n"
     " 1   3   12  Ann \"Lee\"                   100    7   180               Running     \n";
-
-const std::string openError = "The following error occurred while trying to open ";
 
 class HtmlResultsTest : public ::testing::Test {
 protected:
@@ -51,8 +49,8 @@ TEST_F(HtmlResultsTest, TheTemplateEndsAtItsSixthOrFirstEmptyLineAndKeepsOlderPa
     std::filesystem::remove(program.File("Quorvahtml.html"));
     EXPECT_TRUE(CHtmlResults(program.File("evt00001.stn"), 1).MakeHtmlResults());
     EXPECT_EQ(program.Read("evt00001.html"), "\r\n\r\n\r\n\r\n\r\n\r\n");
-    EXPECT_EQ(recorder.Texts(),
-              std::vector<std::string>{openError + program.File("Quorvahtml.html") + "\n\nfile not found"});
+    EXPECT_THAT(recorder.Texts(),
+                testing::ElementsAre(testing::EndsWith("/Quorvahtml.html\n\nfile not found")));
 }
 
 TEST_F(HtmlResultsTest, NothingIsDoneWithoutStandingsAndAPageThatCannotBeWrittenLeavesTheOlderPageWhole) {
@@ -74,8 +72,8 @@ TEST_F(HtmlResultsTest, NothingIsDoneWithoutStandingsAndAPageThatCannotBeWritten
     chmod(page.c_str(), 0444);
     EXPECT_FALSE(CHtmlResults(program.File("evt00001.stn"), 1).MakeHtmlResults());
     EXPECT_EQ(program.Read("evt00001.html"), olderPage);
-    EXPECT_EQ(recorder.Texts(), (std::vector<std::string>{openError + page + "\n\nunspecified error",
-                                                          openError + page + "\n\naccess denied"}));
+    EXPECT_THAT(recorder.Texts(), testing::ElementsAre(testing::EndsWith(page + "\n\nunspecified error"),
+                                                       testing::EndsWith(page + "\n\naccess denied")));
 }
 
 // The template and samples that ship in the program folder, against the pages kept beside this test.
@@ -86,10 +84,9 @@ TEST_F(HtmlResultsTest, TheShippedSamplesGiveTheExpectedPages) {
         std::string dateBefore = TodaysDate();
         EXPECT_TRUE(CHtmlResults("", simulator).MakeHtmlResults());
         std::string page = program.Read("Quorvasample.html");
-        std::string expected =
-            ReadFileBytes(std::string(QUORVA_EXPECTED_DIR) +
-                          (simulator == 0 ? "Quorvasample-won.html" : "Quorvasample-stn.html"))
-                .bytes;
+        std::string expected = ReadFileBytes(std::string(QUORVA_EXPECTED_DIR) + "Quorvasample-" +
+                                             (simulator == 0 ? "won" : "stn") + ".html")
+                                   .bytes;
         // Midnight may fall between the page and this check.
         std::string date = page.find(dateBefore) != std::string::npos ? dateBefore : TodaysDate();
         expected.replace(expected.find("TODAYS_DATE"), 11, date);

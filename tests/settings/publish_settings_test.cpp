@@ -25,14 +25,12 @@ protected:
 
 } // namespace
 
-TEST_F(PublishSettingsTest, TheFolderIsAWindowsOrProgramRelativePath) {
+// The folder is a Windows path or one relative to the program folder.
+TEST_F(PublishSettingsTest, BothSectionsAreStoredBesideTheServersAndAMissingOneOrABadLimitGivesTheDefaults) {
     Publish.Folder = "C:\\Sites\\league";
     EXPECT_EQ(PublishedFolderPath(), "C:\\Sites\\league\\");
     Publish.Folder = "web\\league";
     EXPECT_EQ(PublishedFolderPath(), GetProgramFolder() + "web/league/");
-}
-
-TEST_F(PublishSettingsTest, BothSectionsAreStoredBesideTheServersAndAMissingOneGivesTheDefaults) {
     program.Write("Quorvadata.ini", "[SERVER]\r\nHostName=Oak Host\r\n");
     Publish = {"x", "y"};
     ReadPublishSettings();
@@ -49,26 +47,17 @@ TEST_F(PublishSettingsTest, BothSectionsAreStoredBesideTheServersAndAMissingOneG
         "League\r\n\r\n[WATCHDOG]\r\nMaxRaceMinutes=45\r\n");
     EXPECT_EQ(PublishedTitle(), "Thursday Night League");
     EXPECT_TRUE(recorder.messages.empty());
-}
 
-TEST_F(PublishSettingsTest, TheRaceTimeLimitIsReadInMinutesAndABadValueIsToldAsNoLimit) {
-    const struct {
-        const char* name;
-        std::string key;
-        int minutes;
-    } rows[] = {
-        {"missing", "", 0},
-        {"a week", "MaxRaceMinutes=10080", 10080},
-        {"beyond a week", "MaxRaceMinutes=10081", 0},
-        {"huge", "MaxRaceMinutes=99999999999", 0},
-    };
     std::vector<std::string> problems;
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        program.Write("Quorvadata.ini", "[WATCHDOG]\r\n" + row.key + "\r\n");
+    for (const auto& [key, minutes] : {std::pair{"", 0},
+                                       {"MaxRaceMinutes=10080", 10080},
+                                       {"MaxRaceMinutes=10081", 0},
+                                       {"MaxRaceMinutes=99999999999", 0}}) {
+        SCOPED_TRACE(key);
+        program.Write("Quorvadata.ini", "[WATCHDOG]\r\n" + std::string(key) + "\r\n");
         problems.clear();
-        EXPECT_EQ(ReadWatchdogSettings(problems).MaxRaceMinutes, row.minutes);
-        EXPECT_EQ(problems.size(), row.minutes == 0 && !row.key.empty() ? 1u : 0u);
+        EXPECT_EQ(ReadWatchdogSettings(problems).MaxRaceMinutes, minutes);
+        EXPECT_EQ(problems.size(), minutes == 0 && *key ? 1u : 0u);
     }
     EXPECT_EQ(problems,
               std::vector<std::string>{"MaxRaceMinutes=99999999999 in [WATCHDOG] is not a number of "

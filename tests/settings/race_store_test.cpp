@@ -5,7 +5,7 @@
 #include "support/message_recorder.h"
 #include "support/program_folder.h"
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 #include <sys/stat.h>
 
 namespace {
@@ -50,10 +50,8 @@ TEST_F(RaceStoreTest, TheDefaultRaceIsStoredOrReadFromItsKeyOrBuiltInAndAFailedW
     WriteEvents();
     WriteDefaultRace();
     EXPECT_EQ(program.Read("Quorvadata.ini"), before);
-    EXPECT_EQ(EventList.size(), 1u);
-    std::string message =
-        "The following error occurred while trying to open " + program.SettingsFile() + "\n\naccess denied";
-    EXPECT_EQ(recorder.Texts(), (std::vector<std::string>{message, message}));
+    EXPECT_THAT(recorder.Texts(), testing::Each(testing::EndsWith("Quorvadata.ini\n\naccess denied")));
+    EXPECT_EQ(recorder.messages.size(), 2u);
 }
 
 // Without a settings file the list is left as it is; the section is then rewritten whole, keys of ours
@@ -92,34 +90,25 @@ TEST_F(RaceStoreTest, WriteEventsRewritesTheWholeScheduleSectionThatReadsBackInO
 // one is); a count of 1 or more alone marks the schedule loaded.
 TEST_F(RaceStoreTest, MissingRecordsAreToldOnceWithTheirNumber) {
     const struct {
-        const char* name;
-        std::string schedule;
-        std::vector<std::string> trackIds;
-        std::string more;
-    } rows[] = {
-        {"one missing", "Events=2\r\n1=1,a\r\n3=1,c\r\n", {"a"}, ""},
-        {"keys that are no position are not records",
-         "Events=4\r\n01=1,z\r\nx=1,z\r\n5=1,z\r\n 4 =1,d\r\n2=1,b\r\n",
-         {"b", "d"},
-         "... and 1 more event record is missing."},
-        {"the largest count",
-         "Events=2147483647\r\n3=1,c\r\n1=1,a\r\n",
-         {"a", "c"},
-         "... and 2147483644 more event records are missing."},
-    };
+        const char *name, *schedule, *trackIds, *more;
+    } rows[] = {{"one missing", "Events=2\r\n1=1,a\r\n3=1,c\r\n", "a,", ""},
+                {"keys that are no position are not records",
+                 "Events=4\r\n01=1,z\r\nx=1,z\r\n5=1,z\r\n 4 =1,d\r\n2=1,b\r\n", "b,d,",
+                 "... and 1 more event record is missing."},
+                {"the largest count", "Events=2147483647\r\n3=1,c\r\n1=1,a\r\n", "a,c,",
+                 "... and 2147483644 more event records are missing."}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         ClearEvents();
         recorder.messages.clear();
-        program.Write("Quorvadata.ini", "[SCHEDULE]\r\n" + row.schedule);
+        program.Write("Quorvadata.ini", std::string("[SCHEDULE]\r\n") + row.schedule);
         ReadEvents();
-        std::vector<std::string> trackIds;
+        std::string trackIds;
         for (const auto& race : EventList)
-            trackIds.push_back(race->TrackId);
+            trackIds += race->TrackId + ",";
         EXPECT_EQ(trackIds, row.trackIds);
-        std::vector<std::string> told = {"ReadEvents() - length of event record=0"};
-        if (!row.more.empty())
-            told.push_back(row.more);
+        std::vector<std::string> told = {"ReadEvents() - length of event record=0", row.more};
+        told.resize(*row.more ? 2 : 1);
         EXPECT_EQ(recorder.Texts(), told);
         EXPECT_EQ(recorder.messages[0].icon, MessageIcon::Warning);
         EXPECT_TRUE(ScheduleLoaded);

@@ -30,33 +30,12 @@ protected:
 
 } // namespace
 
-TEST_F(ServerSettingsTest, WithoutASettingsFileItIsCreatedFromTheRecord) {
+// The server keys are written in their order after the keys of others, LastRace only by its own write.
+TEST_F(ServerSettingsTest, TheRecordIsStoredReadWithinItsLimitsAndWrittenOverOnlyTheServerKeys) {
     ReadServerSettings();
     EXPECT_EQ(program.Read("Quorvadata.ini"), Expected("Quorvadata-server.ini"));
     EXPECT_EQ(CalendarN3, nullptr);
     EXPECT_TRUE(recorder.messages.empty());
-}
-
-// Reading changes nothing on disk.
-TEST_F(ServerSettingsTest, StoredValuesAreReadWithinTheirLimitsAndMissingOnesAsTheReadDefaults) {
-    const std::string stored = "[server]\nhostname=" + std::string(100, 'h') +
-                               "\nDailyTime=123456789012\nFieldSize=12 cars\nTiming=two\nMillisecs=-250\n";
-    program.Write("Quorvadata.ini", stored);
-    ReadServerSettings();
-    EXPECT_EQ(program.Read("Quorvadata.ini"), stored);
-    EXPECT_EQ(Server->HostName, std::string(79, 'h'));
-    EXPECT_EQ(Server->DailyTime, "123456789");
-    EXPECT_EQ(std::vector<int>({Server->FieldSize, Server->Timing, Server->Millisecs}),
-              std::vector<int>({12, 0, -250}));
-    EXPECT_EQ(Server->AdminPassword + "|" + Server->PathN3 + "|" + Server->ExeFileN3, "Kelp||");
-    EXPECT_EQ(std::vector<int>({Server->LastRace, Server->MaxConnections, Server->ClockAdjust}),
-              std::vector<int>({0, 1, 5}));
-    ASSERT_NE(CalendarN3, nullptr);
-    EXPECT_EQ(TrackCountN3, 0);
-}
-
-// The server keys are written in their order after the keys of others, LastRace only by its own write.
-TEST_F(ServerSettingsTest, WritingChangesOnlyTheServerKeys) {
     program.Write("Quorvadata.ini", "[SERVER]\r\nDefaultRace=1,,DEFAULT\r\nLastRace=4\r\nHostName=Old\r\n"
                                     "[SCHEDULE]\r\nEvents=0\r\n");
     Server->HostName = "New";
@@ -64,4 +43,19 @@ TEST_F(ServerSettingsTest, WritingChangesOnlyTheServerKeys) {
     Server->Security = -1;
     WriteServerSettings();
     EXPECT_EQ(program.Read("Quorvadata.ini"), Expected("Quorvadata-server-rewritten.ini"));
+
+    // Reading changes nothing on disk.
+    const std::string stored = "[server]\nhostname=" + std::string(100, 'h') +
+                               "\nDailyTime=123456789012\nFieldSize=12 cars\nTiming=two\nMillisecs=-250\n";
+    program.Write("Quorvadata.ini", stored);
+    ReadServerSettings();
+    EXPECT_EQ(program.Read("Quorvadata.ini"), stored);
+    EXPECT_EQ(Server->HostName, std::string(79, 'h'));
+    EXPECT_EQ(Server->DailyTime, "123456789");
+    EXPECT_EQ(Server->AdminPassword + "|" + Server->PathN3 + "|" + Server->ExeFileN3, "Kelp||");
+    EXPECT_EQ(std::vector<int>({Server->FieldSize, Server->Timing, Server->Millisecs, Server->LastRace,
+                                Server->MaxConnections, Server->ClockAdjust}),
+              std::vector<int>({12, 0, -250, 0, 1, 5}));
+    ASSERT_NE(CalendarN3, nullptr);
+    EXPECT_EQ(TrackCountN3, 0);
 }

@@ -33,12 +33,10 @@ TEST(StoreSettings, AFolderThatIsNotWritableIsNamedAsTheCause) {
         const char* name;
         mode_t fileMode;
         std::string hint;
-    } cases[] = {
-        {"writable file in a read-only folder", 0666,
-         "\n\nThe program folder " + program.Path() +
-             " must be writable: the settings file is saved by replacing it."},
-        {"read-only file", 0444, ""},
-    };
+    } cases[] = {{"writable file in a read-only folder", 0666,
+                  "\n\nThe program folder " + program.Path() +
+                      " must be writable: the settings file is saved by replacing it."},
+                 {"read-only file", 0444, ""}};
     const std::string stored = "[SERVER]\r\nHostName=old\r\n";
     program.Write("Quorvadata.ini", stored);
     chmod(program.Path().c_str(), 0555);
