@@ -25,9 +25,8 @@ int LeadingInteger(std::string_view text) {
     }
     if (negative)
         value = -value;
+    // Held at 2^31 above, so the least it can be is INT_MIN.
     if (value > INT_MAX)
         return INT_MAX;
-    if (value < INT_MIN)
-        return INT_MIN;
     return static_cast<int>(value);
 }
