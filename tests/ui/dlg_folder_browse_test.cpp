@@ -1,7 +1,6 @@
 #include "ui/support/dlg_folder_browse.h"
 
 #include "race_dialog_fixture.h"
-#include "support/scoped_env.h"
 
 #include <filesystem>
 
@@ -22,28 +21,24 @@ protected:
         prefix.Write("drive_c/readme.txt", "not a folder");
     }
 
-    void OpenAt(const std::string& path) {
-        dialog = std::make_unique<CDlgFolderBrowse>(nullptr);
-        dialog->SetPath(path);
-        Open(*dialog);
-    }
     wxTreeCtrl& Tree() { return *dialog->Tree(); }
-    Names Children(const wxTreeItemId& item) {
+    // The names of the item's children; found, when asked for, the child of that name.
+    Names Children(const wxTreeItemId& item, const std::string& name = "", wxTreeItemId* found = nullptr) {
         Names names;
         wxTreeItemIdValue cookie;
         for (wxTreeItemId child = Tree().GetFirstChild(item, cookie); child.IsOk();
-             child = Tree().GetNextChild(item, cookie))
+             child = Tree().GetNextChild(item, cookie)) {
             names.push_back(Tree().GetItemText(child).utf8_string());
+            if (found && names.back() == name)
+                *found = child;
+        }
         return names;
     }
     wxTreeItemId Child(const wxTreeItemId& item, const std::string& name) {
-        wxTreeItemIdValue cookie;
-        for (wxTreeItemId child = Tree().GetFirstChild(item, cookie); child.IsOk();
-             child = Tree().GetNextChild(item, cookie))
-            if (Tree().GetItemText(child).utf8_string() == name)
-                return child;
-        ADD_FAILURE() << "no item " << name;
-        return {};
+        wxTreeItemId found;
+        Children(item, name, &found);
+        EXPECT_TRUE(found.IsOk()) << "no item " << name;
+        return found;
     }
 
     TempFolder prefix;
@@ -54,7 +49,9 @@ protected:
 } // namespace
 
 TEST_F(FolderBrowserTest, OpensOnDriveCWithTheDrivesAndTheNetworkBelowThem) {
-    OpenAt("");
+    dialog = std::make_unique<CDlgFolderBrowse>(nullptr);
+    dialog->SetPath("");
+    Open(*dialog);
     EXPECT_EQ(dialog->GetTitle(), "Search for Folder");
     EXPECT_EQ(Label(*dialog, CDlgFolderBrowse::IDC_LABEL), "Select the folder where the search is to begin.");
     dialog->SetFolderLabel("");

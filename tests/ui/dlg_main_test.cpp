@@ -1,7 +1,6 @@
 #include "ui/dialogs/dlg_main.h"
 
 #include "race_dialog_fixture.h"
-#include "schedule/schedule_runner.h"
 #include "ui/dialogs/dlg_about.h"
 #include "ui/support/hyper_link.h"
 
@@ -15,11 +14,7 @@ protected:
     }
 
     std::vector<int> runs;
-    int runResult = RunResultStop;
-    CDlgMain::ScheduleRun fakeRun = [this](wxWindow*) {
-        runs.push_back(runResult);
-        return runResult;
-    };
+    CDlgMain::ScheduleRun fakeRun = [this](wxWindow*) { return runs.emplace_back(RunResultShutDown); };
 };
 
 } // namespace
@@ -47,7 +42,6 @@ TEST_F(MainDialogTest, AutoStartRunsTheScheduleAndItsEndClosesTheProgram) {
     Server->AutoStart = 1;
     Server->UseBitmap = 0;
     EventList.push_back(std::make_unique<RACE>());
-    runResult = RunResultShutDown;
     CDlgMain main(nullptr, fakeRun);
     Open(main);
     EXPECT_EQ(runs, std::vector<int>{RunResultShutDown});

@@ -1,4 +1,5 @@
 #include "ui/support/field_checks.h"
+#include "ui/support/windows_text_check.h"
 
 #include <gtest/gtest.h>
 
@@ -42,6 +43,22 @@ TEST(CheckDateField, RewritesAcceptedDatesAndGivesTheFirstReason) {
         EXPECT_EQ(CheckDateField(date), reason) << typed;
         EXPECT_EQ(date, typed);
     }
+}
+
+// The dialogs' refusals check only the start of these; the limits and names are put in here.
+TEST(FieldMessages, SayTheLimitOrWhatTheFieldCannotHold) {
+    int value = 0;
+    EXPECT_EQ(CheckIntegerField("44", 1, 43, value)->text, "Please enter an integer between 1 and 43.");
+    EXPECT_EQ(CheckIntegerField("warm", 40, 95, value)->text, "Please enter an integer.");
+    EXPECT_EQ(CheckTextLength("thirteen-char", 12)->text, "Please enter no more than 12 characters.");
+    EXPECT_EQ(CheckQuotedText("pit,lane", "race password", true)->text,
+              "The race password cannot hold a comma, a single quote or a line end.");
+    EXPECT_EQ(CheckQuotedText("Bob's", "host name", false)->text,
+              "The host name cannot hold a single quote or a line end.");
+    EXPECT_EQ(CheckWindowsText("\u03A3", "admin password")->text,
+              "The admin password can only hold characters of the Western European Windows character set.");
+    EXPECT_EQ(TimingTimeReason(TimeFault::Minutes),
+              "Invalid number of minute entered.  Enter 0-59 minutes AFTER the colon.");
 }
 
 // A missing colon is the dialogs' to prove.

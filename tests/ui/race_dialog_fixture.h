@@ -1,14 +1,9 @@
 #pragma once
 
-#include "core/app_state.h"
 #include "real_input.h"
 #include "simfiles/calendars.h"
-#include "support/message_recorder.h"
-#include "support/program_folder.h"
 #include "support/runner_fakes.h"
 
-#include <functional>
-#include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/checkbox.h>
 #include <wx/dialog.h>
@@ -21,7 +16,7 @@ class DialogTest : public ::testing::Test {
 protected:
     DialogTest() { ProgramVersion = "0.1.0"; }
 
-    // Opens the dialog as the modal run would, and lets what it does once it is up happen.
+    // Shows the dialog as the modal run would, and lets what it does once it is up happen.
     static void Open(wxDialog& dialog) {
         dialog.Show();
         Settle();
@@ -81,8 +76,8 @@ protected:
         list->SetSelection(line);
         Send(list, wxEVT_LISTBOX, line);
     }
-    // Presses OK with a click through the toolkit: a button that lost its binding would close the dialog
-    // without its checks. Waits until the dialog ends, or done.
+    // OK clicked through the toolkit: a button that lost its binding would close the dialog without its
+    // checks. Waits until the dialog ends, or done.
     static void ClickOk(wxDialog& dialog, const std::function<bool()>& done = nullptr) {
         RealInput input;
         input.Pump();
@@ -91,25 +86,22 @@ protected:
     }
     static bool Focused(wxWindow& dialog, int id) { return wxWindow::FindFocus() == dialog.FindWindow(id); }
 
-    // A field typed wrong, the message OK answers it with, and the text that puts it right.
+    // A field typed wrong, the start of the message OK answers it with, and the text that puts it right.
     struct Refusal {
         int field;
-        std::string typed;
-        std::string message;
-        std::string fixed;
+        std::string typed, says, fixed;
     };
-    // With every row's text typed at once, OK refuses the rows one by one in their order, each with its
-    // message and the focus on its field, and leaves the dialog open.
+    // With every row typed at once, OK refuses the rows one by one in their order, each with its message
+    // and the focus on its field, and leaves the dialog open.
     void ExpectRefusedInOrder(wxDialog& dialog, const std::vector<Refusal>& rows) {
         for (const Refusal& row : rows)
             SetText(dialog, row.field, row.typed);
         for (const Refusal& row : rows) {
-            SCOPED_TRACE(row.message + " for \"" + row.typed + "\"");
-            SetText(dialog, row.field, row.typed);
+            SCOPED_TRACE(row.says + " for \"" + row.typed + "\"");
             size_t shown = recorder.messages.size();
             Click(dialog, wxID_OK);
             ASSERT_EQ(recorder.messages.size(), shown + 1);
-            EXPECT_EQ(recorder.messages.back().text, row.message);
+            EXPECT_EQ(recorder.messages.back().text.rfind(row.says, 0), 0u) << recorder.messages.back().text;
             EXPECT_TRUE(Focused(dialog, row.field));
             EXPECT_NE(dialog.GetReturnCode(), wxID_OK);
             SetText(dialog, row.field, row.fixed);

@@ -20,15 +20,11 @@ VersionBlockContents Contents(bool withTranslation) {
     return contents;
 }
 
-unsigned Word16(const std::string& bytes, size_t at) {
-    return static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8;
-}
-
 } // namespace
 
 TEST(VersionBlock, IsLaidOutAsAWindowsVersionResourceAndQueriesFindItsParts) {
     std::string block = BuildVersionBlock(Contents(true));
-    EXPECT_EQ(Word16(block, 0), block.size());
+    EXPECT_EQ(static_cast<unsigned char>(block[0]) | static_cast<unsigned char>(block[1]) << 8, block.size());
     EXPECT_EQ(block.substr(2, 10), std::string("\x34\0\0\0V\0S\0_\0", 10));
     // The key and its NUL take 32 bytes after the 6 of the header; the fixed block starts aligned at 40.
     EXPECT_EQ(block.substr(40, 16),
@@ -50,7 +46,8 @@ TEST(VersionBlock, IsLaidOutAsAWindowsVersionResourceAndQueriesFindItsParts) {
     }
 }
 
-TEST(ModuleVersion, TheBuiltProgramCarriesItsVersionBlock) {
+// Files without a good block give nothing, and the program's version falls back to 0.00.
+TEST(ModuleVersion, TheBuiltProgramCarriesItsVersionBlockAndOtherFilesGiveNothing) {
     CModuleVersion version;
     ASSERT_TRUE(version.GetFileVersionInfo(""));
     EXPECT_EQ(version.GetValue("ProductVersion"), QUORVA_VERSION);
@@ -60,9 +57,7 @@ TEST(ModuleVersion, TheBuiltProgramCarriesItsVersionBlock) {
     EXPECT_EQ(version.GetFixedInfo(), FixedInfoOfVersion(QUORVA_VERSION));
     ReadProgramVersion();
     EXPECT_EQ(ProgramVersion, QUORVA_VERSION);
-}
 
-TEST(ModuleVersion, FilesWithoutAGoodBlockGiveNothing) {
     TempFolder folder;
     folder.Write("script", "#!/bin/sh\n");
     folder.Write("plain", TinyElf({{".text", "code"}}));
@@ -70,17 +65,13 @@ TEST(ModuleVersion, FilesWithoutAGoodBlockGiveNothing) {
     unsigned_[40] = 0;
     folder.Write("unsigned", TinyElf({{VersionSectionName, unsigned_}}));
     folder.Write("untranslated", TinyElf({{VersionSectionName, BuildVersionBlock(Contents(false))}}));
-
-    CModuleVersion version;
     EXPECT_FALSE(version.GetFileVersionInfo(folder.File("script")));
     EXPECT_FALSE(version.GetFileVersionInfo(folder.File("plain")));
     EXPECT_EQ(version.GetValue("ProductVersion"), "");
     EXPECT_FALSE(version.GetFileVersionInfo(folder.File("unsigned")));
-
     // Without a translation the texts are looked for under 000004e4, where this block has none.
-    CModuleVersion untranslated;
-    EXPECT_TRUE(untranslated.GetFileVersionInfo(folder.File("untranslated")));
-    EXPECT_EQ(untranslated.GetValue("ProductVersion"), "");
+    EXPECT_TRUE(version.GetFileVersionInfo(folder.File("untranslated")));
+    EXPECT_EQ(version.GetValue("ProductVersion"), "");
 
     OverrideProgramFilePath(folder.File("plain"));
     ReadProgramVersion();
