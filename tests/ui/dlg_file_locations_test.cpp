@@ -3,8 +3,6 @@
 #include "race_dialog_fixture.h"
 #include "ui/dialogs/dlg_check_report.h"
 
-namespace {
-
 using Dlg = CDlgFileLocations;
 
 class FileLocationsDialogTest : public RaceDialogTest {
@@ -31,8 +29,6 @@ protected:
     std::unique_ptr<CDlgFileLocations> dialog;
 };
 
-} // namespace
-
 TEST_F(FileLocationsDialogTest, OnlyTheProgramPathsMayChangeByBrowsingOrFromTheRegistry) {
     OpenDialog();
     EXPECT_EQ(dialog->GetTitle(), "File Locations, v0.1.0");
@@ -54,7 +50,6 @@ TEST_F(FileLocationsDialogTest, OnlyTheProgramPathsMayChangeByBrowsingOrFromTheR
     chosen = "C:\\Sims\\Nl\\";
     Click(*dialog, Dlg::IDC_BROWSE_NL);
     ClickOk(*dialog);
-    EXPECT_EQ(dialog->GetReturnCode(), wxID_OK);
     EXPECT_EQ(dialog->Values()[0], "C:\\Sims\\N3");
     EXPECT_EQ(dialog->Values()[4], "C:\\Sims\\Nl\\");
     EXPECT_EQ(Server->PathN3, "C:\\Old\\N3\\");

@@ -4,8 +4,6 @@
 #include "ui/dialogs/dlg_about.h"
 #include "ui/support/hyper_link.h"
 
-namespace {
-
 class MainDialogTest : public DialogTest {
 protected:
     MainDialogTest() {
@@ -16,8 +14,6 @@ protected:
     std::vector<int> runs;
     CDlgMain::ScheduleRun fakeRun = [this](wxWindow*) { return runs.emplace_back(RunResultShutDown); };
 };
-
-} // namespace
 
 TEST_F(MainDialogTest, TheStartButtonFollowsTheScheduleThatTheSettingsLeave) {
     int settingsRuns = 0;

@@ -2,8 +2,6 @@
 
 #include "race_dialog_fixture.h"
 
-namespace {
-
 class TrackErrorDialogTest : public DialogTest {
 protected:
     // Runs the dialog modally with the operator's actions done once it is up; a dialog that is still
@@ -17,8 +15,6 @@ protected:
         return dialog.ShowModal();
     }
 };
-
-} // namespace
 
 TEST_F(TrackErrorDialogTest, OkWithoutANameKeepsItOpenAndOneCharacterClosesIt) {
     CDlgTrackError dialog(5, "abc", "Nascar Race 3", nullptr);

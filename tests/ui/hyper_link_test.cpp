@@ -9,8 +9,6 @@
 #include <wx/dialog.h>
 #include <wx/settings.h>
 
-namespace {
-
 // A link on a dialog on the screen, opened by an xdg-open of the test's own.
 class HyperLinkTest : public ::testing::Test {
 protected:
@@ -27,8 +25,6 @@ protected:
     CHyperLink link{&dialog, 1, "https://example.org/", wxPoint(10, 10), wxSize(300, 40)};
     MessageRecorder messages;
 };
-
-} // namespace
 
 // Only the text is the link: the control shrinks to it from its left edge. A link without a text shows
 // its URL.

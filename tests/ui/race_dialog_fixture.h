@@ -48,12 +48,8 @@ protected:
     static void SetText(wxWindow& dialog, int id, const std::string& text) {
         Find<wxTextCtrl>(dialog, id)->ChangeValue(wxString::FromUTF8(text));
     }
-    static std::vector<std::string> Lines(wxListBox* list) {
-        std::vector<std::string> lines;
-        for (const wxString& line : list->GetStrings())
-            lines.push_back(line.utf8_string());
-        return lines;
-    }
+    // The list's lines, between "|".
+    static std::string Lines(wxListBox* list) { return wxJoin(list->GetStrings(), '|', 0).utf8_string(); }
 
     // The event a control sends when the operator works it, sent by the control itself.
     static void Send(wxWindow* control, wxEventType type, int value = 0) {
@@ -76,13 +72,13 @@ protected:
         list->SetSelection(line);
         Send(list, wxEVT_LISTBOX, line);
     }
-    // OK clicked through the toolkit: a button that lost its binding would close the dialog without its
-    // checks. Waits until the dialog ends, or done.
-    static void ClickOk(wxDialog& dialog, const std::function<bool()>& done = nullptr) {
+    // OK clicked through the toolkit, which must end the dialog: a button that lost its binding would close
+    // it without its checks.
+    static void ClickOk(wxDialog& dialog) {
         RealInput input;
         input.Pump();
         input.Click(dialog.FindWindow(wxID_OK));
-        input.PumpUntil([&] { return dialog.GetReturnCode() != 0 || (done && done()); });
+        EXPECT_TRUE(input.PumpUntil([&] { return dialog.GetReturnCode() == wxID_OK; }));
     }
     static bool Focused(wxWindow& dialog, int id) { return wxWindow::FindFocus() == dialog.FindWindow(id); }
 
@@ -92,8 +88,9 @@ protected:
         std::string typed, says, fixed;
     };
     // With every row typed at once, OK refuses the rows one by one in their order, each with its message
-    // and the focus on its field, and leaves the dialog open.
+    // and the focus on its field, and leaves the dialog open and the settings file as it was.
     void ExpectRefusedInOrder(wxDialog& dialog, const std::vector<Refusal>& rows) {
+        const std::string stored = program.Exists("Quorvadata.ini") ? program.Read("Quorvadata.ini") : "none";
         for (const Refusal& row : rows)
             SetText(dialog, row.field, row.typed);
         for (const Refusal& row : rows) {
@@ -106,6 +103,7 @@ protected:
             EXPECT_NE(dialog.GetReturnCode(), wxID_OK);
             SetText(dialog, row.field, row.fixed);
         }
+        EXPECT_EQ(program.Exists("Quorvadata.ini") ? program.Read("Quorvadata.ini") : "none", stored);
     }
 
     ScopedProgramFolder program;

@@ -8,10 +8,8 @@
 // Last: Xlib defines macros (None, Bool) that the other headers use as names.
 #include <X11/Xlib.h>
 
-namespace {
-
 // The X window whose name is the title, among the top-level windows of the display.
-Window FindByTitle(Display* display, const wxString& title) {
+static Window FindByTitle(Display* display, const wxString& title) {
     Window root = 0, parent = 0, *children = nullptr, found = 0;
     unsigned count = 0;
     XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count);
@@ -27,8 +25,6 @@ Window FindByTitle(Display* display, const wxString& title) {
         XFree(children);
     return found;
 }
-
-} // namespace
 
 RealInput::RealInput() {
     if (!wxEventLoopBase::GetActive())

@@ -7,9 +7,7 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-VersionBlockContents Contents(bool withTranslation) {
+static VersionBlockContents Contents(bool withTranslation) {
     VersionBlockContents contents;
     contents.fixed = FixedInfoOfVersion("2.10.3");
     contents.language = 0x0409;
@@ -19,8 +17,6 @@ VersionBlockContents Contents(bool withTranslation) {
                         {"LegalCopyright", "\xC2\xA9 Pit Crew \xF0\x9F\x8F\x81"}};
     return contents;
 }
-
-} // namespace
 
 TEST(VersionBlock, IsLaidOutAsAWindowsVersionResourceAndQueriesFindItsParts) {
     std::string block = BuildVersionBlock(Contents(true));
