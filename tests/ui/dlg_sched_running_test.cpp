@@ -74,7 +74,7 @@ TEST_F(RunningDialogTest, ShowsTheEventsAndTheCountdownOnlyADoubleClickChoosesAn
         input.Key(key);
     input.Pump();
     EXPECT_EQ(dialog->Runner().CurrentIndex(), 1);
-    input.DoubleClick(List(), ItemCentre(0));
+    input.Click(List(), ItemCentre(0), true);
     EXPECT_TRUE(input.PumpUntil([&] { return dialog->Runner().CurrentIndex() == 0; }));
     input.RequestClose(dialog);
     EXPECT_TRUE(input.PumpUntil([&] { return dialog->GetReturnCode() == RunResultCancel; }));
@@ -114,7 +114,7 @@ TEST_F(RunningDialogTest, ARaceTakesNoInputAtAllAndSaysSince) {
         for (int id : {int(Dlg::IDC_START_NOW), int(Dlg::IDC_SKIP_EVENT), int(Dlg::IDC_STOP_AT_END),
                        int(Dlg::IDC_PREVIEW), int(wxID_OK)})
             input.Click(dialog->FindWindow(id));
-        input.DoubleClick(List(), ItemCentre(0));
+        input.Click(List(), ItemCentre(0), true);
         input.Key(WXK_RETURN);
         input.Key(WXK_ESCAPE);
         for (auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);

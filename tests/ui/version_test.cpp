@@ -61,13 +61,14 @@ TEST(ModuleVersion, TheBuiltProgramCarriesItsVersionBlockAndOtherFilesGiveNothin
     unsigned_[40] = 0;
     folder.Write("unsigned", TinyElf({{VersionSectionName, unsigned_}}));
     folder.Write("untranslated", TinyElf({{VersionSectionName, BuildVersionBlock(Contents(false))}}));
-    EXPECT_FALSE(version.GetFileVersionInfo(folder.File("script")));
-    EXPECT_FALSE(version.GetFileVersionInfo(folder.File("plain")));
-    EXPECT_EQ(version.GetValue("ProductVersion"), "");
-    EXPECT_FALSE(version.GetFileVersionInfo(folder.File("unsigned")));
+    CModuleVersion other;
+    EXPECT_FALSE(other.GetFileVersionInfo(folder.File("script")));
+    EXPECT_FALSE(other.GetFileVersionInfo(folder.File("plain")));
+    EXPECT_EQ(other.GetValue("ProductVersion"), "");
+    EXPECT_FALSE(other.GetFileVersionInfo(folder.File("unsigned")));
     // Without a translation the texts are looked for under 000004e4, where this block has none.
-    EXPECT_TRUE(version.GetFileVersionInfo(folder.File("untranslated")));
-    EXPECT_EQ(version.GetValue("ProductVersion"), "");
+    EXPECT_TRUE(other.GetFileVersionInfo(folder.File("untranslated")));
+    EXPECT_EQ(other.GetValue("ProductVersion"), "");
 
     OverrideProgramFilePath(folder.File("plain"));
     ReadProgramVersion();
