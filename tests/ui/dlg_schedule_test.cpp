@@ -32,9 +32,10 @@ protected:
             names += (names.empty() ? "" : "|") + event->TrackName;
         return names;
     }
-    // Edit, Delete, Move Up and Move Down.
-    std::string SingleButtons() {
-        return EnabledStates(*editor,
+    // The lines, the chosen line, and whether Edit, Delete, Move Up and Move Down are enabled.
+    std::string State() {
+        return Lines(List()) + " @" + std::to_string(List()->GetSelection()) + " " +
+               EnabledStates(*editor,
                              {D::IDC_EDIT_EVENT, D::IDC_DELETE_EVENT, D::IDC_MOVE_UP, D::IDC_MOVE_DOWN});
     }
     void Press(int id) { Click(*editor, id); }
@@ -48,11 +49,10 @@ TEST_F(ScheduleEditorTest, OpensOnCopiesWithTheFirstLineChosenAndOkHandsOverTheM
     OpenEditor();
     EXPECT_EQ(editor->GetTitle(), "Current Schedule, v0.1.0");
     EXPECT_EQ(EnabledStates(*editor, {D::IDC_ADD_ALL_N3, D::IDC_ADD_ALL_NL}), "EE");
-    EXPECT_EQ(SingleButtons(), "EE-E");
+    EXPECT_EQ(State(), "Ashford|Bayview|Oak Ridge @0 EE-E");
     for (int k = 0; k < 3; ++k)
         Press(D::IDC_MOVE_DOWN);
-    EXPECT_EQ(SingleButtons(), "EEE-");
-    EXPECT_EQ(Lines(List()), "Bayview|Oak Ridge|Ashford");
+    EXPECT_EQ(State(), "Bayview|Oak Ridge|Ashford @2 EEE-");
     SelectLine(List(), 1);
     Press(D::IDC_EDIT_EVENT);
     EXPECT_EQ(edits, Texts{"Oak Ridge"});
@@ -75,19 +75,16 @@ TEST_F(ScheduleEditorTest, AddingChoosesTheNewLineDeletingTheOneInItsPlaceAndCan
     nextResult = wxID_OK;
     Press(D::IDC_ADD_EVENT);
     EXPECT_EQ(edits, (Texts{"+", "+"}));
-    EXPECT_EQ(Lines(List()), "Ashford|Bayview|Oak Ridge|Edited");
-    EXPECT_EQ(List()->GetSelection(), 3);
-
+    EXPECT_EQ(State(), "Ashford|Bayview|Oak Ridge|Edited @3 EEE-");
     SelectLine(List(), 1);
     Press(D::IDC_DELETE_EVENT);
-    EXPECT_EQ(List()->GetSelection(), 1);
+    EXPECT_EQ(State(), "Ashford|Oak Ridge|Edited @1 EEEE");
     SelectLine(List(), 2);
     Press(D::IDC_DELETE_EVENT);
-    EXPECT_EQ(Lines(List()), "Ashford|Oak Ridge");
-    EXPECT_EQ(List()->GetSelection(), 1);
+    EXPECT_EQ(State(), "Ashford|Oak Ridge @1 EEE-");
     for (int id : {D::IDC_EDIT_EVENT, D::IDC_DELETE_EVENT, D::IDC_DELETE_EVENT})
         Press(id);
-    EXPECT_EQ(Lines(List()), "");
+    EXPECT_EQ(State(), " @-1 ----");
     Press(wxID_CANCEL);
     EXPECT_EQ(editor->GetReturnCode(), wxID_CANCEL);
     EXPECT_EQ(Scheduled(), "Ashford|Bayview|Oak Ridge");
@@ -105,19 +102,17 @@ TEST_F(ScheduleEditorTest, DeleteAllAsksFirstAndAddAllAppendsDefaultRacesWithout
     EXPECT_EQ(recorder.messages[0].text,
               "This will delete ALL events from the schedule.\nAre you sure you want to do this?");
     EXPECT_EQ(recorder.messages[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(SingleButtons(), "----");
+    EXPECT_EQ(State(), " @-1 ----");
 
     Press(D::IDC_ADD_ALL_NL);
     Press(D::IDC_ADD_ALL_N3);
-    EXPECT_EQ(Lines(List()), "Oak Ridge|Millbrook|Ashford|Bayview|Cedar Park");
-    EXPECT_EQ(List()->GetSelection(), wxNOT_FOUND);
     nextResult = wxID_CANCEL;
     Press(D::IDC_ADD_EVENT);
-    ASSERT_EQ(SingleButtons(), "EE-E");
+    ASSERT_EQ(State(), "Oak Ridge|Millbrook|Ashford|Bayview|Cedar Park @-1 EE-E");
     for (int id : {D::IDC_EDIT_EVENT, D::IDC_DELETE_EVENT, D::IDC_MOVE_DOWN})
         Press(id);
     EXPECT_EQ(edits.size(), 1u);
-    EXPECT_EQ(Lines(List()), "Oak Ridge|Millbrook|Ashford|Bayview|Cedar Park");
+    EXPECT_EQ(State(), "Oak Ridge|Millbrook|Ashford|Bayview|Cedar Park @-1 EE-E");
 
     Press(wxID_OK);
     RACE expected = *DefaultRace;

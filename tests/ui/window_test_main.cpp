@@ -4,11 +4,6 @@
 #include <wx/app.h>
 #include <wx/init.h>
 
-class WindowTestApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
-
 static void FailOnAssert(const wxString& file, int line, const wxString& function, const wxString& condition,
                          const wxString& message) {
     ADD_FAILURE_AT(file.utf8_str(), line) << "wx assertion in " << function.utf8_str() << ": "
@@ -17,7 +12,7 @@ static void FailOnAssert(const wxString& file, int line, const wxString& functio
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
-    wxApp::SetInstance(new WindowTestApp);
+    wxApp::SetInstance(new wxApp);
     if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit())
         return 1;
     wxSetAssertHandler(FailOnAssert);
