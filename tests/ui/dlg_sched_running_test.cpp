@@ -105,6 +105,7 @@ TEST_F(RunningDialogTest, ALaunchThatDidNotRaceIsShownUntilAnotherFails) {
 TEST_F(RunningDialogTest, ARaceTakesNoInputAtAllAndSaysSince) {
     RealInput input;
     OpenRun(&input);
+    dialog->StartRun(); // a start over an earlier one replaces its countdown
     launcher.duringRace = [&] {
         EXPECT_EQ(Shown(Dlg::IDC_COUNTDOWN), "");
         EXPECT_TRUE(dialog->FindWindowByLabel(

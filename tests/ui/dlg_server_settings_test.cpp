@@ -5,6 +5,7 @@
 #include "schedule/schedule_lock.h"
 #include "settings/server_settings.h"
 #include "ui/dialogs/dlg_publish.h"
+#include "ui/dialogs/dlg_schedule.h"
 #include "ui/dialogs/dlg_timing.h"
 #include "ui/support/next_run_note.h"
 
@@ -67,8 +68,7 @@ TEST_F(ServerSettingsDialogTest, OkReadsTheFieldsInOrderThenStoresThemTheArenasA
     EXPECT_EQ(patched[147], 2);
 }
 
-// Cancel undoes the dialog's own fields only: what the further dialogs stored and the test page stay. The
-// schedule editor is only opened here; what it stores is its own test's.
+// Cancel undoes the dialog's own fields only: what the further dialogs stored and the test page stay.
 TEST_F(ServerSettingsDialogTest, CancelKeepsTheServerButNotWhatTheFurtherDialogsAndTheTestPagesDid) {
     for (const char* file : {"Quorvahtml.html", "Quorvasample.won", "Quorvasample.stn"})
         std::filesystem::copy_file(std::string(QUORVA_DATA_DIR) + file, program.File(file));
@@ -76,6 +76,8 @@ TEST_F(ServerSettingsDialogTest, CancelKeepsTheServerButNotWhatTheFurtherDialogs
         if (auto* timing = dynamic_cast<CDlgTiming*>(&further)) {
             SetText(*timing, CDlgTiming::IDC_RACE_DELAY, "17");
             timing->OnOK();
+        } else if (auto* schedule = dynamic_cast<CDlgSchedule*>(&further)) {
+            schedule->OnOK();
         }
     };
     OpenDialog();
@@ -89,7 +91,7 @@ TEST_F(ServerSettingsDialogTest, CancelKeepsTheServerButNotWhatTheFurtherDialogs
     Click(*dialog, wxID_CANCEL);
     EXPECT_EQ(Server->HostName, "Oval Nights");
     EXPECT_EQ(Server->RaceDelay, 17);
-    EXPECT_TRUE(Stored("RaceDelay=17\r\n") && Stored("HostName=Oval Nights\r\n"));
+    EXPECT_TRUE(Stored("RaceDelay=17\r\n") && Stored("HostName=Oval Nights\r\n") && Stored("[SCHEDULE]"));
 }
 
 TEST_F(ServerSettingsDialogTest, AWindowsSettingsFileShowsItsCharactersAndKeepsTheBytesOfUntouchedFields) {
