@@ -33,7 +33,7 @@ protected:
     std::unique_ptr<CDlgSchedConfig> dialog;
 };
 
-TEST_F(EventDialogTest, ANewEventStartsFromTheDefaultRaceAndOkWritesEveryField) {
+TEST_F(EventDialogTest, ANewEventStartsFromTheDefaultRaceTakesTypingUpToItsLimitsAndOkWritesEveryField) {
     OpenOn(true);
     EXPECT_EQ(dialog->GetTitle(), "Schedule Configuration, v0.1.0");
     EXPECT_EQ(Lines(Tracks()), "Ashford|Bayview|Cedar Park");
@@ -43,6 +43,18 @@ TEST_F(EventDialogTest, ANewEventStartsFromTheDefaultRaceAndOkWritesEveryField) 
     input.Pump();
     input.Click(dialog->FindWindow(IDC_SIM_N3), wxPoint(6, 6));
     EXPECT_TRUE(input.PumpUntil([&] { return Tracks()->GetSelection() == 0; }));
+
+    // Typing stops at the limit, for shifted keys too (Shift only chooses the character), and counts
+    // characters, not their bytes, as OK does.
+    const std::string eleven = "\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9";
+    input.Click(dialog->FindWindow(IDC_RACE_PASSWORD));
+    input.Pump();
+    SetText(*dialog, IDC_RACE_PASSWORD, eleven);
+    Find<wxTextCtrl>(*dialog, IDC_RACE_PASSWORD)->SetInsertionPointEnd();
+    input.Key('a', wxMOD_SHIFT);
+    input.Key('b', wxMOD_SHIFT);
+    input.PumpUntil([&] { return Text(*dialog, IDC_RACE_PASSWORD) != eleven; });
+    input.Pump(300);
 
     SelectLine(Tracks(), 2);
     SetText(*dialog, IDC_EVENT_WARMUP_TIME, " 12 ");
@@ -56,6 +68,7 @@ TEST_F(EventDialogTest, ANewEventStartsFromTheDefaultRaceAndOkWritesEveryField) 
     expected.TrackNumber = 3;
     expected.WarmupTime = 12;
     expected.WindDirection = 7;
+    expected.RacePassword = eleven + "A";
     EXPECT_EQ(event, expected);
     EXPECT_EQ(Server->LastRace, -1);
 }
@@ -137,22 +150,4 @@ TEST_F(EventDialogTest, ASimulatorWithoutTracksSendsTheSwitchBackAndEndsAnOpenin
     EXPECT_EQ(recorder.Texts().back(), "Schedule Tab reports no tracks found in specified calendar file.");
     EXPECT_EQ(dialog->GetReturnCode(), wxID_CANCEL);
     EXPECT_EQ(event, before);
-}
-
-// Shift only chooses the character; the limit counts characters, not their bytes, as OK does.
-TEST_F(EventDialogTest, TypingStopsAtTheLimitForShiftedKeysTooAndCountsCharactersAsOkDoes) {
-    OpenOn(false);
-    RealInput input;
-    input.Pump();
-    const std::string eleven = "\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9";
-    input.Click(dialog->FindWindow(IDC_RACE_PASSWORD));
-    input.Pump();
-    SetText(*dialog, IDC_RACE_PASSWORD, eleven);
-    Find<wxTextCtrl>(*dialog, IDC_RACE_PASSWORD)->SetInsertionPointEnd();
-    input.Key('a', wxMOD_SHIFT);
-    input.Key('b', wxMOD_SHIFT);
-    input.PumpUntil([&] { return Text(*dialog, IDC_RACE_PASSWORD) != eleven; });
-    input.Pump(300);
-    dialog->OnOK();
-    EXPECT_EQ(event.RacePassword, eleven + "A");
 }

@@ -36,7 +36,6 @@ protected:
         dialog->Show();
         input->Pump(300);
     }
-    std::string Shown(int id) { return Label(*dialog, id); }
     wxListBox* List() { return Find<wxListBox>(*dialog, Dlg::IDC_EVENT_LIST); }
     wxPoint ItemCentre(int item) {
         int y = 0;
@@ -58,8 +57,8 @@ TEST_F(RunningDialogTest, ShowsTheEventsAndTheCountdownOnlyADoubleClickChoosesAn
     OpenRun(&input);
     EXPECT_EQ(dialog->GetTitle(), "Schedule Is Running, v0.1.0 (continuous loop)");
     EXPECT_EQ(Lines(List()), ">>  Ashford|      Oak Ridge");
-    EXPECT_EQ(Shown(Dlg::IDC_COUNTDOWN), "000 : 05 : 00");
-    EXPECT_EQ(Shown(Dlg::IDC_NEXT_START), "Next start: Mon 15 Jun 2026, 20:05");
+    EXPECT_EQ(Label(*dialog, Dlg::IDC_COUNTDOWN), "000 : 05 : 00");
+    EXPECT_EQ(Label(*dialog, Dlg::IDC_NEXT_START), "Next start: Mon 15 Jun 2026, 20:05");
     EXPECT_TRUE(Checked(*dialog, IDC_CAUTION_FLAGS));
     EXPECT_FALSE(Enabled(*dialog, IDC_CAUTION_FLAGS));
     Find<wxCheckBox>(*dialog, Dlg::IDC_STOP_AT_END)->SetValue(true);
@@ -85,20 +84,20 @@ TEST_F(RunningDialogTest, ALaunchThatDidNotRaceIsShownUntilAnotherFails) {
     launcher.end = {53, 0, 0.4, false};
     launcher.duringRace = [&] { program.Write("n3/evt00001.log", "wine: could not load kernel32.dll\n"); };
     Click(*dialog, Dlg::IDC_START_NOW);
-    std::string shown = Shown(Dlg::IDC_RACE_PROBLEM);
+    std::string shown = Label(*dialog, Dlg::IDC_RACE_PROBLEM);
     EXPECT_NE(shown.find(", launch 1: The simulator ended 0.4 s after its start with status 53: it did not "
                          "race.\nwine: could not load kernel32.dll  ("),
               std::string::npos)
         << shown;
     Click(*dialog, Dlg::IDC_START_NOW);
-    EXPECT_EQ(Shown(Dlg::IDC_BACK_OFF),
+    EXPECT_EQ(Label(*dialog, Dlg::IDC_BACK_OFF),
               "2 launches in a row did not race: the next launch waits at least 1 minute, until 20:01:00.");
     // A race that runs leaves the last failure in view, with its time, and no back-off.
     launcher.end = {0, 0, 600, false};
-    shown = Shown(Dlg::IDC_RACE_PROBLEM);
+    shown = Label(*dialog, Dlg::IDC_RACE_PROBLEM);
     Click(*dialog, Dlg::IDC_START_NOW);
-    EXPECT_EQ(Shown(Dlg::IDC_RACE_PROBLEM), shown);
-    EXPECT_EQ(Shown(Dlg::IDC_BACK_OFF), "");
+    EXPECT_EQ(Label(*dialog, Dlg::IDC_RACE_PROBLEM), shown);
+    EXPECT_EQ(Label(*dialog, Dlg::IDC_BACK_OFF), "");
 }
 
 // A mended fault: input given during a race is discarded, not carried out after it.
@@ -107,7 +106,7 @@ TEST_F(RunningDialogTest, ARaceTakesNoInputAtAllAndSaysSince) {
     OpenRun(&input);
     dialog->StartRun(); // a start over an earlier one replaces its countdown
     launcher.duringRace = [&] {
-        EXPECT_EQ(Shown(Dlg::IDC_COUNTDOWN), "");
+        EXPECT_EQ(Label(*dialog, Dlg::IDC_COUNTDOWN), "");
         EXPECT_TRUE(dialog->FindWindowByLabel(
             "Race in progress since 20:00 - Quorva waits for the simulator to exit"));
         EXPECT_TRUE(dialog->FindWindowByLabel("Event Now Running"));

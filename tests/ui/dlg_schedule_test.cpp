@@ -38,7 +38,6 @@ protected:
                EnabledStates(*editor,
                              {D::IDC_EDIT_EVENT, D::IDC_DELETE_EVENT, D::IDC_MOVE_UP, D::IDC_MOVE_DOWN});
     }
-    void Press(int id) { Click(*editor, id); }
 
     std::unique_ptr<D> editor;
     Texts edits;
@@ -51,13 +50,13 @@ TEST_F(ScheduleEditorTest, OpensOnCopiesWithTheFirstLineChosenAndOkHandsOverTheM
     EXPECT_EQ(EnabledStates(*editor, {D::IDC_ADD_ALL_N3, D::IDC_ADD_ALL_NL}), "EE");
     EXPECT_EQ(State(), "Ashford|Bayview|Oak Ridge @0 EE-E");
     for (int k = 0; k < 3; ++k)
-        Press(D::IDC_MOVE_DOWN);
+        Click(*editor, D::IDC_MOVE_DOWN);
     EXPECT_EQ(State(), "Bayview|Oak Ridge|Ashford @2 EEE-");
     SelectLine(List(), 1);
-    Press(D::IDC_EDIT_EVENT);
+    Click(*editor, D::IDC_EDIT_EVENT);
     EXPECT_EQ(edits, Texts{"Oak Ridge"});
     SelectLine(List(), 0);
-    Press(D::IDC_MOVE_UP);
+    Click(*editor, D::IDC_MOVE_UP);
     EXPECT_EQ(Scheduled(), "Ashford|Bayview|Oak Ridge");
     ClickOk(*editor);
     EXPECT_EQ(Scheduled(), "Bayview|Edited|Ashford");
@@ -71,21 +70,21 @@ TEST_F(ScheduleEditorTest, AddingChoosesTheNewLineDeletingTheOneInItsPlaceAndCan
     RACE first = *EventList.front();
     OpenEditor();
     nextResult = wxID_CANCEL;
-    Press(D::IDC_ADD_EVENT);
+    Click(*editor, D::IDC_ADD_EVENT);
     nextResult = wxID_OK;
-    Press(D::IDC_ADD_EVENT);
+    Click(*editor, D::IDC_ADD_EVENT);
     EXPECT_EQ(edits, (Texts{"+", "+"}));
     EXPECT_EQ(State(), "Ashford|Bayview|Oak Ridge|Edited @3 EEE-");
     SelectLine(List(), 1);
-    Press(D::IDC_DELETE_EVENT);
+    Click(*editor, D::IDC_DELETE_EVENT);
     EXPECT_EQ(State(), "Ashford|Oak Ridge|Edited @1 EEEE");
     SelectLine(List(), 2);
-    Press(D::IDC_DELETE_EVENT);
+    Click(*editor, D::IDC_DELETE_EVENT);
     EXPECT_EQ(State(), "Ashford|Oak Ridge @1 EEE-");
     for (int id : {D::IDC_EDIT_EVENT, D::IDC_DELETE_EVENT, D::IDC_DELETE_EVENT})
-        Press(id);
+        Click(*editor, id);
     EXPECT_EQ(State(), " @-1 ----");
-    Press(wxID_CANCEL);
+    Click(*editor, wxID_CANCEL);
     EXPECT_EQ(editor->GetReturnCode(), wxID_CANCEL);
     EXPECT_EQ(Scheduled(), "Ashford|Bayview|Oak Ridge");
     EXPECT_EQ(*EventList.front(), first);
@@ -95,26 +94,26 @@ TEST_F(ScheduleEditorTest, AddingChoosesTheNewLineDeletingTheOneInItsPlaceAndCan
 TEST_F(ScheduleEditorTest, DeleteAllAsksFirstAndAddAllAppendsDefaultRacesWithoutChoosingALine) {
     OpenEditor();
     recorder.answers = {MessageAnswer::No, MessageAnswer::Yes};
-    Press(D::IDC_DELETE_ALL);
+    Click(*editor, D::IDC_DELETE_ALL);
     EXPECT_EQ(Lines(List()), "Ashford|Bayview|Oak Ridge");
-    Press(D::IDC_DELETE_ALL);
+    Click(*editor, D::IDC_DELETE_ALL);
     ASSERT_EQ(recorder.messages.size(), 2u);
     EXPECT_EQ(recorder.messages[0].text,
               "This will delete ALL events from the schedule.\nAre you sure you want to do this?");
     EXPECT_EQ(recorder.messages[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(State(), " @-1 ----");
 
-    Press(D::IDC_ADD_ALL_NL);
-    Press(D::IDC_ADD_ALL_N3);
+    Click(*editor, D::IDC_ADD_ALL_NL);
+    Click(*editor, D::IDC_ADD_ALL_N3);
     nextResult = wxID_CANCEL;
-    Press(D::IDC_ADD_EVENT);
+    Click(*editor, D::IDC_ADD_EVENT);
     ASSERT_EQ(State(), "Oak Ridge|Millbrook|Ashford|Bayview|Cedar Park @-1 EE-E");
     for (int id : {D::IDC_EDIT_EVENT, D::IDC_DELETE_EVENT, D::IDC_MOVE_DOWN})
-        Press(id);
+        Click(*editor, id);
     EXPECT_EQ(edits.size(), 1u);
     EXPECT_EQ(State(), "Oak Ridge|Millbrook|Ashford|Bayview|Cedar Park @-1 EE-E");
 
-    Press(wxID_OK);
+    Click(*editor, wxID_OK);
     RACE expected = *DefaultRace;
     expected.Sim = 1;
     expected.SimExe = program.File("nl/") + "legends.exe";
@@ -131,12 +130,12 @@ TEST_F(ScheduleEditorTest, AddAllWithoutTracksKeepsTheEditorAndItsWork) {
     CalendarNL.reset();
     CreateCalendarN3(program.File("missing.cal"));
     OpenEditor();
-    Press(D::IDC_DELETE_EVENT);
-    Press(D::IDC_ADD_ALL_NL);
-    Press(D::IDC_ADD_ALL_N3);
+    Click(*editor, D::IDC_DELETE_EVENT);
+    Click(*editor, D::IDC_ADD_ALL_NL);
+    Click(*editor, D::IDC_ADD_ALL_N3);
     EXPECT_EQ(recorder.Texts(), (Texts{"Calendar file not initialized",
                                        "Schedule Tab reports no tracks found in specified calendar file."}));
     EXPECT_EQ(editor->GetReturnCode(), 0);
-    Press(wxID_OK);
+    Click(*editor, wxID_OK);
     EXPECT_EQ(Scheduled(), "Bayview|Oak Ridge");
 }

@@ -8,14 +8,12 @@
 #include <gtest/gtest.h>
 
 static VersionBlockContents Contents(bool withTranslation) {
-    VersionBlockContents contents;
-    contents.fixed = FixedInfoOfVersion("2.10.3");
-    contents.language = 0x0409;
-    contents.codePage = 0x04b0;
-    contents.withTranslation = withTranslation;
-    contents.strings = {{"ProductVersion", "2.10.3"},
-                        {"LegalCopyright", "\xC2\xA9 Pit Crew \xF0\x9F\x8F\x81"}};
-    return contents;
+    return {
+        .fixed = FixedInfoOfVersion("2.10.3"),
+        .language = 0x0409,
+        .codePage = 0x04b0,
+        .withTranslation = withTranslation,
+        .strings = {{"ProductVersion", "2.10.3"}, {"LegalCopyright", "\xC2\xA9 Pit Crew \xF0\x9F\x8F\x81"}}};
 }
 
 TEST(VersionBlock, IsLaidOutAsAWindowsVersionResourceAndQueriesFindItsParts) {
