@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <thread>
+#include <tuple>
 
 TEST(HyperlinkErrorText, NamesTheReasonOfEachShellCode) {
     const std::pair<int, const char*> rows[] = {
@@ -39,20 +40,16 @@ TEST(LinkOpening, HandsTheWholeUrlToXdgOpenAndReadsWhatCameOfIt) {
     EXPECT_EQ(resultOf(), 33);
     EXPECT_EQ(folder.Argument(), "1|" + url);
 
-    struct Row {
-        const char* name;
-        const char* program;
-        bool executable;
-        int code;
-    };
-    for (const Row& row : {Row{"no program for the URL", "#!/bin/sh\nexit 3\n", true, 31},
-                           {"the program failed", "#!/bin/sh\nexit 4\n", true, 27},
-                           {"killed", "#!/bin/sh\nkill -KILL $$\n", true, 27},
-                           {"not executable", "#!/bin/sh\nexit 0\n", false, 5},
-                           {"no such shell", "#!/no/such/shell\nexit 0\n", true, 2}}) {
-        SCOPED_TRACE(row.name);
-        folder.WriteProgram(row.program, row.executable);
-        EXPECT_EQ(resultOf(), row.code);
+    const std::tuple<const char*, const char*, bool, int> rows[] = {
+        {"no program for the URL", "#!/bin/sh\nexit 3\n", true, 31},
+        {"the program failed", "#!/bin/sh\nexit 4\n", true, 27},
+        {"killed", "#!/bin/sh\nkill -KILL $$\n", true, 27},
+        {"not executable", "#!/bin/sh\nexit 0\n", false, 5},
+        {"no such shell", "#!/no/such/shell\nexit 0\n", true, 2}};
+    for (auto [name, program, executable, code] : rows) {
+        SCOPED_TRACE(name);
+        folder.WriteProgram(program, executable);
+        EXPECT_EQ(resultOf(), code);
     }
 }
 
@@ -63,19 +60,14 @@ TEST(LinkTextColour, HoverBeatsVisitedWhichBeatsTheLinkColour) {
 }
 
 TEST(FitLinkRect, ShrinksToTheTextAndKeepsTheAlignedEdgesOrTheCentre) {
-    struct Row {
-        const char* name;
-        LinkRect control;
-        LinkAlignment alignment; // centred, right-aligned, centred vertically
-        LinkRect fitted;
-    };
-    const Row rows[] = {
+    // The alignment: centred, right-aligned, centred vertically.
+    const std::tuple<const char*, LinkRect, LinkAlignment, LinkRect> rows[] = {
         {"right, centred vertically", {10, 20, 110, 60}, {false, true, true}, {80, 33, 110, 47}},
         {"centred wins over right", {10, 20, 110, 60}, {true, true, false}, {45, 20, 75, 33}},
         {"odd margins round towards zero", {10, 20, 111, 62}, {true, false, true}, {45, 34, 76, 48}},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(FitLinkRect(row.control, 30, 13, row.alignment), row.fitted);
+    for (auto [name, control, alignment, fitted] : rows) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(FitLinkRect(control, 30, 13, alignment), fitted);
     }
 }

@@ -32,9 +32,7 @@ protected:
         EXPECT_NE(control, nullptr) << "control " << id;
         return control;
     }
-    static std::string Text(wxWindow& dialog, int id) {
-        return Find<wxTextCtrl>(dialog, id)->GetValue().utf8_string();
-    }
+    static std::string Text(wxWindow& d, int id) { return Find<wxTextCtrl>(d, id)->GetValue().utf8_string(); }
     static std::string Label(wxWindow& dialog, int id) { return Find(dialog, id)->GetLabel().utf8_string(); }
     static bool Enabled(wxWindow& dialog, int id) { return Find(dialog, id)->IsEnabled(); }
     // Each control's state in its order: E when enabled, - when not.
