@@ -3,8 +3,6 @@
 #include "race_dialog_fixture.h"
 #include "ui/dialogs/race_controls.h"
 
-#include <wx/choice.h>
-
 class DefaultRaceDialogTest : public RaceDialogTest {
 protected:
     void OpenDialog() { Open(*(dialog = std::make_unique<CDlgDefaultRace>(nullptr))); }

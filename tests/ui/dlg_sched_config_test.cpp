@@ -3,8 +3,6 @@
 #include "race_dialog_fixture.h"
 #include "ui/dialogs/race_controls.h"
 
-#include <wx/choice.h>
-
 using Texts = std::vector<std::string>;
 
 class EventDialogTest : public RaceDialogTest {

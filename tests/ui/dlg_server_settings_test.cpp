@@ -14,7 +14,6 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
-#include <wx/choice.h>
 
 using Dlg = CDlgServerSettings;
 using Pub = CDlgPublish;

@@ -6,6 +6,7 @@
 
 #include <wx/app.h>
 #include <wx/checkbox.h>
+#include <wx/choice.h>
 #include <wx/dialog.h>
 #include <wx/listbox.h>
 #include <wx/radiobut.h>
