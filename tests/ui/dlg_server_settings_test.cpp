@@ -102,8 +102,7 @@ TEST_F(ServerSettingsDialogTest, AWindowsSettingsFileShowsItsCharactersAndKeepsT
     ExpectRefusedInOrder(
         *dialog, {{Dlg::IDC_ADMIN_PASSWORD, "\u03A3\u03B1", "The admin password can only", "M\u00FCller!"}});
     dialog->OnOK();
-    EXPECT_TRUE(Stored("HostName=Caf\xE9\r\n"));
-    EXPECT_TRUE(Stored("AdminPassword=M\xC3\xBCller!\r\n"));
+    EXPECT_TRUE(Stored("HostName=Caf\xE9\r\n") && Stored("AdminPassword=M\xC3\xBCller!\r\n"));
     EXPECT_EQ(program.Read("n3/options.cfg"), std::string(160, '\1'));
 }
 
