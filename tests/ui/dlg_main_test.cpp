@@ -1,11 +1,8 @@
 #include "ui/dialogs/dlg_main.h"
 
 #include "race_dialog_fixture.h"
-#include "schedule/schedule_runner.h"
 #include "ui/dialogs/dlg_about.h"
 #include "ui/support/hyper_link.h"
-
-namespace {
 
 class MainDialogTest : public DialogTest {
 protected:
@@ -15,14 +12,8 @@ protected:
     }
 
     std::vector<int> runs;
-    int runResult = RunResultStop;
-    CDlgMain::ScheduleRun fakeRun = [this](wxWindow*) {
-        runs.push_back(runResult);
-        return runResult;
-    };
+    CDlgMain::ScheduleRun fakeRun = [this](wxWindow*) { return runs.emplace_back(RunResultShutDown); };
 };
-
-} // namespace
 
 TEST_F(MainDialogTest, TheStartButtonFollowsTheScheduleThatTheSettingsLeave) {
     int settingsRuns = 0;
@@ -47,7 +38,6 @@ TEST_F(MainDialogTest, AutoStartRunsTheScheduleAndItsEndClosesTheProgram) {
     Server->AutoStart = 1;
     Server->UseBitmap = 0;
     EventList.push_back(std::make_unique<RACE>());
-    runResult = RunResultShutDown;
     CDlgMain main(nullptr, fakeRun);
     Open(main);
     EXPECT_EQ(runs, std::vector<int>{RunResultShutDown});

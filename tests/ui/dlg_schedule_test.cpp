@@ -2,9 +2,8 @@
 
 #include "race_dialog_fixture.h"
 
-namespace {
-
 using Texts = std::vector<std::string>;
+using D = CDlgSchedule;
 
 class ScheduleEditorTest : public RaceDialogTest {
 protected:
@@ -15,88 +14,79 @@ protected:
         }
     }
 
+    // The event dialog stands in: it records the event it was given, "+" for a new one.
     void OpenEditor() {
-        editor = std::make_unique<CDlgSchedule>(nullptr, [this](wxWindow*, RACE& event, bool isNew) {
-            edits.push_back({event.TrackName, isNew});
+        editor = std::make_unique<D>(nullptr, [this](wxWindow*, RACE& event, bool isNew) {
+            edits.push_back((isNew ? "+" : "") + event.TrackName);
             if (nextResult == wxID_OK)
                 event.TrackName = "Edited";
             return nextResult;
         });
         Open(*editor);
     }
-
-    wxListBox* List() { return Find<wxListBox>(*editor, CDlgSchedule::IDC_EVENTS); }
-    Texts LineTexts() { return Lines(List()); }
-    static Texts Scheduled() {
-        Texts names;
+    wxListBox* List() { return Find<wxListBox>(*editor, D::IDC_EVENTS); }
+    // The track names of the schedule, between "|".
+    static std::string Scheduled() {
+        std::string names;
         for (const auto& event : EventList)
-            names.push_back(event->TrackName);
+            names += (names.empty() ? "" : "|") + event->TrackName;
         return names;
     }
-    // Edit, Delete, Move Up and Move Down.
-    std::string SingleButtons() {
-        return EnabledStates(*editor, {CDlgSchedule::IDC_EDIT_EVENT, CDlgSchedule::IDC_DELETE_EVENT,
-                                       CDlgSchedule::IDC_MOVE_UP, CDlgSchedule::IDC_MOVE_DOWN});
+    // The lines, the chosen line, and whether Edit, Delete, Move Up and Move Down are enabled.
+    std::string State() {
+        return Lines(List()) + " @" + std::to_string(List()->GetSelection()) + " " +
+               EnabledStates(*editor,
+                             {D::IDC_EDIT_EVENT, D::IDC_DELETE_EVENT, D::IDC_MOVE_UP, D::IDC_MOVE_DOWN});
     }
-    void Select(int line) { SelectLine(List(), line); }
-    void Press(int id) { Click(*editor, id); }
 
-    std::unique_ptr<CDlgSchedule> editor;
-    std::vector<std::pair<std::string, bool>> edits;
+    std::unique_ptr<D> editor;
+    Texts edits;
     int nextResult = wxID_OK;
 };
-
-} // namespace
 
 TEST_F(ScheduleEditorTest, OpensOnCopiesWithTheFirstLineChosenAndOkHandsOverTheMovesAndEdits) {
     OpenEditor();
     EXPECT_EQ(editor->GetTitle(), "Current Schedule, v0.1.0");
-    EXPECT_EQ(EnabledStates(*editor, {CDlgSchedule::IDC_ADD_ALL_N3, CDlgSchedule::IDC_ADD_ALL_NL}), "EE");
-    EXPECT_EQ(SingleButtons(), "EE-E");
+    EXPECT_EQ(EnabledStates(*editor, {D::IDC_ADD_ALL_N3, D::IDC_ADD_ALL_NL}), "EE");
+    EXPECT_EQ(State(), "Ashford|Bayview|Oak Ridge @0 EE-E");
     for (int k = 0; k < 3; ++k)
-        Press(CDlgSchedule::IDC_MOVE_DOWN);
-    EXPECT_EQ(SingleButtons(), "EEE-");
-    EXPECT_EQ(LineTexts(), (Texts{"Bayview", "Oak Ridge", "Ashford"}));
-    Select(1);
-    Press(CDlgSchedule::IDC_EDIT_EVENT);
-    EXPECT_EQ(edits, (std::vector<std::pair<std::string, bool>>{{"Oak Ridge", false}}));
-    Select(0);
-    Press(CDlgSchedule::IDC_MOVE_UP);
-    EXPECT_EQ(Scheduled(), (Texts{"Ashford", "Bayview", "Oak Ridge"}));
+        Click(*editor, D::IDC_MOVE_DOWN);
+    EXPECT_EQ(State(), "Bayview|Oak Ridge|Ashford @2 EEE-");
+    SelectLine(List(), 1);
+    Click(*editor, D::IDC_EDIT_EVENT);
+    EXPECT_EQ(edits, Texts{"Oak Ridge"});
+    SelectLine(List(), 0);
+    Click(*editor, D::IDC_MOVE_UP);
+    EXPECT_EQ(Scheduled(), "Ashford|Bayview|Oak Ridge");
     ClickOk(*editor);
-    EXPECT_EQ(editor->GetReturnCode(), wxID_OK);
-    EXPECT_EQ(Scheduled(), (Texts{"Bayview", "Edited", "Ashford"}));
+    EXPECT_EQ(Scheduled(), "Bayview|Edited|Ashford");
 
     Server->PathNL.clear();
     OpenEditor();
-    EXPECT_EQ(EnabledStates(*editor, {CDlgSchedule::IDC_ADD_ALL_N3, CDlgSchedule::IDC_ADD_ALL_NL}), "E-");
+    EXPECT_EQ(EnabledStates(*editor, {D::IDC_ADD_ALL_N3, D::IDC_ADD_ALL_NL}), "E-");
 }
 
 TEST_F(ScheduleEditorTest, AddingChoosesTheNewLineDeletingTheOneInItsPlaceAndCancelKeepsTheSchedule) {
     RACE first = *EventList.front();
     OpenEditor();
     nextResult = wxID_CANCEL;
-    Press(CDlgSchedule::IDC_ADD_EVENT);
+    Click(*editor, D::IDC_ADD_EVENT);
     nextResult = wxID_OK;
-    Press(CDlgSchedule::IDC_ADD_EVENT);
-    EXPECT_EQ(edits, (std::vector<std::pair<std::string, bool>>{{"", true}, {"", true}}));
-    EXPECT_EQ(LineTexts(), (Texts{"Ashford", "Bayview", "Oak Ridge", "Edited"}));
-    EXPECT_EQ(List()->GetSelection(), 3);
-
-    Select(1);
-    Press(CDlgSchedule::IDC_DELETE_EVENT);
-    EXPECT_EQ(List()->GetSelection(), 1);
-    Select(2);
-    Press(CDlgSchedule::IDC_DELETE_EVENT);
-    EXPECT_EQ(LineTexts(), (Texts{"Ashford", "Oak Ridge"}));
-    EXPECT_EQ(List()->GetSelection(), 1);
-    Press(CDlgSchedule::IDC_EDIT_EVENT);
-    Press(CDlgSchedule::IDC_DELETE_EVENT);
-    Press(CDlgSchedule::IDC_DELETE_EVENT);
-    EXPECT_TRUE(LineTexts().empty());
-    Press(wxID_CANCEL);
+    Click(*editor, D::IDC_ADD_EVENT);
+    EXPECT_EQ(edits, (Texts{"+", "+"}));
+    EXPECT_EQ(State(), "Ashford|Bayview|Oak Ridge|Edited @3 EEE-");
+    SelectLine(List(), 1);
+    Click(*editor, D::IDC_DELETE_EVENT);
+    EXPECT_EQ(State(), "Ashford|Oak Ridge|Edited @1 EEEE");
+    SelectLine(List(), 2);
+    Click(*editor, D::IDC_DELETE_EVENT);
+    EXPECT_EQ(State(), "Ashford|Oak Ridge @1 EEE-");
+    for (int id : {D::IDC_EDIT_EVENT, D::IDC_DELETE_EVENT, D::IDC_DELETE_EVENT})
+        Click(*editor, id);
+    EXPECT_EQ(State(), " @-1 ----");
+    Click(*editor, wxID_CANCEL);
     EXPECT_EQ(editor->GetReturnCode(), wxID_CANCEL);
-    EXPECT_EQ(Scheduled(), (Texts{"Ashford", "Bayview", "Oak Ridge"}));
+    EXPECT_EQ(Scheduled(), "Ashford|Bayview|Oak Ridge");
     EXPECT_EQ(*EventList.front(), first);
 }
 
@@ -104,28 +94,26 @@ TEST_F(ScheduleEditorTest, AddingChoosesTheNewLineDeletingTheOneInItsPlaceAndCan
 TEST_F(ScheduleEditorTest, DeleteAllAsksFirstAndAddAllAppendsDefaultRacesWithoutChoosingALine) {
     OpenEditor();
     recorder.answers = {MessageAnswer::No, MessageAnswer::Yes};
-    Press(CDlgSchedule::IDC_DELETE_ALL);
-    EXPECT_EQ(LineTexts().size(), 3u);
-    Press(CDlgSchedule::IDC_DELETE_ALL);
+    Click(*editor, D::IDC_DELETE_ALL);
+    EXPECT_EQ(Lines(List()), "Ashford|Bayview|Oak Ridge");
+    Click(*editor, D::IDC_DELETE_ALL);
     ASSERT_EQ(recorder.messages.size(), 2u);
     EXPECT_EQ(recorder.messages[0].text,
               "This will delete ALL events from the schedule.\nAre you sure you want to do this?");
     EXPECT_EQ(recorder.messages[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(SingleButtons(), "----");
+    EXPECT_EQ(State(), " @-1 ----");
 
-    Press(CDlgSchedule::IDC_ADD_ALL_NL);
-    Press(CDlgSchedule::IDC_ADD_ALL_N3);
-    EXPECT_EQ(LineTexts(), (Texts{"Oak Ridge", "Millbrook", "Ashford", "Bayview", "Cedar Park"}));
-    EXPECT_EQ(List()->GetSelection(), wxNOT_FOUND);
+    Click(*editor, D::IDC_ADD_ALL_NL);
+    Click(*editor, D::IDC_ADD_ALL_N3);
     nextResult = wxID_CANCEL;
-    Press(CDlgSchedule::IDC_ADD_EVENT);
-    ASSERT_EQ(SingleButtons(), "EE-E");
-    for (int id : {CDlgSchedule::IDC_EDIT_EVENT, CDlgSchedule::IDC_DELETE_EVENT, CDlgSchedule::IDC_MOVE_DOWN})
-        Press(id);
+    Click(*editor, D::IDC_ADD_EVENT);
+    ASSERT_EQ(State(), "Oak Ridge|Millbrook|Ashford|Bayview|Cedar Park @-1 EE-E");
+    for (int id : {D::IDC_EDIT_EVENT, D::IDC_DELETE_EVENT, D::IDC_MOVE_DOWN})
+        Click(*editor, id);
     EXPECT_EQ(edits.size(), 1u);
-    EXPECT_EQ(LineTexts().size(), 5u);
+    EXPECT_EQ(State(), "Oak Ridge|Millbrook|Ashford|Bayview|Cedar Park @-1 EE-E");
 
-    Press(wxID_OK);
+    Click(*editor, wxID_OK);
     RACE expected = *DefaultRace;
     expected.Sim = 1;
     expected.SimExe = program.File("nl/") + "legends.exe";
@@ -137,16 +125,17 @@ TEST_F(ScheduleEditorTest, DeleteAllAsksFirstAndAddAllAppendsDefaultRacesWithout
     EXPECT_EQ(EventList.at(4)->SimExe, program.File("n3/") + "nascar3.exe");
 }
 
+// A mended fault: a calendar that fails never throws the edits away.
 TEST_F(ScheduleEditorTest, AddAllWithoutTracksKeepsTheEditorAndItsWork) {
     CalendarNL.reset();
     CreateCalendarN3(program.File("missing.cal"));
     OpenEditor();
-    Press(CDlgSchedule::IDC_DELETE_EVENT);
-    Press(CDlgSchedule::IDC_ADD_ALL_NL);
-    Press(CDlgSchedule::IDC_ADD_ALL_N3);
+    Click(*editor, D::IDC_DELETE_EVENT);
+    Click(*editor, D::IDC_ADD_ALL_NL);
+    Click(*editor, D::IDC_ADD_ALL_N3);
     EXPECT_EQ(recorder.Texts(), (Texts{"Calendar file not initialized",
                                        "Schedule Tab reports no tracks found in specified calendar file."}));
     EXPECT_EQ(editor->GetReturnCode(), 0);
-    Press(wxID_OK);
-    EXPECT_EQ(Scheduled(), (Texts{"Bayview", "Oak Ridge"}));
+    Click(*editor, wxID_OK);
+    EXPECT_EQ(Scheduled(), "Bayview|Oak Ridge");
 }

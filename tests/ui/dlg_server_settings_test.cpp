@@ -14,11 +14,9 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
-#include <wx/choice.h>
-
-namespace {
 
 using Dlg = CDlgServerSettings;
+using Pub = CDlgPublish;
 
 class ServerSettingsDialogTest : public RaceDialogTest {
 protected:
@@ -31,79 +29,60 @@ protected:
 
     // The further dialogs are shown and left with Cancel, unless a test drives them.
     void OpenDialog() {
-        dialog = std::make_unique<CDlgServerSettings>(nullptr, [this](wxDialog& further) {
+        dialog = std::make_unique<Dlg>(nullptr, [this](wxDialog& further) {
             further.Show();
             Settle();
-            if (driveFurther)
-                driveFurther(further);
+            driveFurther(further);
             return further.GetReturnCode();
         });
         Open(*dialog);
     }
-    wxChoice* Arenas(int id) { return Find<wxChoice>(*dialog, id); }
-    // Opens "Unattended Running..." and drives it.
-    void Publishing(const std::function<void(CDlgPublish&)>& drive) {
-        driveFurther = [drive](wxDialog& further) { drive(dynamic_cast<CDlgPublish&>(further)); };
-        OpenDialog();
-        Click(*dialog, Dlg::IDC_UNATTENDED_RUNNING);
-    }
 
-    std::unique_ptr<CDlgServerSettings> dialog;
-    std::function<void(wxDialog&)> driveFurther;
+    std::unique_ptr<Dlg> dialog;
+    std::function<void(wxDialog&)> driveFurther = [](wxDialog&) {};
 };
 
-} // namespace
-
-TEST_F(ServerSettingsDialogTest, OkReadsTheFieldsInOrderThenStoresThemAndTheConnectionTypes) {
-    NLInstalled = false;
+// An arena outside the lists shows no selection, and OK keeps it unless the operator picks one.
+TEST_F(ServerSettingsDialogTest, OkReadsTheFieldsInOrderThenStoresThemTheArenasAndTheConnectionTypes) {
+    Server->ArenaNL = 9;
     OpenDialog();
     EXPECT_EQ(dialog->GetTitle(), "Server Settings, v0.1.0");
-    ExpectRefusedInOrder(
-        *dialog,
-        {{Dlg::IDC_ADMIN_PASSWORD, "thirteen-char", "Please enter no more than 12 characters.", "kelp"},
-         {Dlg::IDC_FIELD_SIZE, "44", "Please enter an integer between 1 and 43.", "43"},
-         {Dlg::IDC_HOST_NAME, "Bob's Oval", "The host name cannot hold a single quote or a line end.",
-          "Bobs Oval"}});
-    EXPECT_FALSE(program.Exists("Quorvadata.ini"));
+    auto* arenaNL = Find<wxChoice>(*dialog, Dlg::IDC_ARENA_NL);
+    EXPECT_EQ(arenaNL->GetSelection(), wxNOT_FOUND);
+    EXPECT_EQ(arenaNL->GetString(6), "Invisible");
+    ExpectRefusedInOrder(*dialog,
+                         {{Dlg::IDC_ADMIN_PASSWORD, "thirteen-char", "Please enter no more than 12", "kelp"},
+                          {Dlg::IDC_FIELD_SIZE, "44", "Please enter an integer between 1 and 43.", "43"},
+                          {Dlg::IDC_HOST_NAME, "Bob's Oval", "The host name cannot hold", "Bobs Oval"}});
 
     Find<wxCheckBox>(*dialog, Dlg::IDC_CONNECT_TCP)->SetValue(true);
     Find<wxCheckBox>(*dialog, Dlg::IDC_CONNECT_IPX)->SetValue(false);
-    Arenas(Dlg::IDC_ARENA_N3)->SetSelection(6);
+    Find<wxChoice>(*dialog, Dlg::IDC_ARENA_N3)->SetSelection(6);
     ClickOk(*dialog);
-    EXPECT_EQ(dialog->GetReturnCode(), wxID_OK);
     EXPECT_EQ(Server->ArenaN3, 6);
-    EXPECT_TRUE(Stored("HostName=Bobs Oval\r\n"));
-    EXPECT_TRUE(Stored("FieldSize=43\r\n"));
-    std::string patched = program.Read("n3/options.cfg");
-    EXPECT_EQ(patched[143], 0);
-    EXPECT_EQ(patched[147], 2);
-    EXPECT_EQ(program.Read("nl/options.cfg"), std::string(160, '\1'));
+    EXPECT_EQ(Server->ArenaNL, 9);
+    EXPECT_TRUE(Stored("HostName=Bobs Oval\r\n") && Stored("FieldSize=43\r\n"));
+    EXPECT_EQ(program.Read("n3/options.cfg").substr(143, 5), std::string("\0\1\1\1\2", 5));
 }
 
-TEST_F(ServerSettingsDialogTest, TheArenaListsFollowTheInstallationAndKeepAnUnlistedValue) {
-    Server->ArenaN3 = 9;
-    N3Installed = false;
-    OpenDialog();
-    EXPECT_FALSE(Arenas(Dlg::IDC_ARENA_N3)->IsEnabled());
-    EXPECT_EQ(Arenas(Dlg::IDC_ARENA_N3)->GetSelection(), wxNOT_FOUND);
-    EXPECT_EQ(Arenas(Dlg::IDC_ARENA_NL)->GetString(6), "Invisible");
-    dialog->OnOK();
-    EXPECT_EQ(Server->ArenaN3, 9);
-    EXPECT_EQ(program.Read("n3/options.cfg"), std::string(160, '\1'));
-}
-
-TEST_F(ServerSettingsDialogTest, CancelKeepsTheServerButNotWhatTheFurtherDialogsStored) {
+// Cancel undoes the dialog's own fields only: what the further dialogs stored and the test page stay.
+TEST_F(ServerSettingsDialogTest, CancelKeepsTheServerButNotWhatTheFurtherDialogsAndTheTestPagesDid) {
+    for (const char* file : {"Quorvahtml.html", "Quorvasample.won", "Quorvasample.stn"})
+        std::filesystem::copy_file(std::string(QUORVA_DATA_DIR) + file, program.File(file));
     driveFurther = [](wxDialog& further) {
         if (auto* timing = dynamic_cast<CDlgTiming*>(&further)) {
             SetText(*timing, CDlgTiming::IDC_RACE_DELAY, "17");
             timing->OnOK();
         } else if (auto* schedule = dynamic_cast<CDlgSchedule*>(&further)) {
-            schedule->OnAddAllNL();
             schedule->OnOK();
         }
     };
     OpenDialog();
     SetText(*dialog, Dlg::IDC_HOST_NAME, "Changed");
+    Click(*dialog, Dlg::IDC_TEST_HTML_NL);
+    Click(*dialog, Dlg::IDC_TEST_HTML_N3);
+    EXPECT_TRUE(program.Exists("Quorvasample.html"));
+    EXPECT_TRUE(recorder.messages.empty()) << recorder.Texts().front();
     dialog->OnTimingSettings();
     dialog->OnEditSchedule();
     Click(*dialog, wxID_CANCEL);
@@ -112,60 +91,43 @@ TEST_F(ServerSettingsDialogTest, CancelKeepsTheServerButNotWhatTheFurtherDialogs
     EXPECT_TRUE(Stored("RaceDelay=17\r\n") && Stored("HostName=Oval Nights\r\n") && Stored("[SCHEDULE]"));
 }
 
-TEST_F(ServerSettingsDialogTest, TestHtmlConvertsTheProgramFoldersSampleOfEachSimulator) {
-    for (const char* file : {"Quorvahtml.html", "Quorvasample.won", "Quorvasample.stn"})
-        std::filesystem::copy_file(std::string(QUORVA_DATA_DIR) + file, program.File(file));
-    OpenDialog();
-    Click(*dialog, Dlg::IDC_TEST_HTML_NL);
-    Click(*dialog, Dlg::IDC_TEST_HTML_N3);
-    EXPECT_TRUE(program.Exists("Quorvasample.html"));
-    EXPECT_TRUE(recorder.messages.empty()) << recorder.Texts().front();
-}
-
 TEST_F(ServerSettingsDialogTest, AWindowsSettingsFileShowsItsCharactersAndKeepsTheBytesOfUntouchedFields) {
     program.Write("Quorvadata.ini", "[SERVER]\r\nHostName=Caf\xE9\r\nAdminPassword=M\xFC"
                                     "ller\r\nFieldSize=43\r\n");
     ReadServerSettings();
     N3Installed = NLInstalled = false;
     OpenDialog();
+    EXPECT_EQ(EnabledStates(*dialog, {Dlg::IDC_ARENA_N3, Dlg::IDC_ARENA_NL}), "--");
     EXPECT_EQ(Text(*dialog, Dlg::IDC_HOST_NAME), "Caf\u00E9");
-    ExpectRefusedInOrder(*dialog, {{Dlg::IDC_ADMIN_PASSWORD, "\u03A3\u03B1",
-                                    "The admin password can only hold characters of the Western European "
-                                    "Windows character set.",
-                                    "M\u00FCller!"}});
+    ExpectRefusedInOrder(
+        *dialog, {{Dlg::IDC_ADMIN_PASSWORD, "\u03A3\u03B1", "The admin password can only", "M\u00FCller!"}});
     dialog->OnOK();
-    EXPECT_TRUE(Stored("HostName=Caf\xE9\r\n"));
-    EXPECT_TRUE(Stored("AdminPassword=M\xC3\xBCller!\r\n"));
+    EXPECT_TRUE(Stored("HostName=Caf\xE9\r\n") && Stored("AdminPassword=M\xC3\xBCller!\r\n"));
+    EXPECT_EQ(program.Read("n3/options.cfg"), std::string(160, '\1'));
 }
 
-TEST_F(ServerSettingsDialogTest, PublishingOkStoresTheFolderAndTitleAndTheRaceLimitInTheirOwnSections) {
+// The reasons are the publish and watchdog settings' own; here the order, the beeps, the focus and where
+// each value is stored.
+TEST_F(ServerSettingsDialogTest, PublishingRefusesWhatTheFileCannotHoldThenStoresEachInItsOwnSection) {
     Publish = {"C:\\Sites\\old", ""};
-    Publishing([](CDlgPublish& dialog) {
-        EXPECT_EQ(Text(dialog, CDlgPublish::IDC_PUBLISH_FOLDER), "C:\\Sites\\old");
-        EXPECT_EQ(Text(dialog, CDlgPublish::IDC_MAX_RACE_MINUTES), "0");
-        SetText(dialog, CDlgPublish::IDC_PUBLISH_FOLDER, "/srv/www/league");
-        SetText(dialog, CDlgPublish::IDC_PUBLISH_TITLE, "Thursday Night L\xc3\xa9gends");
-        SetText(dialog, CDlgPublish::IDC_MAX_RACE_MINUTES, "10080");
-        ClickOk(dialog);
-        EXPECT_EQ(dialog.GetReturnCode(), wxID_OK);
-    });
+    driveFurther = [this](wxDialog& further) {
+        EXPECT_EQ(Text(further, Pub::IDC_PUBLISH_FOLDER), "C:\\Sites\\old");
+        EXPECT_EQ(Text(further, Pub::IDC_MAX_RACE_MINUTES), "0");
+        ExpectRefusedInOrder(
+            further, {{Pub::IDC_PUBLISH_FOLDER, std::string(255, 'f'),
+                       "The results folder takes at most 254 characters.", "/srv/www/league"},
+                      {Pub::IDC_PUBLISH_TITLE, "two\nlines", "The league title must be one line.",
+                       "Thursday Night L\xc3\xa9gends"},
+                      {Pub::IDC_MAX_RACE_MINUTES, "10081",
+                       "The longest race takes a whole number of minutes from 0 to 10080.", "10080"}});
+        EXPECT_EQ(recorder.beeps, 3);
+        EXPECT_EQ(Publish.Folder, "C:\\Sites\\old");
+        ClickOk(further);
+    };
+    OpenDialog();
+    Click(*dialog, Dlg::IDC_UNATTENDED_RUNNING);
     EXPECT_TRUE(Stored("[PUBLISH]\r\nFolder=/srv/www/league\r\nTitle=Thursday Night L\xc3\xa9gends\r\n"));
     EXPECT_TRUE(Stored("[WATCHDOG]\r\nMaxRaceMinutes=10080\r\n"));
-}
-
-// The reasons are the publish and watchdog settings' own; here the order, the beeps and the focus.
-TEST_F(ServerSettingsDialogTest, PublishingAValueTheFileCannotHoldIsRefusedAndNothingIsStored) {
-    Publishing([this](CDlgPublish& dialog) {
-        ExpectRefusedInOrder(
-            dialog, {{CDlgPublish::IDC_PUBLISH_FOLDER, std::string(255, 'f'),
-                      "The results folder takes at most 254 characters.", ""},
-                     {CDlgPublish::IDC_PUBLISH_TITLE, "two\nlines", "The league title must be one line.", ""},
-                     {CDlgPublish::IDC_MAX_RACE_MINUTES, "10081",
-                      "The longest race takes a whole number of minutes from 0 to 10080.", ""}});
-        EXPECT_EQ(recorder.beeps, 3);
-    });
-    EXPECT_EQ(Publish, PUBLISH{});
-    EXPECT_FALSE(program.Exists("Quorvadata.ini"));
 }
 
 TEST_F(ServerSettingsDialogTest, WhileAnotherProcessRunsTheScheduleTheDialogSaysChangesApplyFromItsNextRun) {

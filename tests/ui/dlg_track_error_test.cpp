@@ -2,8 +2,6 @@
 
 #include "race_dialog_fixture.h"
 
-namespace {
-
 class TrackErrorDialogTest : public DialogTest {
 protected:
     // Runs the dialog modally with the operator's actions done once it is up; a dialog that is still
@@ -17,8 +15,6 @@ protected:
         return dialog.ShowModal();
     }
 };
-
-} // namespace
 
 TEST_F(TrackErrorDialogTest, OkWithoutANameKeepsItOpenAndOneCharacterClosesIt) {
     CDlgTrackError dialog(5, "abc", "Nascar Race 3", nullptr);
@@ -49,21 +45,15 @@ TEST_F(TrackErrorDialogTest, OkWithoutANameKeepsItOpenAndOneCharacterClosesIt) {
 }
 
 TEST_F(TrackErrorDialogTest, EscapeAndTheCloseBoxCancelWithoutAName) {
-    CDlgTrackError escaped(1, "abc", "Nascar Legends", nullptr);
-    int result = RunModal(escaped, [&] {
-        SetText(escaped, CDlgTrackError::IDC_TRACK_NAME, "Typed");
-        wxKeyEvent key(wxEVT_CHAR_HOOK);
-        key.m_keyCode = WXK_ESCAPE;
-        escaped.GetEventHandler()->ProcessEvent(key);
-    });
-    EXPECT_EQ(result, wxID_CANCEL);
-    EXPECT_EQ(escaped.TrackName(), "");
-
-    CDlgTrackError closed(1, "abc", "Nascar Legends", nullptr);
-    result = RunModal(closed, [&] {
-        SetText(closed, CDlgTrackError::IDC_TRACK_NAME, "Typed");
-        closed.Close();
-    });
-    EXPECT_EQ(result, wxID_CANCEL);
-    EXPECT_EQ(closed.TrackName(), "");
+    for (bool escape : {true, false}) {
+        CDlgTrackError dialog(1, "abc", "Nascar Legends", nullptr);
+        int result = RunModal(dialog, [&] {
+            SetText(dialog, CDlgTrackError::IDC_TRACK_NAME, "Typed");
+            wxKeyEvent key(wxEVT_CHAR_HOOK);
+            key.m_keyCode = WXK_ESCAPE;
+            escape ? dialog.GetEventHandler()->ProcessEvent(key) : dialog.Close();
+        });
+        EXPECT_EQ(result, wxID_CANCEL) << escape;
+        EXPECT_EQ(dialog.TrackName(), "") << escape;
+    }
 }

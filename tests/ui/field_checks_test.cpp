@@ -1,6 +1,8 @@
 #include "ui/support/field_checks.h"
+#include "ui/support/windows_text_check.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 TEST(ReadIntegerField, TakesBlanksASignAndDigitsAndNothingElse) {
     EXPECT_EQ(ReadIntegerField("  -7 \t"), -7);
@@ -23,25 +25,38 @@ TEST(ReadIntegerField, OnlyTheFirst31CharactersCountAndBigNumbersStopAtTheBound)
 }
 
 TEST(CheckDateField, RewritesAcceptedDatesAndGivesTheFirstReason) {
-    for (auto [typed, stored] : {std::pair{"1/2/2000", "01/02/2000"},
-                                 {"02/30/2000", "02/30/2000"},
-                                 {"12//31-/2038", "12/31/2038"}}) {
-        std::string date = typed;
-        EXPECT_EQ(CheckDateField(date), std::nullopt) << typed;
-        EXPECT_EQ(date, stored);
-    }
     const std::string grossly = "Grossly invalid date - valid entries are 01/01/2000 through 12/31/2038.";
-    const std::string format = "Enter the date in the following format - MM/DD/YYYY";
-    const std::string year = "You must enter a 4-digit year.";
-    for (auto [typed, reason] : {std::pair<const char*, std::string>{"1/2/200", format},
-                                 {"01.02.2000", "You can onlu enter digits, '/' and '-' in this field."},
-                                 {"01/02/00", year},
-                                 {"13/01/2000", grossly},
-                                 {"/01/02/2000", grossly}}) {
+    // What is typed, what the field holds afterwards, and why it is refused.
+    const std::tuple<const char*, const char*, std::optional<std::string>> rows[] = {
+        {"1/2/2000", "01/02/2000", std::nullopt},
+        {"02/30/2000", "02/30/2000", std::nullopt},
+        {"12//31-/2038", "12/31/2038", std::nullopt},
+        {"1/2/200", "1/2/200", "Enter the date in the following format - MM/DD/YYYY"},
+        {"01.02.2000", "01.02.2000", "You can onlu enter digits, '/' and '-' in this field."},
+        {"01/02/00", "01/02/00", "You must enter a 4-digit year."},
+        {"13/01/2000", "13/01/2000", grossly},
+        {"/01/02/2000", "/01/02/2000", grossly}};
+    for (auto [typed, stored, reason] : rows) {
         std::string date = typed;
         EXPECT_EQ(CheckDateField(date), reason) << typed;
-        EXPECT_EQ(date, typed);
+        EXPECT_EQ(date, stored);
     }
+}
+
+// The dialogs' refusals check only the start of these; the limits and names are put in here.
+TEST(FieldMessages, SayTheLimitOrWhatTheFieldCannotHold) {
+    int value = 0;
+    EXPECT_EQ(CheckIntegerField("44", 1, 43, value)->text, "Please enter an integer between 1 and 43.");
+    EXPECT_EQ(CheckIntegerField("warm", 40, 95, value)->text, "Please enter an integer.");
+    EXPECT_EQ(CheckTextLength("thirteen-char", 12)->text, "Please enter no more than 12 characters.");
+    EXPECT_EQ(CheckQuotedText("pit,lane", "race password", true)->text,
+              "The race password cannot hold a comma, a single quote or a line end.");
+    EXPECT_EQ(CheckQuotedText("Bob's", "host name", false)->text,
+              "The host name cannot hold a single quote or a line end.");
+    EXPECT_EQ(CheckWindowsText("\u03A3", "admin password")->text,
+              "The admin password can only hold characters of the Western European Windows character set.");
+    EXPECT_EQ(TimingTimeReason(TimeFault::Minutes),
+              "Invalid number of minute entered.  Enter 0-59 minutes AFTER the colon.");
 }
 
 // A missing colon is the dialogs' to prove.

@@ -1,16 +1,12 @@
 #pragma once
 
-#include "core/app_state.h"
 #include "real_input.h"
 #include "simfiles/calendars.h"
-#include "support/message_recorder.h"
-#include "support/program_folder.h"
 #include "support/runner_fakes.h"
 
-#include <functional>
-#include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/checkbox.h>
+#include <wx/choice.h>
 #include <wx/dialog.h>
 #include <wx/listbox.h>
 #include <wx/radiobut.h>
@@ -21,7 +17,7 @@ class DialogTest : public ::testing::Test {
 protected:
     DialogTest() { ProgramVersion = "0.1.0"; }
 
-    // Opens the dialog as the modal run would, and lets what it does once it is up happen.
+    // Shows the dialog as the modal run would, and lets what it does once it is up happen.
     static void Open(wxDialog& dialog) {
         dialog.Show();
         Settle();
@@ -37,9 +33,7 @@ protected:
         EXPECT_NE(control, nullptr) << "control " << id;
         return control;
     }
-    static std::string Text(wxWindow& dialog, int id) {
-        return Find<wxTextCtrl>(dialog, id)->GetValue().utf8_string();
-    }
+    static std::string Text(wxWindow& d, int id) { return Find<wxTextCtrl>(d, id)->GetValue().utf8_string(); }
     static std::string Label(wxWindow& dialog, int id) { return Find(dialog, id)->GetLabel().utf8_string(); }
     static bool Enabled(wxWindow& dialog, int id) { return Find(dialog, id)->IsEnabled(); }
     // Each control's state in its order: E when enabled, - when not.
@@ -53,12 +47,8 @@ protected:
     static void SetText(wxWindow& dialog, int id, const std::string& text) {
         Find<wxTextCtrl>(dialog, id)->ChangeValue(wxString::FromUTF8(text));
     }
-    static std::vector<std::string> Lines(wxListBox* list) {
-        std::vector<std::string> lines;
-        for (const wxString& line : list->GetStrings())
-            lines.push_back(line.utf8_string());
-        return lines;
-    }
+    // The list's lines, between "|".
+    static std::string Lines(wxListBox* list) { return wxJoin(list->GetStrings(), '|', 0).utf8_string(); }
 
     // The event a control sends when the operator works it, sent by the control itself.
     static void Send(wxWindow* control, wxEventType type, int value = 0) {
@@ -81,39 +71,38 @@ protected:
         list->SetSelection(line);
         Send(list, wxEVT_LISTBOX, line);
     }
-    // Presses OK with a click through the toolkit: a button that lost its binding would close the dialog
-    // without its checks. Waits until the dialog ends, or done.
-    static void ClickOk(wxDialog& dialog, const std::function<bool()>& done = nullptr) {
+    // OK clicked through the toolkit, which must end the dialog: a button that lost its binding would close
+    // it without its checks.
+    static void ClickOk(wxDialog& dialog) {
         RealInput input;
         input.Pump();
         input.Click(dialog.FindWindow(wxID_OK));
-        input.PumpUntil([&] { return dialog.GetReturnCode() != 0 || (done && done()); });
+        EXPECT_TRUE(input.PumpUntil([&] { return dialog.GetReturnCode() == wxID_OK; }));
     }
     static bool Focused(wxWindow& dialog, int id) { return wxWindow::FindFocus() == dialog.FindWindow(id); }
 
-    // A field typed wrong, the message OK answers it with, and the text that puts it right.
+    // A field typed wrong, the start of the message OK answers it with, and the text that puts it right.
     struct Refusal {
         int field;
-        std::string typed;
-        std::string message;
-        std::string fixed;
+        std::string typed, says, fixed;
     };
-    // With every row's text typed at once, OK refuses the rows one by one in their order, each with its
-    // message and the focus on its field, and leaves the dialog open.
+    // With every row typed at once, OK refuses the rows one by one in their order, each with its message
+    // and the focus on its field, and leaves the dialog open and the settings file as it was.
     void ExpectRefusedInOrder(wxDialog& dialog, const std::vector<Refusal>& rows) {
+        const std::string stored = program.Exists("Quorvadata.ini") ? program.Read("Quorvadata.ini") : "none";
         for (const Refusal& row : rows)
             SetText(dialog, row.field, row.typed);
         for (const Refusal& row : rows) {
-            SCOPED_TRACE(row.message + " for \"" + row.typed + "\"");
-            SetText(dialog, row.field, row.typed);
+            SCOPED_TRACE(row.says + " for \"" + row.typed + "\"");
             size_t shown = recorder.messages.size();
             Click(dialog, wxID_OK);
             ASSERT_EQ(recorder.messages.size(), shown + 1);
-            EXPECT_EQ(recorder.messages.back().text, row.message);
+            EXPECT_EQ(recorder.messages.back().text.rfind(row.says, 0), 0u) << recorder.messages.back().text;
             EXPECT_TRUE(Focused(dialog, row.field));
             EXPECT_NE(dialog.GetReturnCode(), wxID_OK);
             SetText(dialog, row.field, row.fixed);
         }
+        EXPECT_EQ(program.Exists("Quorvadata.ini") ? program.Read("Quorvadata.ini") : "none", stored);
     }
 
     ScopedProgramFolder program;

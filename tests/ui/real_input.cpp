@@ -1,34 +1,11 @@
 #include "real_input.h"
 
 #include <chrono>
-#include <cstring>
 #include <gtest/gtest.h>
 #include <thread>
 
 // Last: Xlib defines macros (None, Bool) that the other headers use as names.
 #include <X11/Xlib.h>
-
-namespace {
-
-// The X window whose name is the title, among the top-level windows of the display.
-Window FindByTitle(Display* display, const wxString& title) {
-    Window root = 0, parent = 0, *children = nullptr, found = 0;
-    unsigned count = 0;
-    XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count);
-    for (unsigned k = 0; k < count && found == 0; ++k) {
-        char* name = nullptr;
-        if (XFetchName(display, children[k], &name) && name) {
-            if (wxString::FromUTF8(name) == title)
-                found = children[k];
-            XFree(name);
-        }
-    }
-    if (children)
-        XFree(children);
-    return found;
-}
-
-} // namespace
 
 RealInput::RealInput() {
     if (!wxEventLoopBase::GetActive())
@@ -54,23 +31,26 @@ bool RealInput::PumpUntil(const std::function<bool()>& done) {
 
 void RealInput::MoveTo(wxWindow* window, wxPoint offset) {
     wxRect rect = window->GetScreenRect();
-    wxPoint at =
-        offset == wxDefaultPosition ? rect.GetPosition() + rect.GetSize() / 2 : rect.GetPosition() + offset;
-    simulator.MouseMove(at);
+    simulator.MouseMove(offset == wxDefaultPosition ? rect.GetPosition() + rect.GetSize() / 2
+                                                    : rect.GetPosition() + offset);
     Pump(50);
 }
 
 void RealInput::RequestClose(wxTopLevelWindow* window) {
     Display* display = XOpenDisplay(nullptr);
-    XEvent event;
-    std::memset(&event, 0, sizeof event);
+    // Without a window manager the window's own X window is the root's child under its corner.
+    Window root = DefaultRootWindow(display), target = 0;
+    int x = 0, y = 0;
+    wxPoint corner = window->GetScreenPosition() + wxPoint(2, 2);
+    XTranslateCoordinates(display, root, root, corner.x, corner.y, &x, &y, &target);
+    EXPECT_NE(target, 0u) << "no window " << window->GetTitle();
+    XEvent event{};
     event.xclient.type = ClientMessage;
-    event.xclient.window = FindByTitle(display, window->GetTitle());
-    EXPECT_NE(event.xclient.window, 0u) << "no window " << window->GetTitle();
+    event.xclient.window = target;
     event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
     event.xclient.format = 32;
     event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
     event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, event.xclient.window, False, NoEventMask, &event);
+    XSendEvent(display, target, False, NoEventMask, &event);
     XCloseDisplay(display);
 }

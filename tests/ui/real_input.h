@@ -20,13 +20,9 @@ public:
 
     // Moves the pointer to the middle of the window, or to the offset in it.
     void MoveTo(wxWindow* window, wxPoint offset = wxDefaultPosition);
-    void Click(wxWindow* window, wxPoint offset = wxDefaultPosition) {
+    void Click(wxWindow* window, wxPoint offset = wxDefaultPosition, bool twice = false) {
         MoveTo(window, offset);
-        simulator.MouseClick();
-    }
-    void DoubleClick(wxWindow* window, wxPoint offset) {
-        MoveTo(window, offset);
-        simulator.MouseDblClick();
+        twice ? simulator.MouseDblClick() : simulator.MouseClick();
     }
     void Key(int keyCode, int modifiers = wxMOD_NONE) { simulator.Char(keyCode, modifiers); }
     // What a window manager sends when the operator clicks the window's close box.

@@ -7,28 +7,18 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-VersionBlockContents Contents(bool withTranslation) {
-    VersionBlockContents contents;
-    contents.fixed = FixedInfoOfVersion("2.10.3");
-    contents.language = 0x0409;
-    contents.codePage = 0x04b0;
-    contents.withTranslation = withTranslation;
-    contents.strings = {{"ProductVersion", "2.10.3"},
-                        {"LegalCopyright", "\xC2\xA9 Pit Crew \xF0\x9F\x8F\x81"}};
-    return contents;
+static VersionBlockContents Contents(bool withTranslation) {
+    return {
+        .fixed = FixedInfoOfVersion("2.10.3"),
+        .language = 0x0409,
+        .codePage = 0x04b0,
+        .withTranslation = withTranslation,
+        .strings = {{"ProductVersion", "2.10.3"}, {"LegalCopyright", "\xC2\xA9 Pit Crew \xF0\x9F\x8F\x81"}}};
 }
-
-unsigned Word16(const std::string& bytes, size_t at) {
-    return static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8;
-}
-
-} // namespace
 
 TEST(VersionBlock, IsLaidOutAsAWindowsVersionResourceAndQueriesFindItsParts) {
     std::string block = BuildVersionBlock(Contents(true));
-    EXPECT_EQ(Word16(block, 0), block.size());
+    EXPECT_EQ(static_cast<unsigned char>(block[0]) | static_cast<unsigned char>(block[1]) << 8, block.size());
     EXPECT_EQ(block.substr(2, 10), std::string("\x34\0\0\0V\0S\0_\0", 10));
     // The key and its NUL take 32 bytes after the 6 of the header; the fixed block starts aligned at 40.
     EXPECT_EQ(block.substr(40, 16),
@@ -50,7 +40,8 @@ TEST(VersionBlock, IsLaidOutAsAWindowsVersionResourceAndQueriesFindItsParts) {
     }
 }
 
-TEST(ModuleVersion, TheBuiltProgramCarriesItsVersionBlock) {
+// Files without a good block give nothing, and the program's version falls back to 0.00.
+TEST(ModuleVersion, TheBuiltProgramCarriesItsVersionBlockAndOtherFilesGiveNothing) {
     CModuleVersion version;
     ASSERT_TRUE(version.GetFileVersionInfo(""));
     EXPECT_EQ(version.GetValue("ProductVersion"), QUORVA_VERSION);
@@ -60,9 +51,7 @@ TEST(ModuleVersion, TheBuiltProgramCarriesItsVersionBlock) {
     EXPECT_EQ(version.GetFixedInfo(), FixedInfoOfVersion(QUORVA_VERSION));
     ReadProgramVersion();
     EXPECT_EQ(ProgramVersion, QUORVA_VERSION);
-}
 
-TEST(ModuleVersion, FilesWithoutAGoodBlockGiveNothing) {
     TempFolder folder;
     folder.Write("script", "#!/bin/sh\n");
     folder.Write("plain", TinyElf({{".text", "code"}}));
@@ -70,17 +59,14 @@ TEST(ModuleVersion, FilesWithoutAGoodBlockGiveNothing) {
     unsigned_[40] = 0;
     folder.Write("unsigned", TinyElf({{VersionSectionName, unsigned_}}));
     folder.Write("untranslated", TinyElf({{VersionSectionName, BuildVersionBlock(Contents(false))}}));
-
-    CModuleVersion version;
-    EXPECT_FALSE(version.GetFileVersionInfo(folder.File("script")));
-    EXPECT_FALSE(version.GetFileVersionInfo(folder.File("plain")));
-    EXPECT_EQ(version.GetValue("ProductVersion"), "");
-    EXPECT_FALSE(version.GetFileVersionInfo(folder.File("unsigned")));
-
+    CModuleVersion other;
+    EXPECT_FALSE(other.GetFileVersionInfo(folder.File("script")));
+    EXPECT_FALSE(other.GetFileVersionInfo(folder.File("plain")));
+    EXPECT_EQ(other.GetValue("ProductVersion"), "");
+    EXPECT_FALSE(other.GetFileVersionInfo(folder.File("unsigned")));
     // Without a translation the texts are looked for under 000004e4, where this block has none.
-    CModuleVersion untranslated;
-    EXPECT_TRUE(untranslated.GetFileVersionInfo(folder.File("untranslated")));
-    EXPECT_EQ(untranslated.GetValue("ProductVersion"), "");
+    EXPECT_TRUE(other.GetFileVersionInfo(folder.File("untranslated")));
+    EXPECT_EQ(other.GetValue("ProductVersion"), "");
 
     OverrideProgramFilePath(folder.File("plain"));
     ReadProgramVersion();

@@ -4,24 +4,15 @@
 #include <wx/app.h>
 #include <wx/init.h>
 
-namespace {
-
-class WindowTestApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
-
-void FailOnAssert(const wxString& file, int line, const wxString& function, const wxString& condition,
-                  const wxString& message) {
+static void FailOnAssert(const wxString& file, int line, const wxString& function, const wxString& condition,
+                         const wxString& message) {
     ADD_FAILURE_AT(file.utf8_str(), line) << "wx assertion in " << function.utf8_str() << ": "
                                           << condition.utf8_str() << " " << message.utf8_str();
 }
 
-} // namespace
-
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
-    wxApp::SetInstance(new WindowTestApp);
+    wxApp::SetInstance(new wxApp);
     if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit())
         return 1;
     wxSetAssertHandler(FailOnAssert);
