@@ -7,7 +7,6 @@
 #include <random>
 #include <string>
 #include <thread>
-#include <vector>
 
 namespace {
 
@@ -82,7 +81,6 @@ TEST_F(CrashTest, AKillAtAnyMomentLosesNoSettingAndEmptiesNoPage) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     std::mt19937 random(seed);
     std::uniform_int_distribution<int> killAfterMs(0, 300);
-    std::vector<std::string> folders = {root.File("program"), root.File(Sims("N3")), root.File(Sims("NL"))};
     auto end = std::chrono::steady_clock::now() + 4s;
     for (int round = 0; round < 100 && std::chrono::steady_clock::now() < end; ++round) {
         SCOPED_TRACE("round " + std::to_string(round));
@@ -96,7 +94,7 @@ TEST_F(CrashTest, AKillAtAnyMomentLosesNoSettingAndEmptiesNoPage) {
         ASSERT_TRUE(after.Find("SERVER", "LastRace"));
         ASSERT_EQ(after.SectionEntries("SCHEDULE"), schedule);
         int temporaryFiles = 0;
-        for (const std::string& folder : folders)
+        for (const std::string& folder : {root.File("program"), root.File(Sims("N3")), root.File(Sims("NL"))})
             for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
                 temporaryFiles += entry.path().filename().string().starts_with(".quorva-");
                 ASSERT_TRUE(entry.path().extension() != ".html" || entry.file_size() > 0) << entry.path();
