@@ -34,8 +34,10 @@ ProfileFile::Entries ServerEntriesBut(const ProfileFile& settings, const std::st
 } // namespace
 
 // quorva-run killed during its second race: the first race's place was stored when it ended, nothing of
-// the killed run goes on running, and a restart runs the killed race's event first.
-TEST_F(CrashTest, AKillDuringARaceLeavesNoSimulatorAndTheRestartGoesOn) {
+// the killed run goes on running, and a restart runs the killed race's event first. Then killed at random
+// moments of a schedule that races at once: whatever it was writing, the settings file keeps every
+// setting and event, and every results page is whole.
+TEST_F(CrashTest, AKillDuringARaceLeavesNoSimulatorAndAKillAtAnyMomentLosesNoSettingAndEmptiesNoPage) {
     // The second event's simulator races for a minute.
     std::string legends = root.File(Sims("NL/Nascar Legends.exe"));
     fs::rename(legends, root.File(Sims("NL/standin")));
@@ -57,24 +59,17 @@ TEST_F(CrashTest, AKillDuringARaceLeavesNoSimulatorAndTheRestartGoesOn) {
     Await(nothingRuns, 10s);
 
     fs::rename(root.File(Sims("NL/standin")), legends);
-    quorva = StartQuorva(0);
-    waitpid(quorva, nullptr, 0);
+    waitpid(StartQuorva(0), nullptr, 0);
     // Launch 1 of the new run is the second event's, on the NL stand-in, and the third's is the last.
     EXPECT_TRUE(root.Exists(Sims("NL/evt00001.stn")));
     EXPECT_FALSE(root.Exists(Sims("N3/evt00003.dmn")));
-}
 
-// quorva-run killed at random moments of a schedule that races at once: whatever it was writing, the
-// settings file keeps every setting and event, and every results page is whole.
-TEST_F(CrashTest, AKillAtAnyMomentLosesNoSettingAndEmptiesNoPage) {
     ProfileFile before(Settings());
     ProfileFile::Entries server = ServerEntriesBut(before, "lastrace");
     ProfileFile::Entries schedule = before.SectionEntries("SCHEDULE");
     ASSERT_EQ(before.Find("SCHEDULE", "Events"), "3");
 
-    // One whole run first, so there are pages whose replacement a kill may cut short (and a slow
-    // sanitizer build's runs, killed early, still find them there).
-    waitpid(StartQuorva(0), nullptr, 0);
+    // Pages of the runs above, whose replacement a kill may cut short even in a slow sanitizer build.
     ASSERT_TRUE(root.Exists(Sims("N3/evt00001.html")));
 
     unsigned seed = std::random_device()();

@@ -91,7 +91,6 @@ TEST_F(InjectedFailureTest, ALockFileThatCannotBeMadeWarnsAndAnIOErrorOnTheSetti
               "Quorva: The lock file " + lock +
                   " cannot be made (Read-only file system): the schedule runs, but a second runner of this "
                   "program folder cannot be kept out.\n");
-    // The run read the whole schedule: the settings file kept below is the demo's.
     ASSERT_TRUE(root.Exists("wine/drive_c/Sims/N3/evt00003.html"));
     std::string stored = root.Read("program/Quorvadata.ini");
     const std::string error =
