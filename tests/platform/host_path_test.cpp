@@ -17,8 +17,7 @@ TEST(HostPath, PathsBecomeHostPathsOnTheDrivesMatchingExistingComponentsWithoutC
     std::filesystem::create_directories(folder.File("games/Racing"));
     std::filesystem::create_directory_symlink(folder.File("games"), prefix + "/dosdevices/d:");
     folder.Write("prefix/drive_c/Sims/Legends/All.Cal", "");
-    std::string temp = folder.Path();
-    std::string windowsTemp = temp;
+    std::string temp = folder.Path(), windowsTemp = temp;
     std::replace(windowsTemp.begin(), windowsTemp.end(), '/', '\\');
     const struct {
         const char* name;

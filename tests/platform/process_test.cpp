@@ -77,6 +77,22 @@ TEST_F(ProcessTest, FindProgramLooksInTheCurrentFolderWithoutCaseAddingExeAndAPr
         EXPECT_FALSE(start.process);
         EXPECT_EQ(start.failure, failure);
     }
+
+    // Wine and xvfb-run alone on $PATH, and no display.
+    for (const char* name : {"bin/wine", "bin/xvfb-run"})
+        WriteScript(name, "exit 0\n");
+    m_temp.Write("Nascar Legends.exe", std::string("MZ\x90\0\3\0", 6));
+    OverrideProgramFilePath(m_temp.File("program/quorva"));
+    ScopedEnv path("PATH", m_temp.File("bin").c_str());
+    ScopedEnv noDisplay("DISPLAY", nullptr);
+    auto failure = [] { return StartProgram("\"Nascar Legends.exe\"").failure; };
+    EXPECT_EQ(failure(), "Quorva's launcher " + m_temp.File("program/quorva-launch32.exe") + " is missing");
+    m_temp.Write("program/quorva-launch32.exe", "MZ");
+    std::filesystem::remove(m_temp.File("bin/xvfb-run"));
+    EXPECT_EQ(failure(), "xvfb-run was not found");
+    std::filesystem::remove(m_temp.File("bin/wine"));
+    EXPECT_EQ(failure(), "Wine is not installed: there is no wine on the search path");
+    OverrideProgramFilePath("");
 }
 
 TEST_F(ProcessTest, ProgramRunsWithItsArgumentsInTheCurrentFolderItsStatusComesBackAndAStopOrRaceEndEndsIt) {
@@ -109,23 +125,4 @@ TEST_F(ProcessTest, ProgramRunsWithItsArgumentsInTheCurrentFolderItsStatusComesB
     race = StartProgram("race.sh");
     EXPECT_TRUE(
         WaitForProgram(*race.process, {std::chrono::seconds(1), std::chrono::seconds(1)}).endedByWatchdog);
-}
-
-// Wine and xvfb-run alone on $PATH, and no display.
-TEST_F(ProcessTest, MissingWineLauncherOrXvfbRunIsAFailure) {
-    for (const char* name : {"bin/wine", "bin/xvfb-run"})
-        WriteScript(name, "exit 0\n");
-    m_temp.Write("Nascar Legends.exe", std::string("MZ\x90\0\3\0", 6));
-    OverrideProgramFilePath(m_temp.File("program/quorva"));
-    ScopedEnv path("PATH", m_temp.File("bin").c_str());
-    ScopedEnv noDisplay("DISPLAY", nullptr);
-    const std::string launcher = m_temp.File("program/quorva-launch32.exe");
-    auto failure = [] { return StartProgram("\"Nascar Legends.exe\"").failure; };
-    EXPECT_EQ(failure(), "Quorva's launcher " + launcher + " is missing");
-    m_temp.Write("program/quorva-launch32.exe", "MZ");
-    std::filesystem::remove(m_temp.File("bin/xvfb-run"));
-    EXPECT_EQ(failure(), "xvfb-run was not found");
-    std::filesystem::remove(m_temp.File("bin/wine"));
-    EXPECT_EQ(failure(), "Wine is not installed: there is no wine on the search path");
-    OverrideProgramFilePath("");
 }

@@ -8,8 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-// A lock held by another process is refused with that process named, and is free once it dies; a lock
-// file that cannot be made says why. Looking for the holder takes nothing and makes no file.
+// A lock file that cannot be made says why; looking for the holder takes nothing and makes no file.
 TEST(RunLockTest, OneHolderAtATimeReleasedWhenItDies) {
     TempFolder temp;
     std::string file = temp.File("Quorvadata.lock");
@@ -24,15 +23,14 @@ TEST(RunLockTest, OneHolderAtATimeReleasedWhenItDies) {
     }
     char held = 0;
     ASSERT_EQ(read(ready[0], &held, 1), 1);
+    const std::string named = "platform_tests " + std::to_string(holder);
     {
         RunLock second(file);
         EXPECT_EQ(second.GetState(), RunLock::State::HeldElsewhere);
-        EXPECT_EQ(second.HolderName() + " " + std::to_string(second.HolderPid()),
-                  "platform_tests " + std::to_string(holder));
+        EXPECT_EQ(second.HolderName() + " " + std::to_string(second.HolderPid()), named);
     }
-    std::optional<RunLock::Holder> found = RunLock::HolderElsewhere(file);
-    ASSERT_TRUE(found.has_value());
-    EXPECT_EQ(found->name + " " + std::to_string(found->pid), "platform_tests " + std::to_string(holder));
+    RunLock::Holder found = RunLock::HolderElsewhere(file).value();
+    EXPECT_EQ(found.name + " " + std::to_string(found.pid), named);
     kill(holder, SIGKILL);
     waitpid(holder, nullptr, 0);
     RunLock afterDeath(file);

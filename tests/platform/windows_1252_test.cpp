@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(Windows1252,
-     EveryByteReadsAsOneCharacterAndBackWhatItCannotHoldIsAQuestionMarkAndStoredTextMayBeEither) {
+TEST(Windows1252, EveryByteReadsAsOneCharacterAndBackWhatItCannotHoldIsAQuestionMarkAndStoredTextIsEither) {
     std::string every;
     for (int byte = 0; byte < 256; ++byte)
         every += static_cast<char>(byte);

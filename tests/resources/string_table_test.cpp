@@ -12,8 +12,7 @@ TEST(StringTable, HoldsTheIndexedRangesInTheirOrderAndNothingBeyond) {
         {IDS_ARENA_INVISIBLE, "Invisible"},
         {IDS_HTML_TOKEN_FIRST + HtmlTokenCount - 1, "D_INCIDENTS"},
         {0, ""},
-        {IDS_ARENA_INVISIBLE + 1, ""},
-    };
+        {IDS_ARENA_INVISIBLE + 1, ""}};
     for (const auto& [id, text] : rows)
         EXPECT_EQ(LoadString(id), text) << id;
 }

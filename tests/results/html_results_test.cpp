@@ -40,7 +40,7 @@ protected:
 
 // Parts a shorter template does not give stay from the last one read; an unknown token stays as it is,
 // and D_QUAL, first in id order, takes the start of D_QUALSPD.
-TEST_F(HtmlResultsTest, TheTemplateEndsAtItsSixthOrFirstEmptyLineAndKeepsOlderParts) {
+TEST_F(HtmlResultsTest, TheTemplateEndsAtItsSixthOrFirstEmptyLineAndAnUnwritablePageLeavesTheOlderOne) {
     EXPECT_EQ(Page("D_TRACK\n2\n3\nD_NAME D_DRIVER D_QUALSPD\n5\n6\n7\n", 0),
               "Oak Ridge\r\n2\r\n3\r\nAnn Lee D_DRIVER 000.000SPD\r\n5\r\n6\r\n");
     EXPECT_EQ(Page("a\nb\n\nc\n", 1), "a\r\nb\r\n3\r\nAnn &quot;Lee&quot; D_DRIVER DNQSPD\r\n5\r\n6\r\n");
@@ -49,17 +49,11 @@ TEST_F(HtmlResultsTest, TheTemplateEndsAtItsSixthOrFirstEmptyLineAndKeepsOlderPa
     std::filesystem::remove(program.File("Quorvahtml.html"));
     EXPECT_TRUE(CHtmlResults(program.File("evt00001.stn"), 1).MakeHtmlResults());
     EXPECT_EQ(program.Read("evt00001.html"), "\r\n\r\n\r\n\r\n\r\n\r\n");
-    EXPECT_THAT(recorder.Texts(),
-                testing::ElementsAre(testing::EndsWith("/Quorvahtml.html\n\nfile not found")));
-}
 
-TEST_F(HtmlResultsTest, NothingIsDoneWithoutStandingsAndAPageThatCannotBeWrittenLeavesTheOlderPageWhole) {
     program.Write("Quorvahtml.html", "D_TRACK\n2\n3\nD_NAME\n5\n6\n");
     EXPECT_FALSE(CHtmlResults(program.File("none.won"), 0).MakeHtmlResults());
-
     const std::string olderPage = "<p>the last race</p>\r\n";
     const std::string page = program.File("evt00001.html");
-    program.Write("evt00001.stn", stnRace);
     program.Write("evt00001.html", olderPage);
     {
         // The check finds the folder writable; the finished page is longer than the disk lets it be.
@@ -67,16 +61,17 @@ TEST_F(HtmlResultsTest, NothingIsDoneWithoutStandingsAndAPageThatCannotBeWritten
         EXPECT_FALSE(CHtmlResults(program.File("evt00001.stn"), 1).MakeHtmlResults());
     }
     EXPECT_EQ(program.Read("evt00001.html"), olderPage);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(program.Path()), {}), 3);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(program.Path()), {}), 4);
     // A read-only page is told before the template is read.
     chmod(page.c_str(), 0444);
     EXPECT_FALSE(CHtmlResults(program.File("evt00001.stn"), 1).MakeHtmlResults());
     EXPECT_EQ(program.Read("evt00001.html"), olderPage);
-    EXPECT_THAT(recorder.Texts(), testing::ElementsAre(testing::EndsWith(page + "\n\nunspecified error"),
-                                                       testing::EndsWith(page + "\n\naccess denied")));
+    EXPECT_THAT(recorder.Texts(),
+                testing::ElementsAre(testing::EndsWith("/Quorvahtml.html\n\nfile not found"),
+                                     testing::EndsWith(page + "\n\nunspecified error"),
+                                     testing::EndsWith(page + "\n\naccess denied")));
 }
 
-// The template and samples that ship in the program folder, against the pages kept beside this test.
 TEST_F(HtmlResultsTest, TheShippedSamplesGiveTheExpectedPages) {
     for (std::string name : {"Quorvahtml.html", "Quorvasample.won", "Quorvasample.stn"})
         program.Write(name, ReadFileBytes(std::string(QUORVA_DATA_DIR) + name).bytes);

@@ -5,6 +5,7 @@
 #include "support/message_recorder.h"
 #include "support/program_folder.h"
 
+#include <filesystem>
 #include <gmock/gmock.h>
 #include <sys/stat.h>
 
@@ -18,17 +19,13 @@ std::unique_ptr<RACE> EventAt(const std::string& trackName, int trackNumber) {
     return race;
 }
 
-class RaceStoreTest : public ::testing::Test {
-protected:
-    ScopedProgramFolder program;
-    MessageRecorder recorder;
-};
-
 } // namespace
 
 // Without a settings file the default race is stored as it stands; a file without the key gives the
 // built-in record and is left alone; a file that cannot be written is told once a write, and stays.
-TEST_F(RaceStoreTest, TheDefaultRaceIsStoredOrReadFromItsKeyOrBuiltInAndAFailedWriteIsToldOnce) {
+TEST(RaceStore, TheDefaultRaceAndTheScheduleAreStoredAndReadBackAndFailedWritesAndMissingRecordsAreToldOnce) {
+    ScopedProgramFolder program;
+    MessageRecorder recorder;
     DefaultRace = std::make_unique<RACE>();
     SetNewDefaultRaceValues(*DefaultRace, false);
     ReadDefaultRace();
@@ -50,14 +47,10 @@ TEST_F(RaceStoreTest, TheDefaultRaceIsStoredOrReadFromItsKeyOrBuiltInAndAFailedW
     WriteEvents();
     WriteDefaultRace();
     EXPECT_EQ(program.Read("Quorvadata.ini"), before);
-    EXPECT_THAT(recorder.Texts(), testing::Each(testing::EndsWith("Quorvadata.ini\n\naccess denied")));
-    EXPECT_EQ(recorder.messages.size(), 2u);
-}
 
-// Without a settings file the list is left as it is; the section is then rewritten whole, keys of ours
-// or not, and reads back in order; an empty schedule loads nothing.
-TEST_F(RaceStoreTest, WriteEventsRewritesTheWholeScheduleSectionThatReadsBackInOrder) {
-    EventList.push_back(EventAt("A", 1));
+    // Without a settings file the list is left as it is; the section is then rewritten whole, keys of
+    // ours or not, and reads back in order; an empty schedule loads nothing.
+    std::filesystem::remove(program.SettingsFile());
     ReadEvents();
     EXPECT_FALSE(program.Exists("Quorvadata.ini"));
     program.Write("Quorvadata.ini", "; kept\r\n[SERVER]\r\nHostName=Speedy\r\n\r\n[schedule]\r\nEvents=9\r\n"
@@ -83,12 +76,11 @@ TEST_F(RaceStoreTest, WriteEventsRewritesTheWholeScheduleSectionThatReadsBackInO
     ReadEvents();
     EXPECT_TRUE(EventList.empty());
     EXPECT_FALSE(ScheduleLoaded);
-    EXPECT_TRUE(recorder.messages.empty());
-}
+    EXPECT_THAT(recorder.Texts(), testing::Each(testing::EndsWith("Quorvadata.ini\n\naccess denied")));
+    EXPECT_EQ(recorder.messages.size(), 2u);
 
-// The records that load, and the one warning about those missing (with a second line when more than
-// one is); a count of 1 or more alone marks the schedule loaded.
-TEST_F(RaceStoreTest, MissingRecordsAreToldOnceWithTheirNumber) {
+    // The records that load, and the one warning about those missing (with a second line when more than
+    // one is); a count of 1 or more alone marks the schedule loaded.
     const struct {
         const char *name, *schedule, *trackIds, *more;
     } rows[] = {{"one missing", "Events=2\r\n1=1,a\r\n3=1,c\r\n", "a,", ""},

@@ -14,24 +14,17 @@ std::string Expected(const std::string& name) {
     return ReadFileBytes(std::string(QUORVA_EXPECTED_DIR) + name).bytes;
 }
 
-class ServerSettingsTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        Server = std::make_unique<SERVER>();
-        SetNewServerValues(*Server);
-        Server->PathN3 = "C:\\Sims\\N3\\";
-        Server->CalendarFileN3 = "C:\\Sims\\N3\\all.cal";
-        Server->PathNL = PathNotFound;
-    }
-
-    ScopedProgramFolder program;
-    MessageRecorder recorder;
-};
-
 } // namespace
 
 // The server keys are written in their order after the keys of others, LastRace only by its own write.
-TEST_F(ServerSettingsTest, TheRecordIsStoredReadWithinItsLimitsAndWrittenOverOnlyTheServerKeys) {
+TEST(ServerSettings, TheRecordIsStoredReadWithinItsLimitsAndWrittenOverOnlyTheServerKeys) {
+    ScopedProgramFolder program;
+    MessageRecorder recorder;
+    Server = std::make_unique<SERVER>();
+    SetNewServerValues(*Server);
+    Server->PathN3 = "C:\\Sims\\N3\\";
+    Server->CalendarFileN3 = "C:\\Sims\\N3\\all.cal";
+    Server->PathNL = PathNotFound;
     ReadServerSettings();
     EXPECT_EQ(program.Read("Quorvadata.ini"), Expected("Quorvadata-server.ini"));
     EXPECT_EQ(CalendarN3, nullptr);

@@ -71,9 +71,8 @@ TEST_F(CalendarTest, NamesComeFromTheDictionaryOrAreAskedForOnceAndStoredAndAFai
     for (int n = 0; n < 6; ++n)
         EXPECT_EQ(calendar.GetTrackName(n), names[n]) << n;
     ASSERT_EQ(prompt.questions.size(), 1u);
-    EXPECT_EQ(prompt.questions[0].itemNumber, 5);
-    EXPECT_EQ(prompt.questions[0].trackId, "newone");
-    EXPECT_EQ(prompt.questions[0].simulatorName, "Nascar Race 3");
+    auto [item, id, simulator] = prompt.questions[0];
+    EXPECT_EQ(std::to_string(item) + "|" + id + "|" + simulator, "5|newone|Nascar Race 3");
     EXPECT_EQ(program.Read("TrackDictionaryN3.ini"), dictionary + "newone=Brand New Oval, West\n");
 
     program.Write("all.cal", TrackLine("millbrk ") + "\n" + TrackLine("ashford "));

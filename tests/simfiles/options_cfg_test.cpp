@@ -22,23 +22,16 @@ std::string OptionsBytes(size_t size, char ipx = '?', char tcp = '?', char inter
     return bytes;
 }
 
-class OptionsCfgTest : public ::testing::Test {
-protected:
-    OptionsCfgTest() {
-        std::filesystem::create_directories(folder.File("nl"));
-        Server = std::make_unique<SERVER>();
-        Server->PathN3 = folder.File("n3/");
-        Server->PathNL = folder.File("nl/");
-        N3Installed = NLInstalled = true;
-    }
-
-    ScopedProgramFolder folder;
-    MessageRecorder recorder;
-};
-
 } // namespace
 
-TEST_F(OptionsCfgTest, OnlyTheThreeConnectionBytesOfAnInstalledSimulatorsFileChangeAndAFailureIsTold) {
+TEST(OptionsCfg, OnlyTheThreeConnectionBytesOfAnInstalledSimulatorsFileChangeAndAFailureIsTold) {
+    ScopedProgramFolder folder;
+    MessageRecorder recorder;
+    std::filesystem::create_directories(folder.File("nl"));
+    Server = std::make_unique<SERVER>();
+    Server->PathN3 = folder.File("n3/");
+    Server->PathNL = folder.File("nl/");
+    N3Installed = NLInstalled = true;
     Server->ConnectIPX = 1;
     Server->ConnectTCP = 5;
     Server->ConnectNET = 0;
