@@ -100,15 +100,13 @@ TEST_F(RunnerTest, SkipAndDoubleClickMoveTheMarkAndKeepTheCountdown) {
 TEST_F(RunnerTest, SpecificDatesPassOverExpiredEventsAndEndWhenAllHaveExpired) {
     Server->Timing = TimingSpecific;
     Server->RememberRace = 1;
-    for (const char* time : {"6:30", "7:00", "8:30"}) {
-        RACE& event = AddEvent(0, std::string("At ") + time);
-        event.Date = "06/15/2026";
-        event.Time = time;
-    }
+    clock.now = LocalClockTime({2000, 1, 1}, 20, 0); // the events' date: a new race's
+    for (const char* time : {"6:30", "7:00", "8:30"})
+        AddEvent(0, std::string("At ") + time).Time = time;
     runner.OnInitDialog();
     EXPECT_EQ(Server->LastRace, 1);
-    EXPECT_EQ(view.items.at(1), "\tAt 7:00 ( 06/15/26, 19:00 ) - past");
-    EXPECT_EQ(view.items.at(2), ">>\tAt 8:30 ( 06/15/26, 20:30 )");
+    EXPECT_EQ(view.items.at(1), "\tAt 7:00 ( 01/01/00, 19:00 ) - past");
+    EXPECT_EQ(view.items.at(2), ">>\tAt 8:30 ( 01/01/00, 20:30 )");
     EXPECT_FALSE(view.stopAtEndEnabled);
     EXPECT_EQ(view.countdowns.front(), "000 : 30 : 00");
 
