@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-// An event file that cannot be written is told and left out of the command line. The file is Windows-1252
-// with CR LF line ends, none after the last line, over an older run's file; quotes and line ends are left
-// out of quoted texts, and what Windows-1252 cannot hold becomes "?".
+// An event file that cannot be written is told and left out of the command line. The file: Windows-1252, CR
+// LF between lines, over an older run's file; quoted texts lose quotes and line ends, "?" stands for the
+// rest.
 TEST(EventOptions, TheCommandLineNamesTheEventFileWhichCarriesOnlyWhatTheSimulatorsCanRead) {
     MessageRecorder recorder;
     TempFolder folder;
@@ -31,8 +31,7 @@ TEST(EventOptions, TheCommandLineNamesTheEventFileWhichCarriesOnlyWhatTheSimulat
     SetNewDefaultRaceValues(nl, true);
     nl.SimExe = "/srv/nl/legends";
     EXPECT_EQ(EventOptions(nl, server, 1).BuildCommandLine(), "\"legends\" \"arena:Ford\" \"serv: file \"");
-    EXPECT_NE(recorder.Texts().at(0).find(folder.File("nl/evt00001.dmn") + "\n\nfile not found"),
-              std::string::npos);
+    EXPECT_TRUE(recorder.Texts().at(0).ends_with(folder.File("nl/evt00001.dmn") + "\n\nfile not found"));
     folder.Write("nl/installed", "");
     EXPECT_EQ(EventOptions(nl, server, 1).BuildCommandLine(),
               "\"legends\" \"arena:Ford\" \"serv: file evt00001.dmn\"");

@@ -73,7 +73,7 @@ TEST_F(RunnerTest, LaunchesThatKeepFailingBackOffAndARaceResetsIt) {
     EXPECT_EQ(runner.Launches().failedLaunches, 10);
 }
 
-TEST_F(RunnerTest, SkipAndDoubleClickMoveTheMarkAndKeepTheCountdown) {
+TEST_F(RunnerTest, SkipAndDoubleClickMoveTheMarkBetweenRacesAndDuringOneAllButAStopAreDiscarded) {
     Server->RememberRace = 1;
     AddEvent(0, "Ashford");
     AddEvent(1, "Oak Ridge", 3);
@@ -95,6 +95,22 @@ TEST_F(RunnerTest, SkipAndDoubleClickMoveTheMarkAndKeepTheCountdown) {
     runner.OnSelectEvent(2);
     runner.OnSelectEvent(-1);
     EXPECT_EQ(runner.CurrentIndex(), 1);
+
+    launcher.duringRace = [&] {
+        EXPECT_TRUE(runner.Racing());
+        runner.OnCancel();
+        runner.OnOK();
+        runner.OnStartNow();
+        runner.OnSkipEvent();
+        runner.OnSelectEvent(0);
+        runner.OnCountdownTick();
+        EXPECT_EQ(runner.PreviewOptionsText(), "");
+        view.stopRequested = true;
+    };
+    runner.OnStartNow();
+    EXPECT_EQ(view.launches, (std::vector<int>{1, 2}));
+    EXPECT_EQ(view.results, std::vector<int>{RunResultStop});
+    EXPECT_EQ(StoredLastRace(), "1");
 }
 
 TEST_F(RunnerTest, SpecificDatesPassOverExpiredEventsAndEndWhenAllHaveExpired) {
@@ -117,9 +133,8 @@ TEST_F(RunnerTest, SpecificDatesPassOverExpiredEventsAndEndWhenAllHaveExpired) {
     EXPECT_EQ(recorder.Texts().at(0), "All scheduled races have expired.  Terminating schedule.");
 }
 
-// The ticks fall behind the clock; after ClockAdjust minutes of them a daily countdown is taken from the
-// clock again, and never when ClockAdjust is 0. What the dialogs would refuse is told once for the run,
-// not once for each tick.
+// The ticks fall behind the clock: every ClockAdjust minutes (never for 0) a daily countdown is taken from
+// the clock again. What the dialogs would refuse is told once for the run, not at each tick.
 TEST_F(RunnerTest, TheCountdownIsSetRightAtTheVerifyIntervalAndHandEditedValuesNeverWrapAround) {
     struct Row {
         const char *name, *shown;
@@ -137,17 +152,16 @@ TEST_F(RunnerTest, TheCountdownIsSetRightAtTheVerifyIntervalAndHandEditedValuesN
     Server->LastRace = INT_MAX;
     Server->HostName = "Joe's";
     AddEvent(0, "Ashford");
-    const std::time_t start = clock.now;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         Server->Timing = row.timing;
         Server->RaceDelay = row.delay;
         Server->ClockAdjust = row.adjust;
-        clock.now = start;
         recorder.messages.clear();
-        ScheduleRunner run(clock, launcher, view, timers.Factory());
+        FakeClock rowClock = clock;
+        ScheduleRunner run(rowClock, launcher, view, timers.Factory());
         run.OnInitDialog();
-        clock.now += 400;
+        rowClock.now += 400;
         for (int k = 0; k < 299; ++k)
             run.OnCountdownTick();
         EXPECT_EQ(view.countdowns.back(), row.shown);
@@ -194,26 +208,4 @@ TEST_F(RunnerTest, NoEventsOrNoTimerEndTheRunAtOnce) {
     EXPECT_TRUE(noTimer.Ended());
     EXPECT_EQ(recorder.Texts().at(0), "The schedule holds no events.  Terminating schedule.");
     EXPECT_TRUE(recorder.Texts().at(1).starts_with("Unable to allocate memory for countdown timer."));
-}
-
-TEST_F(RunnerTest, CommandsGivenDuringARaceAreDiscardedAndAStopAskedForIsCarriedOutAfterIt) {
-    Server->RememberRace = 1;
-    AddEvent(0, "Ashford");
-    AddEvent(0, "Bayview");
-    runner.OnInitDialog();
-    launcher.duringRace = [&] {
-        EXPECT_TRUE(runner.Racing());
-        runner.OnCancel();
-        runner.OnOK();
-        runner.OnStartNow();
-        runner.OnSkipEvent();
-        runner.OnSelectEvent(1);
-        runner.OnCountdownTick();
-        EXPECT_EQ(runner.PreviewOptionsText(), "");
-        view.stopRequested = true;
-    };
-    runner.OnStartNow();
-    EXPECT_EQ(view.launches, std::vector<int>{1});
-    EXPECT_EQ(view.results, std::vector<int>{RunResultStop});
-    EXPECT_EQ(StoredLastRace(), "0");
 }
