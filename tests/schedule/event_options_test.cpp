@@ -35,8 +35,7 @@ TEST(EventOptions, TheCommandLineNamesTheEventFileWhichCarriesOnlyWhatTheSimulat
     folder.Write("nl/installed", "");
     EXPECT_EQ(EventOptions(nl, server, 1).BuildCommandLine(),
               "\"legends\" \"arena:Ford\" \"serv: file evt00001.dmn\"");
-    // NASCAR Legends reads a shorter layout: no display, WON or security items, and the weather flag
-    // the other way round.
+    // NASCAR Legends reads a shorter layout: no display, WON or security items; its weather flag is reversed.
     EXPECT_EQ(folder.Read("nl/evt00001.dmn"),
               " race 1 len 10 mode 0 d 0 y 0 p 0 df 0 ai 0 fix 0 sm 0 pr 30 wu 1 \r\n"
               "temp 70 windspd 0 winddir 0 weather 0 \r\n"
@@ -49,9 +48,8 @@ TEST(EventOptions, TheCommandLineNamesTheEventFileWhichCarriesOnlyWhatTheSimulat
               "\"Nascar Racing 3.exe\" \"arena:Charlie\" \"serv: file evt00007.dmn\"");
     n3.SimExe = "C:\\Sims\\N3\\Course \xE0 3.exe";
     EXPECT_EQ(EventOptions(n3, server, 7).QuotedExeName(), "\"Course \u00E0 3.exe\"");
-    server.ArenaN3 = server.ArenaNL = 6;
+    server.ArenaN3 = 6;
     EXPECT_EQ(EventOptions(n3, server, 1).ArenaName(), "Invisible");
-    EXPECT_EQ(EventOptions(nl, server, 1).ArenaName(), "Invisible");
     server.ArenaN3 = 7;
     EXPECT_EQ(EventOptions(n3, server, 1).ArenaName(), "");
 

@@ -49,8 +49,7 @@ TEST_F(RunnerTest, ThePreviewWritesNothingAndARaceCutShortByTheStoredLimitPublis
     EXPECT_TRUE(view.pages.empty());
 }
 
-// A simulator that keeps failing at once: the first failure is retried after the race delay, each
-// further one in a row doubles a pause from 1 to 60 minutes, and a real race ends the pauses.
+// Failures in a row: the first waits the race delay, then pauses double from 1 to 60 minutes until a race.
 TEST_F(RunnerTest, LaunchesThatKeepFailingBackOffAndARaceResetsIt) {
     EXPECT_EQ(ScheduleRunner::BackOffMinutes(INT_MAX), 60);
     Server->RaceDelay = 1;
