@@ -5,9 +5,8 @@
 
 #include <gtest/gtest.h>
 
-// An event file that cannot be written is told and left out of the command line. The file: Windows-1252, CR
-// LF between lines, over an older run's file; quoted texts lose quotes and line ends, "?" stands for the
-// rest.
+// An event file that cannot be written is told and left out of the command line. The file: Windows-1252,
+// CR LF between lines, over an older run's file; quoted texts lose quotes and line ends; "?" for the rest.
 TEST(EventOptions, TheCommandLineNamesTheEventFileWhichCarriesOnlyWhatTheSimulatorsCanRead) {
     MessageRecorder recorder;
     TempFolder folder;

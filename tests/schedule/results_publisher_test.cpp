@@ -24,8 +24,8 @@ protected:
         runner.SetObserver(&publisher);
     }
 
-    bool Says(const std::string& text, const std::string& page = "status.json") const {
-        return program.Read("site/" + page).find(text) != std::string::npos;
+    bool Says(const std::string& text, const std::string& file = "status.json") const {
+        return program.Read("site/" + file).find(text) != std::string::npos;
     }
 
     ResultsPublisher publisher{program.File("site/"), "League", program.File("Quorvahtml.html")};

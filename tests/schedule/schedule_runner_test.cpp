@@ -115,7 +115,7 @@ TEST_F(RunnerTest, SkipAndDoubleClickMoveTheMarkBetweenRacesAndDuringOneAllButAS
 TEST_F(RunnerTest, SpecificDatesPassOverExpiredEventsAndEndWhenAllHaveExpired) {
     Server->Timing = TimingSpecific;
     Server->RememberRace = 1;
-    clock.now = LocalClockTime({2000, 1, 1}, 20, 0); // the events' date: a new race's
+    clock.now = LocalClockTime({2000, 1, 1}, 20, 0); // a new race's date, 01/01/2000
     for (const char* time : {"6:30", "7:00", "8:30"})
         AddEvent(0, std::string("At ") + time).Time = time;
     runner.OnInitDialog();
