@@ -26,8 +26,7 @@ struct CountingTarget : TickTarget {
 
 TEST(CountdownTimer, ATimerReleasedDuringItsOwnTickIsNeverTouchedAgain) {
     auto loop = std::make_shared<TickLoop>();
-    auto first = std::make_shared<CountingTarget>(loop);
-    auto second = std::make_shared<CountingTarget>(loop);
+    auto first = std::make_shared<CountingTarget>(loop), second = std::make_shared<CountingTarget>(loop);
     auto timer = std::make_unique<CCountdownTimer>(first);
     timer->SetPeriod(50);
     timer->Start();

@@ -5,15 +5,18 @@
 
 #include <gtest/gtest.h>
 
-// An event file that cannot be written is told and left out of the command line. The file is Windows-1252
-// with CR LF line ends, none after the last line, over an older run's file; quotes and line ends are left
-// out of quoted texts, and what Windows-1252 cannot hold becomes "?".
+// An event file that cannot be written is told and left out of the command line. The file: Windows-1252,
+// CR LF between lines, over an older run's file; quoted texts lose quotes and line ends; "?" for the rest.
 TEST(EventOptions, TheCommandLineNamesTheEventFileWhichCarriesOnlyWhatTheSimulatorsCanRead) {
     MessageRecorder recorder;
     TempFolder folder;
     SERVER server;
-    server.HostName = "Anonymous";
-    server.AdminPassword = "kelp";
+    server.HostName = "Joe's\r\nCaf\u00E9";
+    server.AdminPassword = "Caf\xE9";
+    server.WonName = "racer\n";
+    server.WonPassword = "secret word";
+    server.Security = 4;
+    server.AddedParams = "\u03A3 x";
     server.Millisecs = 250;
     server.MaxConnections = 42;
     server.FieldSize = 43;
@@ -25,20 +28,18 @@ TEST(EventOptions, TheCommandLineNamesTheEventFileWhichCarriesOnlyWhatTheSimulat
     server.ArenaNL = 5;
     RACE nl;
     SetNewDefaultRaceValues(nl, true);
-    nl.UseInvite = nl.UseMuzzle = 0;
     nl.SimExe = "/srv/nl/legends";
     EXPECT_EQ(EventOptions(nl, server, 1).BuildCommandLine(), "\"legends\" \"arena:Ford\" \"serv: file \"");
-    EXPECT_NE(recorder.Texts().at(0).find(folder.File("nl/evt00001.dmn") + "\n\nfile not found"),
-              std::string::npos);
+    EXPECT_TRUE(recorder.Texts().at(0).ends_with(folder.File("nl/evt00001.dmn") + "\n\nfile not found"));
     folder.Write("nl/installed", "");
     EXPECT_EQ(EventOptions(nl, server, 1).BuildCommandLine(),
               "\"legends\" \"arena:Ford\" \"serv: file evt00001.dmn\"");
-    // NASCAR Legends reads a shorter layout: no display, WON or security items, and the weather flag
-    // the other way round.
+    // NASCAR Legends reads a shorter layout: no display, WON or security items; its weather flag is reversed.
     EXPECT_EQ(folder.Read("nl/evt00001.dmn"),
               " race 1 len 10 mode 0 d 0 y 0 p 0 df 0 ai 0 fix 0 sm 0 pr 30 wu 1 \r\n"
               "temp 70 windspd 0 winddir 0 weather 0 \r\n"
-              "maxp 43 maxc 42 name 'Anonymous' passw '' admin 'kelp' lat 0 \r\nstn '' ");
+              "maxp 43 maxc 42 name 'JoesCaf\xE9' passw '' admin 'Caf\xE9' lat 0 \r\n"
+              "invite '' muzzle '' stn '' \r\n? x");
     folder.Write("n3/installed", "");
     RACE n3;
     n3.SimExe = "C:\\Sims\\N3\\Nascar Racing 3.exe";
@@ -46,27 +47,18 @@ TEST(EventOptions, TheCommandLineNamesTheEventFileWhichCarriesOnlyWhatTheSimulat
               "\"Nascar Racing 3.exe\" \"arena:Charlie\" \"serv: file evt00007.dmn\"");
     n3.SimExe = "C:\\Sims\\N3\\Course \xE0 3.exe";
     EXPECT_EQ(EventOptions(n3, server, 7).QuotedExeName(), "\"Course \u00E0 3.exe\"");
-    server.ArenaN3 = server.ArenaNL = 6;
+    server.ArenaN3 = 6;
     EXPECT_EQ(EventOptions(n3, server, 1).ArenaName(), "Invisible");
-    EXPECT_EQ(EventOptions(nl, server, 1).ArenaName(), "Invisible");
     server.ArenaN3 = 7;
     EXPECT_EQ(EventOptions(n3, server, 1).ArenaName(), "");
 
     folder.Write("n3/evt00001.dmn", "an older run's file");
-    server.HostName = "Joe's\r\nCaf\u00E9";
-    server.AdminPassword = "Caf\xE9";
-    server.WonName = "racer\n";
-    server.WonPassword = "secret word";
-    server.Security = 4;
     server.CheckLatency = server.ShowDisplay = 3;
-    server.AddedParams = "\u03A3 x";
     RaceList events;
-    events.push_back(std::make_unique<RACE>());
-    RACE& e = *events[0];
+    RACE& e = *events.emplace_back(std::make_unique<RACE>());
     SetNewDefaultRaceValues(e, false);
     e.ArcadeMode = e.CautionFlags = e.PaceLap = e.DoubleFileRestarts = e.WindDirection = 7;
     e.AllowAI = e.FixedSetups = e.ForceSmoke = e.SaveReplay = e.SaveResults = e.Damage = 2;
-    e.FixedWeather = 0;
     e.WindSpeed = 12;
     e.TrackName = "K\xF6ln";
     e.RacePassword = "pit'\n\U0001F3C1";
@@ -74,7 +66,7 @@ TEST(EventOptions, TheCommandLineNamesTheEventFileWhichCarriesOnlyWhatTheSimulat
     EXPECT_EQ(EventOptions(e, server, 1).WriteEventFile(), folder.File("n3/evt00001.dmn"));
     EXPECT_EQ(folder.Read("n3/evt00001.dmn"),
               " race 1 len 10 mode 1 d 2 y 1 p 1 df 1 ai 1 fix 1 sm 1 pr 30 wu 1 \r\n"
-              "temp 70 windspd 12 winddir 7 weather 0 disp 1 uid 'racer' upw 'secret word' ro 5 \r\n"
+              "temp 70 windspd 12 winddir 7 weather 1 disp 1 uid 'racer' upw 'secret word' ro 5 \r\n"
               "maxp 43 maxc 42 name 'JoesCaf\xE9' passw 'pit?' admin 'Caf\xE9' lat 250 \r\n"
               "security 4 replay 1 invite 'invite.lst' muzzle 'muzzle.lst' stn 'evt00001.WON' \r\n? x");
     EXPECT_EQ(recorder.messages.size(), 1u);

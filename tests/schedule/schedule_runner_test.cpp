@@ -49,8 +49,7 @@ TEST_F(RunnerTest, ThePreviewWritesNothingAndARaceCutShortByTheStoredLimitPublis
     EXPECT_TRUE(view.pages.empty());
 }
 
-// A simulator that keeps failing at once: the first failure is retried after the race delay, each
-// further one in a row doubles a pause from 1 to 60 minutes, and a real race ends the pauses.
+// Failures in a row: the first waits the race delay, then pauses double from 1 to 60 minutes until a race.
 TEST_F(RunnerTest, LaunchesThatKeepFailingBackOffAndARaceResetsIt) {
     EXPECT_EQ(ScheduleRunner::BackOffMinutes(INT_MAX), 60);
     Server->RaceDelay = 1;
@@ -73,7 +72,7 @@ TEST_F(RunnerTest, LaunchesThatKeepFailingBackOffAndARaceResetsIt) {
     EXPECT_EQ(runner.Launches().failedLaunches, 10);
 }
 
-TEST_F(RunnerTest, SkipAndDoubleClickMoveTheMarkAndKeepTheCountdown) {
+TEST_F(RunnerTest, SkipAndDoubleClickMoveTheMarkBetweenRacesAndDuringOneAllButAStopAreDiscarded) {
     Server->RememberRace = 1;
     AddEvent(0, "Ashford");
     AddEvent(1, "Oak Ridge", 3);
@@ -95,20 +94,34 @@ TEST_F(RunnerTest, SkipAndDoubleClickMoveTheMarkAndKeepTheCountdown) {
     runner.OnSelectEvent(2);
     runner.OnSelectEvent(-1);
     EXPECT_EQ(runner.CurrentIndex(), 1);
+
+    launcher.duringRace = [&] {
+        EXPECT_TRUE(runner.Racing());
+        runner.OnCancel();
+        runner.OnOK();
+        runner.OnStartNow();
+        runner.OnSkipEvent();
+        runner.OnSelectEvent(0);
+        runner.OnCountdownTick();
+        EXPECT_EQ(runner.PreviewOptionsText(), "");
+        view.stopRequested = true;
+    };
+    runner.OnStartNow();
+    EXPECT_EQ(view.launches, (std::vector<int>{1, 2}));
+    EXPECT_EQ(view.results, std::vector<int>{RunResultStop});
+    EXPECT_EQ(StoredLastRace(), "1");
 }
 
 TEST_F(RunnerTest, SpecificDatesPassOverExpiredEventsAndEndWhenAllHaveExpired) {
     Server->Timing = TimingSpecific;
     Server->RememberRace = 1;
-    for (const char* time : {"6:30", "7:00", "8:30"}) {
-        RACE& event = AddEvent(0, std::string("At ") + time);
-        event.Date = "06/15/2026";
-        event.Time = time;
-    }
+    clock.now = LocalClockTime({2000, 1, 1}, 20, 0); // a new race's date, 01/01/2000
+    for (const char* time : {"6:30", "7:00", "8:30"})
+        AddEvent(0, std::string("At ") + time).Time = time;
     runner.OnInitDialog();
     EXPECT_EQ(Server->LastRace, 1);
-    EXPECT_EQ(view.items.at(1), "\tAt 7:00 ( 06/15/26, 19:00 ) - past");
-    EXPECT_EQ(view.items.at(2), ">>\tAt 8:30 ( 06/15/26, 20:30 )");
+    EXPECT_EQ(view.items.at(1), "\tAt 7:00 ( 01/01/00, 19:00 ) - past");
+    EXPECT_EQ(view.items.at(2), ">>\tAt 8:30 ( 01/01/00, 20:30 )");
     EXPECT_FALSE(view.stopAtEndEnabled);
     EXPECT_EQ(view.countdowns.front(), "000 : 30 : 00");
 
@@ -119,9 +132,8 @@ TEST_F(RunnerTest, SpecificDatesPassOverExpiredEventsAndEndWhenAllHaveExpired) {
     EXPECT_EQ(recorder.Texts().at(0), "All scheduled races have expired.  Terminating schedule.");
 }
 
-// The ticks fall behind the clock; after ClockAdjust minutes of them a daily countdown is taken from the
-// clock again, and never when ClockAdjust is 0. What the dialogs would refuse is told once for the run,
-// not once for each tick.
+// The ticks fall behind the clock: every ClockAdjust minutes (never for 0) a daily countdown is taken from
+// the clock again. What the dialogs would refuse is told once for the run, not at each tick.
 TEST_F(RunnerTest, TheCountdownIsSetRightAtTheVerifyIntervalAndHandEditedValuesNeverWrapAround) {
     struct Row {
         const char *name, *shown;
@@ -139,17 +151,16 @@ TEST_F(RunnerTest, TheCountdownIsSetRightAtTheVerifyIntervalAndHandEditedValuesN
     Server->LastRace = INT_MAX;
     Server->HostName = "Joe's";
     AddEvent(0, "Ashford");
-    const std::time_t start = clock.now;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         Server->Timing = row.timing;
         Server->RaceDelay = row.delay;
         Server->ClockAdjust = row.adjust;
-        clock.now = start;
         recorder.messages.clear();
-        ScheduleRunner run(clock, launcher, view, timers.Factory());
+        FakeClock rowClock = clock;
+        ScheduleRunner run(rowClock, launcher, view, timers.Factory());
         run.OnInitDialog();
-        clock.now += 400;
+        rowClock.now += 400;
         for (int k = 0; k < 299; ++k)
             run.OnCountdownTick();
         EXPECT_EQ(view.countdowns.back(), row.shown);
@@ -196,26 +207,4 @@ TEST_F(RunnerTest, NoEventsOrNoTimerEndTheRunAtOnce) {
     EXPECT_TRUE(noTimer.Ended());
     EXPECT_EQ(recorder.Texts().at(0), "The schedule holds no events.  Terminating schedule.");
     EXPECT_TRUE(recorder.Texts().at(1).starts_with("Unable to allocate memory for countdown timer."));
-}
-
-TEST_F(RunnerTest, CommandsGivenDuringARaceAreDiscardedAndAStopAskedForIsCarriedOutAfterIt) {
-    Server->RememberRace = 1;
-    AddEvent(0, "Ashford");
-    AddEvent(0, "Bayview");
-    runner.OnInitDialog();
-    launcher.duringRace = [&] {
-        EXPECT_TRUE(runner.Racing());
-        runner.OnCancel();
-        runner.OnOK();
-        runner.OnStartNow();
-        runner.OnSkipEvent();
-        runner.OnSelectEvent(1);
-        runner.OnCountdownTick();
-        EXPECT_EQ(runner.PreviewOptionsText(), "");
-        view.stopRequested = true;
-    };
-    runner.OnStartNow();
-    EXPECT_EQ(view.launches, std::vector<int>{1});
-    EXPECT_EQ(view.results, std::vector<int>{RunResultStop});
-    EXPECT_EQ(StoredLastRace(), "0");
 }

@@ -59,9 +59,7 @@ struct FakeLauncher : SimulatorLauncher {
 struct FakeView : ScheduleView {
     void SetCaption(const std::string&) override {}
     void SetEventItems(const std::vector<std::string>& list) override { items = list; }
-    void ReplaceEventItem(int index, const std::string& text) override {
-        items.at(static_cast<size_t>(index)) = text;
-    }
+    void ReplaceEventItem(int index, const std::string& text) override { items.at(index) = text; }
     void SelectEventItem(int) override {}
     void ShowNextEvent(const NextEventTexts&, const RACE&) override {}
     void ShowCountdown(const std::string& text, int) override { countdowns.push_back(text); }
