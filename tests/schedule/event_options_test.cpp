@@ -24,6 +24,8 @@ TEST(EventOptions, TheCommandLineNamesTheEventFileWhichCarriesOnlyWhatTheSimulat
     server.PathNL = folder.File("nl/");
     server.InviteFileN3 = "C:\\Sims\\N3\\invite.lst";
     server.MuzzleFileN3 = "C:\\Sims\\N3\\muzzle.lst";
+    server.InviteFileNL = "C:\\Sims\\NL\\Invite.lst";
+    server.MuzzleFileNL = "C:\\Sims\\NL\\Muzzle.lst";
     server.ArenaN3 = 2;
     server.ArenaNL = 5;
     RACE nl;
@@ -39,7 +41,7 @@ TEST(EventOptions, TheCommandLineNamesTheEventFileWhichCarriesOnlyWhatTheSimulat
               " race 1 len 10 mode 0 d 0 y 0 p 0 df 0 ai 0 fix 0 sm 0 pr 30 wu 1 \r\n"
               "temp 70 windspd 0 winddir 0 weather 0 \r\n"
               "maxp 43 maxc 42 name 'JoesCaf\xE9' passw '' admin 'Caf\xE9' lat 0 \r\n"
-              "invite '' muzzle '' stn '' \r\n? x");
+              "invite 'Invite.lst' muzzle 'Muzzle.lst' stn '' \r\n? x");
     folder.Write("n3/installed", "");
     RACE n3;
     n3.SimExe = "C:\\Sims\\N3\\Nascar Racing 3.exe";
