@@ -42,6 +42,9 @@ TEST(ProgramOutputTest, GivesTheLastBytesAndTheEndingAndKillsTheGroupOfOnePastIt
     // Standard input is empty, so a program that reads it does not wait for the test's terminal.
     EXPECT_EQ(RunProgramForOutput({"/bin/cat"}, 10s).exitStatus, 0);
     EXPECT_EQ(RunProgramForOutput({"/nonexistent/wine"}, 10s).failure, "No such file or directory");
+    // What is still in the pipe when it ends is read: a pipe of 1 MiB takes all it writes at once.
+    EXPECT_EQ(Shell("exec perl -e 'fcntl(STDOUT, 1031, 1 << 20); print \"x\" x (1 << 20)'").output.size(),
+              outputLimit);
     run = Shell("head -c 200000 /dev/zero | tr '\\0' x; echo END");
     ASSERT_EQ(run.output.size(), outputLimit);
     EXPECT_EQ(run.output.substr(outputLimit - 5), "xEND\n");
