@@ -6,6 +6,7 @@
 #include "core/app_state.h"
 #include "platform/program_file.h"
 #include "settings/race_store.h"
+#include "settings/settings_file.h"
 #include "simfiles/calendar_file.h"
 
 #include <benchmark/benchmark.h>
@@ -37,7 +38,7 @@ void BM_ReadEvents(benchmark::State& state) {
     WriteEvents();
     for (auto _ : state) {
         ClearEvents();
-        ReadEvents();
+        ReadEvents(*ReadSettingsFile());
         benchmark::DoNotOptimize(EventList.size());
     }
     ClearEvents();

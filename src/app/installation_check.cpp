@@ -319,7 +319,9 @@ private:
         }
         if (Server->AdminPassword == "kelp")
             Add(CheckStatus::Warning, "Admin password: still the default \"kelp\", which anyone may know; "
-                                      "change it in \"Server Info...\"");
+                                      "change it in \"Server Info...\", or without a display set "
+                                      "AdminPassword in [SERVER] of " +
+                                          SettingsFilePath() + " while Quorva is not running");
         else
             Add(CheckStatus::Ok, "Admin password: changed from the default");
     }

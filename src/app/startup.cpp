@@ -9,6 +9,7 @@
 #include "settings/publish_settings.h"
 #include "settings/race_store.h"
 #include "settings/server_settings.h"
+#include "settings/settings_file.h"
 #include "simfiles/calendars.h"
 #include "ui/support/module_version.h"
 
@@ -48,16 +49,15 @@ bool CreateServer() {
         ShowMessage("No sims have been installed (correctly) on this computer.", MessageIcon::Warning);
         return false;
     }
-    return ReadServerSettings();
+    return true;
 }
 
-bool CreateDefaultRace() {
+void CreateDefaultRace(const ProfileFile& settings) {
     if (!DefaultRace)
         DefaultRace = std::make_unique<RACE>();
     *DefaultRace = RACE{};
     SetNewDefaultRaceValues(*DefaultRace, NLInstalled);
-    ReadDefaultRace();
-    return true;
+    ReadDefaultRace(settings);
 }
 
 bool StartUp() {
@@ -65,10 +65,15 @@ bool StartUp() {
     RemoveStaleTemporaryFiles(GetProgramFolder());
     ScheduleLoaded = false;
     ClearEvents();
-    if (!CreateServer() || !CreateDefaultRace())
+    if (!CreateServer())
         return false;
-    ReadEvents();
-    ReadPublishSettings();
+    std::optional<ProfileFile> settings = ReadSettingsFile();
+    if (!settings)
+        return false;
+    ReadServerSettings(*settings);
+    CreateDefaultRace(*settings);
+    ReadEvents(*settings);
+    ReadPublishSettings(*settings);
     ReadProgramVersion();
     return true;
 }

@@ -1,12 +1,13 @@
 #include "core/file_open_error.h"
 
+#include "platform/file_system.h"
 #include "platform/messages.h"
 
 #include <array>
 #include <string_view>
 
 namespace {
-constexpr std::array<std::string_view, 15> causeTexts = {
+constexpr std::array<std::string_view, 16> causeTexts = {
     "no error",
     "unspecified error",
     "file not found",
@@ -22,6 +23,7 @@ constexpr std::array<std::string_view, 15> causeTexts = {
     "tried to lock a region already locked",
     "disk is full",
     "unexpected end of file",
+    "the file is too large to be read",
 };
 } // namespace
 
@@ -31,6 +33,15 @@ std::string FileCauseText(int cause) {
     return std::string(causeTexts[static_cast<size_t>(cause)]);
 }
 
+std::string FileCauseText(const std::string& path, int cause) {
+    std::optional<unsigned long long> size = cause == CauseTooLarge ? FileSize(path) : std::nullopt;
+    if (!size)
+        return FileCauseText(cause);
+    return "the file is " + std::to_string(*size) + " bytes long, far more than any such file holds (" +
+           std::to_string(largestReadFile >> 20) + " MB at most): it was not read";
+}
+
 void ShowFileOpenError(const std::string& path, int cause) {
-    ShowMessage("The following error occurred while trying to open " + path + "\n\n" + FileCauseText(cause));
+    ShowMessage("The following error occurred while trying to open " + path + "\n\n" +
+                FileCauseText(path, cause));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-// Why a file could not be opened, in the order of the file-open message's cause texts.
+// Why a file could not be opened, in the order of the file-open message's cause texts; the last is
+// Quorva's own, for a file far beyond the size any file it reads reaches.
 enum FileCause : int {
     CauseNone = 0,
     CauseGeneric = 1,
@@ -17,6 +18,7 @@ enum FileCause : int {
     CauseLockViolation = 12,
     CauseDiskFull = 13,
     CauseEndOfFile = 14,
+    CauseTooLarge = 15,
 };
 
 // Maps an errno value of a failed open, read or write to its cause.

@@ -104,9 +104,9 @@ FileReadResult ReadFileBytes(const std::string& path) {
         close(fd);
         return result;
     }
-    if (!S_ISREG(info.st_mode)) {
+    if (!S_ISREG(info.st_mode) || static_cast<unsigned long long>(info.st_size) > largestReadFile) {
         close(fd);
-        result.cause = CauseAccessDenied;
+        result.cause = S_ISREG(info.st_mode) ? CauseTooLarge : CauseAccessDenied;
         return result;
     }
     char buffer[65536];
@@ -124,6 +124,13 @@ FileReadResult ReadFileBytes(const std::string& path) {
     }
     close(fd);
     return result;
+}
+
+std::optional<unsigned long long> FileSize(const std::string& path) {
+    struct stat info;
+    if (stat(HostPath(path).c_str(), &info) != 0)
+        return std::nullopt;
+    return static_cast<unsigned long long>(info.st_size);
 }
 
 FileCause WriteFileAtomically(const std::string& path, const std::string& bytes) {

@@ -2,6 +2,7 @@
 
 #include "platform/file_cause.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,9 +23,16 @@ struct FileReadResult {
     std::string bytes;
 };
 
+// No file that Quorva reads (settings file, dictionaries, calendars, standings, template, registry) comes
+// near this size: a larger one is damaged, and reading it would take minutes and gigabytes for nothing.
+constexpr unsigned long long largestReadFile = 16ULL << 20;
+
 // Reads the whole file, opened for reading only. Anything but a regular file (a folder, a FIFO, a device)
-// is refused with access denied, at once.
+// is refused with access denied, and a file larger than largestReadFile as too large, at once.
 FileReadResult ReadFileBytes(const std::string& path);
+
+// The file's size in bytes, or nothing when it cannot be looked at.
+std::optional<unsigned long long> FileSize(const std::string& path);
 
 // True when the file has no write permission at all, or this user may not write it.
 bool IsReadOnly(const std::string& path);

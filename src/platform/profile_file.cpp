@@ -29,9 +29,11 @@ std::string Folded(const std::string& text) {
     return LowerCase(Trim(text));
 }
 
-std::string ValueOf(const std::string& line) {
+// The value of a key line; a NUL ends it, as it ends a Windows string, unless kept for a reader that
+// must tell such a value from one that really ends there.
+std::string ValueOf(const std::string& line, bool keepNul = false) {
     std::string value = Trim(line.substr(line.find('=') + 1));
-    size_t nul = value.find('\0');
+    size_t nul = keepNul ? std::string::npos : value.find('\0');
     if (nul != std::string::npos)
         value = Trim(value.substr(0, nul));
     if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
@@ -152,7 +154,7 @@ ProfileFile::Entries ProfileFile::SectionEntries(const std::string& section) con
     for (size_t i = range->header + 1; i < range->end; ++i) {
         const Line& line = m_lines[i];
         if (line.kind == Line::Kind::Key && seen.insert(line.name).second)
-            entries.emplace_back(line.name, ValueOf(line.text));
+            entries.emplace_back(line.name, ValueOf(line.text, true));
     }
     return entries;
 }

@@ -32,8 +32,9 @@ public:
     // missing or empty.
     int GetInt(const std::string& section, const std::string& key, int defaultValue) const;
 
-    // Every key of section once (the first of duplicates) with its value as Find gives it, in the
-    // file's order, the keys folded to lower case: a whole section read in one pass.
+    // Every key of section once (the first of duplicates) with its value as Find gives it, except that a
+    // NUL stays in it so that a damaged value can be told, in the file's order, the keys folded to lower
+    // case: a whole section read in one pass.
     Entries SectionEntries(const std::string& section) const;
 
     // Sets key to value, creating the section and the key when missing.
@@ -51,6 +52,8 @@ public:
     FileCause Save() const;
 
     const std::string& Path() const { return m_path; }
+    // Why the file could not be read: CauseNone when it was, CauseFileNotFound when there is none.
+    FileCause ReadCause() const { return m_readCause; }
     std::string Text() const;
 
 private:

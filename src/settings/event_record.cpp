@@ -4,10 +4,10 @@
 #include "platform/leading_integer.h"
 #include "resources/string_ids.h"
 #include "resources/string_table.h"
-#include "settings/record_field.h"
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 #include <variant>
 
 namespace {
@@ -82,16 +82,26 @@ std::string FormatRaceRecord(const RACE& race) {
 }
 
 void ParseRaceRecord(const std::string& text, RecordDefaults defaults, RACE& race) {
-    for (size_t i = 0; i < recordFields.size(); ++i) {
-        const RecordField& field = recordFields[i];
-        const char* fallback =
-            defaults == RecordDefaults::Event ? field.eventDefault : field.defaultRaceDefault;
-        if (fallback == nullptr)
-            fallback = NLInstalled ? "1" : "0";
-        std::string value = GetRecordField(text, ',', RecordFieldCount, static_cast<int>(i) + 1, fallback);
+    // One pass over the record: each field runs from the comma after the one before to the next comma,
+    // and a field that is empty or missing takes its default.
+    std::string_view rest = text;
+    bool fieldsLeft = !text.empty();
+    for (const RecordField& field : recordFields) {
+        std::string_view value;
+        if (fieldsLeft) {
+            size_t comma = rest.find(',');
+            value = rest.substr(0, comma);
+            fieldsLeft = comma != std::string_view::npos;
+            rest.remove_prefix(fieldsLeft ? comma + 1 : rest.size());
+        }
+        if (value.empty()) {
+            const char* fallback =
+                defaults == RecordDefaults::Event ? field.eventDefault : field.defaultRaceDefault;
+            value = fallback != nullptr ? fallback : NLInstalled ? "1" : "0";
+        }
         if (auto number = std::get_if<int RACE::*>(&field.member))
             race.*(*number) = LeadingInteger(value);
         else
-            race.*std::get<std::string RACE::*>(field.member) = value;
+            race.*std::get<std::string RACE::*>(field.member) = std::string(value);
     }
 }

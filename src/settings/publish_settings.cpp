@@ -43,8 +43,7 @@ PublishCheck CheckPublishSettings(const PUBLISH& values) {
     return {};
 }
 
-void ReadPublishSettings() {
-    ProfileFile file(SettingsFilePath());
+void ReadPublishSettings(const ProfileFile& file) {
     for (const PublishKey& key : publishKeys)
         Publish.*key.member = file.GetString(publishSection, key.key, key.readDefault, key.readLimit + 1);
 }

@@ -26,8 +26,11 @@ struct PublishCheck {
 };
 PublishCheck CheckPublishSettings(const PUBLISH& values);
 
-// Loads Publish from the settings file; missing keys (or no section) give the defaults.
-void ReadPublishSettings();
+class ProfileFile;
+
+// Loads Publish from the settings file as read (ReadSettingsFile); missing keys (or no section) give the
+// defaults.
+void ReadPublishSettings(const ProfileFile& file);
 
 // Stores both keys in one write of the settings file; false, after telling the operator, when it fails.
 bool WritePublishSettings();

@@ -8,6 +8,7 @@
 #include "settings/settings_file.h"
 
 #include <map>
+#include <optional>
 
 namespace {
 constexpr const char* serverSection = "SERVER";
@@ -34,18 +35,40 @@ std::string MoreMissingMessage(int more) {
     return "... and " + std::to_string(more) +
            (more == 1 ? " more event record is missing." : " more event records are missing.");
 }
+
+// What is wrong with a stored record that cannot be read as it was written, or nothing: a record that
+// was cut or ended early would lose its last fields and run with an empty program or calendar.
+std::optional<std::string> RecordDamage(const std::string& record) {
+    if (size_t nul = record.find('\0'); nul != std::string::npos)
+        return "it holds a NUL character at character " + std::to_string(nul + 1);
+    if (record.size() > recordBufferSize - 1)
+        return "it is " + std::to_string(record.size()) + " characters long, more than the " +
+               std::to_string(recordBufferSize - 1) + " an event record holds";
+    return std::nullopt;
+}
+
+std::string DamagedRecordMessage(int position, const std::string& path, const std::string& damage) {
+    return "Event record " + std::to_string(position) + " in [SCHEDULE] of " + path +
+           " is damaged: " + damage +
+           ". The event is left out of the schedule; edit or remove the record while Quorva is not running.";
+}
+
+std::string MoreDamagedMessage(int more) {
+    return "... and " + std::to_string(more) +
+           (more == 1 ? " more event record is damaged and left out."
+                      : " more event records are damaged and left out.");
+}
 } // namespace
 
-void ReadDefaultRace() {
+void ReadDefaultRace(const ProfileFile& file) {
     if (!DefaultRace)
         return;
-    std::string path = SettingsFilePath();
-    if (!FileExists(path)) {
+    if (file.ReadCause() == CauseFileNotFound && !FileExists(file.Path())) {
         WriteDefaultRace();
         return;
     }
-    std::string record = GetPrivateProfileString(serverSection, "DefaultRace", BuiltInDefaultRaceRecord,
-                                                 recordBufferSize, path);
+    std::string record =
+        file.GetString(serverSection, "DefaultRace", BuiltInDefaultRaceRecord, recordBufferSize);
     ParseRaceRecord(record, RecordDefaults::DefaultRace, *DefaultRace);
 }
 
@@ -57,11 +80,7 @@ void WriteDefaultRace() {
     StoreSettings(file);
 }
 
-void ReadEvents() {
-    std::string path = SettingsFilePath();
-    if (!FileExists(path))
-        return;
-    ProfileFile file(path);
+void ReadEvents(const ProfileFile& file) {
     int count = file.GetInt(scheduleSection, "Events", 0);
     if (count < 1)
         return;
@@ -69,16 +88,25 @@ void ReadEvents() {
     // The keys that are there are read in one pass, so a hand-edited count far beyond them costs
     // nothing and the gaps are told once, counted.
     std::map<int, std::string> records;
-    for (const auto& [key, value] : file.SectionEntries(scheduleSection)) {
+    for (auto& [key, value] : file.SectionEntries(scheduleSection)) {
         int position = RecordPosition(key, count);
         if (position > 0 && !value.empty())
-            records.emplace(position, value.substr(0, recordBufferSize - 1));
+            records.emplace(position, std::move(value));
     }
+    int damaged = 0;
+    EventList.reserve(records.size());
     for (const auto& [position, record] : records) {
+        if (std::optional<std::string> damage = RecordDamage(record)) {
+            if (damaged++ == 0)
+                ShowMessage(DamagedRecordMessage(position, file.Path(), *damage), MessageIcon::Warning);
+            continue;
+        }
         auto race = std::make_unique<RACE>();
         ParseRaceRecord(record, RecordDefaults::Event, *race);
         EventList.push_back(std::move(race));
     }
+    if (damaged > 1)
+        ShowMessage(MoreDamagedMessage(damaged - 1), MessageIcon::Warning);
     int missing = count - static_cast<int>(records.size());
     if (missing > 0)
         ShowMessage(missingRecordMessage, MessageIcon::Warning);

@@ -78,20 +78,13 @@ const std::array<ServerKey, 42> serverKeys = {
 
 } // namespace
 
-bool ReadServerSettings() {
+void ReadServerSettings(const ProfileFile& file) {
     if (!Server)
-        return true;
-    std::string path = SettingsFilePath();
-    FileCause cause = CheckSettingsFile(path);
-    if (cause == CauseFileNotFound) {
+        return;
+    if (file.ReadCause() == CauseFileNotFound) {
         WriteServerSettings();
-        return true;
+        return;
     }
-    if (cause != CauseNone) {
-        ShowFileOpenError(path, cause);
-        return false;
-    }
-    ProfileFile file(path);
     for (const ServerKey& key : serverKeys) {
         if (auto text = std::get_if<std::string SERVER::*>(&key.member))
             Server.get()->*(*text) =
@@ -103,7 +96,6 @@ bool ReadServerSettings() {
     Server->LastRace = file.GetInt(serverSection, "LastRace", 0);
     CreateCalendarNL("");
     CreateCalendarN3("");
-    return true;
 }
 
 void WriteServerSettings() {

@@ -4,15 +4,25 @@
 #include "core/path_helpers.h"
 #include "platform/file_system.h"
 #include "platform/messages.h"
-#include "platform/profile_file.h"
 
 std::string SettingsFilePath() {
     return GetProgramFolder() + "Quorvadata.ini";
 }
 
-FileCause CheckSettingsFile(const std::string& path) {
-    FileCause cause = FindFile(path);
-    return cause == CauseNone ? ReadFileBytes(path).cause : cause;
+std::optional<ProfileFile> ReadSettingsFile() {
+    std::string path = SettingsFilePath();
+    // Only a known absence is a new file: a file that cannot be looked at may hold the operator's settings.
+    FileCause found = FindFile(path);
+    if (found != CauseNone && found != CauseFileNotFound) {
+        ShowFileOpenError(path, found);
+        return std::nullopt;
+    }
+    ProfileFile file(path);
+    if (file.ReadCause() != CauseNone && file.ReadCause() != CauseFileNotFound) {
+        ShowFileOpenError(path, file.ReadCause());
+        return std::nullopt;
+    }
+    return file;
 }
 
 bool StoreSettings(const ProfileFile& file) {

@@ -1,17 +1,18 @@
 #pragma once
 
-#include "platform/file_cause.h"
+#include "platform/profile_file.h"
 
+#include <optional>
 #include <string>
-
-class ProfileFile;
 
 // The settings file, "Quorvadata.ini" in the program's folder, computed afresh at every call.
 std::string SettingsFilePath();
 
-// Whether the settings file at path can be read: CauseNone when it can, CauseFileNotFound when there is
-// none (a new one is to be made), otherwise the cause that keeps it from being read.
-FileCause CheckSettingsFile(const std::string& path);
+// The settings file read once for start-up, so that every setting comes from one reading of it: a file
+// that is not there reads as empty (ReadCause() says so, and the settings are then made new). A file that
+// is there but cannot be read is told to the operator, naming it and the cause, and gives nothing: the
+// program is to end without reading defaults in its place or writing over it.
+std::optional<ProfileFile> ReadSettingsFile();
 
 // Stores the changed settings file. A write that fails is told to the operator once, naming the file
 // and the cause; the settings in memory stay as they are. Returns true when the file was written. When the

@@ -1,5 +1,6 @@
 #include "settings/watchdog_settings.h"
 
+#include "core/file_open_error.h"
 #include "platform/profile_file.h"
 #include "settings/settings_file.h"
 
@@ -22,8 +23,14 @@ std::string MaxRaceMinutesRefusal() {
 
 WatchdogSettings ReadWatchdogSettings(std::vector<std::string>& problems) {
     WatchdogSettings settings;
-    std::optional<std::string> text =
-        ProfileFile(SettingsFilePath()).Find(watchdogSection, maxRaceMinutesKey);
+    ProfileFile file(SettingsFilePath());
+    if (file.ReadCause() != CauseNone && file.ReadCause() != CauseFileNotFound) {
+        problems.push_back("The settings file " + file.Path() + " could not be read (" +
+                           FileCauseText(file.Path(), file.ReadCause()) +
+                           "); races run without a time limit.");
+        return settings;
+    }
+    std::optional<std::string> text = file.Find(watchdogSection, maxRaceMinutesKey);
     if (!text || text->empty())
         return settings;
     std::optional<int> minutes = MaxRaceMinutesOf(*text);

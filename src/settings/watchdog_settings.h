@@ -25,7 +25,8 @@ std::optional<int> MaxRaceMinutesOf(const std::string& text);
 std::string MaxRaceMinutesRefusal();
 
 // The stored settings. A MaxRaceMinutes that is negative, beyond the limit or not a whole number is
-// read as the default, and a line in problems says so.
+// read as the default, and a line in problems says so; so is a settings file that cannot be read, with
+// its cause.
 WatchdogSettings ReadWatchdogSettings(std::vector<std::string>& problems);
 
 // Stores them, telling the operator when the write fails; true when written.

@@ -40,7 +40,7 @@ void CCalendarFile::Read() {
     if (file.cause != CauseNone) {
         m_fileError = file.cause;
         m_errorText = "The following error occurred while trying to open the calendar file (" + m_fileName +
-                      ")\n\n" + FileCauseText(file.cause);
+                      ")\n\n" + FileCauseText(m_fileName, file.cause);
         return;
     }
     std::string text = TextModeRead(file.bytes);

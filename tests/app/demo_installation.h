@@ -4,6 +4,7 @@
 #include "platform/program_file.h"
 #include "settings/race_store.h"
 #include "settings/server_settings.h"
+#include "settings/settings_file.h"
 #include "support/program_folder.h"
 #include "support/temp_folder.h"
 #include "support/time_stamps.h"
@@ -35,8 +36,8 @@ protected:
     void Change(const std::function<void()>& edit) {
         OverrideProgramFilePath(root.File("program/quorva-run"));
         Server = std::make_unique<SERVER>();
-        ReadServerSettings();
-        ReadEvents();
+        ReadServerSettings(*ReadSettingsFile());
+        ReadEvents(*ReadSettingsFile());
         edit();
         WriteServerSettings();
         WriteEvents();

@@ -117,7 +117,9 @@ TEST_F(InstallationCheckTest, EachPointOfTheInstallationIsReportedWithWhatToDo) 
               "  ok    NASCAR Legends: Wine runs 32-bit Windows programs in the prefix " + prefixPath + "\n",
               "  ok    NASCAR Legends: calendar C:\\Sims\\NL\\all.cal (" + sims + "NL/all.cal), 2 tracks\n",
               "  ok    Schedule: 1 event\n", "  ok    Wine prefix " + prefixPath + "\n",
-              "  warn  Admin password: still the default \"kelp\""}},
+              "  warn  Admin password: still the default \"kelp\", which anyone may know; change it in "
+              "\"Server Info...\", or without a display set AdminPassword in [SERVER] of " +
+                  program.File("Quorvadata.ini") + " while Quorva is not running\n"}},
         {.name = "no Wine", .wine = "", .lines = {fail3 + "Wine is not installed (no wine on PATH)"}},
         // Debian's wine without wine32 may exit 0 having run nothing; Wine's debug lines are left out.
         {.name = "no wine32, status 0",

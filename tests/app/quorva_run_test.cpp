@@ -31,7 +31,8 @@ protected:
 } // namespace
 
 // --check reports on the stored schedule (what it finds is the installation check's), gives the verdict
-// as its status and runs nothing; any other option gives the usage. Then two runs of the continuous loop,
+// as its status and runs nothing; a request for help prints the usage, and any other option gives it as
+// an error. Then two runs of the continuous loop,
 // the first under systemd (NOTIFY_SOCKET), which it tells that it is ready and what it does; the second
 // into an output closed early. Every race is published.
 TEST_F(QuorvaRunTest, CheckAndUsageRunNothingAndTheStoredScheduleRunsToItsEndAndKeepsEveryRace) {
@@ -39,16 +40,23 @@ TEST_F(QuorvaRunTest, CheckAndUsageRunNothingAndTheStoredScheduleRunsToItsEndAnd
     std::string out = root.Read("out.txt");
     EXPECT_NE(out.find("\n  ok    Schedule: 2 events\n"), std::string::npos) << out;
     EXPECT_TRUE(out.ends_with("\nReady: everything a schedule needs is in place (1 warning).\n")) << out;
-    for (const char* options : {"--bogus", "--check --check"}) {
-        SCOPED_TRACE(options);
-        EXPECT_EQ(RunQuorva(options), 2);
-        EXPECT_EQ(root.Read("err.txt"),
+    const struct {
+        const char *options, *printedTo;
+        int status;
+    } usages[] = {{"--bogus", "err.txt", 2},
+                  {"--check --check", "err.txt", 2},
+                  {"--help", "out.txt", 0},
+                  {"-h", "out.txt", 0}};
+    for (const auto& usage : usages) {
+        SCOPED_TRACE(usage.options);
+        EXPECT_EQ(RunQuorva(usage.options), usage.status);
+        EXPECT_EQ(root.Read(usage.printedTo),
                   "usage: quorva-run          runs the schedule stored in " + Settings() +
                       "\n       quorva-run --check  checks the simulators, Wine and the "
-                      "schedule, and runs nothing\nWhile it runs, SIGINT, SIGTERM, SIGHUP "
-                      "or SIGQUIT stops the schedule after the race in progress\n(a second "
-                      "one ends the race now), and SIGUSR1 ends the race in progress while "
-                      "the schedule goes on.\n");
+                      "schedule, and runs nothing\n       quorva-run --help   prints this\nWhile it "
+                      "runs, SIGINT, SIGTERM, SIGHUP or SIGQUIT stops the schedule after the race in "
+                      "progress\n(a second one ends the race now), and SIGUSR1 ends the race in progress "
+                      "while the schedule goes on.\n");
     }
     EXPECT_FALSE(root.Exists(Sims("N3/evt00001.dmn")));
     std::string path = root.File("notify");

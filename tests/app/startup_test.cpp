@@ -41,17 +41,26 @@ TEST(StartUpTest, EndsWithoutASimulatorOrReadableSettingsAndRemovesStaleTemporar
         {"folder", [&] { std::filesystem::create_directory(path); }, "access denied"},
         {"FIFO", [&] { mkfifo(path.c_str(), 0644); }, "access denied"},
         {"link loop", [&] { std::filesystem::create_symlink("Quorvadata.ini", path); }, "unspecified error"},
+        // Sparse: refused before it is read, which would take minutes and gigabytes.
+        {"2 GB",
+         [&] {
+             program.Write("Quorvadata.ini", "[SERVER]\r\n");
+             std::filesystem::resize_file(path, 2'000'000'000);
+         },
+         "the file is 2000000000 bytes long, far more than any such file holds (16 MB at most): it was not "
+         "read"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         std::filesystem::remove(path);
         c.make();
+        std::filesystem::file_status made = std::filesystem::symlink_status(path);
         recorder.messages.clear();
         EXPECT_FALSE(StartUp());
         EXPECT_EQ(recorder.Texts(),
                   std::vector<std::string>{"The following error occurred while trying to open " + path +
                                            "\n\n" + c.cause});
-        EXPECT_FALSE(std::filesystem::is_regular_file(std::filesystem::symlink_status(path)));
+        EXPECT_EQ(std::filesystem::symlink_status(path).type(), made.type());
         ShutDown();
     }
 

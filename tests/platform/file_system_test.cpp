@@ -38,6 +38,11 @@ TEST_F(FileSystemTest, ReadGivesEveryByteOrTheCauseAndOnlyNoSuchFileMeansAbsent)
     temp.Write("data.ini", bytes);
     mkfifo(temp.File("fifo.ini").c_str(), 0644);
     std::filesystem::create_symlink("loop.ini", temp.File("loop.ini"));
+    for (const char* name : {"largest.ini", "larger.ini"})
+        temp.Write(name, "");
+    std::filesystem::resize_file(temp.File("largest.ini"), largestReadFile);
+    std::filesystem::resize_file(temp.File("larger.ini"), largestReadFile + 1);
+    EXPECT_EQ(ReadFileBytes(temp.File("largest.ini")).bytes.size(), largestReadFile);
     const struct {
         const char* name;
         std::string path;
@@ -50,7 +55,9 @@ TEST_F(FileSystemTest, ReadGivesEveryByteOrTheCauseAndOnlyNoSuchFileMeansAbsent)
                 // Refused at once instead of waiting for a writer.
                 {"FIFO", temp.File("fifo.ini"), CauseAccessDenied, CauseNone},
                 // A look that fails may hide a stored file.
-                {"link loop", temp.File("loop.ini"), CauseGeneric, CauseGeneric}};
+                {"link loop", temp.File("loop.ini"), CauseGeneric, CauseGeneric},
+                // Refused before a byte of it is read.
+                {"beyond the largest file", temp.File("larger.ini"), CauseTooLarge, CauseNone}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         FileReadResult read = ReadFileBytes(row.path);

@@ -3,6 +3,7 @@
 
 #include "core/app_state.h"
 #include "core/path_helpers.h"
+#include "settings/settings_file.h"
 #include "support/message_recorder.h"
 #include "support/program_folder.h"
 
@@ -33,7 +34,7 @@ TEST_F(PublishSettingsTest, BothSectionsAreStoredBesideTheServersAndAMissingOneO
     EXPECT_EQ(PublishedFolderPath(), GetProgramFolder() + "web/league/");
     program.Write("Quorvadata.ini", "[SERVER]\r\nHostName=Oak Host\r\n");
     Publish = {"x", "y"};
-    ReadPublishSettings();
+    ReadPublishSettings(*ReadSettingsFile());
     EXPECT_EQ(Publish, PUBLISH{});
     EXPECT_EQ(PublishedFolderPath(), GetProgramFolder() + "results/");
     EXPECT_EQ(PublishedTitle(), "Oak Host");

@@ -2,6 +2,7 @@
 
 #include "core/app_state.h"
 #include "platform/file_system.h"
+#include "settings/settings_file.h"
 #include "simfiles/calendars.h"
 #include "support/message_recorder.h"
 #include "support/program_folder.h"
@@ -25,7 +26,7 @@ TEST(ServerSettings, TheRecordIsStoredReadWithinItsLimitsAndWrittenOverOnlyTheSe
     Server->PathN3 = "C:\\Sims\\N3\\";
     Server->CalendarFileN3 = "C:\\Sims\\N3\\all.cal";
     Server->PathNL = PathNotFound;
-    ReadServerSettings();
+    ReadServerSettings(*ReadSettingsFile());
     EXPECT_EQ(program.Read("Quorvadata.ini"), Expected("Quorvadata-server.ini"));
     EXPECT_EQ(CalendarN3, nullptr);
     EXPECT_TRUE(recorder.messages.empty());
@@ -41,7 +42,7 @@ TEST(ServerSettings, TheRecordIsStoredReadWithinItsLimitsAndWrittenOverOnlyTheSe
     const std::string stored = "[server]\nhostname=" + std::string(100, 'h') +
                                "\nDailyTime=123456789012\nFieldSize=12 cars\nTiming=two\nMillisecs=-250\n";
     program.Write("Quorvadata.ini", stored);
-    ReadServerSettings();
+    ReadServerSettings(*ReadSettingsFile());
     EXPECT_EQ(program.Read("Quorvadata.ini"), stored);
     EXPECT_EQ(Server->HostName, std::string(79, 'h'));
     EXPECT_EQ(Server->DailyTime, "123456789");

@@ -4,6 +4,7 @@
 #include "race_dialog_fixture.h"
 #include "schedule/schedule_lock.h"
 #include "settings/server_settings.h"
+#include "settings/settings_file.h"
 #include "ui/dialogs/dlg_publish.h"
 #include "ui/dialogs/dlg_schedule.h"
 #include "ui/dialogs/dlg_timing.h"
@@ -94,7 +95,7 @@ TEST_F(ServerSettingsDialogTest, CancelKeepsTheServerButNotWhatTheFurtherDialogs
 TEST_F(ServerSettingsDialogTest, AWindowsSettingsFileShowsItsCharactersAndKeepsTheBytesOfUntouchedFields) {
     program.Write("Quorvadata.ini", "[SERVER]\r\nHostName=Caf\xE9\r\nAdminPassword=M\xFC"
                                     "ller\r\nFieldSize=43\r\n");
-    ReadServerSettings();
+    ReadServerSettings(*ReadSettingsFile());
     N3Installed = NLInstalled = false;
     OpenDialog();
     EXPECT_EQ(EnabledStates(*dialog, {Dlg::IDC_ARENA_N3, Dlg::IDC_ARENA_NL}), "--");

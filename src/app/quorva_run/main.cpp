@@ -152,21 +152,34 @@ int CheckOnly() {
     return started && report.Ready() ? 0 : statusError;
 }
 
+void PrintUsage(std::FILE* to) {
+    std::fprintf(
+        to,
+        "usage: quorva-run          runs the schedule stored in %s\n"
+        "       quorva-run --check  checks the simulators, Wine and the schedule, and runs nothing\n"
+        "       quorva-run --help   prints this\n"
+        "While it runs, SIGINT, SIGTERM, SIGHUP or SIGQUIT stops the schedule after the race in "
+        "progress\n"
+        "(a second one ends the race now), and SIGUSR1 ends the race in progress while the schedule goes "
+        "on.\n",
+        SettingsFilePath().c_str());
+}
+
+bool AsksForHelp(const char* argument) {
+    return std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "--check") == 0)
         return CheckOnly();
+    if (argc == 2 && AsksForHelp(argv[1])) {
+        PrintUsage(stdout);
+        return 0;
+    }
     if (argc > 1) {
-        std::fprintf(
-            stderr,
-            "usage: quorva-run          runs the schedule stored in %s\n"
-            "       quorva-run --check  checks the simulators, Wine and the schedule, and runs nothing\n"
-            "While it runs, SIGINT, SIGTERM, SIGHUP or SIGQUIT stops the schedule after the race in "
-            "progress\n"
-            "(a second one ends the race now), and SIGUSR1 ends the race in progress while the schedule goes "
-            "on.\n",
-            SettingsFilePath().c_str());
+        PrintUsage(stderr);
         return statusUsage;
     }
     CatchStopSignals();
