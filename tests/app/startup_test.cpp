@@ -82,10 +82,11 @@ class InjectedFailureTest : public DemoTest {
 protected:
     InjectedFailureTest() : DemoTest(SIMSTANDIN_PATH) { environment = "ASAN_OPTIONS=detect_leaks=0"; }
 
+    // injection: the error, and when it comes (strace's ":when=").
     int RunQuorvaFailing(const std::string& path, const std::string& calls,
-                         const std::string& error = "EIO") {
+                         const std::string& injection = "EIO") {
         return RunQuorva("", "strace -qq -o /dev/null -P '" + path + "' -e trace=" + calls +
-                                 " -e inject=" + calls + ":error=" + error);
+                                 " -e inject=" + calls + ":error=" + injection);
     }
 };
 
@@ -93,6 +94,8 @@ protected:
 
 // A lock file that cannot be made only warns. Looking at the settings file, opening it or reading it
 // fails; then start-up makes a new one, whose replacement is durable only once the folder is flushed.
+// Start-up reads the file once: the reads after it that fail are told, and nothing is written over it,
+// so the remembered place stays and the run goes on from it.
 TEST_F(InjectedFailureTest, ALockFileThatCannotBeMadeWarnsAndAnIOErrorOnTheSettingsFileEndsTheRun) {
     std::string lock = root.File("program/Quorvadata.lock");
     EXPECT_EQ(RunQuorvaFailing(lock, "openat", "EROFS"), 0);
@@ -108,6 +111,23 @@ TEST_F(InjectedFailureTest, ALockFileThatCannotBeMadeWarnsAndAnIOErrorOnTheSetti
         SCOPED_TRACE(calls);
         EXPECT_EQ(RunQuorvaFailing(Settings(), calls), 1);
         EXPECT_EQ(WithoutTimeStamps(root.Read("err.txt")), error);
+        EXPECT_EQ(root.Read("program/Quorvadata.ini"), stored);
+    }
+    Change([] { Server->RememberRace = 1; });
+    root.Write("program/Quorvadata.ini", root.Read("program/Quorvadata.ini") + "[SERVER]\r\nLastRace=1\r\n");
+    stored = root.Read("program/Quorvadata.ini");
+    // Start-up opens the file once and reads it in two calls, the second finding its end.
+    for (auto [calls, later] : {std::pair{"openat", "EIO:when=2+"}, std::pair{"read", "EIO:when=3+"}}) {
+        SCOPED_TRACE(calls);
+        EXPECT_EQ(RunQuorvaFailing(Settings(), calls, later), 0);
+        EXPECT_TRUE(WithoutTimeStamps(root.Read("err.txt"))
+                        .starts_with(
+                            "Quorva: The settings file " + Settings() +
+                            " could not be read (hardware error); races run without a time limit.\n" + error))
+            << root.Read("err.txt");
+        // The remembered place: the third event runs first.
+        EXPECT_NE(root.Read("out.txt").find("Next event: bayview / Bayview International Raceway"),
+                  std::string::npos);
         EXPECT_EQ(root.Read("program/Quorvadata.ini"), stored);
     }
     std::filesystem::remove(Settings());
