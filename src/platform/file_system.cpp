@@ -109,19 +109,32 @@ FileReadResult ReadFileBytes(const std::string& path) {
         result.cause = S_ISREG(info.st_mode) ? CauseTooLarge : CauseAccessDenied;
         return result;
     }
-    char buffer[65536];
+    // Read straight into the text, sized for the whole file, one more byte to see its end at once.
+    size_t done = 0;
+    result.bytes.resize(static_cast<size_t>(info.st_size) + 1);
     for (;;) {
-        ssize_t got = read(fd, buffer, sizeof buffer);
+        if (done == result.bytes.size()) {
+            // Grown while read.
+            if (done > largestReadFile) {
+                result.cause = CauseTooLarge;
+                done = 0;
+                break;
+            }
+            result.bytes.resize(done * 2);
+        }
+        ssize_t got = read(fd, result.bytes.data() + done, result.bytes.size() - done);
         if (got < 0) {
             if (errno == EINTR)
                 continue;
             result.cause = CauseFromErrno(errno);
+            done = 0;
             break;
         }
         if (got == 0)
             break;
-        result.bytes.append(buffer, static_cast<size_t>(got));
+        done += static_cast<size_t>(got);
     }
+    result.bytes.resize(done);
     close(fd);
     return result;
 }

@@ -4,6 +4,7 @@
 #include "platform/leading_integer.h"
 #include "platform/letter_case.h"
 
+#include <algorithm>
 #include <string_view>
 #include <unordered_set>
 
@@ -15,7 +16,7 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
 }
 
-std::string Trim(const std::string& text) {
+std::string_view Trim(std::string_view text) {
     size_t first = 0;
     while (first < text.size() && IsBlank(text[first]))
         ++first;
@@ -25,20 +26,20 @@ std::string Trim(const std::string& text) {
     return text.substr(first, last - first);
 }
 
-std::string Folded(const std::string& text) {
-    return LowerCase(Trim(text));
+std::string Folded(std::string_view text) {
+    return LowerCase(std::string(Trim(text)));
 }
 
 // The value of a key line; a NUL ends it, as it ends a Windows string, unless kept for a reader that
 // must tell such a value from one that really ends there.
-std::string ValueOf(const std::string& line, bool keepNul = false) {
-    std::string value = Trim(line.substr(line.find('=') + 1));
-    size_t nul = keepNul ? std::string::npos : value.find('\0');
-    if (nul != std::string::npos)
+std::string ValueOf(std::string_view line, bool keepNul = false) {
+    std::string_view value = Trim(line.substr(line.find('=') + 1));
+    size_t nul = keepNul ? std::string_view::npos : value.find('\0');
+    if (nul != std::string_view::npos)
         value = Trim(value.substr(0, nul));
     if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
         value = value.substr(1, value.size() - 2);
-    return value;
+    return std::string(value);
 }
 
 // A line end inside a key or a value would end the line early and let the rest pass for a key or a
@@ -56,16 +57,17 @@ std::string OneLine(const std::string& text) {
 
 ProfileFile::Line::Line(std::string lineText, std::string lineEnd)
     : text(std::move(lineText)), end(std::move(lineEnd)) {
-    std::string trimmed = Trim(text);
+    std::string_view trimmed = Trim(text);
     if (!trimmed.empty() && trimmed[0] == '[') {
         size_t close = trimmed.find(']');
         kind = Kind::Header;
-        name = Folded(trimmed.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+        name =
+            Folded(trimmed.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
     } else if (!trimmed.empty() && trimmed[0] == ';') {
         kind = Kind::Comment;
     } else if (size_t equals = text.find('='); equals != std::string::npos) {
         kind = Kind::Key;
-        name = Folded(text.substr(0, equals));
+        name = Folded(std::string_view(text).substr(0, equals));
     } else if (trimmed.empty()) {
         kind = Kind::Blank;
     }
@@ -80,6 +82,7 @@ ProfileFile::ProfileFile(std::string path) : m_path(std::move(path)) {
         m_byteOrderMark = utf8ByteOrderMark;
     bool endSeen = false;
     size_t start = m_byteOrderMark.size();
+    m_lines.reserve(static_cast<size_t>(std::count(read.bytes.begin(), read.bytes.end(), '\n')) + 1);
     while (start < read.bytes.size()) {
         size_t feed = read.bytes.find('\n', start);
         if (feed == std::string::npos) {

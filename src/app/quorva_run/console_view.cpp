@@ -33,10 +33,17 @@ ConsoleView::ConsoleView(std::FILE* out, const Clock& clock)
     : m_out(out), m_clock(clock), m_terminal(isatty(fileno(out)) != 0) {}
 
 void ConsoleView::Line(const std::string& text) {
+    Lines({text});
+}
+
+void ConsoleView::Lines(const std::vector<std::string>& texts) {
     if (m_countdownInPlace)
         std::fputs("\n", m_out);
     m_countdownInPlace = false;
-    std::fprintf(m_out, "[%s] %s\n", TimeStamp(m_clock.Now()).c_str(), text.c_str());
+    // One time stamp and one write for them all: a schedule's list may run to thousands of lines.
+    std::string stamp = TimeStamp(m_clock.Now());
+    for (const std::string& text : texts)
+        std::fprintf(m_out, "[%s] %s\n", stamp.c_str(), text.c_str());
     std::fflush(m_out);
 }
 
@@ -50,9 +57,11 @@ void ConsoleView::SetEventItems(const std::vector<std::string>& items) {
 }
 
 void ConsoleView::PrintList() {
-    Line("Scheduled events:");
+    std::vector<std::string> lines{"Scheduled events:"};
+    lines.reserve(m_items.size() + 1);
     for (const std::string& item : m_items)
-        Line("    " + ItemLine(item));
+        lines.push_back("    " + ItemLine(item));
+    Lines(lines);
 }
 
 void ConsoleView::ReplaceEventItem(int index, const std::string& text) {

@@ -19,6 +19,8 @@ public:
 
     // Writes one line with its time stamp, after ending a countdown that stands in place.
     void Line(const std::string& text);
+    // Writes the lines at once, each with the same time stamp.
+    void Lines(const std::vector<std::string>& texts);
 
     void SetCaption(const std::string& caption) override;
     void SetEventItems(const std::vector<std::string>& items) override;
