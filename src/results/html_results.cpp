@@ -144,9 +144,9 @@ bool CHtmlResults::MakeHtmlResults() {
     std::string page;
     for (const std::string& line : m_outputLines)
         page += line + "\n";
-    cause = WriteFileAtomically(outputPath, LfToCrLf(page));
-    if (cause != CauseNone) {
-        ShowFileOpenError(outputPath, cause);
+    FileFailure failure = WriteFileAtomically(outputPath, LfToCrLf(page));
+    if (failure.cause != CauseNone) {
+        ShowFileFailure(outputPath, failure);
         return false;
     }
     return true;

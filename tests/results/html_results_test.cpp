@@ -73,7 +73,7 @@ TEST_F(HtmlResultsTest, TheTemplateEndsAtItsSixthOrFirstEmptyLineAndAPageThatCan
     EXPECT_THAT(recorder.Texts(),
                 testing::ElementsAre(testing::EndsWith("/Quorvahtml.html\n\nfile not found"),
                                      testing::EndsWith("/evt00001.stn\n\naccess denied"),
-                                     testing::EndsWith(page + "\n\nunspecified error"),
+                                     testing::EndsWith("trying to write " + page + "\n\nunspecified error (File too large)"),
                                      testing::EndsWith(page + "\n\naccess denied")));
 }
 
