@@ -4,6 +4,7 @@
 #include "platform/messages.h"
 
 #include <array>
+#include <cstring>
 #include <string_view>
 
 namespace {
@@ -25,6 +26,26 @@ constexpr std::array<std::string_view, 16> causeTexts = {
     "unexpected end of file",
     "the file is too large to be read",
 };
+
+std::string StepText(FileStep step, const std::string& path) {
+    switch (step) {
+    case FileStep::Open:
+        break;
+    case FileStep::Read:
+        return "read " + path;
+    case FileStep::Write:
+        return "write " + path;
+    case FileStep::Flush:
+        return "flush " + path + " to the disk";
+    case FileStep::Replace:
+        return "replace " + path;
+    case FileStep::List:
+        return "list the folder " + path;
+    case FileStep::MakeFolder:
+        return "make the folder " + path;
+    }
+    return "open " + path;
+}
 } // namespace
 
 std::string FileCauseText(int cause) {
@@ -44,4 +65,16 @@ std::string FileCauseText(const std::string& path, int cause) {
 void ShowFileOpenError(const std::string& path, int cause) {
     ShowMessage("The following error occurred while trying to open " + path + "\n\n" +
                 FileCauseText(path, cause));
+}
+
+std::string FileFailureText(const std::string& path, const FileFailure& failure) {
+    std::string text = "The following error occurred while trying to " + StepText(failure.step, path) +
+                       "\n\n" + FileCauseText(failure.cause);
+    if (failure.step != FileStep::Open && failure.error != 0)
+        text += std::string(" (") + std::strerror(failure.error) + ")";
+    return text;
+}
+
+void ShowFileFailure(const std::string& path, const FileFailure& failure) {
+    ShowMessage(FileFailureText(path, failure));
 }

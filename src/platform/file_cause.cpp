@@ -32,3 +32,7 @@ FileCause CauseFromErrno(int error) {
         return CauseGeneric;
     }
 }
+
+FileFailure FailureFromErrno(FileStep step, int error) {
+    return {CauseFromErrno(error), step, error};
+}

@@ -23,3 +23,17 @@ enum FileCause : int {
 
 // Maps an errno value of a failed open, read or write to its cause.
 FileCause CauseFromErrno(int error);
+
+// The step of a file operation that failed, as the operator is told it.
+enum class FileStep { Open, Read, Write, Flush, Replace, List, MakeFolder };
+
+// A failed file operation: its step, its cause, and the system's error number behind the cause (0 where
+// the cause was found without one). A cause of CauseNone means that nothing failed.
+struct FileFailure {
+    FileCause cause = CauseNone;
+    FileStep step = FileStep::Open;
+    int error = 0;
+};
+
+// The failure of step with the errno value error.
+FileFailure FailureFromErrno(FileStep step, int error);

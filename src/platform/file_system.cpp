@@ -20,18 +20,18 @@ bool IsReadOnlyFile(const struct stat& info, const std::string& hostPath) {
     return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || access(hostPath.c_str(), W_OK) != 0;
 }
 
-FileCause WriteAll(int fd, const std::string& bytes) {
+int WriteAll(int fd, const std::string& bytes) {
     size_t done = 0;
     while (done < bytes.size()) {
         ssize_t written = write(fd, bytes.data() + done, bytes.size() - done);
         if (written < 0) {
             if (errno == EINTR)
                 continue;
-            return CauseFromErrno(errno);
+            return errno;
         }
         done += static_cast<size_t>(written);
     }
-    return CauseNone;
+    return 0;
 }
 
 std::string FolderOf(const std::string& hostPath) {
@@ -55,23 +55,21 @@ bool IsTemporaryName(std::string_view name) {
 // The replaced file's owner and group, or for a new file made by root the folder's, so a run as root
 // never takes a file over from the user the service runs as. Without the right to give a file away, the
 // file stays with whoever wrote it.
-FileCause TakeOwner(int fd, const struct stat& owner) {
-    if (fchown(fd, owner.st_uid, owner.st_gid) == 0 || errno == EPERM)
-        return CauseNone;
-    return CauseFromErrno(errno);
+int TakeOwner(int fd, const struct stat& owner) {
+    return fchown(fd, owner.st_uid, owner.st_gid) == 0 || errno == EPERM ? 0 : errno;
 }
 
 // Makes the rename itself durable: without it a power cut can bring back the old file after the new one
 // was reported written. A file system that cannot flush a folder has nothing to flush.
-FileCause FlushFolder(const std::string& folder) {
+FileFailure FlushFolder(const std::string& folder) {
     int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return CauseFromErrno(errno);
-    FileCause cause = CauseNone;
+        return FailureFromErrno(FileStep::Flush, errno);
+    FileFailure failure;
     if (fsync(fd) != 0 && errno != EINVAL)
-        cause = CauseFromErrno(errno);
+        failure = FailureFromErrno(FileStep::Flush, errno);
     close(fd);
-    return cause;
+    return failure;
 }
 
 } // namespace
@@ -146,7 +144,7 @@ std::optional<unsigned long long> FileSize(const std::string& path) {
     return static_cast<unsigned long long>(info.st_size);
 }
 
-FileCause WriteFileAtomically(const std::string& path, const std::string& bytes) {
+FileFailure WriteFileAtomically(const std::string& path, const std::string& bytes) {
     std::string host = HostPath(path);
     // A settings file kept elsewhere through a link is replaced where it really is; the link stays.
     if (char* target = realpath(host.c_str(), nullptr)) {
@@ -159,11 +157,11 @@ FileCause WriteFileAtomically(const std::string& path, const std::string& bytes)
     std::optional<struct stat> owner;
     if (stat(host.c_str(), &info) == 0) {
         if (S_ISDIR(info.st_mode) || IsReadOnlyFile(info, host))
-            return CauseAccessDenied;
+            return {CauseAccessDenied, FileStep::Open, 0};
         mode = info.st_mode & 07777;
         owner = info;
     } else if (errno != ENOENT) {
-        return CauseFromErrno(errno);
+        return FailureFromErrno(FileStep::Open, errno);
     } else {
         mode_t mask = umask(0);
         umask(mask);
@@ -174,21 +172,27 @@ FileCause WriteFileAtomically(const std::string& path, const std::string& bytes)
     std::string temp = TemporaryTemplate(folder);
     int fd = mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0)
-        return CauseFromErrno(errno);
-    FileCause cause = WriteAll(fd, bytes);
-    if (cause == CauseNone && owner)
-        cause = TakeOwner(fd, *owner);
-    if (cause == CauseNone && fchmod(fd, mode) != 0)
-        cause = CauseFromErrno(errno);
-    if (cause == CauseNone && fsync(fd) != 0)
-        cause = CauseFromErrno(errno);
-    if (close(fd) != 0 && cause == CauseNone)
-        cause = CauseFromErrno(errno);
-    if (cause == CauseNone && rename(temp.c_str(), host.c_str()) != 0)
-        cause = CauseFromErrno(errno);
-    if (cause != CauseNone) {
+        return FailureFromErrno(FileStep::Open, errno);
+    FileStep step = FileStep::Write;
+    int error = WriteAll(fd, bytes);
+    if (error == 0 && owner)
+        error = TakeOwner(fd, *owner);
+    if (error == 0 && fchmod(fd, mode) != 0)
+        error = errno;
+    if (error == 0 && fsync(fd) != 0) {
+        step = FileStep::Flush;
+        error = errno;
+    }
+    // A file system that writes back late may report the write failure only here.
+    if (close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && rename(temp.c_str(), host.c_str()) != 0) {
+        step = FileStep::Replace;
+        error = errno;
+    }
+    if (error != 0) {
         unlink(temp.c_str());
-        return cause;
+        return FailureFromErrno(step, error);
     }
     return FlushFolder(folder);
 }

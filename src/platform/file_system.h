@@ -50,8 +50,10 @@ FileCause PatchFileBytes(const std::string& path, const std::vector<std::pair<si
 // that may not be written (read-only) is refused with access denied, as opening it for writing would be;
 // so is a file that cannot be looked at. The new file keeps the old one's permissions, owner and group
 // (a new file made by root takes the folder's owner and group), and the folder is flushed after the
-// rename. The temporary file is named ".quorva-" and six more characters.
-FileCause WriteFileAtomically(const std::string& path, const std::string& bytes);
+// rename. The temporary file is named ".quorva-" and six more characters. A failure names its step:
+// opening (looking at the file or making the temporary one), writing, flushing (the file, or the
+// folder after the rename) or replacing.
+FileFailure WriteFileAtomically(const std::string& path, const std::string& bytes);
 
 // Removes the temporary files of replacements that never finished (a crash, a kill) from the folder:
 // regular files of the temporary files' naming, untouched for a minute, so a replacement still in

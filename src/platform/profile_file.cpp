@@ -242,9 +242,9 @@ std::string ProfileFile::Text() const {
     return text;
 }
 
-FileCause ProfileFile::Save() const {
+FileFailure ProfileFile::Save() const {
     if (m_readCause != CauseNone && m_readCause != CauseFileNotFound)
-        return m_readCause;
+        return {m_readCause, FileStep::Open, 0};
     return WriteFileAtomically(m_path, Text());
 }
 
@@ -259,14 +259,14 @@ int GetPrivateProfileInt(const std::string& section, const std::string& key, int
     return ProfileFile(path).GetInt(section, key, defaultValue);
 }
 
-FileCause WritePrivateProfileString(const std::string& section, const std::string& key,
-                                    const std::string& value, const std::string& path) {
+FileFailure WritePrivateProfileString(const std::string& section, const std::string& key,
+                                      const std::string& value, const std::string& path) {
     ProfileFile file(path);
     file.SetString(section, key, value);
     return file.Save();
 }
 
-FileCause RemovePrivateProfileSection(const std::string& section, const std::string& path) {
+FileFailure RemovePrivateProfileSection(const std::string& section, const std::string& path) {
     ProfileFile file(path);
     file.RemoveSection(section);
     return file.Save();

@@ -49,7 +49,7 @@ public:
 
     // Writes the file. Refuses, with the cause of the failed read, when the file existed but could not
     // be read, so a write never replaces content it did not see.
-    FileCause Save() const;
+    FileFailure Save() const;
 
     const std::string& Path() const { return m_path; }
     // Why the file could not be read: CauseNone when it was, CauseFileNotFound when there is none.
@@ -90,6 +90,6 @@ std::string GetPrivateProfileString(const std::string& section, const std::strin
                                     const std::string& path);
 int GetPrivateProfileInt(const std::string& section, const std::string& key, int defaultValue,
                          const std::string& path);
-FileCause WritePrivateProfileString(const std::string& section, const std::string& key,
-                                    const std::string& value, const std::string& path);
-FileCause RemovePrivateProfileSection(const std::string& section, const std::string& path);
+FileFailure WritePrivateProfileString(const std::string& section, const std::string& key,
+                                      const std::string& value, const std::string& path);
+FileFailure RemovePrivateProfileSection(const std::string& section, const std::string& path);

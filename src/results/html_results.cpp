@@ -123,6 +123,9 @@ bool CHtmlResults::MakeHtmlResults() {
         m_wonFile = std::make_unique<CWonFile>(m_standingsPath);
     else
         m_stnFile = std::make_unique<CStnFile>(m_standingsPath);
+    // Standings that could not be read hold no race: the older page stays rather than one without drivers.
+    if (!(m_wonFile ? m_wonFile->IsRead() : m_stnFile->IsRead()))
+        return false;
 
     // A page that cannot be written is told before any work is done; the older page stays whole until
     // the new one replaces it in one step.
@@ -132,7 +135,8 @@ bool CHtmlResults::MakeHtmlResults() {
         ShowFileOpenError(outputPath, cause);
         return false;
     }
-    LoadHtmlTemplate();
+    if (!LoadHtmlTemplate())
+        return false;
     m_outputLines.clear();
     for (size_t k = 0; k < HtmlTemplate->Parts.size(); ++k)
         ProcessPart(static_cast<int>(k) + 1, HtmlTemplate->Parts[k]);
@@ -140,9 +144,9 @@ bool CHtmlResults::MakeHtmlResults() {
     std::string page;
     for (const std::string& line : m_outputLines)
         page += line + "\n";
-    cause = WriteFileAtomically(outputPath, LfToCrLf(page));
-    if (cause != CauseNone) {
-        ShowFileOpenError(outputPath, cause);
+    FileFailure failure = WriteFileAtomically(outputPath, LfToCrLf(page));
+    if (failure.cause != CauseNone) {
+        ShowFileFailure(outputPath, failure);
         return false;
     }
     return true;

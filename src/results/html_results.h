@@ -14,8 +14,9 @@ public:
     // An empty standingsPath stands for the simulator's sample file in the program's folder.
     CHtmlResults(const std::string& standingsPath, int simulator);
 
-    // Writes the page, replacing an older one in one step; false when there was nothing to convert or
-    // the page could not be written, and then an older page is left as it was.
+    // Writes the page, replacing an older one in one step; false when there was nothing to convert, the
+    // standings or the template could not be read, or the page could not be written, and then an older
+    // page is left as it was.
     bool MakeHtmlResults();
 
 private:

@@ -7,16 +7,17 @@
 
 std::unique_ptr<HTML_TEMPLATE> HtmlTemplate;
 
-void LoadHtmlTemplate() {
+bool LoadHtmlTemplate() {
     std::string path = GetProgramFolder() + "Quorvahtml.html";
     if (!HtmlTemplate)
         HtmlTemplate = std::make_unique<HTML_TEMPLATE>();
     FileReadResult file = ReadFileBytes(path);
     if (file.cause != CauseNone) {
         ShowFileOpenError(path, file.cause);
-        return;
+        return false;
     }
     std::vector<std::string> lines = LinesBeforeFirstEmpty(TextModeRead(file.bytes));
     for (size_t k = 0; k < lines.size() && k < HtmlTemplate->Parts.size(); ++k)
         HtmlTemplate->Parts[k] = lines[k];
+    return true;
 }

@@ -26,18 +26,24 @@ PublishedFolder::PublishedFolder(std::string folder, std::string title, std::str
 }
 
 std::optional<PublishedFolder::Failure> PublishedFolder::MakeFolder() {
-    std::error_code error;
-    std::filesystem::create_directories(HostPath(m_folder), error);
-    if (error)
-        return Failure{m_folder, CauseFromErrno(error.value())};
+    std::string host = HostPath(m_folder);
+    struct stat info {};
+    int error = stat(host.c_str(), &info) == 0 ? (S_ISDIR(info.st_mode) ? 0 : ENOTDIR) : errno;
+    if (error == ENOENT) {
+        std::error_code made;
+        std::filesystem::create_directories(host, made);
+        error = made.value();
+    }
+    if (error != 0)
+        return Failure{m_folder, FailureFromErrno(FileStep::MakeFolder, error)};
     return std::nullopt;
 }
 
 std::optional<PublishedFolder::Failure> PublishedFolder::Write(const std::string& name,
                                                                const std::string& bytes) {
-    FileCause cause = WriteFileAtomically(m_folder + name, bytes);
-    if (cause != CauseNone)
-        return Failure{m_folder + name, cause};
+    FileFailure failure = WriteFileAtomically(m_folder + name, bytes);
+    if (failure.cause != CauseNone)
+        return Failure{m_folder + name, failure};
     return std::nullopt;
 }
 
@@ -52,61 +58,89 @@ std::optional<PublishedFolder::Failure> PublishedFolder::KeepRace(const std::str
         return failure;
     FileReadResult page = ReadFileBytes(pagePath);
     if (page.cause != CauseNone)
-        return Failure{pagePath, page.cause};
+        return Failure{pagePath, {page.cause, FileStep::Read, 0}};
     FileReadResult standings = ReadFileBytes(standingsPath);
     if (standings.cause != CauseNone)
-        return Failure{standingsPath, standings.cause};
+        return Failure{standingsPath, {standings.cause, FileStep::Read, 0}};
 
-    std::unique_ptr<CStnFile> stn;
-    std::unique_ptr<CWonFile> won;
-    if (simulator == 0)
-        won = std::make_unique<CWonFile>(standingsPath);
-    else
-        stn = std::make_unique<CStnFile>(standingsPath);
-    std::string track = won ? won->GetTrack() : stn->GetTrack();
-    RaceFacts facts{ended, simulator, ""};
-    facts.baseName = ArchiveBaseName(ended, simulator, track, [this](const std::string& name) {
+    std::string track =
+        simulator == 0 ? CWonFile(standingsPath).GetTrack() : CStnFile(standingsPath).GetTrack();
+    std::string baseName = ArchiveBaseName(ended, simulator, track, [this](const std::string& name) {
         return PathExists(m_folder + name + ".html") || PathExists(m_folder + name + ".json") ||
                std::any_of(std::begin(standingsExtensions), std::end(standingsExtensions),
                            [&](const char* extension) { return PathExists(m_folder + name + extension); });
     });
-    std::string standingsExtension = standingsExtensions[simulator == 0 ? 0 : 1];
-    if (auto failure = Write(facts.baseName + standingsExtension, standings.bytes))
+    if (auto failure = Write(baseName + ".html", WithLeagueHeader(page.bytes, m_title)))
         return failure;
-    if (auto failure = Write(facts.baseName + ".html", WithLeagueHeader(page.bytes, m_title)))
+    if (auto failure = Write(baseName + standingsExtensions[simulator == 0 ? 0 : 1], standings.bytes))
         return failure;
-    return Write(facts.baseName + ".json", won ? RaceJson(facts, *won) : RaceJson(facts, *stn));
+    return WriteJson(baseName, simulator, ended);
+}
+
+std::optional<PublishedFolder::Failure> PublishedFolder::WriteJson(const std::string& baseName, int simulator,
+                                                                   std::time_t ended) {
+    std::string standings = m_folder + baseName + standingsExtensions[simulator == 0 ? 0 : 1];
+    RaceFacts facts{ended, simulator, baseName};
+    if (simulator == 0) {
+        CWonFile won(standings);
+        return Write(baseName + ".json", RaceJson(facts, won));
+    }
+    CStnFile stn(standings);
+    return Write(baseName + ".json", RaceJson(facts, stn));
+}
+
+PublishedFolder::Cached PublishedFolder::ReadCopy(const std::string& name, const struct stat& info) const {
+    Cached cached{static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec,
+                  static_cast<long long>(info.st_size), std::nullopt};
+    auto known = m_read.find(name);
+    if (known != m_read.end() && known->second.modified == cached.modified &&
+        known->second.size == cached.size)
+        return known->second;
+    FileReadResult bytes = ReadFileBytes(m_folder + name);
+    std::string why = "it cannot be read";
+    if (bytes.cause == CauseNone)
+        cached.race = KeptRaceFromJson(bytes.bytes, why);
+    if (!cached.race)
+        std::fprintf(stderr, "The index leaves out %s: %s.\n", HostPath(m_folder + name).c_str(),
+                     why.c_str());
+    return cached;
 }
 
 std::optional<PublishedFolder::Failure> PublishedFolder::RebuildIndex() {
     if (auto failure = MakeFolder())
         return failure;
     std::map<std::string, Cached> read;
+    // Kept standings by name without extension, with their simulator and time of writing.
+    std::map<std::string, std::pair<int, std::time_t>> standings;
     std::error_code error;
-    std::filesystem::directory_iterator entries(HostPath(m_folder), error);
-    if (error)
-        return Failure{m_folder, CauseFromErrno(error.value())};
-    for (const auto& entry : entries) {
-        std::string name = entry.path().filename().string();
+    std::filesystem::directory_iterator end;
+    for (std::filesystem::directory_iterator entry(HostPath(m_folder), error); !error && entry != end;
+         entry.increment(error)) {
+        std::string name = entry->path().filename().string();
+        std::string extension = entry->path().extension().string();
         struct stat info {};
-        if (entry.path().extension() != ".json" || name == "status.json" ||
-            stat(entry.path().c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        if (stat(entry->path().c_str(), &info) != 0 || !S_ISREG(info.st_mode))
             continue;
-        Cached cached{static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec,
-                      static_cast<long long>(info.st_size), std::nullopt};
-        auto known = m_read.find(name);
-        if (known != m_read.end() && known->second.modified == cached.modified &&
-            known->second.size == cached.size) {
-            read.insert(m_read.extract(known));
+        for (int simulator : {0, 1})
+            if (extension == standingsExtensions[simulator])
+                standings[entry->path().stem().string()] = {simulator, info.st_mtim.tv_sec};
+        if (extension == ".json" && name != "status.json")
+            read.emplace(name, ReadCopy(name, info));
+    }
+    if (error)
+        return Failure{m_folder, FailureFromErrno(FileStep::List, error.value())};
+    // A race whose keeping was cut short (a crash, a write that failed) left its page and standings
+    // without the JSON copy: it is completed from them, the standings' time of writing as its end, so
+    // that it reaches the index.
+    for (const auto& [baseName, written] : standings) {
+        std::string name = baseName + ".json";
+        if (read.contains(name) || !PathExists(m_folder + baseName + ".html"))
             continue;
-        }
-        FileReadResult bytes = ReadFileBytes(m_folder + name);
-        std::string why = "it cannot be read";
-        if (bytes.cause == CauseNone)
-            cached.race = KeptRaceFromJson(bytes.bytes, why);
-        if (!cached.race)
-            std::fprintf(stderr, "The index leaves out %s: %s.\n", entry.path().c_str(), why.c_str());
-        read.emplace(name, cached);
+        if (auto failure = WriteJson(baseName, written.first, written.second))
+            return failure;
+        struct stat info {};
+        if (stat(HostPath(m_folder + name).c_str(), &info) == 0)
+            read.emplace(name, ReadCopy(name, info));
     }
     m_read = std::move(read);
 

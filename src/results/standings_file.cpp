@@ -8,11 +8,11 @@ namespace {
 constexpr const char* whiteSpace = " \t\r\n\v\f";
 }
 
-std::string ReadStandingsText(const std::string& fileName) {
+std::optional<std::string> ReadStandingsText(const std::string& fileName) {
     FileReadResult file = ReadFileBytes(fileName);
     if (file.cause != CauseNone) {
         ShowFileOpenError(fileName, file.cause);
-        return "";
+        return std::nullopt;
     }
     return TextModeRead(file.bytes);
 }

@@ -1,8 +1,13 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
+
+// The standings file's text as a text-mode read sees it; none, after telling the operator, when it
+// cannot be read.
+std::optional<std::string> ReadStandingsText(const std::string& fileName);
 
 // What both standings readers hold: the race's texts and the drivers in file order. A reader reads its
 // whole file when it is made and then only answers questions. The simulators write Windows-1252; the
@@ -24,6 +29,8 @@ public:
     }
     const Driver* GetCurrentDriver() const { return m_currentDriver; }
 
+    // False when the file could not be read: the reader then holds no race at all.
+    bool IsRead() const { return m_read; }
     const std::string& GetFileName() const { return m_fileName; }
     const std::string& GetTrack() const { return m_track; }
     const std::string& GetLaps() const { return m_laps; }
@@ -36,6 +43,12 @@ public:
 
 protected:
     explicit CStandingsFile(std::string fileName) : m_fileName(std::move(fileName)) {}
+
+    std::string ReadText() {
+        std::optional<std::string> text = ReadStandingsText(m_fileName);
+        m_read = text.has_value();
+        return text.value_or("");
+    }
 
     Driver& AddDriver() {
         m_drivers.push_back(std::make_unique<Driver>());
@@ -52,16 +65,13 @@ protected:
     std::string m_cautions;
     std::string m_leadChanges;
     std::string m_weather;
+    bool m_read = false;
     int m_driverCount = 0;
     std::vector<std::unique_ptr<Driver>> m_drivers;
 
 private:
     const Driver* m_currentDriver = nullptr;
 };
-
-// The standings file's text as a text-mode read sees it; empty, after telling the operator, when it
-// cannot be opened.
-std::string ReadStandingsText(const std::string& fileName);
 
 // The text without leading and trailing white space.
 std::string Trimmed(const std::string& text);

@@ -26,7 +26,7 @@ int NumberColumns(const std::string& line, size_t first, size_t last) {
 } // namespace
 
 CStnFile::CStnFile(std::string fileName) : CStandingsFile(std::move(fileName)) {
-    std::string text = ReadStandingsText(m_fileName);
+    std::string text = ReadText();
     SimulatorText encoding(text);
     // Lines and columns count the file's characters, one byte each; values become UTF-8 once cut out.
     for (const std::string& line : LimitedLineReads(text, lineReadLimit)) {

@@ -44,7 +44,7 @@ int PositionPoints(int finish) {
 }
 
 CWonFile::CWonFile(std::string fileName) : CStandingsFile(std::move(fileName)) {
-    std::string text = ReadStandingsText(m_fileName);
+    std::string text = ReadText();
     SimulatorText encoding(text);
     for (const std::string& bytes : LinesBeforeFirstEmpty(text)) {
         if (bytes.size() == 1)

@@ -128,9 +128,9 @@ std::string EventOptions::BuildOptionsText(const std::string& eventFilePath) {
 
 std::string EventOptions::WriteEventFile() {
     std::string path = (m_event.Sim == 0 ? m_server.PathN3 : m_server.PathNL) + EventFileName(m_launchNumber);
-    FileCause cause = WriteFileAtomically(path, LfToCrLf(Windows1252FromUtf8(BuildOptionsText(path))));
-    if (cause != CauseNone) {
-        ShowFileOpenError(path, cause);
+    FileFailure failure = WriteFileAtomically(path, LfToCrLf(Windows1252FromUtf8(BuildOptionsText(path))));
+    if (failure.cause != CauseNone) {
+        ShowFileFailure(path, failure);
         return "";
     }
     return path;

@@ -44,11 +44,9 @@ void ResultsPublisher::Tell(const std::optional<PublishedFolder::Failure>& failu
     if (!failure || m_told)
         return;
     m_told = true;
-    std::string text =
-        "The results could not be published in " + m_folder.Folder() +
-        "; the race's own page is made and the schedule goes on.\n\nThe following error occurred "
-        "while trying to open " +
-        failure->path + "\n\n" + FileCauseText(failure->cause);
+    std::string text = "The results could not be published in " + m_folder.Folder() +
+                       "; the race's own page is made and the schedule goes on.\n\n" +
+                       FileFailureText(failure->path, failure->failure);
     if (m_tell)
         m_tell(text);
     else

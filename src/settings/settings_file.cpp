@@ -26,17 +26,16 @@ std::optional<ProfileFile> ReadSettingsFile() {
 }
 
 bool StoreSettings(const ProfileFile& file) {
-    FileCause cause = file.Save();
-    if (cause == CauseNone)
+    FileFailure failure = file.Save();
+    if (failure.cause == CauseNone)
         return true;
     std::string folder = GetProgramFolder();
-    if (cause == CauseAccessDenied && PathExists(file.Path()) && !IsReadOnly(file.Path()) &&
+    if (failure.cause == CauseAccessDenied && PathExists(file.Path()) && !IsReadOnly(file.Path()) &&
         !IsWritableFolder(folder)) {
-        ShowMessage("The following error occurred while trying to open " + file.Path() + "\n\n" +
-                    FileCauseText(cause) + "\n\nThe program folder " + folder +
+        ShowMessage(FileFailureText(file.Path(), failure) + "\n\nThe program folder " + folder +
                     " must be writable: the settings file is saved by replacing it.");
         return false;
     }
-    ShowFileOpenError(file.Path(), cause);
+    ShowFileFailure(file.Path(), failure);
     return false;
 }

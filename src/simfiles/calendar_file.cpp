@@ -81,8 +81,8 @@ std::string CCalendarFile::GetTrackName(int index) const {
     if (!name.empty())
         return Utf8FromStored(name);
     name = AskTrackName(index + 1, id, SimulatorName());
-    FileCause cause = WritePrivateProfileString(dictionarySection, id, name, dictionary);
-    if (cause != CauseNone)
-        ShowFileOpenError(dictionary, cause);
+    FileFailure failure = WritePrivateProfileString(dictionarySection, id, name, dictionary);
+    if (failure.cause != CauseNone)
+        ShowFileFailure(dictionary, failure);
     return name;
 }

@@ -21,7 +21,7 @@ protected:
         ProfileFile settings(Settings());
         settings.SetString("SERVER", "RememberRace", "1");
         settings.SetString("SERVER", "LastRace", "2");
-        EXPECT_EQ(settings.Save(), CauseNone);
+        EXPECT_EQ(settings.Save().cause, CauseNone);
     }
 };
 

@@ -132,7 +132,10 @@ TEST_F(InjectedFailureTest, ALockFileThatCannotBeMadeWarnsAndAnIOErrorOnTheSetti
     }
     std::filesystem::remove(Settings());
     EXPECT_EQ(RunQuorvaFailing(root.File("program"), "fsync"), 1);
-    EXPECT_NE(WithoutTimeStamps(root.Read("err.txt")).find(error), std::string::npos);
+    EXPECT_NE(WithoutTimeStamps(root.Read("err.txt"))
+                  .find("Quorva: The following error occurred while trying to flush " + Settings() +
+                        " to the disk\n\nhardware error (Input/output error)\n"),
+              std::string::npos);
 }
 
 TEST_F(InjectedFailureTest, TheProgramsOwnPathIsReadOnce) {

@@ -76,8 +76,8 @@ TEST_F(FileSystemTest, ReplacingKeepsOwnerAndGroupAndANewFileTakesTheFolders) {
     std::filesystem::create_directory(temp.File("results"));
     for (const char* name : {"Quorvadata.ini", "results"})
         chown(temp.File(name).c_str(), nobody, nobody);
-    EXPECT_EQ(WriteFileAtomically(temp.File("Quorvadata.ini"), "new"), CauseNone);
-    EXPECT_EQ(WriteFileAtomically(temp.File("results/page.html"), "page"), CauseNone);
+    EXPECT_EQ(WriteFileAtomically(temp.File("Quorvadata.ini"), "new").cause, CauseNone);
+    EXPECT_EQ(WriteFileAtomically(temp.File("results/page.html"), "page").cause, CauseNone);
     for (const char* name : {"Quorvadata.ini", "results/page.html"})
         EXPECT_EQ(std::pair(Stat(name).st_uid, Stat(name).st_gid), std::pair(nobody, nobody)) << name;
 }
@@ -101,15 +101,15 @@ TEST_F(FileSystemTest, StaleTemporaryFilesOfOursAreRemovedAndNothingElse) {
 // An operator's permissions and a settings file kept elsewhere through a link survive every replace.
 TEST_F(FileSystemTest, ReplacingKeepsTheModeAndWritesThroughALinkAndARefusedWriteLeavesEverythingAsItWas) {
     mode_t mask = umask(027);
-    EXPECT_EQ(WriteFileAtomically(temp.File("new.ini"), "a"), CauseNone);
+    EXPECT_EQ(WriteFileAtomically(temp.File("new.ini"), "a").cause, CauseNone);
     umask(mask);
     EXPECT_EQ(Stat("new.ini").st_mode & 07777, 0640u);
     chmod(temp.File("new.ini").c_str(), 0604);
-    EXPECT_EQ(WriteFileAtomically(temp.File("new.ini"), "b"), CauseNone);
+    EXPECT_EQ(WriteFileAtomically(temp.File("new.ini"), "b").cause, CauseNone);
     EXPECT_EQ(Stat("new.ini").st_mode & 07777, 0604u);
     temp.Write("real/Quorvadata.ini", "old");
     std::filesystem::create_symlink("real/Quorvadata.ini", temp.File("link.ini"));
-    EXPECT_EQ(WriteFileAtomically(temp.File("link.ini"), "new"), CauseNone);
+    EXPECT_EQ(WriteFileAtomically(temp.File("link.ini"), "new").cause, CauseNone);
     EXPECT_TRUE(std::filesystem::is_symlink(temp.File("link.ini")));
     EXPECT_EQ(temp.Read("real/Quorvadata.ini"), "new");
     EXPECT_EQ(Names("real"), std::set<std::string>{"Quorvadata.ini"});
@@ -118,14 +118,18 @@ TEST_F(FileSystemTest, ReplacingKeepsTheModeAndWritesThroughALinkAndARefusedWrit
     temp.Write("plain", "x");
     chmod(temp.File("readonly.ini").c_str(), 0444);
     std::filesystem::create_directory(temp.File("folder"));
-    const std::pair<std::string, FileCause> rows[] = {
-        {"readonly.ini", CauseAccessDenied},
-        {"folder", CauseAccessDenied},
-        {"plain/x.ini", CauseBadPath},
-        // Fails only at the rename, after the temporary file was written.
-        {std::string(300, 'n'), CauseBadPath}};
-    for (const auto& [name, cause] : rows)
-        EXPECT_EQ(WriteFileAtomically(temp.File(name), "new"), cause) << name;
+    const struct {
+        std::string name;
+        FileCause cause;
+        FileStep step;
+    } rows[] = {{"readonly.ini", CauseAccessDenied, FileStep::Open},
+                {"folder", CauseAccessDenied, FileStep::Open},
+                {"plain/x.ini", CauseBadPath, FileStep::Open},
+                {std::string(300, 'n'), CauseBadPath, FileStep::Open}};
+    for (const auto& row : rows) {
+        FileFailure failure = WriteFileAtomically(temp.File(row.name), "new");
+        EXPECT_EQ(std::pair(failure.cause, failure.step), std::pair(row.cause, row.step)) << row.name;
+    }
     EXPECT_EQ(temp.Read("readonly.ini"), "old");
     EXPECT_EQ(Stat("readonly.ini").st_mode & 07777, 0444u);
     EXPECT_EQ(Names(),

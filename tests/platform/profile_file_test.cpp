@@ -52,13 +52,13 @@ TEST(ProfileFile, ReadsGiveTheValueOrTheDefaultAndFailedWritesLeaveTheFileAsItWa
     std::string readOnly = temp.File("readonly.ini");
     temp.Write("readonly.ini", "[S]\nA=1\n");
     chmod(readOnly.c_str(), 0444);
-    EXPECT_EQ(WritePrivateProfileString("S", "A", "2", readOnly), CauseAccessDenied);
-    EXPECT_EQ(RemovePrivateProfileSection("S", readOnly), CauseAccessDenied);
+    EXPECT_EQ(WritePrivateProfileString("S", "A", "2", readOnly).cause, CauseAccessDenied);
+    EXPECT_EQ(RemovePrivateProfileSection("S", readOnly).cause, CauseAccessDenied);
     EXPECT_EQ(temp.Read("readonly.ini"), "[S]\nA=1\n");
-    EXPECT_EQ(WritePrivateProfileString("S", "A", "2", temp.File("none/x.ini")), CauseFileNotFound);
+    EXPECT_EQ(WritePrivateProfileString("S", "A", "2", temp.File("none/x.ini")).cause, CauseFileNotFound);
     // A file that exists but cannot be read is not replaced by the little that was seen of it.
     std::filesystem::create_symlink("loop.ini", temp.File("loop.ini"));
-    EXPECT_EQ(WritePrivateProfileString("S", "A", "2", temp.File("loop.ini")), CauseGeneric);
+    EXPECT_EQ(WritePrivateProfileString("S", "A", "2", temp.File("loop.ini")).cause, CauseGeneric);
     EXPECT_TRUE(std::filesystem::is_symlink(temp.File("loop.ini")));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.Path()), {}), 3);
 }
@@ -101,7 +101,7 @@ TEST(ProfileFile, WritesChangeOnlyWhatTheyAreAskedTo) {
             temp.Write("test.ini", *c.before);
         ProfileFile file(temp.File("test.ini"));
         c.edit(file);
-        EXPECT_EQ(file.Save(), CauseNone);
+        EXPECT_EQ(file.Save().cause, CauseNone);
         EXPECT_TRUE(temp.Read("test.ini") == c.after) << temp.Read("test.ini").substr(0, 200);
     }
 }

@@ -40,21 +40,25 @@ protected:
 
 // Parts a shorter template does not give stay from the last one read; an unknown token stays as it is,
 // and D_QUAL, first in id order, takes the start of D_QUALSPD.
-TEST_F(HtmlResultsTest, TheTemplateEndsAtItsSixthOrFirstEmptyLineAndAnUnwritablePageLeavesTheOlderOne) {
+TEST_F(HtmlResultsTest, TheTemplateEndsAtItsSixthOrFirstEmptyLineAndAPageThatCannotBeMadeLeavesTheOlderOne) {
     EXPECT_EQ(Page("D_TRACK\n2\n3\nD_NAME D_DRIVER D_QUALSPD\n5\n6\n7\n", 0),
               "Oak Ridge\r\n2\r\n3\r\nAnn Lee D_DRIVER 000.000SPD\r\n5\r\n6\r\n");
     EXPECT_EQ(Page("a\nb\n\nc\n", 1), "a\r\nb\r\n3\r\nAnn &quot;Lee&quot; D_DRIVER DNQSPD\r\n5\r\n6\r\n");
 
-    HtmlTemplate.reset();
-    std::filesystem::remove(program.File("Quorvahtml.html"));
-    EXPECT_TRUE(CHtmlResults(program.File("evt00001.stn"), 1).MakeHtmlResults());
-    EXPECT_EQ(program.Read("evt00001.html"), "\r\n\r\n\r\n\r\n\r\n\r\n");
-
-    program.Write("Quorvahtml.html", "D_TRACK\n2\n3\nD_NAME\n5\n6\n");
-    EXPECT_FALSE(CHtmlResults(program.File("none.won"), 0).MakeHtmlResults());
     const std::string olderPage = "<p>the last race</p>\r\n";
     const std::string page = program.File("evt00001.html");
     program.Write("evt00001.html", olderPage);
+    // No page is made without its template or its standings.
+    std::filesystem::remove(program.File("Quorvahtml.html"));
+    EXPECT_FALSE(CHtmlResults(program.File("evt00001.stn"), 1).MakeHtmlResults());
+    program.Write("Quorvahtml.html", "D_TRACK\n2\n3\nD_NAME\n5\n6\n");
+    std::filesystem::remove(program.File("evt00001.stn"));
+    std::filesystem::create_directory(program.File("evt00001.stn"));
+    EXPECT_FALSE(CHtmlResults(program.File("evt00001.stn"), 1).MakeHtmlResults());
+    EXPECT_EQ(program.Read("evt00001.html"), olderPage);
+    std::filesystem::remove(program.File("evt00001.stn"));
+    program.Write("evt00001.stn", stnRace);
+    EXPECT_FALSE(CHtmlResults(program.File("none.won"), 0).MakeHtmlResults());
     {
         // The check finds the folder writable; the finished page is longer than the disk lets it be.
         FileSizeLimit fullDisk(olderPage.size());
@@ -68,7 +72,8 @@ TEST_F(HtmlResultsTest, TheTemplateEndsAtItsSixthOrFirstEmptyLineAndAnUnwritable
     EXPECT_EQ(program.Read("evt00001.html"), olderPage);
     EXPECT_THAT(recorder.Texts(),
                 testing::ElementsAre(testing::EndsWith("/Quorvahtml.html\n\nfile not found"),
-                                     testing::EndsWith(page + "\n\nunspecified error"),
+                                     testing::EndsWith("/evt00001.stn\n\naccess denied"),
+                                     testing::EndsWith("trying to write " + page + "\n\nunspecified error (File too large)"),
                                      testing::EndsWith(page + "\n\naccess denied")));
 }
 

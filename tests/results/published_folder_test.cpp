@@ -8,8 +8,11 @@
 #include "support/scoped_env.h"
 #include "support/temp_folder.h"
 
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <tuple>
 
 namespace {
 
@@ -110,23 +113,33 @@ TEST_F(PublishedFolderTest, TheIndexListsEveryKeptRaceNewestFirstAndSkipsWhatIsN
     EXPECT_NE(console.find("link.json: a race file without its end, page or drivers."), std::string::npos);
     EXPECT_EQ(work.Read("site/index.html"), Expected("published-index.html"));
 
-    // Files removed by hand leave the index; a skipped file is told once, not at every rebuild.
-    std::filesystem::remove(work.File("site/2026-12-07_2204_N3_oak-ridge.json"));
+    // A race kept without its JSON copy (a crash, a failed write) is completed from its page and
+    // standings, ended when those were written; one removed by hand leaves the index. A skipped file is
+    // told once, not at every rebuild.
+    const std::string oak = "site/2026-12-07_2104_NL_oak-ridge-mile";
+    std::filesystem::remove(work.File(oak + ".json"));
+    timespec ended[2] = {{raceEnd, 0}, {raceEnd, 0}};
+    utimensat(AT_FDCWD, work.File(oak + ".stn").c_str(), ended, 0);
+    for (const char* extension : {".json", ".html", ".won"})
+        std::filesystem::remove(work.File("site/2026-12-07_2204_N3_oak-ridge" + std::string(extension)));
     testing::internal::CaptureStderr();
     EXPECT_FALSE(folder.RebuildIndex());
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(work.Read(oak + ".json"), Expected("published-race.json"));
     EXPECT_EQ(folder.Newest()->page, "2026-12-07_2104_NL_oak-ridge-mile.html");
 }
 
 TEST_F(PublishedFolderTest, AFolderThatCannotBeWrittenIsNamedWithTheCause) {
     work.Write("file", "");
     PublishedFolder inAFile(work.File("file/site/"), "L", work.File("Quorvahtml.html"));
-    EXPECT_EQ(Keep(inAFile, 1, raceEnd)->cause, CauseBadPath);
+    FileFailure failure = Keep(inAFile, 1, raceEnd)->failure;
+    EXPECT_EQ(std::tuple(failure.cause, failure.step, failure.error),
+              std::tuple(CauseBadPath, FileStep::MakeFolder, ENOTDIR));
     PublishedFolder full(published, "L", work.File("Quorvahtml.html"));
     FileSizeLimit fullDisk(64);
-    PublishedFolder::Failure failure = Keep(full, 1, raceEnd).value();
-    EXPECT_EQ(failure.path, published + "2026-12-07_2104_NL_oak-ridge-mile.stn");
-    EXPECT_NE(failure.cause, CauseNone);
+    PublishedFolder::Failure tooLarge = Keep(full, 1, raceEnd).value();
+    EXPECT_EQ(tooLarge.path, published + "2026-12-07_2104_NL_oak-ridge-mile.html");
+    EXPECT_EQ(std::pair(tooLarge.failure.step, tooLarge.failure.error), std::pair(FileStep::Write, EFBIG));
     // The JSON copy comes last: a race that could not be kept whole is not in the index.
     EXPECT_FALSE(work.Exists("site/2026-12-07_2104_NL_oak-ridge-mile.json"));
 }

@@ -64,7 +64,9 @@ TEST_F(PublisherTest, TheStatusFollowsTheScheduleEachPageIsKeptAndAStopOrAFailur
 }
 
 TEST_F(PublisherTest, AFolderThatCannotBeWrittenIsToldOncePerRaceAndTheScheduleGoesOn) {
-    ResultsPublisher unwritable("/proc/quorva-site/", "League", program.File("Quorvahtml.html"));
+    program.Write("site-file", "");
+    const std::string folder = program.File("site-file/");
+    ResultsPublisher unwritable(folder, "League", program.File("Quorvahtml.html"));
     runner.SetObserver(&unwritable);
     EventList[1]->SaveResults = 1;
     runner.OnInitDialog();
@@ -72,9 +74,10 @@ TEST_F(PublisherTest, AFolderThatCannotBeWrittenIsToldOncePerRaceAndTheScheduleG
     runner.OnStartNow();
     EXPECT_EQ(view.pages.size(), 2u);
     EXPECT_EQ(recorder.messages.size(), 3u);
-    EXPECT_EQ(recorder.Texts().back(), "The results could not be published in /proc/quorva-site/; the race's "
-                                       "own page is made and the schedule goes on.\n\nThe following error "
-                                       "occurred while trying to open /proc/quorva-site/\n\nfile not found");
+    EXPECT_EQ(recorder.Texts().back(), "The results could not be published in " + folder +
+                                           "; the race's own page is made and the schedule goes on.\n\nThe "
+                                           "following error occurred while trying to make the folder " +
+                                           folder + "\n\ninvalid path (Not a directory)");
     // The running dialog takes the telling over: no message box holds the schedule.
     std::vector<std::string> told;
     unwritable.TellBy([&](const std::string& text) { told.push_back(text); });

@@ -37,7 +37,7 @@ const Simulator simulators[] = {
 };
 
 void Write(const fs::path& path, const std::string& bytes) {
-    if (WriteFileAtomically(path.string(), bytes) != CauseNone)
+    if (WriteFileAtomically(path.string(), bytes).cause != CauseNone)
         throw std::runtime_error("cannot write " + path.string());
 }
 
