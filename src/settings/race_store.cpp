@@ -4,6 +4,7 @@
 #include "core/path_helpers.h"
 #include "platform/messages.h"
 #include "platform/profile_file.h"
+#include "platform/windows_1252.h"
 #include "settings/event_record.h"
 #include "settings/settings_file.h"
 
@@ -72,7 +73,7 @@ void ReadEvents() {
     for (const auto& [key, value] : file.SectionEntries(scheduleSection)) {
         int position = RecordPosition(key, count);
         if (position > 0 && !value.empty())
-            records.emplace(position, value.substr(0, recordBufferSize - 1));
+            records.emplace(position, StoredPrefix(value, recordBufferSize - 1));
     }
     for (const auto& [position, record] : records) {
         auto race = std::make_unique<RACE>();
