@@ -87,7 +87,7 @@ void ReadEvents() {
         ShowMessage(MoreMissingMessage(missing - 1), MessageIcon::Warning);
 }
 
-void WriteEvents() {
+void WriteEvents(bool forgetLastRace) {
     ProfileFile::Entries entries;
     entries.emplace_back("Events", std::to_string(EventList.size()));
     int n = 1;
@@ -95,5 +95,7 @@ void WriteEvents() {
         entries.emplace_back(std::to_string(n++), FormatRaceRecord(*race));
     ProfileFile file(SettingsFilePath());
     file.ReplaceSection(scheduleSection, entries);
+    if (forgetLastRace)
+        file.SetString(serverSection, "LastRace", "-1");
     StoreSettings(file);
 }

@@ -201,9 +201,15 @@ void CDlgSchedule::AddAll(int sim) {
 }
 
 void CDlgSchedule::OnOK() {
-    ClearEvents();
+    RaceList schedule;
     for (unsigned line = 0; line < m_events->GetCount(); ++line)
-        EventList.push_back(std::make_unique<RACE>(EventOfLine(static_cast<int>(line))));
+        schedule.push_back(std::make_unique<RACE>(EventOfLine(static_cast<int>(line))));
+    m_scheduleChanged = !std::equal(schedule.begin(), schedule.end(), EventList.begin(), EventList.end(),
+                                    [](const auto& shown, const auto& stored) { return *shown == *stored; });
+    if (m_scheduleChanged)
+        Server->LastRace = -1;
+    ClearEvents();
+    EventList = std::move(schedule);
     m_working.clear();
     Finish(wxID_OK);
 }
