@@ -40,6 +40,10 @@ void SetMessageSink(MessageSink* sink) {
     currentSink = sink != nullptr ? sink : &consoleSink;
 }
 
+MessageSink& CurrentMessageSink() {
+    return *currentSink;
+}
+
 MessageAnswer ShowMessage(const std::string& text, MessageIcon icon, MessageButtons buttons) {
     return currentSink->Show(Message{text, icon, buttons});
 }

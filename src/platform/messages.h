@@ -29,6 +29,9 @@ public:
 // button.
 void SetMessageSink(MessageSink* sink);
 
+// The sink that messages go to now.
+MessageSink& CurrentMessageSink();
+
 MessageAnswer ShowMessage(const std::string& text, MessageIcon icon = MessageIcon::None,
                           MessageButtons buttons = MessageButtons::Ok);
 void MessageBeep();

@@ -3,6 +3,7 @@
 #include "platform/file_system.h"
 #include "platform/leading_integer.h"
 #include "platform/letter_case.h"
+#include "platform/windows_1252.h"
 
 #include <algorithm>
 #include <string_view>
@@ -134,11 +135,7 @@ std::optional<std::string> ProfileFile::Find(const std::string& section, const s
 
 std::string ProfileFile::GetString(const std::string& section, const std::string& key,
                                    const std::string& defaultValue, size_t bufferSize) const {
-    std::string value = Find(section, key).value_or(defaultValue);
-    size_t limit = bufferSize == 0 ? 0 : bufferSize - 1;
-    if (value.size() > limit)
-        value.resize(limit);
-    return value;
+    return StoredPrefix(Find(section, key).value_or(defaultValue), bufferSize == 0 ? 0 : bufferSize - 1);
 }
 
 int ProfileFile::GetInt(const std::string& section, const std::string& key, int defaultValue) const {

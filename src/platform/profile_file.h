@@ -24,7 +24,7 @@ public:
     std::optional<std::string> Find(const std::string& section, const std::string& key) const;
 
     // The value, or defaultValue when missing, cut to bufferSize - 1 characters as a Windows buffer of
-    // that size would hold it.
+    // that size would hold it: characters as StoredLength counts them, never cut inside one.
     std::string GetString(const std::string& section, const std::string& key, const std::string& defaultValue,
                           size_t bufferSize) const;
 

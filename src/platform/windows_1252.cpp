@@ -73,6 +73,24 @@ std::string Utf8FromStored(std::string_view value) {
     return IsValidUtf8(value) ? std::string(value) : Utf8FromWindows1252(value);
 }
 
+size_t StoredLength(std::string_view value) {
+    if (!IsValidUtf8(value))
+        return value.size();
+    size_t length = 0;
+    ForEachCharacter(value, [&](std::optional<char32_t>) { ++length; });
+    return length;
+}
+
+std::string StoredPrefix(std::string_view value, size_t limit) {
+    // No text holds more characters than bytes.
+    if (value.size() <= limit || !IsValidUtf8(value))
+        return std::string(value.substr(0, limit));
+    size_t at = 0;
+    for (size_t k = 0; k < limit && at < value.size(); ++k)
+        NextUtf8Character(value, at);
+    return std::string(value.substr(0, at));
+}
+
 SimulatorText::SimulatorText(std::string& text) {
     m_utf8 = text.starts_with(byteOrderMark);
     if (m_utf8)

@@ -24,6 +24,13 @@ bool IsValidUtf8(std::string_view text);
 // Windows program and is taken as Windows-1252, so it is never lost.
 std::string Utf8FromStored(std::string_view value);
 
+// How many characters a stored value shows as (Utf8FromStored): its UTF-8 characters, or its bytes where
+// it is Windows-1252. A limit on a stored text counts these, as the windows count what is typed.
+size_t StoredLength(std::string_view value);
+
+// The value cut to at most limit of those characters, never inside one.
+std::string StoredPrefix(std::string_view value, size_t limit);
+
 // A file that a simulator reads or writes holds Windows-1252. One that begins with a UTF-8 byte order
 // mark was saved by an editor in UTF-8: the mark is dropped and its values are taken as stored values.
 class SimulatorText {

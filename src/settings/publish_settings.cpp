@@ -4,6 +4,7 @@
 #include "core/path_helpers.h"
 #include "platform/host_path.h"
 #include "platform/profile_file.h"
+#include "platform/windows_1252.h"
 #include "settings/settings_file.h"
 
 #include <algorithm>
@@ -36,7 +37,7 @@ PublishCheck CheckPublishSettings(const PUBLISH& values) {
         std::string name = key.field == PublishField::Folder ? "results folder" : "league title";
         if (value.find_first_of("\r\n") != std::string::npos)
             return {key.field, "The " + name + " must be one line."};
-        if (value.size() > key.readLimit)
+        if (StoredLength(value) > key.readLimit)
             return {key.field,
                     "The " + name + " takes at most " + std::to_string(key.readLimit) + " characters."};
     }

@@ -4,6 +4,7 @@
 #include "core/path_helpers.h"
 #include "platform/messages.h"
 #include "platform/profile_file.h"
+#include "platform/windows_1252.h"
 #include "settings/event_record.h"
 #include "settings/settings_file.h"
 
@@ -41,8 +42,8 @@ std::string MoreMissingMessage(int more) {
 std::optional<std::string> RecordDamage(const std::string& record) {
     if (size_t nul = record.find('\0'); nul != std::string::npos)
         return "it holds a NUL character at character " + std::to_string(nul + 1);
-    if (record.size() > recordBufferSize - 1)
-        return "it is " + std::to_string(record.size()) + " characters long, more than the " +
+    if (size_t length = StoredLength(record); length > recordBufferSize - 1)
+        return "it is " + std::to_string(length) + " characters long, more than the " +
                std::to_string(recordBufferSize - 1) + " an event record holds";
     return std::nullopt;
 }
@@ -114,7 +115,7 @@ void ReadEvents(const ProfileFile& file) {
         ShowMessage(MoreMissingMessage(missing - 1), MessageIcon::Warning);
 }
 
-void WriteEvents() {
+void WriteEvents(bool forgetLastRace) {
     ProfileFile::Entries entries;
     entries.emplace_back("Events", std::to_string(EventList.size()));
     int n = 1;
@@ -122,5 +123,7 @@ void WriteEvents() {
         entries.emplace_back(std::to_string(n++), FormatRaceRecord(*race));
     ProfileFile file(SettingsFilePath());
     file.ReplaceSection(scheduleSection, entries);
+    if (forgetLastRace)
+        file.SetString(serverSection, "LastRace", "-1");
     StoreSettings(file);
 }

@@ -15,5 +15,7 @@ void WriteDefaultRace();
 // such, the others as their number.
 void ReadEvents(const ProfileFile& file);
 
-// Stores EventList as the schedule, the whole "SCHEDULE" section replaced in one write.
-void WriteEvents();
+// Stores EventList as the schedule, the whole "SCHEDULE" section replaced in one write. With
+// forgetLastRace, "LastRace" becomes -1 in the same write: a runner in another process, which reads it
+// from the file, then starts a changed schedule from its first event instead of at an old place.
+void WriteEvents(bool forgetLastRace = false);

@@ -72,7 +72,8 @@ const std::array<ServerKey, 42> serverKeys = {
     Number("StartTimePM", &SERVER::StartTimePM, 1),
     Text("StopTime", &SERVER::StopTime, "5:00", 9),
     Number("StopTimePM", &SERVER::StopTimePM, 0),
-    Text("AddedParams", &SERVER::AddedParams, "", 79),
+    // As many as the server settings dialog takes, so what it accepts reads back whole.
+    Text("AddedParams", &SERVER::AddedParams, "", 80),
     Number("Security", &SERVER::Security, 0),
 };
 

@@ -18,7 +18,8 @@ constexpr size_t lineReadLimit = 253;
 constexpr size_t trackIdColumn = 13;
 constexpr size_t trackIdLength = 8;
 constexpr const char* dictionarySection = "TRACKS";
-constexpr size_t dictionaryBufferSize = 80;
+// Room for as many characters as the Track Error dialog takes, so a name it accepts reads back whole.
+constexpr size_t dictionaryBufferSize = 81;
 
 // Where character n of a UTF-8 text starts: its size when the text is shorter.
 size_t CharacterOffset(const std::string& text, size_t n) {
@@ -72,17 +73,28 @@ std::string CCalendarFile::GetTrackId(int index) const {
     return last == std::string::npos ? "" : id.substr(0, last + 1);
 }
 
-std::string CCalendarFile::GetTrackName(int index) const {
-    if (index < 0 || index >= m_trackCount)
-        return "";
-    std::string dictionary = GetProgramFolder() + DictionaryFileName();
+std::string CCalendarFile::TrackName(int index, const std::string& dictionary,
+                                     FileFailure& storeFailure) const {
     std::string id = GetTrackId(index);
     std::string name = GetPrivateProfileString(dictionarySection, id, "", dictionaryBufferSize, dictionary);
     if (!name.empty())
         return Utf8FromStored(name);
     name = AskTrackName(index + 1, id, SimulatorName());
-    FileFailure failure = WritePrivateProfileString(dictionarySection, id, name, dictionary);
-    if (failure.cause != CauseNone)
-        ShowFileFailure(dictionary, failure);
+    storeFailure = WritePrivateProfileString(dictionarySection, id, name, dictionary);
     return name;
+}
+
+std::vector<std::string> CCalendarFile::GetTrackNames() const {
+    std::string dictionary = GetProgramFolder() + DictionaryFileName();
+    std::vector<std::string> names;
+    bool told = false;
+    for (int index = 0; index < m_trackCount; ++index) {
+        FileFailure failure;
+        names.push_back(TrackName(index, dictionary, failure));
+        if (failure.cause != CauseNone && !told) {
+            ShowFileFailure(dictionary, failure);
+            told = true;
+        }
+    }
+    return names;
 }

@@ -22,9 +22,10 @@ public:
     // The short identifier of the track at a 0-based entry index; empty for an index outside the calendar.
     std::string GetTrackId(int index) const;
 
-    // The display name of the track at a 0-based entry index, from the track dictionary; asks the
-    // operator when the dictionary has none. Empty for an index outside the calendar.
-    std::string GetTrackName(int index) const;
+    // The display names of every track, in calendar order, from the track dictionary; the operator is
+    // asked for each name the dictionary lacks. A dictionary that cannot be written is told once, at the
+    // first name it cannot store, not once for every name.
+    std::vector<std::string> GetTrackNames() const;
 
 protected:
     explicit CCalendarFile(std::string path);
@@ -34,6 +35,9 @@ protected:
 
 private:
     void Read();
+    // The name of the track at a 0-based entry index, asked for and stored when the dictionary lacks it;
+    // storeFailure is what storing it met.
+    std::string TrackName(int index, const std::string& dictionary, FileFailure& storeFailure) const;
     void KeepLine(const std::string& line, const SimulatorText& encoding);
 
     std::string m_errorText;

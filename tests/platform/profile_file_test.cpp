@@ -45,6 +45,12 @@ TEST(ProfileFile, ReadsGiveTheValueOrTheDefaultAndFailedWritesLeaveTheFileAsItWa
     }
     EXPECT_EQ(file.GetString("Server", "HostName", "", 5), "Spee");
     EXPECT_EQ(file.GetString("Server", "HostName", "", 1), "");
+    // A limit counts characters and never cuts inside one; a Windows-1252 value's bytes are its characters.
+    temp.Write("texts.ini", "[T]\nUtf8=Caf\xC3\xA9s\nAnsi=Caf\xE9s\n");
+    ProfileFile texts(temp.File("texts.ini"));
+    EXPECT_EQ(texts.GetString("T", "Utf8", "", 5) + "|" + texts.GetString("T", "Utf8", "", 4) + "|" +
+                  texts.GetString("T", "Ansi", "", 5),
+              "Caf\xC3\xA9|Caf|Caf\xE9");
     EXPECT_EQ(file.GetInt("Server", "Empty", 7), 7);
     EXPECT_EQ(GetPrivateProfileInt("S", "K", -3, temp.File("none.ini")), -3);
     EXPECT_FALSE(temp.Exists("none.ini"));
@@ -60,7 +66,7 @@ TEST(ProfileFile, ReadsGiveTheValueOrTheDefaultAndFailedWritesLeaveTheFileAsItWa
     std::filesystem::create_symlink("loop.ini", temp.File("loop.ini"));
     EXPECT_EQ(WritePrivateProfileString("S", "A", "2", temp.File("loop.ini")).cause, CauseGeneric);
     EXPECT_TRUE(std::filesystem::is_symlink(temp.File("loop.ini")));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.Path()), {}), 3);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.Path()), {}), 4);
 }
 
 TEST(ProfileFile, WritesChangeOnlyWhatTheyAreAskedTo) {

@@ -38,14 +38,17 @@ TEST(ServerSettings, TheRecordIsStoredReadWithinItsLimitsAndWrittenOverOnlyTheSe
     WriteServerSettings();
     EXPECT_EQ(program.Read("Quorvadata.ini"), Expected("Quorvadata-server-rewritten.ini"));
 
-    // Reading changes nothing on disk.
-    const std::string stored = "[server]\nhostname=" + std::string(100, 'h') +
-                               "\nDailyTime=123456789012\nFieldSize=12 cars\nTiming=two\nMillisecs=-250\n";
+    // Reading changes nothing on disk. AddedParams takes the 80 characters that the server settings
+    // dialog takes, never cut inside one.
+    const std::string params = std::string(79, 'p') + "\xC3\xA9";
+    const std::string stored = "[server]\nhostname=" + std::string(100, 'h') + "\nAddedParams=" + params +
+                               "x\nDailyTime=123456789012\nFieldSize=12 cars\nTiming=two\nMillisecs=-250\n";
     program.Write("Quorvadata.ini", stored);
     ReadServerSettings(*ReadSettingsFile());
     EXPECT_EQ(program.Read("Quorvadata.ini"), stored);
     EXPECT_EQ(Server->HostName, std::string(79, 'h'));
     EXPECT_EQ(Server->DailyTime, "123456789");
+    EXPECT_EQ(Server->AddedParams, params);
     EXPECT_EQ(Server->AdminPassword + "|" + Server->PathN3 + "|" + Server->ExeFileN3, "Kelp||");
     EXPECT_EQ(std::vector<int>({Server->FieldSize, Server->Timing, Server->Millisecs, Server->LastRace,
                                 Server->MaxConnections, Server->ClockAdjust}),

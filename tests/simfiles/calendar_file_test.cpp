@@ -58,33 +58,35 @@ TEST_F(CalendarTest, EachKeptLineIsAnEntryWithTheIdentifierOfItsColumnsAndAFaile
     EXPECT_TRUE(recorder.messages.empty());
 }
 
-TEST_F(CalendarTest, NamesComeFromTheDictionaryOrAreAskedForOnceAndStoredAndAFailedWriteIsTold) {
+// A name is read up to the Track Error dialog's 80 characters, never cut inside one.
+TEST_F(CalendarTest, NamesComeFromTheDictionaryOrAreAskedForOnceAndStoredAndAFailedWriteIsToldOnce) {
+    const std::string accented = std::string(79, 'a') + "\xC3\xA9";
     const std::string dictionary = "; ours\n[TRACKS]\nashford=Ashford\nlong=" + std::string(100, 'L') +
-                                   "\nk\xC3\xB6ln=K\xF6ln Ring\nm\xC3\xBCnchen=M\xC3\xBCnchen\n";
+                                   "\naccent=" + accented +
+                                   "x\nk\xC3\xB6ln=K\xF6ln Ring\nm\xC3\xBCnchen=M\xC3\xBCnchen\n";
     program.Write("TrackDictionaryN3.ini", dictionary);
-    CCalendarFileN3 calendar = Calendar(TrackLine("ashford ") + "\n" + TrackLine("long    ") +
-                                        "\nRound        k\xF6ln    1\r\nRound        m\xFCnchen 2\r\n" +
-                                        TrackLine("newone  ") + "\n" + TrackLine("newone  ") + "\n");
+    CCalendarFileN3 calendar =
+        Calendar(TrackLine("ashford ") + "\n" + TrackLine("long    ") + "\n" + TrackLine("accent  ") +
+                 "\nRound        k\xF6ln    1\r\nRound        m\xFCnchen 2\r\n" + TrackLine("newone  ") +
+                 "\n" + TrackLine("newone  ") + "\n");
     prompt.answers = {"Brand New Oval, West"};
-    const std::string names[] = {"Ashford",      std::string(79, 'L'),   "K\u00F6ln Ring",
-                                 "M\u00FCnchen", "Brand New Oval, West", "Brand New Oval, West"};
-    for (int n = 0; n < 6; ++n)
-        EXPECT_EQ(calendar.GetTrackName(n), names[n]) << n;
+    EXPECT_EQ(calendar.GetTrackNames(),
+              (std::vector<std::string>{"Ashford", std::string(80, 'L'), accented, "K\u00F6ln Ring",
+                                        "M\u00FCnchen", "Brand New Oval, West", "Brand New Oval, West"}));
     ASSERT_EQ(prompt.questions.size(), 1u);
     auto [item, id, simulator] = prompt.questions[0];
-    EXPECT_EQ(std::to_string(item) + "|" + id + "|" + simulator, "5|newone|Nascar Race 3");
+    EXPECT_EQ(std::to_string(item) + "|" + id + "|" + simulator, "6|newone|Nascar Race 3");
     EXPECT_EQ(program.Read("TrackDictionaryN3.ini"), dictionary + "newone=Brand New Oval, West\n");
 
     program.Write("all.cal", TrackLine("millbrk ") + "\n" + TrackLine("ashford "));
     CCalendarFileNL legends(program.File("all.cal"));
-    EXPECT_EQ(legends.GetTrackName(0), "");
-    EXPECT_EQ(program.Read("TrackDictionaryNL.ini"), "[TRACKS]\r\nmillbrk=\r\n");
-    prompt.answers = {"Millbrook", "Ashford"};
-    EXPECT_EQ(legends.GetTrackName(0), "Millbrook");
+    EXPECT_EQ(legends.GetTrackNames(), (std::vector<std::string>{"", ""}));
+    EXPECT_EQ(program.Read("TrackDictionaryNL.ini"), "[TRACKS]\r\nmillbrk=\r\nashford=\r\n");
     EXPECT_EQ(prompt.questions.back().simulatorName, "Nascar Legends");
 
     chmod(program.File("TrackDictionaryNL.ini").c_str(), 0444);
-    EXPECT_EQ(legends.GetTrackName(1), "Ashford");
+    prompt.answers = {"Millbrook", "Ashford"};
+    EXPECT_EQ(legends.GetTrackNames(), (std::vector<std::string>{"Millbrook", "Ashford"}));
     EXPECT_THAT(recorder.Texts(),
                 testing::ElementsAre(testing::EndsWith("/TrackDictionaryNL.ini\n\naccess denied")));
 }

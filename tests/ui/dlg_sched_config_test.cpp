@@ -3,6 +3,8 @@
 #include "race_dialog_fixture.h"
 #include "ui/dialogs/race_controls.h"
 
+#include <wx/clipbrd.h>
+
 using Texts = std::vector<std::string>;
 
 class EventDialogTest : public RaceDialogTest {
@@ -53,6 +55,14 @@ TEST_F(EventDialogTest, ANewEventStartsFromTheDefaultRaceTakesTypingUpToItsLimit
     input.Key('b', wxMOD_SHIFT);
     input.PumpUntil([&] { return Text(*dialog, IDC_RACE_PASSWORD) != eleven; });
     input.Pump(300);
+    EXPECT_EQ(Text(*dialog, IDC_RACE_PASSWORD), eleven + "A");
+    // A paste beyond the limit is cut to it, in place of the selection.
+    ASSERT_TRUE(wxTheClipboard->Open());
+    wxTheClipboard->SetData(new wxTextDataObject("xyzw"));
+    wxTheClipboard->Close();
+    Find<wxTextCtrl>(*dialog, IDC_RACE_PASSWORD)->SetSelection(9, 12);
+    input.Key('v', wxMOD_CONTROL);
+    input.PumpUntil([&] { return Text(*dialog, IDC_RACE_PASSWORD) != eleven + "A"; });
 
     SelectLine(Tracks(), 2);
     SetText(*dialog, IDC_EVENT_WARMUP_TIME, " 12 ");
@@ -66,7 +76,7 @@ TEST_F(EventDialogTest, ANewEventStartsFromTheDefaultRaceTakesTypingUpToItsLimit
     expected.TrackNumber = 3;
     expected.WarmupTime = 12;
     expected.WindDirection = 7;
-    expected.RacePassword = eleven + "A";
+    expected.RacePassword = eleven.substr(0, 18) + "xyz";
     EXPECT_EQ(event, expected);
     EXPECT_EQ(Server->LastRace, -1);
 }

@@ -4,6 +4,7 @@
 #include "ui/support/painted_launcher.h"
 
 #include <chrono>
+#include <sys/stat.h>
 #include <thread>
 
 using Dlg = CDlgSchedRunning;
@@ -138,4 +139,31 @@ TEST_F(RunningDialogTest, ARaceTakesNoInputAtAllAndSaysSince) {
     EXPECT_TRUE(input.PumpUntil([&] { return dialog->Runner().Ended(); }));
     EXPECT_EQ(dialog->GetReturnCode(), RunResultStop);
     EXPECT_EQ(timers.running, 0);
+}
+
+// A mended fault: what a run tells goes into its window with its time, so an unattended run never waits
+// for a click; only the step that ends the run gives message boxes, once the run is over.
+TEST_F(RunningDialogTest, WhatTheRunTellsIsShownInItsWindowAndOnlyTheStepThatEndsItGivesMessageBoxes) {
+    Server->RaceDelay = 99;
+    Server->RememberRace = 1;
+    program.Write("Quorvadata.ini", "[WATCHDOG]\r\nMaxRaceMinutes=x\r\n");
+    chmod(program.SettingsFile().c_str(), 0444);
+    OpenRun();
+    Click(*dialog, Dlg::IDC_START_NOW);
+    EXPECT_EQ(launcher.commandLines.size(), 1u);
+    EXPECT_TRUE(recorder.messages.empty()) << recorder.Texts().front();
+    const std::string refused =
+        "The following error occurred while trying to open " + program.SettingsFile() + "\n\naccess denied";
+    EXPECT_EQ(Label(*dialog, Dlg::IDC_RACE_PROBLEM),
+              "20:00: The following error occurred while trying to open " + program.SettingsFile() +
+                  " access denied");
+    EXPECT_EQ(
+        Find(*dialog, Dlg::IDC_RACE_PROBLEM)->GetToolTipText().utf8_string(),
+        "20:00: RaceDelay=99 is beyond the 1 to 60 minutes the timing dialog allows; the schedule runs "
+        "with it as it stands.\n\n20:00: MaxRaceMinutes=x in [WATCHDOG] is not a number of minutes from 0 "
+        "to 10080; races run without a time limit.\n\n20:00: " +
+            refused);
+    Click(*dialog, wxID_OK);
+    EXPECT_EQ(dialog->GetReturnCode(), RunResultStop);
+    EXPECT_EQ(recorder.Texts(), std::vector<std::string>{refused});
 }

@@ -4,6 +4,8 @@
 #include "settings/watchdog_settings.h"
 #include "ui/support/dialog_layout.h"
 #include "ui/support/next_run_note.h"
+#include "ui/support/record_fields.h"
+#include "ui/support/stored_text.h"
 #include "ui/support/typing_limit.h"
 
 #include <wx/button.h>
@@ -42,8 +44,8 @@ CDlgPublish::CDlgPublish(wxWindow* parent)
     std::vector<std::string> refused;
     minutes->ChangeValue(std::to_string(ReadWatchdogSettings(refused).MaxRaceMinutes));
     LimitTyping(minutes, minutesLength);
-    folder->ChangeValue(wxString::FromUTF8(m_values.Folder));
-    title->ChangeValue(wxString::FromUTF8(m_values.Title));
+    folder->ChangeValue(ShownText(m_values.Folder));
+    title->ChangeValue(ShownText(m_values.Title));
     LimitTyping(folder, folderLength);
     LimitTyping(title, titleLength);
     AddNextRunNote(*this, 7, 101, 246, 24);
@@ -54,7 +56,8 @@ CDlgPublish::CDlgPublish(wxWindow* parent)
 void CDlgPublish::OnOK() {
     auto* folder = static_cast<wxTextCtrl*>(FindWindow(IDC_PUBLISH_FOLDER));
     auto* title = static_cast<wxTextCtrl*>(FindWindow(IDC_PUBLISH_TITLE));
-    PUBLISH values{folder->GetValue().utf8_string(), title->GetValue().utf8_string()};
+    PUBLISH values{EditedText(m_values.Folder, folder->GetValue().utf8_string()),
+                   EditedText(m_values.Title, title->GetValue().utf8_string())};
     PublishCheck check = CheckPublishSettings(values);
     if (check.field != PublishField::None) {
         Refuse(check.field == PublishField::Folder ? folder : title, check.message);

@@ -123,8 +123,8 @@ void CDlgSchedConfig::FillTrackList() {
     }
     m_trackList->Clear();
     int count = calendar->GetTrackCount();
-    for (int entry = 0; entry < count; ++entry)
-        m_trackList->Append(wxString::FromUTF8(calendar->GetTrackName(entry)));
+    for (const std::string& name : calendar->GetTrackNames())
+        m_trackList->Append(wxString::FromUTF8(name));
     m_listedSim = sim;
     int line = m_isNew ? 0 : m_selectedEntry - 1;
     m_trackList->SetSelection(line >= 0 && line < count ? line : wxNOT_FOUND);

@@ -64,18 +64,17 @@ const Toggle toggles[] = {
 
 CDlgSchedRunning::CDlgSchedRunning(wxWindow* parent)
     : CDlgSchedRunning(parent, m_systemClock, m_paintedLauncher, nullptr) {
+    // The published folder's problems are told as messages, which the run's messages take.
     m_publisher = PublisherFromSettings();
-    m_publisher->TellBy([this](const std::string& text) {
-        ShowProblem(FormatLocalTime(std::time(nullptr), "%H:%M") + ": " + text.substr(0, text.find('\n')),
-                    text);
-    });
     m_runner->SetObserver(m_publisher.get());
 }
 
 CDlgSchedRunning::CDlgSchedRunning(wxWindow* parent, const Clock& clock, SimulatorLauncher& launcher,
                                    ScheduleRunner::TimerFactory makeTimer)
     : CDlgBase(templateId, parent, "Schedule Is Running", dialogSize), m_clock(clock),
-      m_ticks(std::make_shared<WindowTicks>([this] { m_runner->OnCountdownTick(); })) {
+      m_messages([this] { return m_clock.Now(); },
+                 [this] { ShowProblem(m_messages.NewestLine(), m_messages.List()); }),
+      m_ticks(std::make_shared<WindowTicks>([this] { Command([this] { m_runner->OnCountdownTick(); }); })) {
     if (!makeTimer)
         makeTimer = [ticks = m_ticks] { return std::make_unique<CCountdownTimer>(ticks); };
     m_runner = std::make_unique<ScheduleRunner>(clock, launcher, *this, std::move(makeTimer));
@@ -137,21 +136,21 @@ void CDlgSchedRunning::CreateControls() {
     auto* stop = new wxButton(this, wxID_OK, "Stop", at(343, 295), size(50, 14));
     stop->SetDefault();
 
-    skip->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { m_runner->OnSkipEvent(); });
-    startNow->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { m_runner->OnStartNow(); });
-    stop->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { m_runner->OnOK(); });
+    skip->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Command([this] { m_runner->OnSkipEvent(); }); });
+    startNow->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Command([this] { m_runner->OnStartNow(); }); });
+    stop->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Command([this] { m_runner->OnOK(); }); });
     preview->Bind(wxEVT_BUTTON, &CDlgSchedRunning::OnPreview, this);
     // Only the pointer's double click chooses the next event: the toolkit reports Enter and Space on the
     // list as a double click of the list too. Enter still presses the default button, "Stop".
     m_eventList->Bind(wxEVT_LEFT_DCLICK, [this](wxMouseEvent& click) {
         click.Skip();
-        m_runner->OnSelectEvent(m_eventList->GetSelection());
+        Command([this] { m_runner->OnSelectEvent(m_eventList->GetSelection()); });
     });
     m_eventList->Bind(wxEVT_LISTBOX_DCLICK, [](wxCommandEvent&) {});
-    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { m_runner->OnCancel(); });
+    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { Command([this] { m_runner->OnCancel(); }); });
     Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& key) {
         if (key.GetKeyCode() == WXK_ESCAPE)
-            m_runner->OnCancel();
+            Command([this] { m_runner->OnCancel(); });
         else
             key.Skip();
     });
@@ -164,6 +163,8 @@ void CDlgSchedRunning::OnInitDialog(wxInitDialogEvent& event) {
 }
 
 void CDlgSchedRunning::StartRun() {
+    m_messages.Begin();
+    m_messages.Step();
     // Another runner of this program folder keeps this one from starting.
     m_lock = LockScheduleForRun();
     if (!m_lock) {
@@ -171,6 +172,11 @@ void CDlgSchedRunning::StartRun() {
         return;
     }
     m_runner->OnInitDialog();
+}
+
+void CDlgSchedRunning::Command(const std::function<void()>& command) {
+    m_messages.Step();
+    command();
 }
 
 void CDlgSchedRunning::OnPreview(wxCommandEvent&) {
@@ -296,6 +302,7 @@ void CDlgSchedRunning::ShowProblem(const std::string& text, const std::string& d
 }
 
 void CDlgSchedRunning::EndRun(int result) {
+    m_messages.End();
     if (IsModal())
         EndModal(result);
     else

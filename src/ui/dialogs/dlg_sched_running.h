@@ -6,6 +6,7 @@
 #include "schedule/schedule_runner.h"
 #include "ui/support/dlg_base.h"
 #include "ui/support/painted_launcher.h"
+#include "ui/support/run_messages.h"
 #include "ui/support/window_ticks.h"
 
 #include <memory>
@@ -73,6 +74,8 @@ public:
 private:
     // The red line under the switches, kept until the next problem; details in its tooltip.
     void ShowProblem(const std::string& text, const std::string& details);
+    // A step of the run: a command of the operator's or a tick.
+    void Command(const std::function<void()>& command);
     void CreateControls();
     void OnInitDialog(wxInitDialogEvent& event) override;
     void OnPreview(wxCommandEvent& event);
@@ -83,6 +86,8 @@ private:
     std::unique_ptr<RunLock> m_lock;
     SystemClock m_systemClock;
     const Clock& m_clock;
+    // What the run tells goes to the problem line, not to message boxes.
+    RunMessages m_messages;
     PaintedLauncher m_paintedLauncher;
     std::shared_ptr<WindowTicks> m_ticks;
     std::unique_ptr<ResultsPublisher> m_publisher;

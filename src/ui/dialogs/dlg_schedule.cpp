@@ -186,11 +186,12 @@ void CDlgSchedule::AddAll(int sim) {
         ShowMessage("Schedule Tab reports no tracks found in specified calendar file.");
         return;
     }
+    std::vector<std::string> names = calendar->GetTrackNames();
     for (int entry = 0; entry < count; ++entry) {
         auto event = std::make_unique<RACE>(*DefaultRace);
         event->SimExe = sim == 1 ? Server->PathNL + Server->ExeFileNL : Server->PathN3 + Server->ExeFileN3;
         event->CalendarFile = calendar->GetFileName();
-        event->TrackName = calendar->GetTrackName(entry);
+        event->TrackName = names[static_cast<size_t>(entry)];
         event->TrackId = calendar->GetTrackId(entry);
         event->Sim = sim;
         event->TrackNumber = entry + 1;
@@ -200,9 +201,15 @@ void CDlgSchedule::AddAll(int sim) {
 }
 
 void CDlgSchedule::OnOK() {
-    ClearEvents();
+    RaceList schedule;
     for (unsigned line = 0; line < m_events->GetCount(); ++line)
-        EventList.push_back(std::make_unique<RACE>(EventOfLine(static_cast<int>(line))));
+        schedule.push_back(std::make_unique<RACE>(EventOfLine(static_cast<int>(line))));
+    m_scheduleChanged = !std::equal(schedule.begin(), schedule.end(), EventList.begin(), EventList.end(),
+                                    [](const auto& shown, const auto& stored) { return *shown == *stored; });
+    if (m_scheduleChanged)
+        Server->LastRace = -1;
+    ClearEvents();
+    EventList = std::move(schedule);
     m_working.clear();
     Finish(wxID_OK);
 }

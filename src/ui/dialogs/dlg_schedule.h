@@ -41,6 +41,10 @@ public:
     void OnOK();
     void OnCancel();
 
+    // After OK: whether the schedule handed over differs from the one before. Its runner's remembered
+    // place ("LastRace") is then forgotten, as after an edit in the event dialog.
+    bool ScheduleChanged() const { return m_scheduleChanged; }
+
 private:
     void OnInitDialog(wxInitDialogEvent& event) override;
     void AddAll(int sim);
@@ -52,4 +56,5 @@ private:
     EventEditor m_editEvent;
     wxListBox* m_events = nullptr;
     RaceList m_working;
+    bool m_scheduleChanged = false;
 };

@@ -188,7 +188,7 @@ void CDlgServerSettings::OnEditSchedule() {
     CDlgSchedule schedule(this);
     if (m_runDialog(schedule) != wxID_OK)
         return;
-    WriteEvents();
+    WriteEvents(schedule.ScheduleChanged());
     ScheduleLoaded = !EventList.empty();
 }
 

@@ -1,6 +1,7 @@
 #include "ui/support/field_checks.h"
 
 #include "platform/leading_integer.h"
+#include "platform/windows_1252.h"
 #include "resources/string_ids.h"
 #include "resources/string_table.h"
 
@@ -84,22 +85,8 @@ std::optional<Message> CheckIntegerField(std::string_view text, int low, int hig
     return std::nullopt;
 }
 
-size_t FieldLength(std::string_view text) {
-    size_t length = 0;
-    for (size_t at = 0; at < text.size(); ++length) {
-        unsigned char lead = static_cast<unsigned char>(text[at]);
-        size_t size = lead < 0xC2 || lead > 0xF4 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        size_t end = at + 1;
-        while (end < at + size && end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-            ++end;
-        // A lead byte without all its continuation bytes is a character of its own.
-        at = end == at + size ? end : at + 1;
-    }
-    return length;
-}
-
 std::optional<Message> CheckTextLength(std::string_view text, int limit) {
-    if (FieldLength(text) <= static_cast<size_t>(limit))
+    if (StoredLength(text) <= static_cast<size_t>(limit))
         return std::nullopt;
     return Message{FillPlaceholders(LoadString(IDS_PARSE_STRING_SIZE), {std::to_string(limit)}),
                    MessageIcon::Warning};

@@ -19,11 +19,8 @@ std::optional<int> ReadIntegerField(std::string_view text);
 // outside low to high gives "Please enter an integer between %1 and %2." (exclamation icon).
 std::optional<Message> CheckIntegerField(std::string_view text, int low, int high, int& value);
 
-// How many characters a field's limit counts in a UTF-8 text: its characters (code points), each byte
-// that is no part of one counting as a character of its own. Typing and OK count alike.
-size_t FieldLength(std::string_view text);
-
-// "Please enter no more than %1 characters." (exclamation icon) for a text longer than limit.
+// "Please enter no more than %1 characters." (exclamation icon) for a text longer than limit, its
+// characters counted as typing and reading count them (StoredLength).
 std::optional<Message> CheckTextLength(std::string_view text, int limit);
 
 // A string-table text with %1, %2, ... replaced by the given values in turn.

@@ -15,7 +15,7 @@ class wxWindow;
 enum class FieldKind {
     Check,   // a check box: 1 or 0
     Integer, // an edit holding an integer from low to high
-    Text,    // an edit holding a text of at most limit bytes (0: no limit)
+    Text,    // an edit holding a text of at most limit characters (0: no limit)
     Radio,   // a radio group from the control's id on: the checked button's position
 };
 
