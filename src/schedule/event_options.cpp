@@ -137,8 +137,10 @@ std::string EventOptions::WriteEventFile() {
 }
 
 std::string EventOptions::BuildCommandLine() {
-    std::string file = FileNameOf(WriteEventFile());
-    return QuotedExeName() + " \"arena:" + ArenaName() + "\" \"serv: file " + file + "\"";
+    std::string path = WriteEventFile();
+    if (path.empty())
+        return "";
+    return QuotedExeName() + " \"arena:" + ArenaName() + "\" \"serv: file " + FileNameOf(path) + "\"";
 }
 
 std::string EventOptions::QuotedExeName() const {

@@ -21,7 +21,9 @@ public:
     // telling the operator, when the file could not be written.
     std::string WriteEventFile();
 
-    // Writes the event file and returns the command line that starts the simulator with it.
+    // Writes the event file and returns the command line that starts the simulator with it; empty when the
+    // event file could not be written, since a simulator started without its options would race on
+    // whatever it takes by default.
     std::string BuildCommandLine();
 
     // The simulator's program file name in double quotes: the simulator's folder is the current folder

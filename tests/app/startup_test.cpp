@@ -106,6 +106,36 @@ TEST_F(InjectedFailureTest, ALockFileThatCannotBeMadeWarnsAndAnIOErrorOnTheSetti
     EXPECT_NE(WithoutTimeStamps(root.Read("err.txt")).find(error), std::string::npos);
 }
 
+// An I/O error keeps the first event file from being written: no simulator starts without it, and the
+// schedule goes on. An output log that cannot be opened, by Quorva or by any process it starts, keeps
+// no simulator from its race.
+TEST_F(InjectedFailureTest,
+       AnEventFileThatCannotBeWrittenStartsNothingAndALogThatCannotBeOpenedStopsNothing) {
+    EXPECT_EQ(RunQuorvaFailing(root.File(Sims("N3/evt00001.dmn")), "%%stat"), 0);
+    EXPECT_EQ(
+        WithoutTimeStamps(root.Read("err.txt")),
+        "Quorva: The following error occurred while trying to open C:\\Sims\\N3\\evt00001.dmn\n\nhardware "
+        "error\n");
+    EXPECT_FALSE(root.Exists(Sims("N3/evt00001.seen")));
+    EXPECT_NE(
+        Out().find("\nThe event file C:\\Sims\\N3\\evt00001.dmn could not be written: the simulator was "
+                   "not started.\nNext event: oakridge / Oak Ridge Mile"),
+        std::string::npos)
+        << Out();
+    EXPECT_NE(Out().find(" 2 races run, 1 launch that did not race, "), std::string::npos);
+
+    std::string log = root.File(Sims("N3/evt00001.log"));
+    EXPECT_EQ(RunQuorva("", "strace -f -qq -o /dev/null -P '" + log +
+                                "' -e trace=openat -e inject=openat:error=EROFS"),
+              0);
+    EXPECT_EQ(
+        WithoutTimeStamps(root.Read("err.txt")),
+        "Quorva: The simulator's output log C:\\Sims\\N3\\evt00001.log cannot be opened (access denied): "
+        "the simulator runs without it.\n");
+    EXPECT_TRUE(root.Exists(Sims("N3/evt00001.WON")));
+    EXPECT_NE(Out().find(" 3 races run, 0 launches that did not race, "), std::string::npos);
+}
+
 TEST_F(InjectedFailureTest, TheProgramsOwnPathIsReadOnce) {
     // Counted against a run that reads it once, to print the usage: a sanitizer's runtime reads it too.
     auto reads = [&](const std::string& option) {
