@@ -67,6 +67,9 @@ bool StartUp() {
     ClearEvents();
     if (!CreateServer() || !CreateDefaultRace())
         return false;
+    // Event files and results pages are replaced in the simulators' folders, so a kill can leave one there.
+    RemoveStaleTemporaryFiles(Server->PathN3);
+    RemoveStaleTemporaryFiles(Server->PathNL);
     ReadEvents();
     ReadPublishSettings();
     ReadProgramVersion();

@@ -16,7 +16,7 @@
 #include <vector>
 
 // Start-up ends, telling why and writing nothing, without a simulator or with a settings file it cannot
-// read; once it goes on, stale temporary files of the program folder are gone.
+// read; once it goes on, stale temporary files of the program folder and the simulators' are gone.
 TEST(StartUpTest, EndsWithoutASimulatorOrReadableSettingsAndRemovesStaleTemporaryFiles) {
     ScopedProgramFolder program;
     TempFolder prefix;
@@ -57,10 +57,14 @@ TEST(StartUpTest, EndsWithoutASimulatorOrReadableSettingsAndRemovesStaleTemporar
 
     std::filesystem::remove(path);
     program.Write(".quorva-k7Qx2z", "[SERVER]\r\nHostName=half");
+    prefix.Write("drive_c/Games/Racing/.quorva-Hq3vLm", " race 1 len");
     timespec hourAgo[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
-    utimensat(AT_FDCWD, program.File(".quorva-k7Qx2z").c_str(), hourAgo, 0);
+    for (const std::string& stale :
+         {program.File(".quorva-k7Qx2z"), prefix.File("drive_c/Games/Racing/.quorva-Hq3vLm")})
+        utimensat(AT_FDCWD, stale.c_str(), hourAgo, 0);
     ASSERT_TRUE(StartUp());
     EXPECT_FALSE(program.Exists(".quorva-k7Qx2z"));
+    EXPECT_FALSE(prefix.Exists("drive_c/Games/Racing/.quorva-Hq3vLm"));
     ShutDown();
 }
 
