@@ -45,9 +45,9 @@ private:
 // "evt00001.dmn" for the first launch of a run.
 std::string EventFileName(int launchNumber);
 
-// The texts that the options file carries between single quotes (host name, passwords, WON name) and
-// that hold a single quote or a line end, which every launch leaves out: one line for each, naming its
-// key, to be told once when a run starts.
+// The texts that the options file carries between single quotes (host name, passwords, WON name, the
+// invite and muzzle lists' file names) and that hold a single quote or a line end, which every launch leaves
+// out: one line for each, naming its key, to be told once when a run starts.
 std::vector<std::string> UnquotableTexts(const SERVER& server, const RaceList& events);
 
 // The texts that the options file carries and that hold characters the simulators' character set,

@@ -73,10 +73,12 @@ TEST(EventOptions, TheCommandLineNamesTheEventFileWhichCarriesOnlyWhatTheSimulat
               "security 4 replay 1 invite 'invite.lst' muzzle 'muzzle.lst' stn 'evt00001.WON' \r\n? x");
     EXPECT_EQ(recorder.messages.size(), 1u);
 
+    server.MuzzleFileN3 = "C:\\O'Neil\\mu'zzle.lst";
     const std::string cannotCarry =
         " holds a single quote or a line end, which the options file cannot carry; they are left out.";
     EXPECT_EQ(UnquotableTexts(server, events),
               (std::vector<std::string>{"HostName" + cannotCarry, "WonName" + cannotCarry,
+                                        "MuzzleFileN3" + cannotCarry,
                                         "Event 1 (K\u00F6ln): RacePassword" + cannotCarry}));
     const std::string cannotRead =
         " holds characters outside the Western European Windows character set, "
