@@ -72,6 +72,9 @@ bool StartUp() {
         return false;
     ReadServerSettings(*settings);
     CreateDefaultRace(*settings);
+    // Event files and results pages are replaced in the simulators' folders, so a kill can leave one there.
+    RemoveStaleTemporaryFiles(Server->PathN3);
+    RemoveStaleTemporaryFiles(Server->PathNL);
     ReadEvents(*settings);
     ReadPublishSettings(*settings);
     ReadProgramVersion();

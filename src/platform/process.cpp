@@ -15,6 +15,7 @@
 #include <cstring>
 #include <ctime>
 #include <dirent.h>
+#include <fcntl.h>
 #include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -185,12 +186,24 @@ ProcessStart StartProgram(const std::string& commandLine, const std::string& out
             how += ", on a virtual display (xvfb-run -a)";
         }
     }
+    FileCause outputCause = CauseNone;
+    int output = -1;
+    if (!outputFile.empty()) {
+        output = open(outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        if (output < 0) {
+            outputCause = CauseFromErrno(errno);
+            output = open("/dev/null", O_WRONLY | O_CLOEXEC);
+        }
+    }
     StartedProcess started;
     started.how = how;
     started.raceEndRequestsBefore = g_raceEndRequests.load();
-    if (int error = SpawnProgram(arguments, environment, {-1, outputFile}, started.pid); error != 0)
+    int error = SpawnProgram(arguments, environment, output, started.pid);
+    if (output >= 0)
+        close(output);
+    if (error != 0)
         return {std::nullopt, arguments[0] + " could not be started: " + std::strerror(error)};
-    return {started, ""};
+    return {started, "", outputCause};
 }
 
 RaceWatch::RaceWatch(const StartedProcess& process, const RaceLimit& limit)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/file_cause.h"
+
 #include <chrono>
 #include <optional>
 #include <string>
@@ -34,6 +36,8 @@ struct ProcessStart {
     std::optional<StartedProcess> process;
     // Why it could not start, in plain words, when process is empty.
     std::string failure;
+    // Why the output file could not be opened, when it could not; the program then runs without it.
+    FileCause outputCause = CauseNone;
 };
 
 // Starts the program of the command line in the current folder, with this program's environment, in a
@@ -43,7 +47,8 @@ struct ProcessStart {
 // given, and through "xvfb-run -a" as well when there is no $DISPLAY (Wine needs a display); Wine's
 // crash debugger is turned off for it, so a crash ends it instead of waiting for a click. A file that
 // is neither is refused. With an output file (a host path), the program's standard output and error go
-// there, and not to Quorva's own.
+// there, and not to Quorva's own; when that file cannot be opened, they go nowhere: a program is never
+// kept from its start for the sake of its log.
 ProcessStart StartProgram(const std::string& commandLine, const std::string& outputFile = "");
 
 struct ProcessEnd {

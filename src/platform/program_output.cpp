@@ -70,7 +70,7 @@ ProgramOutput RunProgramForOutput(const std::vector<std::string>& arguments, std
     std::vector<std::string> environment = CurrentEnvironment();
     for (const std::string& name : unsetVariables)
         std::erase_if(environment, [&](const std::string& entry) { return entry.starts_with(name + "="); });
-    int error = SpawnProgram(arguments, environment, {pipeEnds[1], ""}, pid);
+    int error = SpawnProgram(arguments, environment, pipeEnds[1], pid);
     close(pipeEnds[1]);
     if (error != 0) {
         close(pipeEnds[0]);

@@ -5,8 +5,10 @@
 #include <sys/types.h>
 
 // An exclusive lock on a lock file, held as long as this object lives, that the kernel releases when
-// the process dies, so a crash leaves nothing stale. It is a record lock of the whole file (fcntl), which
-// a forked child does not inherit and whose holder the kernel names. This process must not open and
+// the process dies, so a crash leaves nothing stale. It is a record lock (fcntl), which a forked child
+// does not inherit and whose holder the kernel names: this process holds the file's first byte, and
+// each guard of a program it starts (spawn.h) the rest, so the lock stays taken until whatever a dead
+// runner started has ended too. Taking it asks for the whole file. This process must not open and
 // close the lock file elsewhere: that would release it.
 class RunLock {
 public:
@@ -36,6 +38,10 @@ public:
         std::string name;
     };
     static std::optional<Holder> HolderElsewhere(const std::string& lockFile);
+
+    // In a child forked from the holder: takes the part of the lock that the holder leaves to its
+    // children, for as long as the child lives. Async-signal-safe; nothing when no lock is held.
+    static void ShareWithChild();
 
 private:
     int m_file = -1;

@@ -1,5 +1,7 @@
 #include "platform/spawn.h"
 
+#include "platform/run_lock.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
@@ -32,21 +34,13 @@ void WriteError(int pipeEnd, int error) {
     }
 }
 
-[[noreturn]] void ExecProgram(char** argv, char** envp, const SpawnOutput& output, const char* outputFile,
-                              int errorPipe) {
+[[noreturn]] void ExecProgram(char** argv, char** envp, int output, int errorPipe) {
     int in = open("/dev/null", O_RDONLY);
     if (in < 0 || dup2(in, STDIN_FILENO) < 0) {
         WriteError(errorPipe, errno);
         _exit(127);
     }
-    int out = output.descriptor;
-    if (out < 0 && outputFile[0] != '\0')
-        out = open(outputFile, O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (out < 0 && outputFile[0] != '\0') {
-        WriteError(errorPipe, errno);
-        _exit(127);
-    }
-    if (out >= 0 && (dup2(out, STDOUT_FILENO) < 0 || dup2(out, STDERR_FILENO) < 0)) {
+    if (output >= 0 && (dup2(output, STDOUT_FILENO) < 0 || dup2(output, STDERR_FILENO) < 0)) {
         WriteError(errorPipe, errno);
         _exit(127);
     }
@@ -92,8 +86,7 @@ void WriteError(int pipeEnd, int error) {
 // The guard: the process Quorva waits for. It leads the program's process group, starts the program,
 // and ends as it ends; when Quorva dies first (the kernel tells it with SIGHUP), it ends the program and
 // everything the program started in its group, so nothing of a race outlives the runner.
-[[noreturn]] void Guard(pid_t starter, char** argv, char** envp, const SpawnOutput& output,
-                        const char* outputFile, int errorPipe) {
+[[noreturn]] void Guard(pid_t starter, char** argv, char** envp, int output, int errorPipe) {
     setpgid(0, 0);
     sigset_t all;
     sigfillset(&all);
@@ -101,9 +94,11 @@ void WriteError(int pipeEnd, int error) {
     prctl(PR_SET_PDEATHSIG, SIGHUP);
     if (getppid() != starter)
         _exit(127);
+    // While the program runs, another runner of Quorva's folder would start races beside it.
+    RunLock::ShareWithChild();
     pid_t program = fork();
     if (program == 0)
-        ExecProgram(argv, envp, output, outputFile, errorPipe);
+        ExecProgram(argv, envp, output, errorPipe);
     if (program < 0) {
         WriteError(errorPipe, errno);
         _exit(127);
@@ -140,8 +135,8 @@ void SetVariable(std::vector<std::string>& environment, const std::string& name,
     environment.push_back(name + "=" + value);
 }
 
-int SpawnProgram(std::vector<std::string> arguments, std::vector<std::string> environment,
-                 const SpawnOutput& output, pid_t& pid) {
+int SpawnProgram(std::vector<std::string> arguments, std::vector<std::string> environment, int output,
+                 pid_t& pid) {
     std::vector<char*> argv = Pointers(arguments);
     std::vector<char*> envp = Pointers(environment);
     int errorPipe[2];
@@ -150,7 +145,7 @@ int SpawnProgram(std::vector<std::string> arguments, std::vector<std::string> en
     pid_t starter = getpid();
     pid = fork();
     if (pid == 0)
-        Guard(starter, argv.data(), envp.data(), output, output.file.c_str(), errorPipe[1]);
+        Guard(starter, argv.data(), envp.data(), output, errorPipe[1]);
     int error = pid < 0 ? errno : 0;
     close(errorPipe[1]);
     if (pid > 0) {

@@ -9,14 +9,8 @@
 // whatever the program started), with no signals blocked and the signals Quorva handles at their
 // defaults, reading from /dev/null. A guard process of Quorva's stands between: it leads the group and
 // ends as the program ends (its exit status, or its signal), and when Quorva dies first it ends the
-// whole group, so that no program of a dead Quorva runs on.
-
-// Where the program's standard output and error go: an open descriptor, else a file (created or
-// emptied), else Quorva's own.
-struct SpawnOutput {
-    int descriptor = -1;
-    std::string file;
-};
+// whole group, so that no program of a dead Quorva runs on. It shares Quorva's run lock (run_lock.h)
+// while it lives, so no other runner starts before the group has ended.
 
 // This program's environment, one "name=value" an entry.
 std::vector<std::string> CurrentEnvironment();
@@ -24,8 +18,9 @@ std::vector<std::string> CurrentEnvironment();
 // Sets name=value in an environment list, replacing any entry of that name.
 void SetVariable(std::vector<std::string>& environment, const std::string& name, const std::string& value);
 
-// Starts arguments[0] (a path) with the rest as its arguments and the environment given; pid is the
-// guard's, whose end is the program's. Gives 0, or the errno value of the failure when it could not
-// start (a failed exec or open included).
-int SpawnProgram(std::vector<std::string> arguments, std::vector<std::string> environment,
-                 const SpawnOutput& output, pid_t& pid);
+// Starts arguments[0] (a path) with the rest as its arguments and the environment given, its standard
+// output and error going to the open descriptor output (-1: to Quorva's own); pid is the guard's, whose
+// end is the program's. Gives 0, or the errno value of the failure when it could not start (a failed
+// exec included).
+int SpawnProgram(std::vector<std::string> arguments, std::vector<std::string> environment, int output,
+                 pid_t& pid);

@@ -56,14 +56,19 @@ std::string UnwritableLine(const std::string& key) {
                  "cannot read; the options file carries \"?\" for each.";
 }
 
-using NamedTexts = std::vector<std::pair<const char*, const std::string*>>;
+using NamedTexts = std::vector<std::pair<const char*, std::string>>;
 
-// The server's texts that the options file carries between single quotes, by key.
+// The server's texts that the options file carries between single quotes, by key; of the invite and
+// muzzle lists only their file names.
 NamedTexts QuotedServerTexts(const SERVER& server) {
-    return {{"HostName", &server.HostName},
-            {"AdminPassword", &server.AdminPassword},
-            {"WonName", &server.WonName},
-            {"WonPassword", &server.WonPassword}};
+    return {{"HostName", server.HostName},
+            {"AdminPassword", server.AdminPassword},
+            {"WonName", server.WonName},
+            {"WonPassword", server.WonPassword},
+            {"InviteFileN3", FileNameOf(server.InviteFileN3)},
+            {"MuzzleFileN3", FileNameOf(server.MuzzleFileN3)},
+            {"InviteFileNL", FileNameOf(server.InviteFileNL)},
+            {"MuzzleFileNL", FileNameOf(server.MuzzleFileNL)}};
 }
 
 // One line for each of the texts, and each event's race password, that fails the test, naming its key.
@@ -72,7 +77,7 @@ std::vector<std::string> TextLines(const NamedTexts& serverTexts, const RaceList
                                    Line line) {
     std::vector<std::string> lines;
     for (const auto& [key, value] : serverTexts) {
-        if (fails(*value))
+        if (fails(value))
             lines.push_back(line(key));
     }
     for (size_t n = 0; n < events.size(); ++n) {
@@ -137,8 +142,10 @@ std::string EventOptions::WriteEventFile() {
 }
 
 std::string EventOptions::BuildCommandLine() {
-    std::string file = FileNameOf(WriteEventFile());
-    return QuotedExeName() + " \"arena:" + ArenaName() + "\" \"serv: file " + file + "\"";
+    std::string path = WriteEventFile();
+    if (path.empty())
+        return "";
+    return QuotedExeName() + " \"arena:" + ArenaName() + "\" \"serv: file " + FileNameOf(path) + "\"";
 }
 
 std::string EventOptions::QuotedExeName() const {
@@ -168,6 +175,6 @@ std::vector<std::string> UnquotableTexts(const SERVER& server, const RaceList& e
 
 std::vector<std::string> UnwritableTexts(const SERVER& server, const RaceList& events) {
     NamedTexts texts = QuotedServerTexts(server);
-    texts.emplace_back("AddedParams", &server.AddedParams);
+    texts.emplace_back("AddedParams", server.AddedParams);
     return TextLines(texts, events, Unwritable, UnwritableLine);
 }

@@ -21,7 +21,9 @@ public:
     // telling the operator, when the file could not be written.
     std::string WriteEventFile();
 
-    // Writes the event file and returns the command line that starts the simulator with it.
+    // Writes the event file and returns the command line that starts the simulator with it; empty when the
+    // event file could not be written, since a simulator started without its options would race on
+    // whatever it takes by default.
     std::string BuildCommandLine();
 
     // The simulator's program file name in double quotes: the simulator's folder is the current folder
@@ -43,9 +45,9 @@ private:
 // "evt00001.dmn" for the first launch of a run.
 std::string EventFileName(int launchNumber);
 
-// The texts that the options file carries between single quotes (host name, passwords, WON name) and
-// that hold a single quote or a line end, which every launch leaves out: one line for each, naming its
-// key, to be told once when a run starts.
+// The texts that the options file carries between single quotes (host name, passwords, WON name, the
+// invite and muzzle lists' file names) and that hold a single quote or a line end, which every launch leaves
+// out: one line for each, naming its key, to be told once when a run starts.
 std::vector<std::string> UnquotableTexts(const SERVER& server, const RaceList& events);
 
 // The texts that the options file carries and that hold characters the simulators' character set,

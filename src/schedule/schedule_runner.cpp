@@ -1,6 +1,7 @@
 #include "schedule/schedule_runner.h"
 
 #include "core/app_state.h"
+#include "core/file_open_error.h"
 #include "core/path_helpers.h"
 #include "platform/current_folder.h"
 #include "platform/host_path.h"
@@ -169,8 +170,13 @@ void ScheduleRunner::OnStartNow() {
     EventOptions options(event, *Server, m_launchNumber);
     std::string commandLine = options.BuildCommandLine();
     m_htmlPagePath = options.HtmlPagePath();
-    std::string outputFile = ChangeExtension(
-        (event.Sim == 0 ? Server->PathN3 : Server->PathNL) + EventFileName(m_launchNumber), ".log");
+    std::string eventFile =
+        (event.Sim == 0 ? Server->PathN3 : Server->PathNL) + EventFileName(m_launchNumber);
+    if (commandLine.empty()) {
+        EventFileNotWritten(eventFile);
+        return;
+    }
+    std::string outputFile = ChangeExtension(eventFile, ".log");
 
     // A command line longer than the simulator's buffer is refused rather than cut.
     SimulatorLauncher::Start start;
@@ -187,6 +193,12 @@ void ScheduleRunner::OnStartNow() {
         StopAndStore(RunResultStop, RunEnd::Error);
         return;
     }
+    if (start.outputCause != CauseNone) {
+        ShowMessage("The simulator's output log " + outputFile + " cannot be opened (" +
+                        FileCauseText(start.outputCause) + "): the simulator runs without it.",
+                    MessageIcon::Warning);
+        outputFile.clear();
+    }
     m_racing = true;
     m_view.RaceStarted(m_launchNumber, commandLine, start.how);
     std::time_t raceStart = m_clock.Now();
@@ -194,7 +206,8 @@ void ScheduleRunner::OnStartNow() {
         m_observer->RaceStarted(event, m_currentIndex, raceStart);
     SimulatorLauncher::End end = m_launcher.WaitForSimulator(m_raceLimit);
     m_racing = false;
-    RaceOutcome outcome = JudgeRace(end, TailOfFile(HostPath(outputFile), outputTailBytes));
+    RaceOutcome outcome =
+        JudgeRace(end, outputFile.empty() ? "" : TailOfFile(HostPath(outputFile), outputTailBytes));
     if (outcome.cutShort)
         outcome.text += " (the race ran from " + FormatLocalTime(raceStart, "%H:%M:%S") + " to " +
                         FormatLocalTime(m_clock.Now(), "%H:%M:%S") + ")";
@@ -203,6 +216,15 @@ void ScheduleRunner::OnStartNow() {
     // A simulator that did not race, or was ended during its race, left no standings to publish.
     if (Server->ResultsToHTML != 0 && outcome.raced && !outcome.cutShort)
         PublishResults();
+    SetCurrentFolder(GetProgramFolder());
+    AfterRace();
+}
+
+void ScheduleRunner::EventFileNotWritten(const std::string& eventFile) {
+    RaceOutcome outcome{
+        false, "The event file " + eventFile + " could not be written: the simulator was not started.", {}};
+    m_view.RaceEnded(outcome, "");
+    CountLaunch(outcome);
     SetCurrentFolder(GetProgramFolder());
     AfterRace();
 }

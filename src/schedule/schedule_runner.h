@@ -96,6 +96,9 @@ private:
     void MoveMark(int next);
     // The list's text for the event at index: its mark, track and date label as they stand now.
     std::string ItemText(int index, bool marked);
+    // The event file could not be written (told already): the launch counts as one that did not race,
+    // and the schedule goes on.
+    void EventFileNotWritten(const std::string& eventFile);
     void AfterRace();
     void CountLaunch(const RaceOutcome& outcome);
     // Stops the countdown, stores where the schedule stands, and ends the run.

@@ -31,7 +31,8 @@ public:
     // The course of each race, for a view that logs it.
     virtual void RaceStarted(int launchNumber, const std::string& commandLine, const std::string& how) = 0;
     virtual void RaceNotStarted(const std::string& why) = 0;
-    // The race is over, or the simulator did not race; its output is in outputFile.
+    // The race is over, or the simulator did not race; its output is in outputFile, unless that is empty
+    // (none was kept, or the simulator was not started).
     virtual void RaceEnded(const RaceOutcome& outcome, const std::string& outputFile) = 0;
     virtual void ResultsPublished(const std::string& pagePath) = 0;
     // Launches in a row that did not race hold the next launch back until the given moment; a view that

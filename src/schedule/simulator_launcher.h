@@ -13,6 +13,8 @@ public:
         bool started = false;
         std::string how;     // how it was started ("through wine"), for the operator
         std::string failure; // why it could not start, when it did not
+        // Why the output file could not be opened, when the simulator was started without it.
+        FileCause outputCause = CauseNone;
     };
     // Starts the command line in the current folder; the simulator's standard output and error go to the
     // output file (a Windows or POSIX path), beside its event file.

@@ -9,7 +9,7 @@ SimulatorLauncher::Start SystemLauncher::StartSimulator(const std::string& comma
     if (!start.process)
         return {false, "", start.failure};
     m_process = *start.process;
-    return {true, m_process.how, ""};
+    return {true, m_process.how, "", start.outputCause};
 }
 
 SimulatorLauncher::End SystemLauncher::WaitForSimulator(const RaceLimit& limit) {

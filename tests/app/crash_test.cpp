@@ -34,19 +34,25 @@ ProfileFile::Entries ServerEntriesBut(const ProfileFile& settings, const std::st
 } // namespace
 
 // quorva-run killed during its second race: the first race's place was stored when it ended, nothing of
-// the killed run goes on running, and a restart runs the killed race's event first. Then killed at random
+// the killed run goes on running, no other runner starts while its simulator, deaf to SIGTERM, still
+// runs, and a restart runs the killed race's event first. Then killed at random
 // moments of a schedule that races at once: whatever it was writing, the settings file keeps every
 // setting and event, and every results page is whole.
 TEST_F(CrashTest, AKillDuringARaceLeavesNoSimulatorAndAKillAtAnyMomentLosesNoSettingAndEmptiesNoPage) {
     // The second event's simulator races for a minute.
     std::string legends = root.File(Sims("NL/Nascar Legends.exe"));
     fs::rename(legends, root.File(Sims("NL/standin")));
-    root.Write(Sims("NL/Nascar Legends.exe"), "#!/bin/sh\nSIMSTANDIN_DELAY_MS=60000 exec ./standin \"$@\"\n");
+    root.Write(Sims("NL/Nascar Legends.exe"),
+               "#!/bin/sh\ntrap '' TERM\nSIMSTANDIN_DELAY_MS=60000 exec ./standin \"$@\"\n");
     fs::permissions(legends, fs::perms::owner_all);
     pid_t quorva = StartQuorva(1000);
     Await([&] { return root.Exists(Sims("NL/evt00002.seen")); });
     kill(quorva, SIGKILL);
     waitpid(quorva, nullptr, 0);
+    EXPECT_EQ(RunQuorva(), 4);
+    EXPECT_NE(
+        root.Read("err.txt").find("The schedule of this program folder is already running (quorva-run, "),
+        std::string::npos);
     EXPECT_EQ(ProfileFile(Settings()).Find("SERVER", "LastRace"), "0");
     // Nothing runs a program of the demo's folder: neither quorva-run nor a stand-in.
     auto nothingRuns = [&] {

@@ -16,7 +16,7 @@
 #include <vector>
 
 // Start-up ends, telling why and writing nothing, without a simulator or with a settings file it cannot
-// read; once it goes on, stale temporary files of the program folder are gone.
+// read; once it goes on, stale temporary files of the program folder and the simulators' are gone.
 TEST(StartUpTest, EndsWithoutASimulatorOrReadableSettingsAndRemovesStaleTemporaryFiles) {
     ScopedProgramFolder program;
     TempFolder prefix;
@@ -66,10 +66,14 @@ TEST(StartUpTest, EndsWithoutASimulatorOrReadableSettingsAndRemovesStaleTemporar
 
     std::filesystem::remove(path);
     program.Write(".quorva-k7Qx2z", "[SERVER]\r\nHostName=half");
+    prefix.Write("drive_c/Games/Racing/.quorva-Hq3vLm", " race 1 len");
     timespec hourAgo[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
-    utimensat(AT_FDCWD, program.File(".quorva-k7Qx2z").c_str(), hourAgo, 0);
+    for (const std::string& stale :
+         {program.File(".quorva-k7Qx2z"), prefix.File("drive_c/Games/Racing/.quorva-Hq3vLm")})
+        utimensat(AT_FDCWD, stale.c_str(), hourAgo, 0);
     ASSERT_TRUE(StartUp());
     EXPECT_FALSE(program.Exists(".quorva-k7Qx2z"));
+    EXPECT_FALSE(prefix.Exists("drive_c/Games/Racing/.quorva-Hq3vLm"));
     ShutDown();
 }
 
@@ -136,6 +140,36 @@ TEST_F(InjectedFailureTest, ALockFileThatCannotBeMadeWarnsAndAnIOErrorOnTheSetti
                   .find("Quorva: The following error occurred while trying to flush " + Settings() +
                         " to the disk\n\nhardware error (Input/output error)\n"),
               std::string::npos);
+}
+
+// An I/O error keeps the first event file from being written: no simulator starts without it, and the
+// schedule goes on. An output log that cannot be opened, by Quorva or by any process it starts, keeps
+// no simulator from its race.
+TEST_F(InjectedFailureTest,
+       AnEventFileThatCannotBeWrittenStartsNothingAndALogThatCannotBeOpenedStopsNothing) {
+    EXPECT_EQ(RunQuorvaFailing(root.File(Sims("N3/evt00001.dmn")), "%%stat"), 0);
+    EXPECT_EQ(
+        WithoutTimeStamps(root.Read("err.txt")),
+        "Quorva: The following error occurred while trying to open C:\\Sims\\N3\\evt00001.dmn\n\nhardware "
+        "error\n");
+    EXPECT_FALSE(root.Exists(Sims("N3/evt00001.seen")));
+    EXPECT_NE(
+        Out().find("\nThe event file C:\\Sims\\N3\\evt00001.dmn could not be written: the simulator was "
+                   "not started.\nNext event: oakridge / Oak Ridge Mile"),
+        std::string::npos)
+        << Out();
+    EXPECT_NE(Out().find(" 2 races run, 1 launch that did not race, "), std::string::npos);
+
+    std::string log = root.File(Sims("N3/evt00001.log"));
+    EXPECT_EQ(RunQuorva("", "strace -f -qq -o /dev/null -P '" + log +
+                                "' -e trace=openat -e inject=openat:error=EROFS"),
+              0);
+    EXPECT_EQ(
+        WithoutTimeStamps(root.Read("err.txt")),
+        "Quorva: The simulator's output log C:\\Sims\\N3\\evt00001.log cannot be opened (access denied): "
+        "the simulator runs without it.\n");
+    EXPECT_TRUE(root.Exists(Sims("N3/evt00001.WON")));
+    EXPECT_NE(Out().find(" 3 races run, 0 launches that did not race, "), std::string::npos);
 }
 
 TEST_F(InjectedFailureTest, TheProgramsOwnPathIsReadOnce) {

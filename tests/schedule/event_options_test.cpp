@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-// An event file that cannot be written is told and left out of the command line. The file: Windows-1252,
+// An event file that cannot be written is told and gives no command line. The file: Windows-1252,
 // CR LF between lines, over an older run's file; quoted texts lose quotes and line ends; "?" for the rest.
 TEST(EventOptions, TheCommandLineNamesTheEventFileWhichCarriesOnlyWhatTheSimulatorsCanRead) {
     MessageRecorder recorder;
@@ -31,7 +31,7 @@ TEST(EventOptions, TheCommandLineNamesTheEventFileWhichCarriesOnlyWhatTheSimulat
     RACE nl;
     SetNewDefaultRaceValues(nl, true);
     nl.SimExe = "/srv/nl/legends";
-    EXPECT_EQ(EventOptions(nl, server, 1).BuildCommandLine(), "\"legends\" \"arena:Ford\" \"serv: file \"");
+    EXPECT_EQ(EventOptions(nl, server, 1).BuildCommandLine(), "");
     EXPECT_TRUE(recorder.Texts().at(0).ends_with(folder.File("nl/evt00001.dmn") + "\n\nfile not found"));
     folder.Write("nl/installed", "");
     EXPECT_EQ(EventOptions(nl, server, 1).BuildCommandLine(),
@@ -73,10 +73,12 @@ TEST(EventOptions, TheCommandLineNamesTheEventFileWhichCarriesOnlyWhatTheSimulat
               "security 4 replay 1 invite 'invite.lst' muzzle 'muzzle.lst' stn 'evt00001.WON' \r\n? x");
     EXPECT_EQ(recorder.messages.size(), 1u);
 
+    server.MuzzleFileN3 = "C:\\O'Neil\\mu'zzle.lst";
     const std::string cannotCarry =
         " holds a single quote or a line end, which the options file cannot carry; they are left out.";
     EXPECT_EQ(UnquotableTexts(server, events),
               (std::vector<std::string>{"HostName" + cannotCarry, "WonName" + cannotCarry,
+                                        "MuzzleFileN3" + cannotCarry,
                                         "Event 1 (K\u00F6ln): RacePassword" + cannotCarry}));
     const std::string cannotRead =
         " holds characters outside the Western European Windows character set, "

@@ -70,6 +70,17 @@ TEST_F(RunnerTest, LaunchesThatKeepFailingBackOffAndARaceResetsIt) {
     EXPECT_EQ(view.backOffs.size(), 8u);
     EXPECT_EQ(runner.Launches().races, 1);
     EXPECT_EQ(runner.Launches().failedLaunches, 10);
+
+    // An event file that cannot be written starts nothing, counts alike, and the schedule goes on.
+    std::filesystem::remove_all(program.File("n3"));
+    runner.OnStartNow();
+    runner.OnStartNow();
+    EXPECT_EQ(launcher.commandLines.size(), 11u);
+    EXPECT_EQ(view.outcomes.back(), "The event file " + program.File("n3/evt00013.dmn") +
+                                        " could not be written: the simulator was not started.");
+    EXPECT_EQ(view.backOffs, (std::vector<int>{1, 2, 4, 8, 16, 32, 60, 60, 1, 2}));
+    EXPECT_EQ(runner.Launches().failedLaunches, 12);
+    EXPECT_FALSE(runner.Ended());
 }
 
 TEST_F(RunnerTest, SkipAndDoubleClickMoveTheMarkBetweenRacesAndDuringOneAllButAStopAreDiscarded) {

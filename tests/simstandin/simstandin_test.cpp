@@ -114,6 +114,12 @@ TEST(SimStandIn, RunsLikeASimulatorAndTellsWhatItCannotRun) {
     folder.Write("evt00012.dmn", OptionsText(0, 20, true));
     EXPECT_EQ(RunStandIn(folder, "'arena:Invisible' 'serv: file evt00012.dmn'"), 0);
     EXPECT_EQ(folder.Read("evt00012.WON"), WonText(RunRace(Event(OptionsText(0, 20, true)), 12)));
+    // The calendar's third track, counted as Quorva counts them, with its length and name.
+    folder.Write("all.cal", "SNAME Season\n01 Round 1   ashford  1.5 Ashford\n02 Round 2   XXXXXXXX\n\n"
+                            "04 Round 4   cedarpk  0.5 Cedar Park Oval\n");
+    folder.Write("evt00012.dmn", OptionsText(1, 20, true));
+    EXPECT_EQ(RunStandIn(folder, "'arena:Invisible' 'serv: file evt00012.dmn'"), 0);
+    EXPECT_EQ(CStnFile(folder.File("evt00012.stn")).GetLaps(), "Cedar Park Oval: 150.0 miles, 300 laps");
     folder.Write("evt00014.dmn", "race");
     const std::pair<std::string, std::string> refused[] = {
         {"'serv: file evt00012.dmn'",

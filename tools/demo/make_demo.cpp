@@ -28,12 +28,15 @@ struct Simulator {
     const char* calendar;
 };
 
-// Calendar lines hold the track identifier at columns 14-21; the names come from the dictionaries.
+// Calendar lines hold the track identifier at columns 14-21, which Quorva reads, and then the track's
+// length and name, which the stand-in races under; Quorva takes the same names from its dictionaries.
 const Simulator simulators[] = {
     {0, "C:\\Sims\\N3\\", "Sims/N3", "Nascar Racing 3.exe", "NASCAR Racing 3.exe",
-     "SNAME Demo season\n01 Round 1   ashford  1.5\n02 Round 2   bayview  1.0\n03 Round 3   cedarpk  0.5\n"},
+     "SNAME Demo season\n01 Round 1   ashford  1.5 Ashford Motor Speedway\n"
+     "02 Round 2   bayview  1.0 Bayview International Raceway\n03 Round 3   cedarpk  0.5 Cedar Park Oval\n"},
     {1, "C:\\Sims\\NL\\", "Sims/NL", "Nascar Legends.exe", "NASCAR Legends.exe",
-     "SNAME Demo season\n01 Round 1   millbrk  0.5\n02 Round 2   norwood  1.0\n03 Round 3   oakridge 1.0\n"},
+     "SNAME Demo season\n01 Round 1   millbrk  0.5 Millbrook Fairgrounds\n"
+     "02 Round 2   norwood  1.0 Norwood Park Speedway\n03 Round 3   oakridge 1.0 Oak Ridge Mile\n"},
 };
 
 void Write(const fs::path& path, const std::string& bytes) {

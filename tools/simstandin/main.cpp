@@ -1,8 +1,9 @@
 // simstandin: stands in for a racing simulator's dedicated server. Started the way Quorva starts a
 // simulator, with "arena:<name>" and "serv: file evtNNNNN.dmn", it records what it saw of its start in
-// evtNNNNN.seen, reads that event file from its current folder, "races" for SIMSTANDIN_DELAY_MS
-// milliseconds (3000 when unset), leaves the standings file that the event file names and exits. Built
-// for Linux and, with MinGW-w64, as a Windows program run through Wine.
+// evtNNNNN.seen, reads that event file from its current folder, "races" the track that the event names in
+// the folder's calendar (all.cal; without one, a track of its own) for SIMSTANDIN_DELAY_MS milliseconds (3000
+// when unset), leaves the standings file that the event file names and exits. Built for Linux and, with
+// MinGW-w64, as a Windows program run through Wine.
 //
 // For tests of failing simulators: SIMSTANDIN_ERROR_BYTES writes that much text to standard error before
 // the race, SIMSTANDIN_EXIT_STATUS ends it at once with that status, without a race, and SIMSTANDIN_CRASH
@@ -24,6 +25,8 @@
 namespace {
 
 constexpr int failed = 2;
+// The season's calendar in the simulator's folder, as both simulators keep it.
+constexpr const char* calendarFileName = "all.cal";
 constexpr long defaultDelayMilliseconds = 3000;
 
 int Fail(const std::string& message) {
@@ -83,7 +86,9 @@ int main(int argc, char** argv) {
         return Fail(eventFileName + " is not an event file: " + reading.problem);
     const StandInEvent& event = *reading.event;
 
-    Race race = RunRace(event, launchNumber);
+    std::stringstream calendar;
+    calendar << std::ifstream(calendarFileName, std::ios::binary).rdbuf();
+    Race race = RunRace(event, launchNumber, CalendarTrackOf(calendar.str(), event.race));
     std::cout << "simstandin: " << (event.nascarRacing3 ? "NASCAR Racing 3" : "NASCAR Legends") << " event "
               << launchNumber << " in arena \"" << arena[1] << "\": " << race.laps << " laps of "
               << race.trackName << " with " << race.drivers.size() << " drivers" << std::endl;

@@ -9,12 +9,20 @@
 namespace {
 
 struct Track {
-    const char* name;
-    const char* id;
+    std::string name;
+    std::string id;
     double miles;
     int fullLaps;
     double qualifyingMph;
 };
+
+// A calendar's track gets a race of about 300 miles, at a pole speed that grows with its length.
+Track TrackOf(const CalendarTrack& calendar) {
+    constexpr double raceMiles = 300;
+    return {calendar.name, calendar.id, calendar.miles,
+            std::max(1, static_cast<int>(raceMiles / calendar.miles)),
+            std::max(60.0, 200 - 55 / calendar.miles)};
+}
 
 const std::array<Track, 6> tracks = {{
     {"Oak Ridge Mile", "oakridge", 1.0, 200, 164},
@@ -90,9 +98,12 @@ double MilesPerHour(double trackMiles, double lapSeconds) {
     return lapSeconds > 0 ? trackMiles * 3600 / lapSeconds : 0;
 }
 
-Race RunRace(const StandInEvent& event, std::uint64_t seed) {
+Race RunRace(const StandInEvent& event, std::uint64_t seed,
+             const std::optional<CalendarTrack>& calendarTrack) {
     Random random(seed);
-    const Track& track = tracks[static_cast<size_t>(std::max(event.race - 1, 0)) % tracks.size()];
+    const Track track = calendarTrack
+                            ? TrackOf(*calendarTrack)
+                            : tracks[static_cast<size_t>(std::max(event.race - 1, 0)) % tracks.size()];
     Race race;
     race.trackName = track.name;
     race.trackId = track.id;

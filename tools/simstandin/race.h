@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar.h"
 #include "event_file.h"
 
 #include <cstdint>
@@ -44,7 +45,9 @@ struct Race {
 // The largest field both simulators race.
 constexpr int largestField = 43;
 
-// A whole race for the event, the same for the same seed.
-Race RunRace(const StandInEvent& event, std::uint64_t seed);
+// A whole race for the event, the same for the same seed, on the track its calendar gives; without one,
+// on a track of the stand-in's own.
+Race RunRace(const StandInEvent& event, std::uint64_t seed,
+             const std::optional<CalendarTrack>& calendarTrack = std::nullopt);
 
 double MilesPerHour(double trackMiles, double lapSeconds);

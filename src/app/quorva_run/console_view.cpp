@@ -127,7 +127,8 @@ void ConsoleView::RaceEnded(const RaceOutcome& outcome, const std::string& outpu
     Line(outcome.text);
     for (const std::string& line : outcome.lastLines)
         Line("    | " + line);
-    Line("    Everything it wrote is in " + WithHostPath(outputFile));
+    if (!outputFile.empty())
+        Line("    Everything it wrote is in " + WithHostPath(outputFile));
 }
 
 void ConsoleView::BackingOff(int failuresInARow, int pauseMinutes, std::time_t until) {

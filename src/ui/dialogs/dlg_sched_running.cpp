@@ -283,12 +283,13 @@ void CDlgSchedRunning::RaceEnded(const RaceOutcome& outcome, const std::string& 
     // Kept until another launch fails, with its time, for an operator who looks in later.
     std::string text = FormatLocalTime(std::time(nullptr), "%H:%M") + ", launch " +
                        std::to_string(m_runner->LaunchNumber()) + ": " + outcome.text + "\n" +
-                       (outcome.lastLines.empty() ? "" : outcome.lastLines.back() + "  ") + "(" + outputFile +
-                       ")";
+                       (outcome.lastLines.empty() ? "" : outcome.lastLines.back() + "  ") +
+                       (outputFile.empty() ? "" : "(" + outputFile + ")");
     std::string details = "Its last output:";
     for (const std::string& line : outcome.lastLines)
         details += "\n" + line;
-    details += "\n\nEverything it wrote is in " + HostPath(outputFile);
+    if (!outputFile.empty())
+        details += "\n\nEverything it wrote is in " + HostPath(outputFile);
     ShowProblem(text, details);
 }
 
