@@ -30,21 +30,24 @@ ServerKey Number(const char* key, int SERVER::*member, int readDefault) {
     return {key, member, "", readDefault, 0};
 }
 
+// A folder or file path as long as the file locations dialog takes reads back whole.
+constexpr size_t pathLimit = 512;
+
 // In the order in which they are written.
 const std::array<ServerKey, 42> serverKeys = {
     Text("HostName", &SERVER::HostName, "Anonymous", 79),
     Text("AdminPassword", &SERVER::AdminPassword, "Kelp", 79),
     Text("DailyTime", &SERVER::DailyTime, "9:00", 9),
-    Text("PathNL", &SERVER::PathNL, "", 254),
-    Text("PathN3", &SERVER::PathN3, "", 254),
-    Text("CalendarFileNL", &SERVER::CalendarFileNL, "", 254),
-    Text("CalendarFileN3", &SERVER::CalendarFileN3, "", 254),
+    Text("PathNL", &SERVER::PathNL, "", pathLimit),
+    Text("PathN3", &SERVER::PathN3, "", pathLimit),
+    Text("CalendarFileNL", &SERVER::CalendarFileNL, "", pathLimit),
+    Text("CalendarFileN3", &SERVER::CalendarFileN3, "", pathLimit),
     Text("ExeFileN3", &SERVER::ExeFileN3, "", 254),
     Text("ExeFileNL", &SERVER::ExeFileNL, "", 254),
-    Text("InviteFileN3", &SERVER::InviteFileN3, "", 254),
-    Text("InviteFileNL", &SERVER::InviteFileNL, "", 254),
-    Text("MuzzleFileN3", &SERVER::MuzzleFileN3, "", 254),
-    Text("MuzzleFileNL", &SERVER::MuzzleFileNL, "", 254),
+    Text("InviteFileN3", &SERVER::InviteFileN3, "", pathLimit),
+    Text("InviteFileNL", &SERVER::InviteFileNL, "", pathLimit),
+    Text("MuzzleFileN3", &SERVER::MuzzleFileN3, "", pathLimit),
+    Text("MuzzleFileNL", &SERVER::MuzzleFileNL, "", pathLimit),
     Number("CheckLatency", &SERVER::CheckLatency, 0),
     Number("Millisecs", &SERVER::Millisecs, 0),
     Number("RaceDelay", &SERVER::RaceDelay, 1),

@@ -39,17 +39,19 @@ TEST(ServerSettings, TheRecordIsStoredReadWithinItsLimitsAndWrittenOverOnlyTheSe
     EXPECT_EQ(program.Read("Quorvadata.ini"), Expected("Quorvadata-server-rewritten.ini"));
 
     // Reading changes nothing on disk. AddedParams takes the 80 characters that the server settings
-    // dialog takes, never cut inside one.
+    // dialog takes, never cut inside one, and a path the 512 of the file locations dialog.
+    const std::string path = std::string(511, 'd') + "\\";
     const std::string params = std::string(79, 'p') + "\xC3\xA9";
     const std::string stored = "[server]\nhostname=" + std::string(100, 'h') + "\nAddedParams=" + params +
-                               "x\nDailyTime=123456789012\nFieldSize=12 cars\nTiming=two\nMillisecs=-250\n";
+                               "x\nPathN3=" + path +
+                               "\nDailyTime=123456789012\nFieldSize=12 cars\nTiming=two\nMillisecs=-250\n";
     program.Write("Quorvadata.ini", stored);
     ReadServerSettings(*ReadSettingsFile());
     EXPECT_EQ(program.Read("Quorvadata.ini"), stored);
     EXPECT_EQ(Server->HostName, std::string(79, 'h'));
     EXPECT_EQ(Server->DailyTime, "123456789");
     EXPECT_EQ(Server->AddedParams, params);
-    EXPECT_EQ(Server->AdminPassword + "|" + Server->PathN3 + "|" + Server->ExeFileN3, "Kelp||");
+    EXPECT_EQ(Server->AdminPassword + "|" + Server->PathN3 + "|" + Server->ExeFileN3, "Kelp|" + path + "|");
     EXPECT_EQ(std::vector<int>({Server->FieldSize, Server->Timing, Server->Millisecs, Server->LastRace,
                                 Server->MaxConnections, Server->ClockAdjust}),
               std::vector<int>({12, 0, -250, 0, 1, 5}));
