@@ -80,6 +80,9 @@ std::optional<PublishedFolder::Failure> PublishedFolder::KeepRace(const std::str
 std::optional<PublishedFolder::Failure> PublishedFolder::WriteJson(const std::string& baseName, int simulator,
                                                                    std::time_t ended) {
     std::string standings = m_folder + baseName + standingsExtensions[simulator == 0 ? 0 : 1];
+    // A copy that cannot be read would give a race without drivers.
+    if (FileCause cause = ReadFileBytes(standings).cause; cause != CauseNone)
+        return Failure{standings, {cause, FileStep::Read, 0}};
     RaceFacts facts{ended, simulator, baseName};
     if (simulator == 0) {
         CWonFile won(standings);

@@ -103,7 +103,23 @@ TEST_F(InjectedFailureTest, ALockFileThatCannotBeMadeWarnsAndAnIOErrorOnTheSetti
     }
     std::filesystem::remove(Settings());
     EXPECT_EQ(RunQuorvaFailing(root.File("program"), "fsync"), 1);
-    EXPECT_NE(WithoutTimeStamps(root.Read("err.txt")).find(error), std::string::npos);
+    EXPECT_NE(WithoutTimeStamps(root.Read("err.txt"))
+                  .find("Quorva: The following error occurred while trying to flush " + Settings() +
+                        " to the disk\n\nhardware error (Input/output error)\n"),
+              std::string::npos);
+}
+
+// A published folder that cannot be listed is told with the step that failed and its cause, and the
+// schedule goes on.
+TEST_F(InjectedFailureTest, AFolderThatCannotBeListedIsToldAsSuch) {
+    const std::string results = root.File("program/results");
+    EXPECT_EQ(RunQuorvaFailing(results, "getdents64"), 0);
+    EXPECT_NE(WithoutTimeStamps(root.Read("err.txt"))
+                  .find("\n\nThe following error occurred while trying to list the folder " + results +
+                        "/\n\nhardware error (Input/output error)\n"),
+              std::string::npos)
+        << root.Read("err.txt");
+    EXPECT_TRUE(root.Exists(Sims("N3/evt00003.html")));
 }
 
 TEST_F(InjectedFailureTest, TheProgramsOwnPathIsReadOnce) {
