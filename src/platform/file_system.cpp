@@ -225,29 +225,29 @@ bool IsWritableFolder(const std::string& folder) {
     return access(HostPath(folder).c_str(), W_OK | X_OK) == 0;
 }
 
-FileCause PatchFileBytes(const std::string& path, const std::vector<std::pair<size_t, char>>& bytes) {
+FileFailure PatchFileBytes(const std::string& path, const std::vector<std::pair<size_t, char>>& bytes) {
     std::string host = HostPath(path);
     int fd = open(host.c_str(), O_RDWR | O_CLOEXEC);
     if (fd < 0)
-        return CauseFromErrno(errno);
+        return FailureFromErrno(FileStep::Open, errno);
     struct stat info;
-    FileCause cause = CauseNone;
+    FileFailure failure;
     if (fstat(fd, &info) != 0)
-        cause = CauseFromErrno(errno);
+        failure = FailureFromErrno(FileStep::Open, errno);
     else if (S_ISDIR(info.st_mode) || IsReadOnlyFile(info, host))
-        cause = CauseAccessDenied;
-    for (size_t k = 0; cause == CauseNone && k < bytes.size(); ++k) {
+        failure = {CauseAccessDenied, FileStep::Open, 0};
+    for (size_t k = 0; failure.cause == CauseNone && k < bytes.size(); ++k) {
         auto [offset, value] = bytes[k];
         if (offset >= static_cast<size_t>(info.st_size))
             continue;
         while (pwrite(fd, &value, 1, static_cast<off_t>(offset)) != 1) {
             if (errno != EINTR) {
-                cause = CauseFromErrno(errno);
+                failure = FailureFromErrno(FileStep::Write, errno);
                 break;
             }
         }
     }
-    if (close(fd) != 0 && cause == CauseNone)
-        cause = CauseFromErrno(errno);
-    return cause;
+    if (close(fd) != 0 && failure.cause == CauseNone)
+        failure = FailureFromErrno(FileStep::Write, errno);
+    return failure;
 }

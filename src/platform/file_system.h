@@ -43,7 +43,7 @@ bool IsWritableFolder(const std::string& folder);
 // Changes single bytes of an existing file in place, each at its offset from the start; offsets at or
 // beyond the file's end are left out, so the file keeps its length. A file that is missing or read-only
 // is refused with its cause and left as it was.
-FileCause PatchFileBytes(const std::string& path, const std::vector<std::pair<size_t, char>>& bytes);
+FileFailure PatchFileBytes(const std::string& path, const std::vector<std::pair<size_t, char>>& bytes);
 
 // Replaces the file with bytes in one step: a temporary file in the same folder is written, flushed
 // and renamed over it, so the file is either the old one or the new one, never half-written. A file

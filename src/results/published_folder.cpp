@@ -80,6 +80,9 @@ std::optional<PublishedFolder::Failure> PublishedFolder::KeepRace(const std::str
 std::optional<PublishedFolder::Failure> PublishedFolder::WriteJson(const std::string& baseName, int simulator,
                                                                    std::time_t ended) {
     std::string standings = m_folder + baseName + standingsExtensions[simulator == 0 ? 0 : 1];
+    // A copy that cannot be read would give a race without drivers.
+    if (FileCause cause = ReadFileBytes(standings).cause; cause != CauseNone)
+        return Failure{standings, {cause, FileStep::Read, 0}};
     RaceFacts facts{ended, simulator, baseName};
     if (simulator == 0) {
         CWonFile won(standings);
@@ -131,13 +134,17 @@ std::optional<PublishedFolder::Failure> PublishedFolder::RebuildIndex() {
         return Failure{m_folder, FailureFromErrno(FileStep::List, error.value())};
     // A race whose keeping was cut short (a crash, a write that failed) left its page and standings
     // without the JSON copy: it is completed from them, the standings' time of writing as its end, so
-    // that it reaches the index.
+    // that it reaches the index. One that cannot be completed keeps no other race out of the index.
+    std::optional<Failure> incomplete;
     for (const auto& [baseName, written] : standings) {
         std::string name = baseName + ".json";
         if (read.contains(name) || !PathExists(m_folder + baseName + ".html"))
             continue;
-        if (auto failure = WriteJson(baseName, written.first, written.second))
-            return failure;
+        if (auto failure = WriteJson(baseName, written.first, written.second)) {
+            if (!incomplete)
+                incomplete = failure;
+            continue;
+        }
         struct stat info {};
         if (stat(HostPath(m_folder + name).c_str(), &info) == 0)
             read.emplace(name, ReadCopy(name, info));
@@ -156,7 +163,8 @@ std::optional<PublishedFolder::Failure> PublishedFolder::RebuildIndex() {
     for (const Cached* cached : kept)
         races.push_back(&*cached->race);
     m_newest = races.empty() ? std::nullopt : std::optional<KeptRace>(*races.front());
-    return Write("index.html", IndexPage(m_title, Style(), races));
+    std::optional<Failure> failure = Write("index.html", IndexPage(m_title, Style(), races));
+    return failure ? failure : incomplete;
 }
 
 std::optional<PublishedFolder::Failure> PublishedFolder::WriteStatus(RunStatus status) {

@@ -213,6 +213,13 @@ void ScheduleRunner::OnStartNow() {
                         FormatLocalTime(m_clock.Now(), "%H:%M:%S") + ")";
     m_view.RaceEnded(outcome, outputFile);
     CountLaunch(outcome);
+    // The place after this race is stored before its results are made, so a restart after a crash while
+    // they are published goes on from there instead of running the race again.
+    if (Server->RememberRace != 0) {
+        if (m_runNumber >= event.Runs)
+            Server->LastRace = m_currentIndex;
+        WriteLastRace();
+    }
     // A simulator that did not race, or was ended during its race, left no standings to publish.
     if (Server->ResultsToHTML != 0 && outcome.raced && !outcome.cutShort)
         PublishResults();
@@ -269,9 +276,6 @@ void ScheduleRunner::AfterRace() {
         OnOK();
         return;
     }
-    // So that a restart after a crash goes on from here, as after a stop now.
-    if (Server->RememberRace != 0)
-        WriteLastRace();
     StartCountdown();
 }
 

@@ -20,9 +20,9 @@ void PatchOptionsCfg(int simulator) {
     if ((simulator == 0 && !N3Installed) || (simulator == 1 && !NLInstalled))
         return;
     std::string path = (simulator == 0 ? Server->PathN3 : Server->PathNL) + "options.cfg";
-    FileCause cause = PatchFileBytes(path, {{ipxOffset, Allowed(Server->ConnectIPX)},
-                                            {tcpOffset, Allowed(Server->ConnectTCP)},
-                                            {internetOffset, Allowed(Server->ConnectNET)}});
-    if (cause != CauseNone)
-        ShowFileOpenError(path, cause);
+    FileFailure failure = PatchFileBytes(path, {{ipxOffset, Allowed(Server->ConnectIPX)},
+                                                {tcpOffset, Allowed(Server->ConnectTCP)},
+                                                {internetOffset, Allowed(Server->ConnectNET)}});
+    if (failure.cause != CauseNone)
+        ShowFileFailure(path, failure);
 }

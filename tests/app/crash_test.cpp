@@ -1,12 +1,14 @@
 #include "demo_installation.h"
 #include "platform/profile_file.h"
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <random>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -106,4 +108,38 @@ TEST_F(CrashTest, AKillDuringARaceLeavesNoSimulatorAndAKillAtAnyMomentLosesNoSet
     }
     // The stand-ins of the killed runs race no time; let the last of them end before the folder goes.
     std::this_thread::sleep_for(200ms);
+}
+
+// quorva-run killed while it keeps its first race, when the race's standings have just reached the
+// published folder: the restart puts that race in the index and goes on with the next event, so each
+// event's race is kept once.
+TEST_F(CrashTest, AKillWhileARaceIsKeptLeavesItInTheIndexOnce) {
+    const std::string results = root.File("program/results");
+    // The folder is flushed after each file: the index, the status counting down and racing, the
+    // race's page, then its standings.
+    EXPECT_EQ(RunQuorva("", "strace -qq -o /dev/null -P '" + results +
+                                "' -e trace=fsync -e inject=fsync:signal=SIGKILL:when=7"),
+              128 + SIGKILL);
+    auto kept = [&](const std::string& extension) {
+        std::vector<std::string> names;
+        for (const fs::directory_entry& entry : fs::directory_iterator(results))
+            if (entry.path().extension() == extension && entry.path().stem() != "status")
+                names.push_back(entry.path().stem().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+    ASSERT_EQ(kept(".won").size(), 1u);
+    ASSERT_EQ(kept(".html"), (std::vector<std::string>{kept(".won")[0], "index"}));
+    ASSERT_TRUE(kept(".json").empty());
+
+    EXPECT_EQ(RunQuorva(), 0);
+    EXPECT_TRUE(root.Exists(Sims("NL/evt00001.stn")));
+    std::vector<std::string> races = kept(".won"), legends = kept(".stn");
+    races.insert(races.end(), legends.begin(), legends.end());
+    std::sort(races.begin(), races.end());
+    EXPECT_EQ(kept(".json"), races);
+    EXPECT_EQ(races.size(), 3u);
+    std::string index = root.Read("program/results/index.html");
+    for (const std::string& race : races)
+        EXPECT_NE(index.find("href=\"" + race + ".html\""), std::string::npos) << race;
 }

@@ -172,6 +172,30 @@ TEST_F(InjectedFailureTest,
     EXPECT_NE(Out().find(" 3 races run, 0 launches that did not race, "), std::string::npos);
 }
 
+// A template that cannot be read makes no race page, so no race is published; a published folder that
+// cannot be listed is told with the step that failed and its cause. Either way the schedule goes on.
+TEST_F(InjectedFailureTest, AnUnreadableTemplateMakesNoPageAndAFolderThatCannotBeListedIsToldAsSuch) {
+    const std::string page = root.File("program/Quorvahtml.html");
+    EXPECT_EQ(RunQuorvaFailing(page, "read"), 0);
+    EXPECT_NE(WithoutTimeStamps(root.Read("err.txt"))
+                  .find("Quorva: The following error occurred while trying to open " + page +
+                        "\n\nhardware error\n"),
+              std::string::npos);
+    EXPECT_FALSE(root.Exists(Sims("N3/evt00001.html")));
+    const std::string results = root.File("program/results");
+    for (const auto& entry : std::filesystem::directory_iterator(results))
+        EXPECT_TRUE(entry.path().filename() == "index.html" || entry.path().stem() == "status")
+            << entry.path();
+
+    EXPECT_EQ(RunQuorvaFailing(results, "getdents64"), 0);
+    EXPECT_NE(WithoutTimeStamps(root.Read("err.txt"))
+                  .find("\n\nThe following error occurred while trying to list the folder " + results +
+                        "/\n\nhardware error (Input/output error)\n"),
+              std::string::npos)
+        << root.Read("err.txt");
+    EXPECT_TRUE(root.Exists(Sims("N3/evt00003.html")));
+}
+
 TEST_F(InjectedFailureTest, TheProgramsOwnPathIsReadOnce) {
     // Counted against a run that reads it once, to print the usage: a sanitizer's runtime reads it too.
     auto reads = [&](const std::string& option) {
