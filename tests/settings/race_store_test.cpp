@@ -83,6 +83,7 @@ TEST(RaceStore, TheDefaultRaceAndTheScheduleAreStoredAndReadBackAndFailedWritesA
     // The records that load, and the one warning about those missing (with a second line when more than
     // one is); a count of 1 or more alone marks the schedule loaded. A record that could not be read as
     // written (cut, or ended early by a NUL) is left out and told by its number, the first one in full.
+    using namespace std::string_literals;
     const std::string missing = "ReadEvents() - length of event record=0";
     auto damaged = [&](int n, const std::string& what) {
         return "Event record " + std::to_string(n) + " in [SCHEDULE] of " + program.SettingsFile() +
@@ -105,7 +106,7 @@ TEST(RaceStore, TheDefaultRaceAndTheScheduleAreStoredAndReadBackAndFailedWritesA
                  "a,c,",
                  {missing, "... and 2147483644 more event records are missing."}},
                 {"a NUL",
-                 std::string("Events=2\r\n1=1,a\r\n2=1,b\0,x\r\n", 29),
+                 "Events=2\r\n1=1,a\r\n2=1,b\0,x\r\n"s,
                  "a,",
                  {damaged(2, "it holds a NUL character at character 4")}},
                 {"longer than a record holds",
