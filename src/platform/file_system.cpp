@@ -80,7 +80,8 @@ FileCause FindFile(const std::string& path) {
     struct stat info;
     if (stat(HostPath(path).c_str(), &info) == 0)
         return CauseNone;
-    return errno == ENOENT || errno == ENOTDIR ? CauseFileNotFound : CauseFromErrno(errno);
+    int error = HostPathError(errno);
+    return error == ENOENT || error == ENOTDIR ? CauseFileNotFound : CauseFromErrno(error);
 }
 
 bool PathExists(const std::string& path) {
@@ -93,7 +94,7 @@ FileReadResult ReadFileBytes(const std::string& path) {
     // Not blocking, so a FIFO of that name is refused instead of waiting for a writer.
     int fd = open(host.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        result.cause = CauseFromErrno(errno);
+        result.cause = CauseFromErrno(HostPathError(errno));
         return result;
     }
     struct stat info;
@@ -160,8 +161,9 @@ FileFailure WriteFileAtomically(const std::string& path, const std::string& byte
             return {CauseAccessDenied, FileStep::Open, 0};
         mode = info.st_mode & 07777;
         owner = info;
-    } else if (errno != ENOENT) {
-        return FailureFromErrno(FileStep::Open, errno);
+    } else if (int error = HostPathError(errno); error != ENOENT) {
+        // Not known to be absent: a new file could stand beside the stored one under another case.
+        return FailureFromErrno(FileStep::Open, error);
     } else {
         mode_t mask = umask(0);
         umask(mask);
@@ -229,7 +231,7 @@ FileFailure PatchFileBytes(const std::string& path, const std::vector<std::pair<
     std::string host = HostPath(path);
     int fd = open(host.c_str(), O_RDWR | O_CLOEXEC);
     if (fd < 0)
-        return FailureFromErrno(FileStep::Open, errno);
+        return FailureFromErrno(FileStep::Open, HostPathError(errno));
     struct stat info;
     FileFailure failure;
     if (fstat(fd, &info) != 0)

@@ -4,6 +4,7 @@
 #include "platform/windows_1252.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cstdlib>
 #include <dirent.h>
 #include <filesystem>
@@ -11,6 +12,9 @@
 #include <vector>
 
 namespace {
+
+// The error of the last folder listing that the HostPath call of this thread could not finish.
+thread_local int listingError = 0;
 
 bool IsSeparator(char c) {
     return c == '\\' || c == '/';
@@ -28,15 +32,22 @@ std::string MatchComponent(const std::string& folder, const std::string& compone
     if (component == "." || component == ".." || Exists(exact))
         return component;
     DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
-    if (dir == nullptr)
+    if (dir == nullptr) {
+        if (errno != ENOENT && errno != ENOTDIR)
+            listingError = errno;
         return component;
+    }
     std::string found = component;
-    while (dirent* entry = readdir(dir)) {
+    errno = 0;
+    dirent* entry = nullptr;
+    while ((entry = readdir(dir)) != nullptr) {
         if (SameWithoutCase(entry->d_name, component)) {
             found = entry->d_name;
             break;
         }
     }
+    if (entry == nullptr && errno != 0)
+        listingError = errno;
     closedir(dir);
     return found;
 }
@@ -99,6 +110,7 @@ std::string DriveRoot(char driveLetter) {
 }
 
 std::string HostPath(const std::string& path) {
+    listingError = 0;
     if (IsPosixPath(path))
         return path;
     std::string folder;
@@ -122,6 +134,10 @@ std::string HostPath(const std::string& path) {
             host += '/';
     }
     return host;
+}
+
+int HostPathError(int error) {
+    return error == ENOENT && listingError != 0 ? listingError : error;
 }
 
 std::string WithExistingNameCase(const std::string& path) {

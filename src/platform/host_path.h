@@ -31,6 +31,12 @@ std::string DriveRoot(char driveLetter);
 // them.
 std::string HostPath(const std::string& path);
 
+// The error to tell for a file operation that failed with error on the path that this thread's last
+// HostPath call gave. Where a folder on the way could not be listed, a name could not be matched without
+// regard to case and may still be there in another case: a file not found is then not known to be
+// absent, and the listing's error is the real cause.
+int HostPathError(int error);
+
 // The path with its last element spelt as its folder spells it without regard to case. Windows paths
 // are matched so by HostPath already; this lets a POSIX path find "evt00001.WON" as "evt00001.won".
 std::string WithExistingNameCase(const std::string& path);

@@ -173,7 +173,8 @@ TEST_F(InjectedFailureTest,
 }
 
 // A template that cannot be read makes no race page, so no race is published; a published folder that
-// cannot be listed is told with the step that failed and its cause. Either way the schedule goes on.
+// cannot be listed is told with the step that failed and its cause, and so is a file whose name could
+// not be matched in a folder that could not be listed. Either way the schedule goes on.
 TEST_F(InjectedFailureTest, AnUnreadableTemplateMakesNoPageAndAFolderThatCannotBeListedIsToldAsSuch) {
     const std::string page = root.File("program/Quorvahtml.html");
     EXPECT_EQ(RunQuorvaFailing(page, "read"), 0);
@@ -194,6 +195,15 @@ TEST_F(InjectedFailureTest, AnUnreadableTemplateMakesNoPageAndAFolderThatCannotB
               std::string::npos)
         << root.Read("err.txt");
     EXPECT_TRUE(root.Exists(Sims("N3/evt00003.html")));
+
+    // The simulator writes "evt00001.WON", found as "evt00001.won" through the folder's listing.
+    EXPECT_EQ(RunQuorvaFailing(root.File(Sims("N3")), "getdents64"), 0);
+    EXPECT_NE(
+        WithoutTimeStamps(root.Read("err.txt"))
+            .find("Quorva: The following error occurred while trying to open C:\\Sims\\N3\\evt00001.won\n\n"
+                  "hardware error\n"),
+        std::string::npos)
+        << root.Read("err.txt");
 }
 
 TEST_F(InjectedFailureTest, TheProgramsOwnPathIsReadOnce) {
