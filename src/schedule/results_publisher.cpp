@@ -47,10 +47,7 @@ void ResultsPublisher::Tell(const std::optional<PublishedFolder::Failure>& failu
     std::string text = "The results could not be published in " + m_folder.Folder() +
                        "; the race's own page is made and the schedule goes on.\n\n" +
                        FileFailureText(failure->path, failure->failure);
-    if (m_tell)
-        m_tell(text);
-    else
-        ShowMessage(text, MessageIcon::Warning);
+    ShowMessage(text, MessageIcon::Warning);
 }
 
 void ResultsPublisher::ReadIndexOnce() {

@@ -4,7 +4,6 @@
 #include "results/run_status.h"
 #include "schedule/run_observer.h"
 
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,10 +21,6 @@ public:
                      std::time_t now) override;
     void RunEnded(RunEnd how, const std::string& error, std::time_t now) override;
 
-    // How the operator is told that the folder could not be written: a message by default. The running
-    // dialog shows it in its window instead, since a message box would hold the schedule until clicked.
-    void TellBy(std::function<void(const std::string&)> tell) { m_tell = std::move(tell); }
-
 private:
     void WriteStatus(RunStatus status);
     void Tell(const std::optional<PublishedFolder::Failure>& failure);
@@ -35,7 +30,6 @@ private:
     bool m_indexRead = false;
     bool m_told = false;
     std::optional<RunStatus> m_written;
-    std::function<void(const std::string&)> m_tell;
 };
 
 // The publisher of the folder and title that the settings give, with the program's results template.
