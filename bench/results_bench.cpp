@@ -94,7 +94,8 @@ void BM_MakeHtmlResults(benchmark::State& state, int simulator, const std::strin
     WriteFile(folder.File(name), standings);
     WriteFile(folder.File("Quorvahtml.html"), pageTemplate);
     for (auto _ : state)
-        benchmark::DoNotOptimize(CHtmlResults(folder.File(name), simulator).MakeHtmlResults());
+        benchmark::DoNotOptimize(
+            CHtmlResults(folder.File(name), folder.File("race.html"), simulator).MakeHtmlResults());
 }
 
 } // namespace

@@ -57,9 +57,9 @@ struct ProcessEnd {
     int signal = 0;
     // True when it was ended because the operator asked twice to stop.
     bool endedOnRequest = false;
-    // True when it was ended because it ran past its time limit, or because the operator asked to end
-    // the race (RequestRaceEnd).
+    // True when it was ended because it ran past its time limit.
     bool endedByWatchdog = false;
+    // True when it was ended because the operator asked to end the race (RequestRaceEnd).
     bool endedOnAbort = false;
 };
 

@@ -5,7 +5,6 @@
 #include "platform/file_system.h"
 #include "platform/host_path.h"
 #include "platform/local_time.h"
-#include "platform/messages.h"
 #include "platform/text_mode.h"
 #include "platform/write_check.h"
 #include "resources/string_ids.h"
@@ -107,10 +106,13 @@ std::string TodaysDate() {
     return FormatLocalTime(std::time(nullptr), "%A, %B %d, %Y");
 }
 
-CHtmlResults::CHtmlResults(const std::string& standingsPath, int simulator)
-    : m_standingsPath(standingsPath), m_simulator(simulator) {
-    if (m_standingsPath.empty())
-        m_standingsPath = GetProgramFolder() + (simulator == 0 ? "Quorvasample.won" : "Quorvasample.stn");
+CHtmlResults::CHtmlResults(const std::string& standingsPath, const std::string& pagePath, int simulator)
+    : m_standingsPath(standingsPath), m_pagePath(pagePath), m_simulator(simulator) {}
+
+CHtmlResults CHtmlResults::Sample(int simulator) {
+    std::string folder = GetProgramFolder();
+    return {folder + (simulator == 0 ? "Quorvasample.won" : "Quorvasample.stn"), folder + "Quorvasample.html",
+            simulator};
 }
 
 bool CHtmlResults::MakeHtmlResults() {
@@ -119,17 +121,18 @@ bool CHtmlResults::MakeHtmlResults() {
         return false;
     m_stnFile.reset();
     m_wonFile.reset();
+    m_page.clear();
     if (m_simulator == 0)
-        m_wonFile = std::make_unique<CWonFile>(m_standingsPath);
+        m_wonFile = std::make_shared<CWonFile>(m_standingsPath);
     else
-        m_stnFile = std::make_unique<CStnFile>(m_standingsPath);
+        m_stnFile = std::make_shared<CStnFile>(m_standingsPath);
     // Standings that could not be read hold no race: the older page stays rather than one without drivers.
     if (!(m_wonFile ? m_wonFile->IsRead() : m_stnFile->IsRead()))
         return false;
 
     // A page that cannot be written is told before any work is done; the older page stays whole until
     // the new one replaces it in one step.
-    std::string outputPath = ChangeExtension(m_standingsPath, ".html");
+    const std::string& outputPath = m_pagePath;
     FileCause cause = CheckReplaceable(outputPath);
     if (cause != CauseNone) {
         ShowFileOpenError(outputPath, cause);
@@ -144,11 +147,13 @@ bool CHtmlResults::MakeHtmlResults() {
     std::string page;
     for (const std::string& line : m_outputLines)
         page += line + "\n";
-    FileFailure failure = WriteFileAtomically(outputPath, LfToCrLf(page));
+    page = LfToCrLf(page);
+    FileFailure failure = WriteFileAtomically(outputPath, page);
     if (failure.cause != CauseNone) {
         ShowFileFailure(outputPath, failure);
         return false;
     }
+    m_page = std::move(page);
     return true;
 }
 
@@ -157,14 +162,14 @@ void CHtmlResults::ProcessPart(int k, const std::string& part) {
         m_outputLines.push_back(TokenPass(part));
         return;
     }
+    // Each driver in turn becomes the current one, whose values its row takes.
     int count = m_wonFile ? m_wonFile->GetDriverCount() : m_stnFile->GetDriverCount();
     for (int n = 1; n <= count; ++n) {
-        bool found = m_wonFile ? m_wonFile->GetDriver(n) != nullptr : m_stnFile->GetDriver(n) != nullptr;
-        if (found)
-            m_outputLines.push_back(TokenPass(part));
+        if (m_wonFile)
+            m_wonFile->GetDriver(n);
         else
-            ShowMessage("CDlgSchedRunning::MakeHtmlResults()\nCould not retrieve driver #" +
-                        std::to_string(n) + "\n(CStnFile object returnbed NULL pointer).");
+            m_stnFile->GetDriver(n);
+        m_outputLines.push_back(TokenPass(part));
     }
 }
 

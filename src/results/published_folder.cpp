@@ -21,9 +21,7 @@ constexpr const char* standingsExtensions[] = {".won", ".stn"};
 } // namespace
 
 PublishedFolder::PublishedFolder(std::string folder, std::string title, std::string templatePath)
-    : m_folder(std::move(folder)), m_title(std::move(title)), m_templatePath(std::move(templatePath)) {
-    RemoveStaleTemporaryFiles(m_folder);
-}
+    : m_folder(std::move(folder)), m_title(std::move(title)), m_templatePath(std::move(templatePath)) {}
 
 std::optional<PublishedFolder::Failure> PublishedFolder::MakeFolder() {
     std::string host = HostPath(m_folder);
@@ -51,30 +49,25 @@ std::string PublishedFolder::Style() const {
     return StyleOfTemplate(ReadFileBytes(m_templatePath).bytes);
 }
 
-std::optional<PublishedFolder::Failure> PublishedFolder::KeepRace(const std::string& pagePath,
-                                                                  const std::string& standingsPath,
-                                                                  int simulator, std::time_t ended) {
+std::optional<PublishedFolder::Failure> PublishedFolder::KeepRace(const RaceResults& results,
+                                                                  std::time_t ended) {
     if (auto failure = MakeFolder())
         return failure;
-    FileReadResult page = ReadFileBytes(pagePath);
-    if (page.cause != CauseNone)
-        return Failure{pagePath, {page.cause, FileStep::Read, 0}};
-    FileReadResult standings = ReadFileBytes(standingsPath);
-    if (standings.cause != CauseNone)
-        return Failure{standingsPath, {standings.cause, FileStep::Read, 0}};
-
-    std::string track =
-        simulator == 0 ? CWonFile(standingsPath).GetTrack() : CStnFile(standingsPath).GetTrack();
+    int simulator = results.simulator;
+    std::string track = simulator == 0 ? results.won->GetTrack() : results.stn->GetTrack();
     std::string baseName = ArchiveBaseName(ended, simulator, track, [this](const std::string& name) {
         return PathExists(m_folder + name + ".html") || PathExists(m_folder + name + ".json") ||
                std::any_of(std::begin(standingsExtensions), std::end(standingsExtensions),
                            [&](const char* extension) { return PathExists(m_folder + name + extension); });
     });
-    if (auto failure = Write(baseName + ".html", WithLeagueHeader(page.bytes, m_title)))
+    if (auto failure = Write(baseName + ".html", WithLeagueHeader(results.page, m_title)))
         return failure;
-    if (auto failure = Write(baseName + standingsExtensions[simulator == 0 ? 0 : 1], standings.bytes))
+    const std::string& standings = simulator == 0 ? results.won->GetBytes() : results.stn->GetBytes();
+    if (auto failure = Write(baseName + standingsExtensions[simulator == 0 ? 0 : 1], standings))
         return failure;
-    return WriteJson(baseName, simulator, ended);
+    RaceFacts facts{ended, simulator, baseName};
+    return Write(baseName + ".json",
+                 simulator == 0 ? RaceJson(facts, *results.won) : RaceJson(facts, *results.stn));
 }
 
 std::optional<PublishedFolder::Failure> PublishedFolder::WriteJson(const std::string& baseName, int simulator,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/file_cause.h"
+#include "results/html_results.h"
 #include "results/race_json.h"
 #include "results/run_status.h"
 
@@ -24,12 +25,11 @@ public:
     // template at templatePath.
     PublishedFolder(std::string folder, std::string title, std::string templatePath);
 
-    // Keeps the race whose page was made from the standings file: copies of the page, then the
-    // standings, then its JSON copy, so the index never links a page that is not there yet, and a race
-    // whose standings were kept can always be completed (RebuildIndex). The folder is made when missing.
+    // Keeps the race whose page was made from its standings: copies of the page, then the standings,
+    // then its JSON copy, so the index never links a page that is not there yet, and a race whose
+    // standings were kept can always be completed (RebuildIndex). The folder is made when missing.
     // Returns what could not be written.
-    std::optional<Failure> KeepRace(const std::string& pagePath, const std::string& standingsPath,
-                                    int simulator, std::time_t ended);
+    std::optional<Failure> KeepRace(const RaceResults& results, std::time_t ended);
 
     // Rebuilds index.html from the JSON copies in the folder, newest first, after making the JSON copy
     // of every kept page and standings file that lacks one. Copies already read are taken from memory

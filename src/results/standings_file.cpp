@@ -2,19 +2,18 @@
 
 #include "core/file_open_error.h"
 #include "platform/file_system.h"
-#include "platform/text_mode.h"
 
 namespace {
 constexpr const char* whiteSpace = " \t\r\n\v\f";
 }
 
-std::optional<std::string> ReadStandingsText(const std::string& fileName) {
+std::optional<std::string> ReadStandingsBytes(const std::string& fileName) {
     FileReadResult file = ReadFileBytes(fileName);
     if (file.cause != CauseNone) {
         ShowFileOpenError(fileName, file.cause);
         return std::nullopt;
     }
-    return TextModeRead(file.bytes);
+    return std::move(file.bytes);
 }
 
 std::string Trimmed(const std::string& text) {

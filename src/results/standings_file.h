@@ -1,13 +1,14 @@
 #pragma once
 
+#include "platform/text_mode.h"
+
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-// The standings file's text as a text-mode read sees it; none, after telling the operator, when it
-// cannot be read.
-std::optional<std::string> ReadStandingsText(const std::string& fileName);
+// The standings file's bytes; none, after telling the operator, when it cannot be read.
+std::optional<std::string> ReadStandingsBytes(const std::string& fileName);
 
 // What both standings readers hold: the race's texts and the drivers in file order. A reader reads its
 // whole file when it is made and then only answers questions. The simulators write Windows-1252; the
@@ -32,6 +33,8 @@ public:
     // False when the file could not be read: the reader then holds no race at all.
     bool IsRead() const { return m_read; }
     const std::string& GetFileName() const { return m_fileName; }
+    // The file's bytes as read, for a copy of it.
+    const std::string& GetBytes() const { return m_bytes; }
     const std::string& GetTrack() const { return m_track; }
     const std::string& GetLaps() const { return m_laps; }
     const std::string& GetRaceTime() const { return m_raceTime; }
@@ -44,10 +47,12 @@ public:
 protected:
     explicit CStandingsFile(std::string fileName) : m_fileName(std::move(fileName)) {}
 
+    // The file's text as a text-mode read sees it.
     std::string ReadText() {
-        std::optional<std::string> text = ReadStandingsText(m_fileName);
-        m_read = text.has_value();
-        return text.value_or("");
+        std::optional<std::string> bytes = ReadStandingsBytes(m_fileName);
+        m_read = bytes.has_value();
+        m_bytes = bytes.value_or("");
+        return TextModeRead(m_bytes);
     }
 
     Driver& AddDriver() {
@@ -57,6 +62,7 @@ protected:
     }
 
     std::string m_fileName;
+    std::string m_bytes;
     std::string m_track;
     std::string m_laps;
     std::string m_raceTime;

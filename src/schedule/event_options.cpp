@@ -90,10 +90,22 @@ std::vector<std::string> TextLines(const NamedTexts& serverTexts, const RaceList
 
 } // namespace
 
-EventOptions::EventOptions(const RACE& event, const SERVER& server, int launchNumber)
-    : m_event(event), m_server(server), m_launchNumber(launchNumber) {}
+LaunchFiles LaunchFilesOf(const RACE& event, const SERVER& server, int launchNumber) {
+    bool n3 = event.Sim == 0;
+    LaunchFiles files;
+    files.eventFile = (n3 ? server.PathN3 : server.PathNL) + EventFileName(launchNumber);
+    files.log = ChangeExtension(files.eventFile, ".log");
+    if (event.SaveResults)
+        files.standings = ChangeExtension(files.eventFile, n3 ? ".won" : ".stn");
+    if (event.SaveResults && server.ResultsToHTML)
+        files.page = ChangeExtension(files.eventFile, ".html");
+    return files;
+}
 
-std::string EventOptions::BuildOptionsText(const std::string& eventFilePath) {
+EventOptions::EventOptions(const RACE& event, const SERVER& server, LaunchFiles files)
+    : m_event(event), m_server(server), m_files(std::move(files)) {}
+
+std::string EventOptions::BuildOptionsText() const {
     const RACE& e = m_event;
     const SERVER& s = m_server;
     bool n3 = e.Sim == 0;
@@ -121,31 +133,29 @@ std::string EventOptions::BuildOptionsText(const std::string& eventFilePath) {
         text += Quoted("invite", FileNameOf(n3 ? s.InviteFileN3 : s.InviteFileNL));
     if (e.UseMuzzle)
         text += Quoted("muzzle", FileNameOf(n3 ? s.MuzzleFileN3 : s.MuzzleFileNL));
-    std::string standings =
-        e.SaveResults ? ChangeExtension(FileNameOf(eventFilePath), n3 ? ".WON" : ".stn") : "";
-    text += Quoted("stn", standings);
+    // NASCAR Racing 3 is told its standings' name with the extension in capitals.
+    std::string standings = FileNameOf(m_files.standings);
+    text += Quoted("stn", n3 && !standings.empty() ? ChangeExtension(standings, ".WON") : standings);
     if (!s.AddedParams.empty())
         text += "\n" + Utf8FromStored(s.AddedParams);
-
-    m_htmlPagePath = e.SaveResults && s.ResultsToHTML ? ChangeExtension(eventFilePath, ".html") : "";
     return text;
 }
 
-std::string EventOptions::WriteEventFile() {
-    std::string path = (m_event.Sim == 0 ? m_server.PathN3 : m_server.PathNL) + EventFileName(m_launchNumber);
-    FileFailure failure = WriteFileAtomically(path, LfToCrLf(Windows1252FromUtf8(BuildOptionsText(path))));
+bool EventOptions::WriteEventFile() const {
+    const std::string& path = m_files.eventFile;
+    FileFailure failure = WriteFileAtomically(path, LfToCrLf(Windows1252FromUtf8(BuildOptionsText())));
     if (failure.cause != CauseNone) {
         ShowFileFailure(path, failure);
-        return "";
+        return false;
     }
-    return path;
+    return true;
 }
 
-std::string EventOptions::BuildCommandLine() {
-    std::string path = WriteEventFile();
-    if (path.empty())
+std::string EventOptions::BuildCommandLine() const {
+    if (!WriteEventFile())
         return "";
-    return QuotedExeName() + " \"arena:" + ArenaName() + "\" \"serv: file " + FileNameOf(path) + "\"";
+    return QuotedExeName() + " \"arena:" + ArenaName() + "\" \"serv: file " + FileNameOf(m_files.eventFile) +
+           "\"";
 }
 
 std::string EventOptions::QuotedExeName() const {

@@ -3,6 +3,7 @@
 #include "core/app_state.h"
 #include "core/file_open_error.h"
 #include "core/path_helpers.h"
+#include "platform/file_system.h"
 #include "platform/messages.h"
 #include "results/archive_name.h"
 #include "schedule/countdown.h"
@@ -38,7 +39,9 @@ std::unique_ptr<ResultsPublisher> PublisherFromSettings() {
 
 ResultsPublisher::ResultsPublisher(const std::string& folder, const std::string& title,
                                    const std::string& templatePath)
-    : m_folder(folder, title, templatePath) {}
+    : m_folder(folder, title, templatePath) {
+    RemoveStaleTemporaryFiles(folder);
+}
 
 void ResultsPublisher::Tell(const std::optional<PublishedFolder::Failure>& failure) {
     if (!failure || m_told)
@@ -93,10 +96,8 @@ void ResultsPublisher::RaceStarted(const RACE& event, int index, std::time_t now
     WriteStatus(status);
 }
 
-void ResultsPublisher::ResultsMade(const RACE& event, const std::string& standingsPath,
-                                   const std::string& pagePath, std::time_t now) {
-    std::optional<PublishedFolder::Failure> failure =
-        m_folder.KeepRace(pagePath, standingsPath, event.Sim, now);
+void ResultsPublisher::ResultsMade(const RACE&, const RaceResults& results, std::time_t now) {
+    std::optional<PublishedFolder::Failure> failure = m_folder.KeepRace(results, now);
     if (!failure) {
         failure = m_folder.RebuildIndex();
         m_indexRead = true;

@@ -13,12 +13,13 @@
 // schedule: the operator is told once per race (and once before the first), naming the file and cause.
 class ResultsPublisher : public RunObserver {
 public:
+    // Made as a run starts: first removes from the folder the temporary files of replacements that an
+    // earlier run left unfinished.
     ResultsPublisher(const std::string& folder, const std::string& title, const std::string& templatePath);
 
     void CountingDown(const RACE& event, int index, std::time_t startsAt, std::time_t now) override;
     void RaceStarted(const RACE& event, int index, std::time_t now) override;
-    void ResultsMade(const RACE& event, const std::string& standingsPath, const std::string& pagePath,
-                     std::time_t now) override;
+    void ResultsMade(const RACE& event, const RaceResults& results, std::time_t now) override;
     void RunEnded(RunEnd how, const std::string& error, std::time_t now) override;
 
 private:

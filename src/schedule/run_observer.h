@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/race.h"
+#include "results/html_results.h"
 
 #include <ctime>
 #include <string>
@@ -22,9 +23,8 @@ public:
     // A countdown to the event began, or the next event changed while it ran; startsAt is when it ends.
     virtual void CountingDown(const RACE& event, int index, std::time_t startsAt, std::time_t now) = 0;
     virtual void RaceStarted(const RACE& event, int index, std::time_t now) = 0;
-    // The results page of the race that just ended was made from its standings file.
-    virtual void ResultsMade(const RACE& event, const std::string& standingsPath, const std::string& pagePath,
-                             std::time_t now) = 0;
+    // The results page of the race that just ended was made from its standings.
+    virtual void ResultsMade(const RACE& event, const RaceResults& results, std::time_t now) = 0;
     // error says in a few words what failed, for RunEnd::Error.
     virtual void RunEnded(RunEnd how, const std::string& error, std::time_t now) = 0;
 };

@@ -8,7 +8,6 @@
 #include "platform/local_time.h"
 #include "platform/messages.h"
 #include "results/html_results.h"
-#include "schedule/event_options.h"
 #include "schedule/race_limit.h"
 #include "schedule/timing_checks.h"
 #include "settings/server_settings.h"
@@ -78,16 +77,18 @@ void ScheduleRunner::OnInitDialog() {
     long long start = !specific && server.RememberRace != 0 ? server.LastRace + 1LL : 0;
     m_currentIndex = start < 0 || start >= count ? 0 : static_cast<int>(start);
 
-    m_anyPending = false;
+    bool anyPending = false;
     for (int p = 0; p < count; ++p) {
         RACE* event = EventList[static_cast<size_t>(p)].get();
-        m_items.push_back(EventItemText(p == m_currentIndex, event->TrackName, FormatEventDate(*event)));
         m_itemEvents.push_back(event);
+        m_items.push_back(ItemText(p, p == m_currentIndex));
+        if (specific && m_clock.Now() < EventClockTime(*event))
+            anyPending = true;
     }
     m_view.SetEventItems(m_items);
 
     if (specific) {
-        if (!m_anyPending) {
+        if (!anyPending) {
             ShowMessage(allExpiredMessage);
             EndOnError("every scheduled race has expired");
             return;
@@ -167,16 +168,13 @@ void ScheduleRunner::OnStartNow() {
     ++m_launchNumber;
     RACE& event = *m_currentEvent;
     SetCurrentFolder(SimulatorFolder(event));
-    EventOptions options(event, *Server, m_launchNumber);
-    std::string commandLine = options.BuildCommandLine();
-    m_htmlPagePath = options.HtmlPagePath();
-    std::string eventFile =
-        (event.Sim == 0 ? Server->PathN3 : Server->PathNL) + EventFileName(m_launchNumber);
+    LaunchFiles files = LaunchFilesOf(event, *Server, m_launchNumber);
+    std::string commandLine = EventOptions(event, *Server, files).BuildCommandLine();
     if (commandLine.empty()) {
-        EventFileNotWritten(eventFile);
+        EventFileNotWritten(files.eventFile);
         return;
     }
-    std::string outputFile = ChangeExtension(eventFile, ".log");
+    std::string outputFile = files.log;
 
     // A command line longer than the simulator's buffer is refused rather than cut.
     SimulatorLauncher::Start start;
@@ -222,7 +220,7 @@ void ScheduleRunner::OnStartNow() {
     }
     // A simulator that did not race, or was ended during its race, left no standings to publish.
     if (Server->ResultsToHTML != 0 && outcome.raced && !outcome.cutShort)
-        PublishResults();
+        PublishResults(files);
     SetCurrentFolder(GetProgramFolder());
     AfterRace();
 }
@@ -292,10 +290,6 @@ void ScheduleRunner::OnCancel() {
     End(RunResultCancel, RunEnd::Stopped);
 }
 
-void ScheduleRunner::EndAndShutDown() {
-    StopAndStore(RunResultShutDown, RunEnd::ScheduleOver);
-}
-
 void ScheduleRunner::StopAndStore(int result, RunEnd reason) {
     PauseCountdown();
     WriteLastRace();
@@ -304,7 +298,6 @@ void ScheduleRunner::StopAndStore(int result, RunEnd reason) {
 
 void ScheduleRunner::End(int result, RunEnd reason) {
     m_ended = true;
-    m_result = result;
     m_endReason = reason;
     m_view.EndRun(result);
     if (m_observer)
@@ -320,18 +313,15 @@ bool ScheduleRunner::IsEventExpired(const RACE& event) const {
     return EventClockTime(event) < m_clock.Now();
 }
 
-std::string ScheduleRunner::FormatEventDate(const RACE& event) {
+std::string ScheduleRunner::EventDate(const RACE& event) const {
     if (Server->Timing != TimingSpecific)
         return "";
-    std::time_t time = EventClockTime(event);
-    if (m_clock.Now() < time)
-        m_anyPending = true;
-    return EventDateLabel(time, m_clock.Now());
+    return EventDateLabel(EventClockTime(event), m_clock.Now());
 }
 
-std::string ScheduleRunner::ItemText(int index, bool marked) {
+std::string ScheduleRunner::ItemText(int index, bool marked) const {
     const RACE& event = *m_itemEvents[static_cast<size_t>(index)];
-    return EventItemText(marked, event.TrackName, FormatEventDate(event));
+    return EventItemText(marked, event.TrackName, EventDate(event));
 }
 
 void ScheduleRunner::StartCountdown() {
@@ -376,17 +366,17 @@ void ScheduleRunner::DestroyCountdown() {
     m_timer.reset();
 }
 
-void ScheduleRunner::PublishResults() {
-    if (m_htmlPagePath.empty()) {
+void ScheduleRunner::PublishResults(const LaunchFiles& files) {
+    if (files.page.empty()) {
         MessageBeep();
         return;
     }
-    std::string standings = ChangeExtension(m_htmlPagePath, m_currentEvent->Sim == 0 ? ".won" : ".stn");
-    if (!CHtmlResults(standings, m_currentEvent->Sim).MakeHtmlResults())
+    CHtmlResults results(files.standings, files.page, m_currentEvent->Sim);
+    if (!results.MakeHtmlResults())
         return;
-    m_view.ResultsPublished(m_htmlPagePath);
+    m_view.ResultsPublished(files.page);
     if (m_observer)
-        m_observer->ResultsMade(*m_currentEvent, standings, m_htmlPagePath, m_clock.Now());
+        m_observer->ResultsMade(*m_currentEvent, results.Made(), m_clock.Now());
 }
 
 void ScheduleRunner::ShowNextEvent() {
@@ -394,13 +384,9 @@ void ScheduleRunner::ShowNextEvent() {
     m_view.ShowNextEvent(NextEventPanel(*m_currentEvent, m_runNumber), *m_currentEvent);
 }
 
-std::string ScheduleRunner::PreviewOptionsText() {
+std::string ScheduleRunner::PreviewOptionsText() const {
     if (m_racing || m_currentEvent == nullptr)
         return "";
-    std::string path =
-        (m_currentEvent->Sim == 0 ? Server->PathN3 : Server->PathNL) + EventFileName(m_launchNumber);
-    EventOptions options(*m_currentEvent, *Server, m_launchNumber);
-    std::string text = options.BuildOptionsText(path);
-    m_htmlPagePath = options.HtmlPagePath();
-    return text;
+    LaunchFiles files = LaunchFilesOf(*m_currentEvent, *Server, m_launchNumber);
+    return EventOptions(*m_currentEvent, *Server, files).BuildOptionsText();
 }

@@ -4,6 +4,7 @@
 #include "schedule/clock.h"
 #include "schedule/countdown.h"
 #include "schedule/countdown_timer.h"
+#include "schedule/event_options.h"
 #include "schedule/run_observer.h"
 #include "schedule/schedule_view.h"
 #include "schedule/simulator_launcher.h"
@@ -40,7 +41,6 @@ public:
     // Starts the run: the list, the first event due, its countdown (which may launch it at once).
     void OnInitDialog();
 
-    void ComputeCountdown();
     int OnCountdownTick();
     void OnSkipEvent();
     void OnSelectEvent(int index);
@@ -49,36 +49,22 @@ public:
     void OnOK();
     // The close box or Escape: ends the run without storing anything.
     void OnCancel();
-    void EndAndShutDown();
 
-    bool IsEventExpired(const RACE& event) const;
-    std::string FormatEventDate(const RACE& event);
-
-    void StartCountdown();
-    void ResumeCountdown();
-    void PauseCountdown();
-    void DestroyCountdown();
-    void PublishResults();
-    void ShowNextEvent();
-
-    // The options text of the next launch, for the preview; writes nothing.
-    std::string PreviewOptionsText();
+    // The options text of the next launch, for the preview; writes nothing and changes nothing.
+    std::string PreviewOptionsText() const;
 
     // True from the launch until the race is over: the operator's commands meanwhile are discarded.
     bool Racing() const { return m_racing; }
     bool Ended() const { return m_ended; }
-    int Result() const { return m_result; }
     // True when the run ended because something failed rather than as the settings or the operator asked.
     bool EndedOnError() const { return m_endReason == RunEnd::Error; }
     RunEnd EndReason() const { return m_endReason; }
     // What failed, in a few words ("the simulator could not be started"), when the run ended on an error.
     const std::string& ErrorText() const { return m_errorText; }
     int CurrentIndex() const { return m_currentIndex; }
-    const RACE* CurrentEvent() const { return m_currentEvent; }
     int RunNumber() const { return m_runNumber; }
     int LaunchNumber() const { return m_launchNumber; }
     CountdownSeconds Countdown() const { return m_countdown; }
-    const std::string& HtmlPagePath() const { return m_htmlPagePath; }
 
     // What the run's launches came to: races run to their end, launches that did not race, and races
     // cut short (the time limit, the operator's abort), which count as run.
@@ -93,9 +79,19 @@ public:
     static int BackOffMinutes(int failuresInARow);
 
 private:
+    void ComputeCountdown();
+    bool IsEventExpired(const RACE& event) const;
+    // The list's date label of the event: empty unless each event has its own date.
+    std::string EventDate(const RACE& event) const;
+    void StartCountdown();
+    void ResumeCountdown();
+    void PauseCountdown();
+    void DestroyCountdown();
+    void PublishResults(const LaunchFiles& files);
+    void ShowNextEvent();
     void MoveMark(int next);
     // The list's text for the event at index: its mark, track and date label as they stand now.
-    std::string ItemText(int index, bool marked);
+    std::string ItemText(int index, bool marked) const;
     // The event file could not be written (told already): the launch counts as one that did not race,
     // and the schedule goes on.
     void EventFileNotWritten(const std::string& eventFile);
@@ -122,9 +118,7 @@ private:
     long long m_tickCount = 0;
     long long m_verifyTicks = 0;
     DailyTime m_daily;
-    bool m_anyPending = false;
     bool m_stopAtEnd = false;
-    std::string m_htmlPagePath;
     RaceLimit m_raceLimit;
     Tally m_tally;
     int m_failuresInARow = 0;
@@ -134,7 +128,6 @@ private:
     bool m_racing = false;
 
     bool m_ended = false;
-    int m_result = 0;
     RunEnd m_endReason = RunEnd::Running;
     std::string m_errorText;
 };

@@ -27,7 +27,8 @@ protected:
         program.Write("Quorvahtml.html", templateText);
         program.Write("evt00001.WON", "trackname 'Oak Ridge'\nd 'Ann Lee'\n");
         program.Write("evt00001.stn", stnRace);
-        EXPECT_TRUE(CHtmlResults(program.File(simulator == 0 ? "evt00001.won" : "evt00001.stn"), simulator)
+        EXPECT_TRUE(CHtmlResults(program.File(simulator == 0 ? "evt00001.won" : "evt00001.stn"),
+                                 program.File("evt00001.html"), simulator)
                         .MakeHtmlResults());
         return program.Read("evt00001.html");
     }
@@ -50,31 +51,32 @@ TEST_F(HtmlResultsTest, TheTemplateEndsAtItsSixthOrFirstEmptyLineAndAPageThatCan
     program.Write("evt00001.html", olderPage);
     // No page is made without its template or its standings.
     std::filesystem::remove(program.File("Quorvahtml.html"));
-    EXPECT_FALSE(CHtmlResults(program.File("evt00001.stn"), 1).MakeHtmlResults());
+    EXPECT_FALSE(CHtmlResults(program.File("evt00001.stn"), page, 1).MakeHtmlResults());
     program.Write("Quorvahtml.html", "D_TRACK\n2\n3\nD_NAME\n5\n6\n");
     std::filesystem::remove(program.File("evt00001.stn"));
     std::filesystem::create_directory(program.File("evt00001.stn"));
-    EXPECT_FALSE(CHtmlResults(program.File("evt00001.stn"), 1).MakeHtmlResults());
+    EXPECT_FALSE(CHtmlResults(program.File("evt00001.stn"), page, 1).MakeHtmlResults());
     EXPECT_EQ(program.Read("evt00001.html"), olderPage);
     std::filesystem::remove(program.File("evt00001.stn"));
     program.Write("evt00001.stn", stnRace);
-    EXPECT_FALSE(CHtmlResults(program.File("none.won"), 0).MakeHtmlResults());
+    EXPECT_FALSE(CHtmlResults(program.File("none.won"), page, 0).MakeHtmlResults());
     {
         // The check finds the folder writable; the finished page is longer than the disk lets it be.
         FileSizeLimit fullDisk(olderPage.size());
-        EXPECT_FALSE(CHtmlResults(program.File("evt00001.stn"), 1).MakeHtmlResults());
+        EXPECT_FALSE(CHtmlResults(program.File("evt00001.stn"), page, 1).MakeHtmlResults());
     }
     EXPECT_EQ(program.Read("evt00001.html"), olderPage);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(program.Path()), {}), 4);
     // A read-only page is told before the template is read.
     chmod(page.c_str(), 0444);
-    EXPECT_FALSE(CHtmlResults(program.File("evt00001.stn"), 1).MakeHtmlResults());
+    EXPECT_FALSE(CHtmlResults(program.File("evt00001.stn"), page, 1).MakeHtmlResults());
     EXPECT_EQ(program.Read("evt00001.html"), olderPage);
     EXPECT_THAT(recorder.Texts(),
-                testing::ElementsAre(testing::EndsWith("/Quorvahtml.html\n\nfile not found"),
-                                     testing::EndsWith("/evt00001.stn\n\naccess denied"),
-                                     testing::EndsWith("trying to write " + page + "\n\nunspecified error (File too large)"),
-                                     testing::EndsWith(page + "\n\naccess denied")));
+                testing::ElementsAre(
+                    testing::EndsWith("/Quorvahtml.html\n\nfile not found"),
+                    testing::EndsWith("/evt00001.stn\n\naccess denied"),
+                    testing::EndsWith("trying to write " + page + "\n\nunspecified error (File too large)"),
+                    testing::EndsWith(page + "\n\naccess denied")));
 }
 
 TEST_F(HtmlResultsTest, TheShippedSamplesGiveTheExpectedPages) {
@@ -82,7 +84,7 @@ TEST_F(HtmlResultsTest, TheShippedSamplesGiveTheExpectedPages) {
         program.Write(name, ReadFileBytes(std::string(QUORVA_DATA_DIR) + name).bytes);
     for (int simulator : {0, 1}) {
         std::string dateBefore = TodaysDate();
-        EXPECT_TRUE(CHtmlResults("", simulator).MakeHtmlResults());
+        EXPECT_TRUE(CHtmlResults::Sample(simulator).MakeHtmlResults());
         std::string page = program.Read("Quorvasample.html");
         std::string expected = ReadFileBytes(std::string(QUORVA_EXPECTED_DIR) + "Quorvasample-" +
                                              (simulator == 0 ? "won" : "stn") + ".html")

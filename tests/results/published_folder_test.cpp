@@ -40,9 +40,19 @@ protected:
         work.Write("evt00002.html", "<body>won</body>\r\n");
     }
 
+    // The race of the launch as the page maker leaves it: its page and its standings as read.
+    RaceResults Results(int launch) {
+        std::string base = "evt0000" + std::to_string(launch);
+        RaceResults results{launch == 1, work.Read(base + ".html"), {}, {}};
+        if (launch == 1)
+            results.stn = std::make_shared<CStnFile>(work.File(base + ".stn"));
+        else
+            results.won = std::make_shared<CWonFile>(work.File(base + ".won"));
+        return results;
+    }
+
     auto Keep(PublishedFolder& folder, int launch, std::time_t ended) {
-        std::string base = work.File("evt0000" + std::to_string(launch));
-        return folder.KeepRace(base + ".html", base + (launch == 1 ? ".stn" : ".won"), launch == 1, ended);
+        return folder.KeepRace(Results(launch), ended);
     }
 
     ScopedTimeZone utc{"UTC"};
@@ -80,7 +90,13 @@ TEST(Json, ParsesWhatIsWellFormedAndRefusesTheRest) {
 // The same race again in the same minute, and a NASCAR Racing 3 race: nothing kept is overwritten.
 TEST_F(PublishedFolderTest, ARaceIsKeptWithItsPageStandingsAndJsonUnderANewName) {
     PublishedFolder folder(published, "Night League", work.File("Quorvahtml.html"));
-    EXPECT_FALSE(Keep(folder, 1, raceEnd));
+    // What the page was made of is kept, without reading the simulator's files again.
+    RaceResults first = Results(1);
+    work.Write("evt00001.stn", "changed after the page was made");
+    std::filesystem::remove(work.File("evt00001.html"));
+    EXPECT_FALSE(folder.KeepRace(first, raceEnd));
+    work.Write("evt00001.stn", stnRace);
+    work.Write("evt00001.html", first.page);
     const std::string base = "site/2026-12-07_2104_NL_oak-ridge-mile";
     EXPECT_EQ(work.Read(base + ".stn"), stnRace);
     EXPECT_EQ(work.Read(base + ".html"), Expected("published-race.html"));

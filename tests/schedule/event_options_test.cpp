@@ -31,10 +31,10 @@ TEST(EventOptions, TheCommandLineNamesTheEventFileWhichCarriesOnlyWhatTheSimulat
     RACE nl;
     SetNewDefaultRaceValues(nl, true);
     nl.SimExe = "/srv/nl/legends";
-    EXPECT_EQ(EventOptions(nl, server, 1).BuildCommandLine(), "");
+    EXPECT_EQ(EventOptions(nl, server, LaunchFilesOf(nl, server, 1)).BuildCommandLine(), "");
     EXPECT_TRUE(recorder.Texts().at(0).ends_with(folder.File("nl/evt00001.dmn") + "\n\nfile not found"));
     folder.Write("nl/installed", "");
-    EXPECT_EQ(EventOptions(nl, server, 1).BuildCommandLine(),
+    EXPECT_EQ(EventOptions(nl, server, LaunchFilesOf(nl, server, 1)).BuildCommandLine(),
               "\"legends\" \"arena:Ford\" \"serv: file evt00001.dmn\"");
     // NASCAR Legends reads a shorter layout: no display, WON or security items; its weather flag is reversed.
     EXPECT_EQ(folder.Read("nl/evt00001.dmn"),
@@ -45,14 +45,15 @@ TEST(EventOptions, TheCommandLineNamesTheEventFileWhichCarriesOnlyWhatTheSimulat
     folder.Write("n3/installed", "");
     RACE n3;
     n3.SimExe = "C:\\Sims\\N3\\Nascar Racing 3.exe";
-    EXPECT_EQ(EventOptions(n3, server, 7).BuildCommandLine(),
+    EXPECT_EQ(EventOptions(n3, server, LaunchFilesOf(n3, server, 7)).BuildCommandLine(),
               "\"Nascar Racing 3.exe\" \"arena:Charlie\" \"serv: file evt00007.dmn\"");
     n3.SimExe = "C:\\Sims\\N3\\Course \xE0 3.exe";
-    EXPECT_EQ(EventOptions(n3, server, 7).QuotedExeName(), "\"Course \u00E0 3.exe\"");
+    EXPECT_EQ(EventOptions(n3, server, LaunchFilesOf(n3, server, 7)).QuotedExeName(),
+              "\"Course \u00E0 3.exe\"");
     server.ArenaN3 = 6;
-    EXPECT_EQ(EventOptions(n3, server, 1).ArenaName(), "Invisible");
+    EXPECT_EQ(EventOptions(n3, server, LaunchFilesOf(n3, server, 1)).ArenaName(), "Invisible");
     server.ArenaN3 = 7;
-    EXPECT_EQ(EventOptions(n3, server, 1).ArenaName(), "");
+    EXPECT_EQ(EventOptions(n3, server, LaunchFilesOf(n3, server, 1)).ArenaName(), "");
 
     folder.Write("n3/evt00001.dmn", "an older run's file");
     server.CheckLatency = server.ShowDisplay = 3;
@@ -65,7 +66,7 @@ TEST(EventOptions, TheCommandLineNamesTheEventFileWhichCarriesOnlyWhatTheSimulat
     e.TrackName = "K\xF6ln";
     e.RacePassword = "pit'\n\U0001F3C1";
 
-    EXPECT_EQ(EventOptions(e, server, 1).WriteEventFile(), folder.File("n3/evt00001.dmn"));
+    EXPECT_TRUE(EventOptions(e, server, LaunchFilesOf(e, server, 1)).WriteEventFile());
     EXPECT_EQ(folder.Read("n3/evt00001.dmn"),
               " race 1 len 10 mode 1 d 2 y 1 p 1 df 1 ai 1 fix 1 sm 1 pr 30 wu 1 \r\n"
               "temp 70 windspd 12 winddir 7 weather 1 disp 1 uid 'racer' upw 'secret word' ro 5 \r\n"

@@ -41,7 +41,6 @@ TEST_F(RunnerTest, ThePreviewWritesNothingAndARaceCutShortByTheStoredLimitPublis
     launcher.end.endedByWatchdog = true;
     runner.OnInitDialog();
     EXPECT_NE(runner.PreviewOptionsText().find("stn 'evt00000.WON' "), std::string::npos);
-    EXPECT_EQ(runner.HtmlPagePath(), program.File("n3/evt00000.html"));
     EXPECT_FALSE(program.Exists("n3/evt00000.dmn"));
     runner.OnStartNow();
     EXPECT_EQ(launcher.limits, std::vector<long long>{5400});

@@ -29,7 +29,7 @@ std::string OptionsText(int sim, int fieldSize, bool saveResults, const std::str
     server.FieldSize = fieldSize;
     server.HostName = "Friday Night Oval";
     server.AddedParams = addedParams;
-    return EventOptions(event, server, 12).BuildOptionsText("evt00012.dmn");
+    return EventOptions(event, server, LaunchFilesOf(event, server, 12)).BuildOptionsText();
 }
 
 StandInEvent Event(const std::string& text) {

@@ -193,9 +193,7 @@ void CDlgServerSettings::OnEditSchedule() {
 }
 
 void CDlgServerSettings::OnTestHtml(int simulator) {
-    // With no standings file named, the results page is made from the program folder's sample.
-    CHtmlResults results("", simulator);
-    results.MakeHtmlResults();
+    CHtmlResults::Sample(simulator).MakeHtmlResults();
 }
 
 void CDlgServerSettings::OnUnattendedRunning() {
