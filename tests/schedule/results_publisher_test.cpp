@@ -2,6 +2,10 @@
 
 #include "support/runner_fakes.h"
 
+#include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
+
 namespace {
 
 // A runner that publishes, over an event of NL whose results are saved and one of N3; each race takes ten
@@ -82,4 +86,15 @@ TEST_F(PublisherTest, AFolderThatCannotBeWrittenIsToldOncePerRaceAndTheScheduleG
     runner.OnStartNow();
     ASSERT_EQ(recorder.messages.size(), 4u);
     EXPECT_EQ(recorder.Texts()[3], recorder.Texts()[2]);
+}
+
+// The publisher a run makes clears what a crashed run's replacements left; one in progress keeps its file.
+TEST_F(PublisherTest, ThePublisherOfARunRemovesTheFolderStaleTemporaryFiles) {
+    program.Write("site/.quorva-a1B2c3", "partial");
+    program.Write("site/.quorva-fresh1", "partial");
+    timespec twoMinutesAgo[2] = {{std::time(nullptr) - 120, 0}, {std::time(nullptr) - 120, 0}};
+    utimensat(AT_FDCWD, program.File("site/.quorva-a1B2c3").c_str(), twoMinutesAgo, 0);
+    ResultsPublisher next(program.File("site/"), "League", program.File("Quorvahtml.html"));
+    EXPECT_FALSE(program.Exists("site/.quorva-a1B2c3"));
+    EXPECT_TRUE(program.Exists("site/.quorva-fresh1"));
 }
