@@ -11,7 +11,7 @@
 #include "settings/server_settings.h"
 #include "settings/settings_file.h"
 #include "simfiles/calendars.h"
-#include "ui/support/module_version.h"
+#include "ui/support/program_version.h"
 
 namespace {
 

@@ -1,4 +1,5 @@
 #include "ui/support/module_version.h"
+#include "ui/support/program_version.h"
 
 #include "core/app_state.h"
 #include "platform/program_file.h"

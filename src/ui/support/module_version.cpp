@@ -1,6 +1,5 @@
 #include "ui/support/module_version.h"
 
-#include "core/app_state.h"
 #include "platform/elf_section.h"
 #include "platform/program_file.h"
 
@@ -45,11 +44,4 @@ std::string CModuleVersion::GetValue(const std::string& name) const {
     std::snprintf(table, sizeof table, "%04x%04x", m_language, m_codePage);
     return QueryVersionValue(*m_versionData, "\\StringFileInfo\\" + std::string(table) + "\\" + name)
         .value_or("");
-}
-
-void ReadProgramVersion() {
-    ProgramVersion.clear();
-    CModuleVersion version;
-    ProgramVersion =
-        version.GetFileVersionInfo(ProgramFilePath()) ? version.GetValue("ProductVersion") : "0.00";
 }

@@ -27,6 +27,3 @@ private:
     std::uint16_t m_language = 0;
     std::uint16_t m_codePage = 1252;
 };
-
-// Sets ProgramVersion to the running program's "ProductVersion", or to "0.00" when its file has none.
-void ReadProgramVersion();
