@@ -1,9 +1,9 @@
 #include "results/html_results.h"
 
-#include "file_size_limit.h"
 #include "platform/file_system.h"
 #include "platform/text_mode.h"
 #include "results/html_template.h"
+#include "support/file_size_limit.h"
 #include "support/message_recorder.h"
 #include "support/program_folder.h"
 
@@ -71,10 +71,11 @@ TEST_F(HtmlResultsTest, TheTemplateEndsAtItsSixthOrFirstEmptyLineAndAPageThatCan
     EXPECT_FALSE(CHtmlResults(program.File("evt00001.stn"), 1).MakeHtmlResults());
     EXPECT_EQ(program.Read("evt00001.html"), olderPage);
     EXPECT_THAT(recorder.Texts(),
-                testing::ElementsAre(testing::EndsWith("/Quorvahtml.html\n\nfile not found"),
-                                     testing::EndsWith("/evt00001.stn\n\naccess denied"),
-                                     testing::EndsWith("trying to write " + page + "\n\nunspecified error (File too large)"),
-                                     testing::EndsWith(page + "\n\naccess denied")));
+                testing::ElementsAre(
+                    testing::EndsWith("/Quorvahtml.html\n\nfile not found"),
+                    testing::EndsWith("/evt00001.stn\n\naccess denied"),
+                    testing::EndsWith("trying to write " + page + "\n\nunspecified error (File too large)"),
+                    testing::EndsWith(page + "\n\naccess denied")));
 }
 
 TEST_F(HtmlResultsTest, TheShippedSamplesGiveTheExpectedPages) {
