@@ -1,4 +1,4 @@
-#include "platform/link_opener.h"
+#include "forms/link_opener.h"
 
 #include "platform/process.h"
 
