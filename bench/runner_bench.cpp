@@ -5,9 +5,9 @@
 
 #include "bench_folder.h"
 #include "core/app_state.h"
+#include "publish/race_json.h"
+#include "publish/results_publisher.h"
 #include "race.h"
-#include "results/race_json.h"
-#include "schedule/results_publisher.h"
 #include "schedule/schedule_runner.h"
 #include "standings_text.h"
 

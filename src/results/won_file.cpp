@@ -1,9 +1,9 @@
 #include "results/won_file.h"
 
+#include "core/record_field.h"
 #include "platform/leading_integer.h"
 #include "platform/text_mode.h"
 #include "platform/windows_1252.h"
-#include "settings/record_field.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "schedule/countdown.h"
 
+#include "core/record_field.h"
 #include "platform/leading_integer.h"
 #include "schedule/clock_time.h"
-#include "settings/record_field.h"
 
 #include <climits>
 

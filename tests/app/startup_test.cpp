@@ -1,4 +1,4 @@
-#include "app/startup.h"
+#include "startup/startup.h"
 
 #include "demo_installation.h"
 #include "support/message_recorder.h"

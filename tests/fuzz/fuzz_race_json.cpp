@@ -1,6 +1,6 @@
 #include "fuzz_check.h"
-#include "results/json.h"
-#include "results/race_json.h"
+#include "publish/json.h"
+#include "publish/race_json.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
+#include "core/record_field.h"
 #include "fuzz_check.h"
 #include "settings/event_record.h"
-#include "settings/record_field.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,9 +1,9 @@
 #include "results/html_results.h"
 
-#include "file_size_limit.h"
 #include "platform/file_system.h"
 #include "platform/text_mode.h"
 #include "results/html_template.h"
+#include "support/file_size_limit.h"
 #include "support/message_recorder.h"
 #include "support/program_folder.h"
 

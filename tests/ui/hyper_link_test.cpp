@@ -1,8 +1,8 @@
 #include "ui/support/hyper_link.h"
 
-#include "opener_folder.h"
 #include "real_input.h"
 #include "support/message_recorder.h"
+#include "support/opener_folder.h"
 
 #include <chrono>
 #include <gtest/gtest.h>

@@ -7,9 +7,9 @@
 // One dialog a run: on a display without a window manager only the first window a program shows is
 // drawn, so each picture is taken by a run of its own, of a dialog without an owner.
 
-#include "app/startup.h"
 #include "core/app_state.h"
 #include "platform/program_file.h"
+#include "startup/startup.h"
 #include "ui/dialogs/dlg_default_race.h"
 #include "ui/dialogs/dlg_file_locations.h"
 #include "ui/dialogs/dlg_main.h"

@@ -3,7 +3,7 @@
 //
 //   versionblock <output.cpp> <version> <executable name> <description>
 
-#include "ui/support/version_block.h"
+#include "platform/version_block.h"
 
 #include <cstdio>
 #include <fstream>

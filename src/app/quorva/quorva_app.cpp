@@ -1,7 +1,7 @@
 #include "app/quorva/quorva_app.h"
 
-#include "app/startup.h"
 #include "platform/messages.h"
+#include "startup/startup.h"
 #include "ui/dialogs/dlg_main.h"
 
 wxIMPLEMENT_APP(CQuorvaApp);

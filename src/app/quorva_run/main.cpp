@@ -6,17 +6,17 @@
 // SIGUSR1 ends the race in progress, and the schedule goes on. A closed output does not end it. "quorva-run
 // --check" only checks the installation.
 
-#include "app/installation_check.h"
 #include "app/quorva_run/console_view.h"
-#include "app/startup.h"
 #include "platform/process.h"
 #include "platform/service_notify.h"
-#include "schedule/results_publisher.h"
+#include "publish/results_publisher.h"
 #include "schedule/schedule_lock.h"
 #include "schedule/schedule_runner.h"
 #include "schedule/system_launcher.h"
 #include "schedule/tick_loop.h"
 #include "settings/settings_file.h"
+#include "startup/installation_check.h"
+#include "startup/startup.h"
 
 #include <csignal>
 #include <cstdio>

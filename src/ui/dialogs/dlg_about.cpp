@@ -1,9 +1,9 @@
 #include "ui/dialogs/dlg_about.h"
 
 #include "core/path_helpers.h"
+#include "platform/module_version.h"
 #include "ui/dialogs/dlg_main.h"
 #include "ui/support/hyper_link.h"
-#include "ui/support/module_version.h"
 #include "ui/support/program_icon.h"
 
 #include <wx/button.h>

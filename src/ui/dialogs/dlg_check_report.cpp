@@ -1,6 +1,6 @@
 #include "ui/dialogs/dlg_check_report.h"
 
-#include "app/installation_check.h"
+#include "startup/installation_check.h"
 
 #include <wx/button.h>
 #include <wx/sizer.h>

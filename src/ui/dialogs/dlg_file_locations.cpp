@@ -1,8 +1,8 @@
 #include "ui/dialogs/dlg_file_locations.h"
 
-#include "app/installation_check.h"
 #include "core/app_state.h"
 #include "settings/install_lookup.h"
+#include "startup/installation_check.h"
 #include "ui/dialogs/dlg_check_report.h"
 #include "ui/support/dialog_layout.h"
 #include "ui/support/dlg_folder_browse.h"

@@ -1,13 +1,13 @@
 #include "ui/dialogs/dlg_main.h"
 
 #include "core/app_state.h"
+#include "platform/module_version.h"
 #include "resources/pictures.h"
 #include "resources/string_ids.h"
 #include "resources/string_table.h"
 #include "ui/dialogs/dlg_about.h"
 #include "ui/dialogs/dlg_sched_running.h"
 #include "ui/dialogs/dlg_server_settings.h"
-#include "ui/support/module_version.h"
 #include "ui/support/program_icon.h"
 
 #include <wx/button.h>

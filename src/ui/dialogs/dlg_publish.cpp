@@ -1,11 +1,11 @@
 #include "ui/dialogs/dlg_publish.h"
 
+#include "forms/stored_text.h"
 #include "platform/messages.h"
 #include "settings/watchdog_settings.h"
 #include "ui/support/dialog_layout.h"
 #include "ui/support/next_run_note.h"
 #include "ui/support/record_fields.h"
-#include "ui/support/stored_text.h"
 #include "ui/support/typing_limit.h"
 
 #include <wx/button.h>

@@ -1,11 +1,11 @@
 #include "ui/dialogs/dlg_sched_config.h"
 
 #include "core/app_state.h"
+#include "forms/field_checks.h"
 #include "platform/messages.h"
 #include "simfiles/calendars.h"
 #include "ui/dialogs/race_controls.h"
 #include "ui/support/dialog_layout.h"
-#include "ui/support/field_checks.h"
 #include "ui/support/next_run_note.h"
 #include "ui/support/radio_click.h"
 #include "ui/support/time_meaning_label.h"

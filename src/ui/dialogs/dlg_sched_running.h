@@ -1,12 +1,12 @@
 #pragma once
 
+#include "publish/results_publisher.h"
 #include "resources/race_control_ids.h"
-#include "schedule/results_publisher.h"
+#include "schedule/run_messages.h"
 #include "schedule/schedule_lock.h"
 #include "schedule/schedule_runner.h"
 #include "ui/support/dlg_base.h"
 #include "ui/support/painted_launcher.h"
-#include "ui/support/run_messages.h"
 #include "ui/support/window_ticks.h"
 
 #include <memory>

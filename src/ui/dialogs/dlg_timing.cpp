@@ -1,10 +1,10 @@
 #include "ui/dialogs/dlg_timing.h"
 
 #include "core/app_state.h"
+#include "forms/field_checks.h"
 #include "platform/messages.h"
 #include "settings/server_settings.h"
 #include "ui/support/dialog_layout.h"
-#include "ui/support/field_checks.h"
 #include "ui/support/next_run_note.h"
 #include "ui/support/radio_click.h"
 #include "ui/support/record_fields.h"

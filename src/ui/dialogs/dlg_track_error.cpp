@@ -1,7 +1,7 @@
 #include "ui/dialogs/dlg_track_error.h"
 
+#include "forms/track_error_form.h"
 #include "platform/messages.h"
-#include "ui/dialogs/track_error_form.h"
 
 #include <wx/button.h>
 #include <wx/stattext.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/support/link_opener.h"
+#include "forms/link_opener.h"
 
 // The toolkit's own static text first: the generic one's header would leave it undeclared.
 #include <wx/stattext.h>

@@ -1,11 +1,11 @@
 #include "ui/support/record_fields.h"
 
+#include "forms/field_checks.h"
+#include "forms/stored_text.h"
+#include "forms/windows_text_check.h"
 #include "platform/messages.h"
 #include "platform/windows_1252.h"
-#include "ui/support/field_checks.h"
-#include "ui/support/stored_text.h"
 #include "ui/support/typing_limit.h"
-#include "ui/support/windows_text_check.h"
 
 #include <wx/checkbox.h>
 #include <wx/choice.h>

@@ -1,6 +1,6 @@
 #include "ui/support/time_meaning_label.h"
 
-#include "ui/support/time_meaning.h"
+#include "forms/time_meaning.h"
 
 #include <wx/checkbox.h>
 #include <wx/stattext.h>

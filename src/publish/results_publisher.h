@@ -1,0 +1,37 @@
+#pragma once
+
+#include "publish/published_folder.h"
+#include "publish/run_status.h"
+#include "schedule/run_observer.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+// Keeps every race whose results page was made in the published folder, rebuilds the index after it,
+// and writes the status whenever what it says changes. A folder that cannot be written never stops the
+// schedule: the operator is told once per race (and once before the first), naming the file and cause.
+class ResultsPublisher : public RunObserver {
+public:
+    // Made as a run starts: first removes from the folder the temporary files of replacements that an
+    // earlier run left unfinished.
+    ResultsPublisher(const std::string& folder, const std::string& title, const std::string& templatePath);
+
+    void CountingDown(const RACE& event, int index, std::time_t startsAt, std::time_t now) override;
+    void RaceStarted(const RACE& event, int index, std::time_t now) override;
+    void ResultsMade(const RACE& event, const RaceResults& results, std::time_t now) override;
+    void RunEnded(RunEnd how, const std::string& error, std::time_t now) override;
+
+private:
+    void WriteStatus(RunStatus status);
+    void Tell(const std::optional<PublishedFolder::Failure>& failure);
+    void ReadIndexOnce();
+
+    PublishedFolder m_folder;
+    bool m_indexRead = false;
+    bool m_told = false;
+    std::optional<RunStatus> m_written;
+};
+
+// The publisher of the folder and title that the settings give, with the program's results template.
+std::unique_ptr<ResultsPublisher> PublisherFromSettings();
