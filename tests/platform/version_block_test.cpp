@@ -1,18 +1,11 @@
 #include "platform/version_block.h"
 
+#include "support/sample_version_block.h"
+
 #include <gtest/gtest.h>
 
-static VersionBlockContents Contents(bool withTranslation) {
-    return {
-        .fixed = FixedInfoOfVersion("2.10.3"),
-        .language = 0x0409,
-        .codePage = 0x04b0,
-        .withTranslation = withTranslation,
-        .strings = {{"ProductVersion", "2.10.3"}, {"LegalCopyright", "\xC2\xA9 Pit Crew \xF0\x9F\x8F\x81"}}};
-}
-
 TEST(VersionBlock, IsLaidOutAsAWindowsVersionResourceAndQueriesFindItsParts) {
-    std::string block = BuildVersionBlock(Contents(true));
+    std::string block = BuildVersionBlock(SampleVersionBlock(true));
     EXPECT_EQ(static_cast<unsigned char>(block[0]) | static_cast<unsigned char>(block[1]) << 8, block.size());
     EXPECT_EQ(block.substr(2, 10), std::string("\x34\0\0\0V\0S\0_\0", 10));
     // The key and its NUL take 32 bytes after the 6 of the header; the fixed block starts aligned at 40.
@@ -25,7 +18,7 @@ TEST(VersionBlock, IsLaidOutAsAWindowsVersionResourceAndQueriesFindItsParts) {
     EXPECT_EQ(QueryVersionValue(block, "\\stringfileinfo\\040904B0\\LEGALCOPYRIGHT"),
               "\xC2\xA9 Pit Crew \xF0\x9F\x8F\x81");
     EXPECT_EQ(QueryVersionValue(block, "\\StringFileInfo\\000004e4\\ProductVersion"), std::nullopt);
-    EXPECT_EQ(QueryVersionValue(BuildVersionBlock(Contents(false)), "\\VarFileInfo\\Translation"),
+    EXPECT_EQ(QueryVersionValue(BuildVersionBlock(SampleVersionBlock(false)), "\\VarFileInfo\\Translation"),
               std::nullopt);
     // A cut block never answers from beyond its end.
     for (size_t size = 0; size < block.size(); ++size) {

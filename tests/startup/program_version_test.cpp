@@ -3,19 +3,11 @@
 
 #include "core/app_state.h"
 #include "platform/program_file.h"
+#include "support/sample_version_block.h"
 #include "support/temp_folder.h"
 #include "support/tiny_elf.h"
 
 #include <gtest/gtest.h>
-
-static VersionBlockContents Contents(bool withTranslation) {
-    return {
-        .fixed = FixedInfoOfVersion("2.10.3"),
-        .language = 0x0409,
-        .codePage = 0x04b0,
-        .withTranslation = withTranslation,
-        .strings = {{"ProductVersion", "2.10.3"}, {"LegalCopyright", "\xC2\xA9 Pit Crew \xF0\x9F\x8F\x81"}}};
-}
 
 // Files without a good block give nothing, and the program's version falls back to 0.00.
 TEST(ModuleVersion, TheBuiltProgramCarriesItsVersionBlockAndOtherFilesGiveNothing) {
@@ -32,10 +24,11 @@ TEST(ModuleVersion, TheBuiltProgramCarriesItsVersionBlockAndOtherFilesGiveNothin
     TempFolder folder;
     folder.Write("script", "#!/bin/sh\n");
     folder.Write("plain", TinyElf({{".text", "code"}}));
-    std::string unsigned_ = BuildVersionBlock(Contents(true));
+    std::string unsigned_ = BuildVersionBlock(SampleVersionBlock(true));
     unsigned_[40] = 0;
     folder.Write("unsigned", TinyElf({{VersionSectionName, unsigned_}}));
-    folder.Write("untranslated", TinyElf({{VersionSectionName, BuildVersionBlock(Contents(false))}}));
+    folder.Write("untranslated",
+                 TinyElf({{VersionSectionName, BuildVersionBlock(SampleVersionBlock(false))}}));
     CModuleVersion other;
     EXPECT_FALSE(other.GetFileVersionInfo(folder.File("script")));
     EXPECT_FALSE(other.GetFileVersionInfo(folder.File("plain")));
