@@ -63,13 +63,12 @@ std::string FileCauseText(const std::string& path, int cause) {
 }
 
 void ShowFileOpenError(const std::string& path, int cause) {
-    ShowMessage("The following error occurred while trying to open " + path + "\n\n" +
-                FileCauseText(path, cause));
+    ShowFileFailure(path, {static_cast<FileCause>(cause), FileStep::Open, 0});
 }
 
 std::string FileFailureText(const std::string& path, const FileFailure& failure) {
     std::string text = "The following error occurred while trying to " + StepText(failure.step, path) +
-                       "\n\n" + FileCauseText(failure.cause);
+                       "\n\n" + FileCauseText(path, failure.cause);
     if (failure.step != FileStep::Open && failure.error != 0)
         text += std::string(" (") + std::strerror(failure.error) + ")";
     return text;
