@@ -32,9 +32,10 @@ int RecordPosition(const std::string& key, int count) {
     return position <= count ? static_cast<int>(position) : 0;
 }
 
-std::string MoreMissingMessage(int more) {
+// "... and 2 more event records are missing.": what the first record's message told of, for the others.
+std::string MoreRecordsMessage(int more, const char* what) {
     return "... and " + std::to_string(more) +
-           (more == 1 ? " more event record is missing." : " more event records are missing.");
+           (more == 1 ? " more event record is " : " more event records are ") + what + ".";
 }
 
 // What is wrong with a stored record that cannot be read as it was written, or nothing: a record that
@@ -54,11 +55,6 @@ std::string DamagedRecordMessage(int position, const std::string& path, const st
            ". The event is left out of the schedule; edit or remove the record while Quorva is not running.";
 }
 
-std::string MoreDamagedMessage(int more) {
-    return "... and " + std::to_string(more) +
-           (more == 1 ? " more event record is damaged and left out."
-                      : " more event records are damaged and left out.");
-}
 } // namespace
 
 void ReadDefaultRace(const ProfileFile& file) {
@@ -107,12 +103,12 @@ void ReadEvents(const ProfileFile& file) {
         EventList.push_back(std::move(race));
     }
     if (damaged > 1)
-        ShowMessage(MoreDamagedMessage(damaged - 1), MessageIcon::Warning);
+        ShowMessage(MoreRecordsMessage(damaged - 1, "damaged and left out"), MessageIcon::Warning);
     int missing = count - static_cast<int>(records.size());
     if (missing > 0)
         ShowMessage(missingRecordMessage, MessageIcon::Warning);
     if (missing > 1)
-        ShowMessage(MoreMissingMessage(missing - 1), MessageIcon::Warning);
+        ShowMessage(MoreRecordsMessage(missing - 1, "missing"), MessageIcon::Warning);
 }
 
 void WriteEvents(bool forgetLastRace) {
