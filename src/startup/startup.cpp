@@ -73,8 +73,10 @@ bool StartUp() {
     ReadServerSettings(*settings);
     CreateDefaultRace(*settings);
     // Event files and results pages are replaced in the simulators' folders, so a kill can leave one there.
-    RemoveStaleTemporaryFiles(Server->PathN3);
-    RemoveStaleTemporaryFiles(Server->PathNL);
+    if (N3Installed)
+        RemoveStaleTemporaryFiles(Server->PathN3);
+    if (NLInstalled)
+        RemoveStaleTemporaryFiles(Server->PathNL);
     ReadEvents(*settings);
     ReadPublishSettings(*settings);
     ReadProgramVersion();
