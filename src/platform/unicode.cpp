@@ -44,6 +44,13 @@ std::optional<char32_t> NextUtf8Character(std::string_view text, size_t& at) {
     return character;
 }
 
+size_t Utf8CharacterOffset(std::string_view text, size_t n) {
+    size_t at = 0;
+    for (size_t k = 0; k < n && at < text.size(); ++k)
+        NextUtf8Character(text, at);
+    return at;
+}
+
 void AppendUtf8(std::string& text, char32_t character) {
     if (character < 0x80) {
         text += static_cast<char>(character);

@@ -85,10 +85,7 @@ std::string StoredPrefix(std::string_view value, size_t limit) {
     // No text holds more characters than bytes.
     if (value.size() <= limit || !IsValidUtf8(value))
         return std::string(value.substr(0, limit));
-    size_t at = 0;
-    for (size_t k = 0; k < limit && at < value.size(); ++k)
-        NextUtf8Character(value, at);
-    return std::string(value.substr(0, at));
+    return std::string(value.substr(0, Utf8CharacterOffset(value, limit)));
 }
 
 SimulatorText::SimulatorText(std::string& text) {

@@ -21,14 +21,6 @@ constexpr const char* dictionarySection = "TRACKS";
 // Room for as many characters as the Track Error dialog takes, so a name it accepts reads back whole.
 constexpr size_t dictionaryBufferSize = 81;
 
-// Where character n of a UTF-8 text starts: its size when the text is shorter.
-size_t CharacterOffset(const std::string& text, size_t n) {
-    size_t at = 0;
-    for (size_t k = 0; k < n && at < text.size(); ++k)
-        NextUtf8Character(text, at);
-    return at;
-}
-
 } // namespace
 
 CCalendarFile::CCalendarFile(std::string path) : m_fileName(std::move(path)) {
@@ -66,33 +58,36 @@ std::string CCalendarFile::GetTrackId(int index) const {
     if (index < 0 || index >= m_trackCount)
         return "";
     const std::string& line = m_trackLines[static_cast<size_t>(index)];
-    size_t idStart = CharacterOffset(line, trackIdColumn);
-    std::string id = line.substr(idStart, CharacterOffset(line, trackIdColumn + trackIdLength) - idStart);
+    size_t idStart = Utf8CharacterOffset(line, trackIdColumn);
+    std::string id = line.substr(idStart, Utf8CharacterOffset(line, trackIdColumn + trackIdLength) - idStart);
     id = id.substr(0, id.find(' '));
     size_t last = id.find_last_not_of(" \t\r\n\v\f");
     return last == std::string::npos ? "" : id.substr(0, last + 1);
 }
 
-std::string CCalendarFile::TrackName(int index, const std::string& dictionary,
-                                     FileFailure& storeFailure) const {
+std::string CCalendarFile::TrackName(int index, ProfileFile& dictionary, FileFailure& storeFailure) const {
     std::string id = GetTrackId(index);
-    std::string name = GetPrivateProfileString(dictionarySection, id, "", dictionaryBufferSize, dictionary);
+    std::string name = dictionary.GetString(dictionarySection, id, "", dictionaryBufferSize);
     if (!name.empty())
         return Utf8FromStored(name);
     name = AskTrackName(index + 1, id, SimulatorName());
-    storeFailure = WritePrivateProfileString(dictionarySection, id, name, dictionary);
+    storeFailure = WritePrivateProfileString(dictionarySection, id, name, dictionary.Path());
+    // As the file now holds it, for a later entry of the same track.
+    if (storeFailure.cause == CauseNone)
+        dictionary.SetString(dictionarySection, id, name);
     return name;
 }
 
 std::vector<std::string> CCalendarFile::GetTrackNames() const {
-    std::string dictionary = GetProgramFolder() + DictionaryFileName();
+    // Read once for the whole listing, not once for every track.
+    ProfileFile dictionary(GetProgramFolder() + DictionaryFileName());
     std::vector<std::string> names;
     bool told = false;
     for (int index = 0; index < m_trackCount; ++index) {
         FileFailure failure;
         names.push_back(TrackName(index, dictionary, failure));
         if (failure.cause != CauseNone && !told) {
-            ShowFileFailure(dictionary, failure);
+            ShowFileFailure(dictionary.Path(), failure);
             told = true;
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/file_cause.h"
+#include "platform/profile_file.h"
 #include "platform/windows_1252.h"
 
 #include <string>
@@ -35,9 +36,9 @@ protected:
 
 private:
     void Read();
-    // The name of the track at a 0-based entry index, asked for and stored when the dictionary lacks it;
-    // storeFailure is what storing it met.
-    std::string TrackName(int index, const std::string& dictionary, FileFailure& storeFailure) const;
+    // The name of the track at a 0-based entry index from the dictionary as read for the listing, asked for
+    // and stored when it lacks it; storeFailure is what storing it met.
+    std::string TrackName(int index, ProfileFile& dictionary, FileFailure& storeFailure) const;
     void KeepLine(const std::string& line, const SimulatorText& encoding);
 
     std::string m_errorText;
