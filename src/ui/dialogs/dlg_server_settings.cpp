@@ -1,20 +1,19 @@
 #include "ui/dialogs/dlg_server_settings.h"
 
 #include "core/app_state.h"
+#include "forms/server_settings_form.h"
 #include "resources/string_ids.h"
 #include "resources/string_table.h"
 #include "results/html_results.h"
 #include "settings/race_store.h"
-#include "settings/server_settings.h"
-#include "simfiles/options_cfg.h"
 #include "ui/dialogs/dlg_default_race.h"
 #include "ui/dialogs/dlg_file_locations.h"
 #include "ui/dialogs/dlg_publish.h"
 #include "ui/dialogs/dlg_schedule.h"
 #include "ui/dialogs/dlg_timing.h"
 #include "ui/support/dialog_layout.h"
+#include "ui/support/form_controls.h"
 #include "ui/support/next_run_note.h"
-#include "ui/support/record_fields.h"
 
 #include <wx/choice.h>
 
@@ -22,36 +21,27 @@ namespace {
 
 constexpr int templateId = 129;
 const wxSize dialogSize(400, 300);
-constexpr int nameLength = 12;
-constexpr int addedParamsLength = 80;
 
 using Dlg = CDlgServerSettings;
-using ServerField = RecordField<SERVER>;
 
-// The fields in the order they are read; the first that fails its check stops the reading.
-const ServerField readingOrder[] = {
-    {{Dlg::IDC_ADMIN_PASSWORD, FieldKind::Text, 0, 0, nameLength, "admin password"},
-     nullptr,
-     &SERVER::AdminPassword},
-    {{Dlg::IDC_CHECK_LATENCY, FieldKind::Check}, &SERVER::CheckLatency},
-    {{Dlg::IDC_CONNECT_IPX, FieldKind::Check}, &SERVER::ConnectIPX},
-    {{Dlg::IDC_CONNECT_NET, FieldKind::Check}, &SERVER::ConnectNET},
-    {{Dlg::IDC_CONNECT_TCP, FieldKind::Check}, &SERVER::ConnectTCP},
-    {{Dlg::IDC_FIELD_SIZE, FieldKind::Integer, 1, 43}, &SERVER::FieldSize},
-    {{Dlg::IDC_HOST_NAME, FieldKind::Text, 0, 0, nameLength, "host name"}, nullptr, &SERVER::HostName},
-    {{Dlg::IDC_MAX_CONNECTIONS, FieldKind::Integer, 1, 42}, &SERVER::MaxConnections},
-    {{Dlg::IDC_MILLISECS, FieldKind::Integer, 0, 500}, &SERVER::Millisecs},
-    {{Dlg::IDC_RESULTS_TO_HTML, FieldKind::Check}, &SERVER::ResultsToHTML},
-    {{Dlg::IDC_SHOW_DISPLAY, FieldKind::Check}, &SERVER::ShowDisplay},
-    {{Dlg::IDC_WON_NAME, FieldKind::Text, 0, 0, nameLength, "WON login name"}, nullptr, &SERVER::WonName},
-    {{Dlg::IDC_WON_PASSWORD, FieldKind::Text, 0, 0, nameLength, "WON login password"},
-     nullptr,
-     &SERVER::WonPassword},
-    {{Dlg::IDC_ADDED_PARAMS, FieldKind::Text, 0, 0, addedParamsLength, nullptr, false,
-      "additional commandline parameters"},
-     nullptr,
-     &SERVER::AddedParams},
-    {{Dlg::IDC_SECURITY, FieldKind::Integer, 0, 5}, &SERVER::Security},
+const FieldControlId controls[] = {
+    {"admin_password", Dlg::IDC_ADMIN_PASSWORD},
+    {"check_latency", Dlg::IDC_CHECK_LATENCY},
+    {"connect_ipx", Dlg::IDC_CONNECT_IPX},
+    {"connect_net", Dlg::IDC_CONNECT_NET},
+    {"connect_tcp", Dlg::IDC_CONNECT_TCP},
+    {"field_size", Dlg::IDC_FIELD_SIZE},
+    {"host_name", Dlg::IDC_HOST_NAME},
+    {"max_connections", Dlg::IDC_MAX_CONNECTIONS},
+    {"millisecs", Dlg::IDC_MILLISECS},
+    {"results_to_html", Dlg::IDC_RESULTS_TO_HTML},
+    {"show_display", Dlg::IDC_SHOW_DISPLAY},
+    {"won_name", Dlg::IDC_WON_NAME},
+    {"won_password", Dlg::IDC_WON_PASSWORD},
+    {"added_params", Dlg::IDC_ADDED_PARAMS},
+    {"security", Dlg::IDC_SECURITY},
+    {"arena_n3", Dlg::IDC_ARENA_N3},
+    {"arena_nl", Dlg::IDC_ARENA_NL},
 };
 
 int RunModally(wxDialog& dialog) {
@@ -65,7 +55,7 @@ CDlgServerSettings::CDlgServerSettings(wxWindow* parent) : CDlgServerSettings(pa
 CDlgServerSettings::CDlgServerSettings(wxWindow* parent, DialogRun runDialog)
     : CDlgBase(templateId, parent, "Server Settings", dialogSize), m_runDialog(std::move(runDialog)) {
     CreateControls();
-    LimitTextTyping<SERVER>(this, readingOrder);
+    LimitFormTyping(this, m_form, controls);
     const std::pair<int, std::function<void()>> actions[] = {
         {wxID_OK, [this] { OnOK(); }},
         {IDC_TIMING_SETTINGS, [this] { OnTimingSettings(); }},
@@ -82,35 +72,36 @@ CDlgServerSettings::CDlgServerSettings(wxWindow* parent, DialogRun runDialog)
 void CDlgServerSettings::CreateControls() {
     DialogLayout place(this);
     place.Group("Administrative", 7, 7, 190, 72);
-    const std::pair<int, const char*> names[] = {{IDC_HOST_NAME, "Host name:"},
-                                                 {IDC_ADMIN_PASSWORD, "Admin password"},
-                                                 {IDC_WON_NAME, "WON login name"},
-                                                 {IDC_WON_PASSWORD, "WON login password"}};
+    auto label = [this](const char* key) { return m_form.Field(key).label; };
     int y = 19;
-    for (auto [id, text] : names) {
-        place.Label(text, 13, y, 80);
+    const std::pair<const char*, int> names[] = {{"host_name", IDC_HOST_NAME},
+                                                 {"admin_password", IDC_ADMIN_PASSWORD},
+                                                 {"won_name", IDC_WON_NAME},
+                                                 {"won_password", IDC_WON_PASSWORD}};
+    for (auto [key, id] : names) {
+        place.Label(label(key), 13, y, 80);
         place.Edit(id, 95, y, 95);
         y += 14;
     }
     place.Group("Connections", 7, 83, 190, 84);
-    place.Label("Max connections (1-42)", 13, 95, 120);
+    place.Label(label("max_connections"), 13, 95, 120);
     place.Edit(IDC_MAX_CONNECTIONS, 150, 95, 30);
-    place.Label("Field size (1-43)", 13, 109, 120);
+    place.Label(label("field_size"), 13, 109, 120);
     place.Edit(IDC_FIELD_SIZE, 150, 109, 30);
-    place.Check(IDC_CHECK_LATENCY, "Max latency of ", 13, 125, 68);
+    place.Check(IDC_CHECK_LATENCY, label("check_latency"), 13, 125, 68);
     place.Edit(IDC_MILLISECS, 83, 123, 30);
-    place.Label("ms (0-500)", 117, 123, 60);
-    place.Label("Security (0-5)", 13, 137, 120);
+    place.Label(label("millisecs"), 117, 123, 60);
+    place.Label(label("security"), 13, 137, 120);
     place.Edit(IDC_SECURITY, 150, 137, 30);
     place.Label("(recommended values, 0 or 1)", 13, 151, 170);
     place.Group("Allowed Connection Types", 7, 171, 190, 26);
-    place.Check(IDC_CONNECT_IPX, "IPX", 13, 183, 40);
-    place.Check(IDC_CONNECT_TCP, "TCP/IP", 60, 183, 50);
-    place.Check(IDC_CONNECT_NET, "Internet (WON)", 115, 183, 76);
+    place.Check(IDC_CONNECT_IPX, label("connect_ipx"), 13, 183, 40);
+    place.Check(IDC_CONNECT_TCP, label("connect_tcp"), 60, 183, 50);
+    place.Check(IDC_CONNECT_NET, label("connect_net"), 115, 183, 76);
 
     place.Group("Arena", 203, 7, 190, 44);
-    place.Label("Nascar Racing 3", 209, 19, 76);
-    place.Label("Nascar Legends", 209, 34, 76);
+    place.Label(label("arena_n3"), 209, 19, 76);
+    place.Label(label("arena_nl"), 209, 34, 76);
     for (auto [id, first] :
          {std::pair{IDC_ARENA_N3, IDS_ARENA_N3_FIRST}, {IDC_ARENA_NL, IDS_ARENA_NL_FIRST}}) {
         auto* arenas =
@@ -120,15 +111,15 @@ void CDlgServerSettings::CreateControls() {
         arenas->Append(wxString::FromUTF8(LoadString(IDS_ARENA_INVISIBLE)));
     }
     place.Group("General", 203, 55, 190, 90);
-    place.Check(IDC_RESULTS_TO_HTML, "Convert results to HTML", 209, 67, 178);
+    place.Check(IDC_RESULTS_TO_HTML, label("results_to_html"), 209, 67, 178);
     place.Note(
         "Conversion to HTML does not occurr if race results are not saved (see default race configuration "
         "dialog box).",
         221, 79, 166, 26);
     place.Button(IDC_TEST_HTML_N3, "Test HTML (N3)", 209, 107, 85);
     place.Button(IDC_TEST_HTML_NL, "Test HTML (NL)", 300, 107, 86);
-    place.Check(IDC_SHOW_DISPLAY, "Show display (may not work in final patch)", 209, 127, 178);
-    place.Label("Additional commandline parameters (80 characters max)", 203, 150, 190);
+    place.Check(IDC_SHOW_DISPLAY, label("show_display"), 209, 127, 178);
+    place.Label(label("added_params"), 203, 150, 190);
     place.Edit(IDC_ADDED_PARAMS, 203, 162, 190);
     place.Note(
         "Contents of this field are appended to the end of the commandline generated by Quorva for EVERY "
@@ -147,25 +138,16 @@ void CDlgServerSettings::CreateControls() {
 void CDlgServerSettings::OnInitDialog(wxInitDialogEvent& event) {
     CDlgBase::OnInitDialog(event);
     SetTitle("Server Settings, v" + wxString::FromUTF8(ProgramVersion));
-    m_values = *Server;
-    ShowRecordFields<SERVER>(this, readingOrder, m_values);
-    ShowChoicePosition(this, IDC_ARENA_N3, m_values.ArenaN3);
-    ShowChoicePosition(this, IDC_ARENA_NL, m_values.ArenaNL);
-    FindWindow(IDC_ARENA_NL)->Enable(NLInstalled);
-    FindWindow(IDC_ARENA_N3)->Enable(N3Installed);
+    m_form = ServerSettingsForm();
+    ShowForm(this, m_form, controls);
 }
 
 void CDlgServerSettings::OnOK() {
-    if (!ReadRecordFields<SERVER>(this, readingOrder, m_values))
+    EnterForm(this, m_form, controls);
+    if (std::optional<FormProblem> problem = m_form.Accept()) {
+        ShowFormProblem(this, *problem, controls);
         return;
-    CopyRecordFields<SERVER>(readingOrder, m_values, *Server);
-    Server->ArenaN3 = ChosenPosition(this, IDC_ARENA_N3, m_values.ArenaN3);
-    Server->ArenaNL = ChosenPosition(this, IDC_ARENA_NL, m_values.ArenaNL);
-    WriteServerSettings();
-    if (N3Installed)
-        PatchOptionsCfg(0);
-    if (NLInstalled)
-        PatchOptionsCfg(1);
+    }
     FinishDialog(*this, wxID_OK);
 }
 

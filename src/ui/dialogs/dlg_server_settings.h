@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/server.h"
+#include "forms/server_settings_form.h"
 #include "ui/support/dlg_base.h"
 
 #include <functional>
@@ -57,5 +57,5 @@ private:
     void OnInitDialog(wxInitDialogEvent& event) override;
 
     DialogRun m_runDialog;
-    SERVER m_values;
+    ServerSettingsForm m_form;
 };

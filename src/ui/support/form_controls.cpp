@@ -1,0 +1,109 @@
+#include "ui/support/form_controls.h"
+
+#include "platform/messages.h"
+#include "ui/support/typing_limit.h"
+
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/radiobut.h>
+#include <wx/textctrl.h>
+
+#include <algorithm>
+
+namespace {
+
+template <typename Control>
+Control* ControlOf(wxWindow* dialog, int id) {
+    return static_cast<Control*>(dialog->FindWindow(id));
+}
+
+// A choice is a drop-down list or a group of radio buttons.
+void ShowChoice(wxWindow* dialog, const FormField& field, int id, int position) {
+    bool listed = position >= 0 && position < field.high;
+    if (auto* list = dynamic_cast<wxChoice*>(dialog->FindWindow(id))) {
+        list->SetSelection(listed ? position : wxNOT_FOUND);
+        return;
+    }
+    if (listed)
+        ControlOf<wxRadioButton>(dialog, id + position)->SetValue(true);
+}
+
+int ChosenPosition(wxWindow* dialog, const FormField& field, int id) {
+    if (auto* list = dynamic_cast<wxChoice*>(dialog->FindWindow(id)))
+        return list->GetSelection();
+    for (int k = 0; k < field.high; ++k)
+        if (ControlOf<wxRadioButton>(dialog, id + k)->GetValue())
+            return k;
+    return wxNOT_FOUND;
+}
+
+void EnableField(wxWindow* dialog, const FormField& field, int id, bool enabled) {
+    bool radios =
+        field.kind == FieldKind::Choice && dynamic_cast<wxChoice*>(dialog->FindWindow(id)) == nullptr;
+    for (int k = 0; k < (radios ? field.high : 1); ++k)
+        dialog->FindWindow(id + k)->Enable(enabled);
+}
+
+} // namespace
+
+void ShowForm(wxWindow* dialog, const Form& form, std::span<const FieldControlId> controls) {
+    for (const FieldControlId& control : controls) {
+        const FormField& field = form.Field(control.key);
+        const FieldValue& value = form.Value(control.key);
+        switch (field.kind) {
+        case FieldKind::Check:
+            ControlOf<wxCheckBox>(dialog, control.id)->SetValue(value.number != 0);
+            break;
+        case FieldKind::Integer:
+        case FieldKind::Text:
+            ControlOf<wxTextCtrl>(dialog, control.id)->ChangeValue(wxString::FromUTF8(value.text));
+            break;
+        case FieldKind::Choice:
+            ShowChoice(dialog, field, control.id, value.number);
+            break;
+        }
+        EnableField(dialog, field, control.id, form.Enabled(control.key));
+    }
+}
+
+void EnterForm(wxWindow* dialog, Form& form, std::span<const FieldControlId> controls) {
+    for (const FieldControlId& control : controls) {
+        const FormField& field = form.Field(control.key);
+        FieldValue value;
+        switch (field.kind) {
+        case FieldKind::Check:
+            value.number = ControlOf<wxCheckBox>(dialog, control.id)->GetValue() ? 1 : 0;
+            break;
+        case FieldKind::Integer:
+        case FieldKind::Text:
+            value.text = ControlOf<wxTextCtrl>(dialog, control.id)->GetValue().utf8_string();
+            break;
+        case FieldKind::Choice:
+            value.number = ChosenPosition(dialog, field, control.id);
+            break;
+        }
+        form.Enter(control.key, value);
+    }
+}
+
+void ShowFormProblem(wxWindow* dialog, const FormProblem& problem, std::span<const FieldControlId> controls) {
+    if (problem.beep)
+        MessageBeep();
+    ShowMessage(problem.message.text, problem.message.icon, problem.message.buttons);
+    auto control = std::find_if(controls.begin(), controls.end(),
+                                [&problem](const FieldControlId& c) { return problem.key == c.key; });
+    if (control == controls.end())
+        return;
+    wxWindow* field = dialog->FindWindow(control->id);
+    field->SetFocus();
+    if (auto* edit = dynamic_cast<wxTextCtrl*>(field))
+        edit->SelectAll();
+}
+
+void LimitFormTyping(wxWindow* dialog, const Form& form, std::span<const FieldControlId> controls) {
+    for (const FieldControlId& control : controls) {
+        const FormField& field = form.Field(control.key);
+        if (field.kind == FieldKind::Text && field.limit > 0)
+            LimitTyping(ControlOf<wxTextCtrl>(dialog, control.id), field.limit);
+    }
+}
