@@ -1,5 +1,6 @@
 #include "schedule/run_texts.h"
 
+#include "core/server.h"
 #include "platform/local_time.h"
 #include "resources/string_ids.h"
 #include "resources/string_table.h"
@@ -32,7 +33,8 @@ std::string ListEntry(int first, int count, int index) {
 
 std::string RunCaption(const std::string& programVersion, int timing) {
     static const char* const modes[] = {" (continuous loop)", " (daily)", " (specific date/time)"};
-    return "Schedule Is Running, v" + programVersion + (timing >= 0 && timing <= 2 ? modes[timing] : "");
+    return "Schedule Is Running, v" + programVersion +
+           (timing >= TimingContinuous && timing <= TimingSpecific ? modes[timing] : "");
 }
 
 std::string EventItemText(bool marked, const std::string& trackName, const std::string& dateLabel) {
