@@ -1,6 +1,7 @@
 #include "schedule/run_texts.h"
 
 #include "core/server.h"
+#include "core/simulator.h"
 #include "platform/local_time.h"
 #include "resources/string_ids.h"
 #include "resources/string_table.h"
@@ -74,7 +75,7 @@ std::string RaceInProgressText(std::time_t started) {
 
 NextEventTexts NextEventPanel(const RACE& event, int runNumber) {
     NextEventTexts texts;
-    texts.simulator = event.Sim == 0 ? "Nascar Racing 3" : "Nascar Legends";
+    texts.simulator = SimulatorOf(event.Sim).label;
     texts.track = event.TrackId + " / " + event.TrackName;
     texts.weather =
         Format("%d deg, wind from the %s at %d mph (%s)", event.Temperature,
