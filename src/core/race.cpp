@@ -1,8 +1,10 @@
 #include "core/race.h"
 
+#include "core/simulator.h"
+
 void SetNewDefaultRaceValues(RACE& race, bool nlInstalled) {
     race = RACE{};
-    race.Sim = nlInstalled ? 1 : 0;
+    race.Sim = nlInstalled ? SimulatorNL : SimulatorN3;
     race.TrackName = "DEFAULT";
     race.TrackNumber = 1;
     race.RaceLength = 10;

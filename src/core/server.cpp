@@ -1,5 +1,7 @@
 #include "core/server.h"
 
+#include "core/simulator.h"
+
 void SetNewServerValues(SERVER& server) {
     server = SERVER{};
     server.HostName = "Anonymous";
@@ -9,8 +11,8 @@ void SetNewServerValues(SERVER& server) {
     server.Pm = 1;
     server.MaxConnections = 42;
     server.FieldSize = 43;
-    server.ExeFileN3 = "Nascar Racing 3.exe";
-    server.ExeFileNL = "Nascar Legends.exe";
+    for (const Simulator& simulator : Simulators)
+        server.*simulator.exeFile = simulator.programFile;
     server.LastRace = -1;
     server.UseBitmap = 1;
     server.ConnectTCP = 1;

@@ -5,6 +5,9 @@
 // The text a path field holds when the installation lookup found nothing.
 inline constexpr const char* PathNotFound = "Path not found";
 
+// The timing modes that SERVER::Timing holds; a hand-edited settings file may hold any other number.
+enum Timing { TimingContinuous = 0, TimingDaily = 1, TimingSpecific = 2 };
+
 // The server-wide settings. Each field's name is its key in the settings file's "SERVER" section.
 struct SERVER {
     std::string HostName;
@@ -12,7 +15,7 @@ struct SERVER {
     int CheckLatency = 0;
     int Millisecs = 0;
     int RaceDelay = 0;
-    int Timing = 0; // 0 continuous loop, 1 daily time, 2 a date and time for each event
+    int Timing = TimingContinuous;
     std::string DailyTime;
     int Pm = 0;
     std::string PathNL;

@@ -1,5 +1,6 @@
 #include "publish/archive_name.h"
 
+#include "core/simulator.h"
 #include "platform/local_time.h"
 
 namespace {
@@ -13,7 +14,7 @@ bool IsSlugCharacter(char c) {
 } // namespace
 
 std::string SimulatorId(int simulator) {
-    return simulator == 0 ? "N3" : "NL";
+    return SimulatorOf(simulator).id;
 }
 
 std::string TrackSlug(const std::string& track) {

@@ -1,5 +1,6 @@
 #include "publish/published_folder.h"
 
+#include "core/simulator.h"
 #include "platform/file_system.h"
 #include "platform/host_path.h"
 #include "publish/archive_name.h"
@@ -13,12 +14,6 @@
 #include <filesystem>
 #include <sys/stat.h>
 #include <vector>
-
-namespace {
-
-constexpr const char* standingsExtensions[] = {".won", ".stn"};
-
-} // namespace
 
 PublishedFolder::PublishedFolder(std::string folder, std::string title, std::string templatePath)
     : m_folder(std::move(folder)), m_title(std::move(title)), m_templatePath(std::move(templatePath)) {}
@@ -54,30 +49,31 @@ std::optional<PublishedFolder::Failure> PublishedFolder::KeepRace(const RaceResu
     if (auto failure = MakeFolder())
         return failure;
     int simulator = results.simulator;
-    std::string track = simulator == 0 ? results.won->GetTrack() : results.stn->GetTrack();
+    bool won = simulator == SimulatorN3;
+    std::string track = won ? results.won->GetTrack() : results.stn->GetTrack();
     std::string baseName = ArchiveBaseName(ended, simulator, track, [this](const std::string& name) {
         return PathExists(m_folder + name + ".html") || PathExists(m_folder + name + ".json") ||
-               std::any_of(std::begin(standingsExtensions), std::end(standingsExtensions),
-                           [&](const char* extension) { return PathExists(m_folder + name + extension); });
+               std::any_of(std::begin(Simulators), std::end(Simulators), [&](const Simulator& kept) {
+                   return PathExists(m_folder + name + kept.standingsExtension);
+               });
     });
     if (auto failure = Write(baseName + ".html", WithLeagueHeader(results.page, m_title)))
         return failure;
-    const std::string& standings = simulator == 0 ? results.won->GetBytes() : results.stn->GetBytes();
-    if (auto failure = Write(baseName + standingsExtensions[simulator == 0 ? 0 : 1], standings))
+    const std::string& standings = won ? results.won->GetBytes() : results.stn->GetBytes();
+    if (auto failure = Write(baseName + SimulatorOf(simulator).standingsExtension, standings))
         return failure;
     RaceFacts facts{ended, simulator, baseName};
-    return Write(baseName + ".json",
-                 simulator == 0 ? RaceJson(facts, *results.won) : RaceJson(facts, *results.stn));
+    return Write(baseName + ".json", won ? RaceJson(facts, *results.won) : RaceJson(facts, *results.stn));
 }
 
 std::optional<PublishedFolder::Failure> PublishedFolder::WriteJson(const std::string& baseName, int simulator,
                                                                    std::time_t ended) {
-    std::string standings = m_folder + baseName + standingsExtensions[simulator == 0 ? 0 : 1];
+    std::string standings = m_folder + baseName + SimulatorOf(simulator).standingsExtension;
     // A copy that cannot be read would give a race without drivers.
     if (FileCause cause = ReadFileBytes(standings).cause; cause != CauseNone)
         return Failure{standings, {cause, FileStep::Read, 0}};
     RaceFacts facts{ended, simulator, baseName};
-    if (simulator == 0) {
+    if (simulator == SimulatorN3) {
         CWonFile won(standings);
         return Write(baseName + ".json", RaceJson(facts, won));
     }
@@ -117,9 +113,9 @@ std::optional<PublishedFolder::Failure> PublishedFolder::RebuildIndex() {
         struct stat info {};
         if (stat(entry->path().c_str(), &info) != 0 || !S_ISREG(info.st_mode))
             continue;
-        for (int simulator : {0, 1})
-            if (extension == standingsExtensions[simulator])
-                standings[entry->path().stem().string()] = {simulator, info.st_mtim.tv_sec};
+        for (const Simulator& kept : Simulators)
+            if (extension == kept.standingsExtension)
+                standings[entry->path().stem().string()] = {kept.value, info.st_mtim.tv_sec};
         if (extension == ".json" && name != "status.json")
             read.emplace(name, ReadCopy(name, info));
     }

@@ -1,5 +1,6 @@
 #include "publish/site_pages.h"
 
+#include "core/simulator.h"
 #include "platform/local_time.h"
 #include "publish/json.h"
 #include "results/html_escape.h"
@@ -14,7 +15,10 @@ std::string When(std::time_t moment) {
 }
 
 std::string SimulatorName(const std::string& id) {
-    return id == "N3" ? "NASCAR Racing 3" : id == "NL" ? "NASCAR Legends" : id;
+    for (const Simulator& simulator : Simulators)
+        if (id == simulator.id)
+            return simulator.name;
+    return id;
 }
 
 std::string Head(const std::string& title, const std::string& style, const std::string& extra) {

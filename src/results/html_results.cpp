@@ -2,6 +2,7 @@
 
 #include "core/file_open_error.h"
 #include "core/path_helpers.h"
+#include "core/simulator.h"
 #include "platform/file_system.h"
 #include "platform/host_path.h"
 #include "platform/local_time.h"
@@ -111,7 +112,7 @@ CHtmlResults::CHtmlResults(const std::string& standingsPath, const std::string& 
 
 CHtmlResults CHtmlResults::Sample(int simulator) {
     std::string folder = GetProgramFolder();
-    return {folder + (simulator == 0 ? "Quorvasample.won" : "Quorvasample.stn"), folder + "Quorvasample.html",
+    return {folder + "Quorvasample" + SimulatorOf(simulator).standingsExtension, folder + "Quorvasample.html",
             simulator};
 }
 
@@ -122,7 +123,7 @@ bool CHtmlResults::MakeHtmlResults() {
     m_stnFile.reset();
     m_wonFile.reset();
     m_page.clear();
-    if (m_simulator == 0)
+    if (m_simulator == SimulatorN3)
         m_wonFile = std::make_shared<CWonFile>(m_standingsPath);
     else
         m_stnFile = std::make_shared<CStnFile>(m_standingsPath);

@@ -11,8 +11,6 @@
 // Wide enough for any delay or date a hand-edited settings file can hold.
 using CountdownSeconds = long long;
 
-enum Timing { TimingContinuous = 0, TimingDaily = 1, TimingSpecific = 2 };
-
 struct DailyTime {
     int hour = 0; // 0-24: 12 is added for PM (up to the largest int for a hand-edited hour)
     int minute = 0;

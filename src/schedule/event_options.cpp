@@ -2,6 +2,7 @@
 
 #include "core/file_open_error.h"
 #include "core/path_helpers.h"
+#include "core/simulator.h"
 #include "platform/file_system.h"
 #include "platform/host_path.h"
 #include "platform/text_mode.h"
@@ -91,12 +92,12 @@ std::vector<std::string> TextLines(const NamedTexts& serverTexts, const RaceList
 } // namespace
 
 LaunchFiles LaunchFilesOf(const RACE& event, const SERVER& server, int launchNumber) {
-    bool n3 = event.Sim == 0;
+    const Simulator& simulator = SimulatorOf(event.Sim);
     LaunchFiles files;
-    files.eventFile = (n3 ? server.PathN3 : server.PathNL) + EventFileName(launchNumber);
+    files.eventFile = server.*simulator.path + EventFileName(launchNumber);
     files.log = ChangeExtension(files.eventFile, ".log");
     if (event.SaveResults)
-        files.standings = ChangeExtension(files.eventFile, n3 ? ".won" : ".stn");
+        files.standings = ChangeExtension(files.eventFile, simulator.standingsExtension);
     if (event.SaveResults && server.ResultsToHTML)
         files.page = ChangeExtension(files.eventFile, ".html");
     return files;
@@ -108,7 +109,8 @@ EventOptions::EventOptions(const RACE& event, const SERVER& server, LaunchFiles 
 std::string EventOptions::BuildOptionsText() const {
     const RACE& e = m_event;
     const SERVER& s = m_server;
-    bool n3 = e.Sim == 0;
+    const Simulator& simulator = SimulatorOf(e.Sim);
+    bool n3 = simulator.value == SimulatorN3;
     std::string text = " " + Item("race", e.TrackNumber) + Item("len", e.RaceLength) +
                        Flag("mode", e.ArcadeMode) + Item("d", e.Damage) + Flag("y", e.CautionFlags) +
                        Flag("p", e.PaceLap) + Flag("df", e.DoubleFileRestarts) + Flag("ai", e.AllowAI) +
@@ -130,9 +132,9 @@ std::string EventOptions::BuildOptionsText() const {
     if (n3)
         text += Item("security", s.Security) + Flag("replay", e.SaveReplay);
     if (e.UseInvite)
-        text += Quoted("invite", FileNameOf(n3 ? s.InviteFileN3 : s.InviteFileNL));
+        text += Quoted("invite", FileNameOf(s.*simulator.inviteFile));
     if (e.UseMuzzle)
-        text += Quoted("muzzle", FileNameOf(n3 ? s.MuzzleFileN3 : s.MuzzleFileNL));
+        text += Quoted("muzzle", FileNameOf(s.*simulator.muzzleFile));
     // NASCAR Racing 3 is told its standings' name with the extension in capitals.
     std::string standings = FileNameOf(m_files.standings);
     text += Quoted("stn", n3 && !standings.empty() ? ChangeExtension(standings, ".WON") : standings);
@@ -165,12 +167,13 @@ std::string EventOptions::QuotedExeName() const {
 }
 
 std::string EventOptions::ArenaName() const {
-    int arena = m_event.Sim == 0 ? m_server.ArenaN3 : m_server.ArenaNL;
+    const Simulator& simulator = SimulatorOf(m_event.Sim);
+    int arena = m_server.*simulator.arena;
     if (arena == invisibleArena)
         return LoadString(IDS_ARENA_INVISIBLE);
     if (arena < 0 || arena >= ArenaNameCount)
         return "";
-    return LoadString((m_event.Sim == 0 ? IDS_ARENA_N3_FIRST : IDS_ARENA_NL_FIRST) + arena);
+    return LoadString(simulator.firstArenaName + arena);
 }
 
 std::string EventFileName(int launchNumber) {

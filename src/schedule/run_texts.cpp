@@ -1,5 +1,7 @@
 #include "schedule/run_texts.h"
 
+#include "core/server.h"
+#include "core/simulator.h"
 #include "platform/local_time.h"
 #include "resources/string_ids.h"
 #include "resources/string_table.h"
@@ -32,7 +34,8 @@ std::string ListEntry(int first, int count, int index) {
 
 std::string RunCaption(const std::string& programVersion, int timing) {
     static const char* const modes[] = {" (continuous loop)", " (daily)", " (specific date/time)"};
-    return "Schedule Is Running, v" + programVersion + (timing >= 0 && timing <= 2 ? modes[timing] : "");
+    return "Schedule Is Running, v" + programVersion +
+           (timing >= TimingContinuous && timing <= TimingSpecific ? modes[timing] : "");
 }
 
 std::string EventItemText(bool marked, const std::string& trackName, const std::string& dateLabel) {
@@ -72,7 +75,7 @@ std::string RaceInProgressText(std::time_t started) {
 
 NextEventTexts NextEventPanel(const RACE& event, int runNumber) {
     NextEventTexts texts;
-    texts.simulator = event.Sim == 0 ? "Nascar Racing 3" : "Nascar Legends";
+    texts.simulator = SimulatorOf(event.Sim).label;
     texts.track = event.TrackId + " / " + event.TrackName;
     texts.weather =
         Format("%d deg, wind from the %s at %d mph (%s)", event.Temperature,

@@ -3,6 +3,7 @@
 #include "core/app_state.h"
 #include "core/file_open_error.h"
 #include "core/path_helpers.h"
+#include "core/simulator.h"
 #include "platform/current_folder.h"
 #include "platform/host_path.h"
 #include "platform/local_time.h"
@@ -34,7 +35,7 @@ std::string CouldNotStartMessage(const std::string& simExe, const std::string& c
 
 // The simulator's folder as the current folder: the folder setting without its closing backslash.
 std::string SimulatorFolder(const RACE& event) {
-    std::string folder = event.Sim == 0 ? Server->PathN3 : Server->PathNL;
+    std::string folder = (*Server).*SimulatorOf(event.Sim).path;
     if (!folder.empty() && folder[0] != '\\')
         folder.pop_back();
     return folder;

@@ -1,6 +1,7 @@
 #include "settings/event_record.h"
 
 #include "core/app_state.h"
+#include "core/simulator.h"
 #include "platform/leading_integer.h"
 #include "resources/string_ids.h"
 #include "resources/string_table.h"
@@ -84,6 +85,7 @@ std::string FormatRaceRecord(const RACE& race) {
 void ParseRaceRecord(const std::string& text, RecordDefaults defaults, RACE& race) {
     // One pass over the record: each field runs from the comma after the one before to the next comma,
     // and a field that is empty or missing takes its default.
+    const std::string installedSimulator = std::to_string(NLInstalled ? SimulatorNL : SimulatorN3);
     std::string_view rest = text;
     bool fieldsLeft = !text.empty();
     for (const RecordField& field : recordFields) {
@@ -97,7 +99,7 @@ void ParseRaceRecord(const std::string& text, RecordDefaults defaults, RACE& rac
         if (value.empty()) {
             const char* fallback =
                 defaults == RecordDefaults::Event ? field.eventDefault : field.defaultRaceDefault;
-            value = fallback != nullptr ? fallback : NLInstalled ? "1" : "0";
+            value = fallback != nullptr ? std::string_view(fallback) : installedSimulator;
         }
         if (auto number = std::get_if<int RACE::*>(&field.member))
             race.*(*number) = LeadingInteger(value);

@@ -51,7 +51,7 @@ const std::array<ServerKey, 42> serverKeys = {
     Number("CheckLatency", &SERVER::CheckLatency, 0),
     Number("Millisecs", &SERVER::Millisecs, 0),
     Number("RaceDelay", &SERVER::RaceDelay, 1),
-    Number("Timing", &SERVER::Timing, 0),
+    Number("Timing", &SERVER::Timing, TimingContinuous),
     Number("Pm", &SERVER::Pm, 1),
     Number("MaxConnections", &SERVER::MaxConnections, 1),
     Number("FieldSize", &SERVER::FieldSize, 0),

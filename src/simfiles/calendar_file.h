@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/simulator.h"
 #include "platform/file_cause.h"
 #include "platform/profile_file.h"
 #include "platform/windows_1252.h"
@@ -53,8 +54,8 @@ public:
     explicit CCalendarFileN3(std::string path) : CCalendarFile(std::move(path)) {}
 
 protected:
-    const char* DictionaryFileName() const override { return "TrackDictionaryN3.ini"; }
-    const char* SimulatorName() const override { return "Nascar Race 3"; }
+    const char* DictionaryFileName() const override { return Simulators[SimulatorN3].dictionaryFile; }
+    const char* SimulatorName() const override { return Simulators[SimulatorN3].calendarName; }
 };
 
 class CCalendarFileNL : public CCalendarFile {
@@ -62,6 +63,6 @@ public:
     explicit CCalendarFileNL(std::string path) : CCalendarFile(std::move(path)) {}
 
 protected:
-    const char* DictionaryFileName() const override { return "TrackDictionaryNL.ini"; }
-    const char* SimulatorName() const override { return "Nascar Legends"; }
+    const char* DictionaryFileName() const override { return Simulators[SimulatorNL].dictionaryFile; }
+    const char* SimulatorName() const override { return Simulators[SimulatorNL].calendarName; }
 };

@@ -1,6 +1,7 @@
 #include "simfiles/calendars.h"
 
 #include "core/app_state.h"
+#include "core/simulator.h"
 #include "platform/messages.h"
 
 #include <new>
@@ -33,12 +34,12 @@ int CreateCalendar(const std::string& path, const std::string SERVER::*storedPat
 } // namespace
 
 int CreateCalendarN3(const std::string& path) {
-    return CreateCalendar(path, &SERVER::CalendarFileN3, CalendarN3, TrackCountN3,
+    return CreateCalendar(path, Simulators[SimulatorN3].calendarFile, CalendarN3, TrackCountN3,
                           "Could not allocate memory for NR3 calendar file object.");
 }
 
 int CreateCalendarNL(const std::string& path) {
-    return CreateCalendar(path, &SERVER::CalendarFileNL, CalendarNL, TrackCountNL,
+    return CreateCalendar(path, Simulators[SimulatorNL].calendarFile, CalendarNL, TrackCountNL,
                           "Could not allocate memory for NL calendar file object.");
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/app_state.h"
 #include "core/file_open_error.h"
+#include "core/simulator.h"
 #include "platform/file_system.h"
 
 namespace {
@@ -17,9 +18,10 @@ char Allowed(int connection) {
 } // namespace
 
 void PatchOptionsCfg(int simulator) {
-    if ((simulator == 0 && !N3Installed) || (simulator == 1 && !NLInstalled))
+    const Simulator& installation = SimulatorOf(simulator);
+    if (!*installation.installed)
         return;
-    std::string path = (simulator == 0 ? Server->PathN3 : Server->PathNL) + "options.cfg";
+    std::string path = (*Server).*installation.path + "options.cfg";
     FileFailure failure = PatchFileBytes(path, {{ipxOffset, Allowed(Server->ConnectIPX)},
                                                 {tcpOffset, Allowed(Server->ConnectTCP)},
                                                 {internetOffset, Allowed(Server->ConnectNET)}});

@@ -3,6 +3,7 @@
 #include "core/app_state.h"
 #include "core/file_open_error.h"
 #include "core/path_helpers.h"
+#include "core/simulator.h"
 #include "platform/executable_kind.h"
 #include "platform/file_system.h"
 #include "platform/host_path.h"
@@ -23,25 +24,18 @@
 
 namespace {
 
-struct Simulator {
-    const char* name;
-    int sim;
+// What the check needs of each simulator beyond the simulator table, at the same index.
+struct Installation {
     const char* installItem;
-    // The settings keys are PathN3, ExeFileN3, CalendarFileN3 (or with NL).
-    const char* keySuffix;
-    const bool* installed;
-    std::string SERVER::*path;
-    std::string SERVER::*exeFile;
-    std::string SERVER::*calendar;
     const int* trackCount;
 };
 
-const Simulator simulators[] = {
-    {"NASCAR Racing 3", 0, InstallItemN3, "N3", &N3Installed, &SERVER::PathN3, &SERVER::ExeFileN3,
-     &SERVER::CalendarFileN3, &TrackCountN3},
-    {"NASCAR Legends", 1, InstallItemNL, "NL", &NLInstalled, &SERVER::PathNL, &SERVER::ExeFileNL,
-     &SERVER::CalendarFileNL, &TrackCountNL},
-};
+const Installation installations[] = {{InstallItemN3, &TrackCountN3}, {InstallItemNL, &TrackCountNL}};
+static_assert(std::size(installations) == std::size(Simulators));
+
+const Installation& InstallationOf(const Simulator& simulator) {
+    return installations[simulator.value];
+}
 
 // "HKLM\SOFTWARE\...\App Paths\NASCAR Legends.exe", as Wine's registry tool names the key.
 std::string RegistryKeyName(const std::string& installItem) {
@@ -77,7 +71,7 @@ public:
         // Without a simulator, start-up ends before it reads the settings file.
         bool started = Server && (N3Installed || NLInstalled);
         CheckPrefix();
-        for (const Simulator& simulator : simulators) {
+        for (const Simulator& simulator : Simulators) {
             if (started && *simulator.installed)
                 CheckSimulator(simulator);
             else
@@ -113,8 +107,8 @@ private:
     void NotInstalled(const Simulator& s) {
         bool otherInstalled = N3Installed || NLInstalled;
         size_t events = std::count_if(EventList.begin(), EventList.end(),
-                                      [&](const auto& event) { return event->Sim == s.sim; });
-        std::string key = RegistryKeyName(s.installItem);
+                                      [&](const auto& event) { return event->Sim == s.value; });
+        std::string key = RegistryKeyName(InstallationOf(s).installItem);
         std::string text =
             std::string(s.name) + ": not installed (the registry has no value Path under " + key + ")";
         if (otherInstalled && events == 0) {
@@ -125,19 +119,20 @@ private:
             text +=
                 ", yet " + Plural(events, "event of the schedule uses", "events of the schedule use") + " it";
         Add(CheckStatus::Failure, text + ": register its folder with: wine reg add \"" + key +
-                                      "\" /v Path /t REG_SZ /d \"C:\\Sims\\" + s.keySuffix + "\" /f");
+                                      "\" /v Path /t REG_SZ /d \"C:\\Sims\\" + s.id + "\" /f");
     }
 
     void CheckSimulator(const Simulator& s) {
         const SERVER& server = *Server;
         const std::string name = std::string(s.name) + ": ";
-        const std::string pathKey = std::string("Path") + s.keySuffix;
+        const std::string pathKey = std::string("Path") + s.id;
+        const char* installItem = InstallationOf(s).installItem;
 
-        std::string registered = LookupInstallPath(s.installItem);
+        std::string registered = LookupInstallPath(installItem);
         std::string registeredHost = HostPath(registered);
         if (registered == PathNotFound)
             Add(CheckStatus::Warning, name + "the registry has no value Path under " +
-                                          RegistryKeyName(s.installItem) +
+                                          RegistryKeyName(installItem) +
                                           " any more; the settings file's folder counts");
         else if (IsFolder(registeredHost))
             Add(CheckStatus::Ok,
@@ -185,7 +180,7 @@ private:
         std::string host = WithExistingNameCase(HostPath(path));
         ExecutableKind kind = ExecutableKindOf(host);
         std::string text = name + "program " + path + " (" + host + ")";
-        std::string exeKey = std::string("ExeFile") + s.keySuffix;
+        std::string exeKey = std::string("ExeFile") + s.id;
         switch (kind) {
         case ExecutableKind::Missing:
             Add(CheckStatus::Failure, text + " not found: install the simulator there, or set " + exeKey +
@@ -216,9 +211,9 @@ private:
     }
 
     void CheckCalendar(const Simulator& s, const std::string& name) {
-        const std::string& calendar = (*Server).*s.calendar;
+        const std::string& calendar = (*Server).*s.calendarFile;
         std::string host = HostPath(calendar);
-        std::string calendarKey = std::string("CalendarFile") + s.keySuffix;
+        std::string calendarKey = std::string("CalendarFile") + s.id;
         std::string text = name + "calendar " + calendar + " (" + host + ")";
         if (calendar.empty())
             text = name + "no calendar named";
@@ -227,10 +222,11 @@ private:
         if (calendar.empty() || !FileExists(calendar))
             Add(CheckStatus::Failure, text + ": the simulator takes its tracks from it; set " + calendarKey +
                                           " in the settings file");
-        else if (*s.trackCount == 0)
+        else if (*InstallationOf(s).trackCount == 0)
             Add(CheckStatus::Failure, text + " lists no tracks: put the simulator's calendar there");
         else
-            Add(CheckStatus::Ok, text + ", " + Plural(static_cast<size_t>(*s.trackCount), "track", "tracks"));
+            Add(CheckStatus::Ok,
+                text + ", " + Plural(static_cast<size_t>(*InstallationOf(s).trackCount), "track", "tracks"));
     }
 
     // Server Info stores the allowed connection types in options.cfg; a schedule runs without that.

@@ -2,6 +2,7 @@
 
 #include "core/app_state.h"
 #include "core/path_helpers.h"
+#include "core/simulator.h"
 #include "platform/file_system.h"
 #include "platform/host_path.h"
 #include "platform/messages.h"
@@ -16,13 +17,14 @@
 namespace {
 
 // The folder found for a simulator, and the file paths that follow from it; false when not installed.
-bool TakeInstallation(std::string& folder, std::string& calendar, std::string& invite, std::string& muzzle) {
+bool TakeInstallation(SERVER& server, const Simulator& simulator) {
+    std::string& folder = server.*simulator.path;
     if (folder == PathNotFound)
         return false;
     AddBackslash(folder);
-    calendar = folder + "all.cal";
-    invite = folder + "invite.lst";
-    muzzle = folder + "muzzle.lst";
+    server.*simulator.calendarFile = folder + "all.cal";
+    server.*simulator.inviteFile = folder + "invite.lst";
+    server.*simulator.muzzleFile = folder + "muzzle.lst";
     return true;
 }
 
@@ -37,12 +39,10 @@ bool CreateServer() {
     server.PathNL = LookupInstallPath(InstallItemNL);
     server.PathN3 = LookupInstallPath(InstallItemN3);
 
-    NLInstalled =
-        TakeInstallation(server.PathNL, server.CalendarFileNL, server.InviteFileNL, server.MuzzleFileNL);
+    NLInstalled = TakeInstallation(server, Simulators[SimulatorNL]);
     if (NLInstalled)
         CreateCalendarNL(server.CalendarFileNL);
-    N3Installed =
-        TakeInstallation(server.PathN3, server.CalendarFileN3, server.InviteFileN3, server.MuzzleFileN3);
+    N3Installed = TakeInstallation(server, Simulators[SimulatorN3]);
     if (N3Installed) {
         CreateCalendarN3(server.CalendarFileN3);
     } else if (!NLInstalled) {
@@ -73,10 +73,9 @@ bool StartUp() {
     ReadServerSettings(*settings);
     CreateDefaultRace(*settings);
     // Event files and results pages are replaced in the simulators' folders, so a kill can leave one there.
-    if (N3Installed)
-        RemoveStaleTemporaryFiles(Server->PathN3);
-    if (NLInstalled)
-        RemoveStaleTemporaryFiles(Server->PathNL);
+    for (const Simulator& simulator : Simulators)
+        if (*simulator.installed)
+            RemoveStaleTemporaryFiles((*Server).*simulator.path);
     ReadEvents(*settings);
     ReadPublishSettings(*settings);
     ReadProgramVersion();

@@ -42,6 +42,14 @@ TEST(EventOptions, TheCommandLineNamesTheEventFileWhichCarriesOnlyWhatTheSimulat
               "temp 70 windspd 0 winddir 0 weather 0 \r\n"
               "maxp 43 maxc 42 name 'JoesCaf\xE9' passw '' admin 'Caf\xE9' lat 0 \r\n"
               "invite 'Invite.lst' muzzle 'Muzzle.lst' stn '' \r\n? x");
+    // A hand-edited simulator other than 0 races as NASCAR Legends.
+    RACE edited = nl;
+    edited.Sim = 2;
+    edited.SaveResults = 1;
+    LaunchFiles editedFiles = LaunchFilesOf(edited, server, 2);
+    EXPECT_EQ(editedFiles.standings, folder.File("nl/evt00002.stn"));
+    EXPECT_EQ(EventOptions(edited, server, editedFiles).BuildCommandLine(),
+              "\"legends\" \"arena:Ford\" \"serv: file evt00002.dmn\"");
     folder.Write("n3/installed", "");
     RACE n3;
     n3.SimExe = "C:\\Sims\\N3\\Nascar Racing 3.exe";

@@ -7,6 +7,7 @@
 // Then: WINEPREFIX=<demo folder>/wine <demo folder>/program/quorva-run
 
 #include "core/app_state.h"
+#include "core/simulator.h"
 #include "platform/file_system.h"
 #include "platform/program_file.h"
 #include "settings/race_store.h"
@@ -19,22 +20,21 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Simulator {
-    int sim;
+struct DemoSimulator {
+    const Simulator& simulator;
     const char* folder;     // the folder as Windows sees it
     const char* hostFolder; // below the prefix's drive C:
-    const char* programName;
     const char* registryName;
     const char* calendar;
 };
 
 // Calendar lines hold the track identifier at columns 14-21, which Quorva reads, and then the track's
 // length and name, which the stand-in races under; Quorva takes the same names from its dictionaries.
-const Simulator simulators[] = {
-    {0, "C:\\Sims\\N3\\", "Sims/N3", "Nascar Racing 3.exe", "NASCAR Racing 3.exe",
+const DemoSimulator simulators[] = {
+    {Simulators[SimulatorN3], "C:\\Sims\\N3\\", "Sims/N3", "NASCAR Racing 3.exe",
      "SNAME Demo season\n01 Round 1   ashford  1.5 Ashford Motor Speedway\n"
      "02 Round 2   bayview  1.0 Bayview International Raceway\n03 Round 3   cedarpk  0.5 Cedar Park Oval\n"},
-    {1, "C:\\Sims\\NL\\", "Sims/NL", "Nascar Legends.exe", "NASCAR Legends.exe",
+    {Simulators[SimulatorNL], "C:\\Sims\\NL\\", "Sims/NL", "NASCAR Legends.exe",
      "SNAME Demo season\n01 Round 1   millbrk  0.5 Millbrook Fairgrounds\n"
      "02 Round 2   norwood  1.0 Norwood Park Speedway\n03 Round 3   oakridge 1.0 Oak Ridge Mile\n"},
 };
@@ -46,24 +46,24 @@ void Write(const fs::path& path, const std::string& bytes) {
 
 std::string Registry() {
     std::string text = "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win32\n";
-    for (const Simulator& s : simulators) {
+    for (const DemoSimulator& s : simulators) {
         std::string folder = s.folder;
         folder.pop_back();
         std::string escaped;
         for (char c : folder)
             escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
         text += std::string("\n[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\App Paths\\\\") +
-                s.registryName + "] 1765000000\n@=\"" + escaped + "\\\\" + s.programName + "\"\n\"Path\"=\"" +
-                escaped + "\"\n";
+                s.registryName + "] 1765000000\n@=\"" + escaped + "\\\\" + s.simulator.programFile +
+                "\"\n\"Path\"=\"" + escaped + "\"\n";
     }
     return text;
 }
 
-RACE DemoEvent(const Simulator& s, int trackNumber, const char* trackId, const char* trackName) {
+RACE DemoEvent(const DemoSimulator& s, int trackNumber, const char* trackId, const char* trackName) {
     RACE event;
-    SetNewDefaultRaceValues(event, s.sim == 1);
-    event.Sim = s.sim;
-    event.SimExe = std::string(s.folder) + s.programName;
+    SetNewDefaultRaceValues(event, s.simulator.value == SimulatorNL);
+    event.Sim = s.simulator.value;
+    event.SimExe = std::string(s.folder) + s.simulator.programFile;
     event.CalendarFile = std::string(s.folder) + "all.cal";
     event.TrackNumber = trackNumber;
     event.TrackId = trackId;
@@ -76,10 +76,10 @@ void MakeDemo(const fs::path& demo, const fs::path& programFolder, const fs::pat
     fs::path prefix = demo / "wine";
     fs::create_directories(prefix / "drive_c");
     Write(prefix / "system.reg", Registry());
-    for (const Simulator& s : simulators) {
+    for (const DemoSimulator& s : simulators) {
         fs::path folder = prefix / "drive_c" / s.hostFolder;
         fs::create_directories(folder);
-        fs::copy_file(standIn, folder / s.programName, fs::copy_options::overwrite_existing);
+        fs::copy_file(standIn, folder / s.simulator.programFile, fs::copy_options::overwrite_existing);
         Write(folder / "all.cal", s.calendar);
         Write(folder / "options.cfg", std::string(200, '\0'));
         Write(folder / "invite.lst", "");
@@ -100,17 +100,16 @@ void MakeDemo(const fs::path& demo, const fs::path& programFolder, const fs::pat
     SetNewServerValues(*Server);
     SERVER& server = *Server;
     server.HostName = "Quorva demo";
-    server.PathN3 = simulators[0].folder;
-    server.PathNL = simulators[1].folder;
-    for (const Simulator& s : simulators) {
+    for (const DemoSimulator& s : simulators) {
         std::string folder = s.folder;
-        (s.sim == 0 ? server.CalendarFileN3 : server.CalendarFileNL) = folder + "all.cal";
-        (s.sim == 0 ? server.InviteFileN3 : server.InviteFileNL) = folder + "invite.lst";
-        (s.sim == 0 ? server.MuzzleFileN3 : server.MuzzleFileNL) = folder + "muzzle.lst";
+        server.*s.simulator.path = folder;
+        server.*s.simulator.calendarFile = folder + "all.cal";
+        server.*s.simulator.inviteFile = folder + "invite.lst";
+        server.*s.simulator.muzzleFile = folder + "muzzle.lst";
     }
     server.FieldSize = 24;
     server.ArenaN3 = server.ArenaNL = 6;
-    server.Timing = 0;
+    server.Timing = TimingContinuous;
     server.RaceDelay = 0; // no pause between races, so the demo is over within a minute
     server.StopAtEnd = 1;
     server.ResultsToHTML = 1;
