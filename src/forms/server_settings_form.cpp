@@ -1,6 +1,7 @@
 #include "forms/server_settings_form.h"
 
 #include "core/app_state.h"
+#include "core/simulator.h"
 #include "resources/string_ids.h"
 #include "settings/server_settings.h"
 #include "simfiles/options_cfg.h"
@@ -59,9 +60,8 @@ std::optional<FormProblem> ServerSettingsForm::Accept() {
     // The dialogs opened from this one store their own fields meanwhile; only this form's are taken.
     CopyFields(read, *Server);
     WriteServerSettings();
-    if (N3Installed)
-        PatchOptionsCfg(0);
-    if (NLInstalled)
-        PatchOptionsCfg(1);
+    for (const Simulator& simulator : Simulators)
+        if (*simulator.installed)
+            PatchOptionsCfg(simulator.value);
     return std::nullopt;
 }
