@@ -34,12 +34,12 @@ std::vector<StatusEvent> EventsAfter(int index) {
 
 std::unique_ptr<ResultsPublisher> PublisherFromSettings() {
     return std::make_unique<ResultsPublisher>(PublishedFolderPath(), PublishedTitle(),
-                                              GetProgramFolder() + "Quorvahtml.html");
+                                              GetProgramFolder() + "Quorvahtml.html", Publish.SeasonStart);
 }
 
 ResultsPublisher::ResultsPublisher(const std::string& folder, const std::string& title,
-                                   const std::string& templatePath)
-    : m_folder(folder, title, templatePath) {
+                                   const std::string& templatePath, const std::string& seasonStart)
+    : m_folder(folder, title, templatePath, seasonStart) {
     RemoveStaleTemporaryFiles(folder);
 }
 

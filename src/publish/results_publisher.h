@@ -15,7 +15,8 @@ class ResultsPublisher : public RunObserver {
 public:
     // Made as a run starts: first removes from the folder the temporary files of replacements that an
     // earlier run left unfinished.
-    ResultsPublisher(const std::string& folder, const std::string& title, const std::string& templatePath);
+    ResultsPublisher(const std::string& folder, const std::string& title, const std::string& templatePath,
+                     const std::string& seasonStart = "");
 
     void CountingDown(const RACE& event, int index, std::time_t startsAt, std::time_t now) override;
     void RaceStarted(const RACE& event, int index, std::time_t now) override;
@@ -33,5 +34,5 @@ private:
     std::optional<RunStatus> m_written;
 };
 
-// The publisher of the folder and title that the settings give, with the program's results template.
+// The publisher of the folder, title and season that the settings give, with the program's results template.
 std::unique_ptr<ResultsPublisher> PublisherFromSettings();
