@@ -3,6 +3,7 @@
 #include "platform/file_system.h"
 #include "platform/host_path.h"
 #include "publish/archive_name.h"
+#include "publish/calendar_feed.h"
 #include "publish/season_standings.h"
 #include "publish/site_pages.h"
 #include "publish/standings_pages.h"
@@ -179,4 +180,11 @@ std::optional<PublishedFolder::Failure> PublishedFolder::WriteStatus(RunStatus s
     if (auto failure = Write("status.json", StatusJson(m_title, status)))
         return failure;
     return Write("status.html", StatusPage(m_title, Style(), status));
+}
+
+std::optional<PublishedFolder::Failure> PublishedFolder::WriteFeed(const std::vector<UpcomingStart>& starts,
+                                                                   std::time_t now) {
+    if (auto failure = MakeFolder())
+        return failure;
+    return Write("schedule.ics", CalendarFeed(m_title, starts, now));
 }

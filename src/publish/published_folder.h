@@ -3,6 +3,7 @@
 #include "platform/file_cause.h"
 #include "publish/race_json.h"
 #include "publish/run_status.h"
+#include "publish/upcoming_starts.h"
 #include "results/html_results.h"
 
 #include <ctime>
@@ -10,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <sys/stat.h>
+#include <vector>
 
 // The folder the league reads: every race's page, standings file and JSON copy kept for good under
 // names that never repeat, index.html listing them, the season's standings, status.html/status.json
@@ -42,6 +44,9 @@ public:
 
     // Writes status.json and status.html, with the newest race of the last index as its last race.
     std::optional<Failure> WriteStatus(RunStatus status);
+
+    // Writes schedule.ics with the starts given, none when the run has stopped; now is the time of writing.
+    std::optional<Failure> WriteFeed(const std::vector<UpcomingStart>& starts, std::time_t now);
 
     // The newest kept race as of the last index.
     const std::optional<KeptRace>& Newest() const { return m_newest; }
