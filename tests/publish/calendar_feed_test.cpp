@@ -49,7 +49,7 @@ protected:
     // What the parser reads of the feed, with each line it could not read as an error.
     std::string ReadBack(const std::string& feed) {
         work.Write("schedule.ics", feed);
-        std::string command = "/usr/bin/python3 '" + work.File("read_back.py") + "' '" +
+        std::string command = "cd / && /usr/bin/python3 '" + work.File("read_back.py") + "' '" +
                               work.File("schedule.ics") + "' >'" + work.File("read.txt") + "' 2>&1";
         EXPECT_EQ(std::system(command.c_str()), 0);
         return work.Read("read.txt");

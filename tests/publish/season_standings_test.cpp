@@ -7,7 +7,7 @@
 #include "support/scoped_env.h"
 #include "support/temp_folder.h"
 
-#include <chrono>
+#include <ctime>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -113,13 +113,13 @@ TEST(SeasonStandings, FiveThousandRacesAreSummedInAFewMillisecondsAHundred) {
                 {"Driver " + std::to_string((n + place) % 40), place, 200 - place, place});
         races.push_back(&kept[n]);
     }
-    auto start = std::chrono::steady_clock::now();
+    // The processor time of this process, so tests running beside it do not count.
+    std::clock_t start = std::clock();
     std::vector<SimulatorStandings> standings = SeasonStandings(races, 0);
     std::string page = StandingsPage("L", "", "", standings);
     std::string json = StandingsJson("L", "", standings);
-    auto took =
-        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
-    EXPECT_LT(took.count(), sanitized ? 1250 : 250);
+    double milliseconds = 1000.0 * static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
+    EXPECT_LT(milliseconds, sanitized ? 1250 : 250);
     EXPECT_TRUE(ParseJson(json));
     ASSERT_EQ(standings.size(), 2u);
     EXPECT_EQ(standings[0].races, 2500);
