@@ -10,24 +10,21 @@
 
 namespace {
 
-// Debian's iCalendar parser reads the feed back: one line per event, its start in UTC and its summary.
+// Debian's iCalendar parser reads the feed back: one line per event, its start in UTC and its track.
 const char* const readBack = R"(import sys, icalendar
 calendar = icalendar.Calendar.from_ical(open(sys.argv[1], 'rb').read())
 for event in calendar.walk('VEVENT'):
-    print(event.decoded('DTSTART').strftime('%Y-%m-%d %H:%M'), event.get('SUMMARY'))
+    print(event.decoded('DTSTART').strftime('%m-%d %H:%M'), event.get('SUMMARY').rsplit(' (', 1)[0])
 )";
 
-RACE Event(int sim, const std::string& track, const std::string& date, int runs = 1) {
+// A new event of NASCAR Legends (10%, practice 30 minutes, warm-up 1 minute) at 9:00 PM.
+RACE Event(const std::string& track, const std::string& date, int runs = 1) {
     RACE event;
-    event.Sim = sim;
+    SetNewDefaultRaceValues(event, true);
     event.TrackName = track;
-    event.RaceLength = 50;
-    event.PracticeTime = 30;
-    event.WarmupTime = 1;
-    event.Runs = runs;
     event.Date = date;
     event.Time = "9:00";
-    event.TimePM = 1;
+    event.Runs = runs;
     return event;
 }
 
@@ -66,18 +63,17 @@ protected:
 TEST_F(CalendarFeedTest, ADatedScheduleGivesEveryEventAheadInUtc) {
     ScopedTimeZone berlin{"Europe/Berlin"};
     server.Timing = TimingSpecific;
-    RaceList events = Schedule(
-        {Event(1, "Past Oval", "03/01/2027"), Event(1, "Oak, Ridge; \"Mile\" \\ night\r\nB", "03/27/2027"),
-         Event(0, "N\xc3\xbcrburgring Nordschleife Grand Prix Circuit", "03/28/2027")});
-    events[2]->RaceLength = 100;
+    RaceList events =
+        Schedule({Event("Past Oval", "03/01/2027"), Event("Oak, Ridge; \"Mile\" \\ night\r\nB", "03/27/2027"),
+                  Event("N\xc3\xbcrburgring Nordschleife Grand Prix Circuit", "03/28/2027")});
+    events[2]->Sim = 0;
     events[2]->PracticeTime = 1;
     const std::time_t now = 1805540400;
     std::string feed = CalendarFeed("Thursday Night Legends League",
                                     UpcomingStarts(server, events, 0, 1, 1803931200, now), now);
     EXPECT_EQ(feed, ReadFileBytes(std::string(QUORVA_EXPECTED_DIR) + "published-schedule.ics").bytes);
-    EXPECT_EQ(ReadBack(feed),
-              "2027-03-27 20:00 Oak, Ridge; \"Mile\" \\ night\nB (NASCAR Legends)\n"
-              "2027-03-28 19:00 N\xc3\xbcrburgring Nordschleife Grand Prix Circuit (NASCAR Racing 3)\n");
+    EXPECT_EQ(ReadBack(feed), "03-27 20:00 Oak, Ridge; \"Mile\" \\ night\nB\n"
+                              "03-28 19:00 N\xc3\xbcrburgring Nordschleife Grand Prix Circuit\n");
 }
 
 TEST_F(CalendarFeedTest, EachTimingModeTellsTheStartsItKnows) {
@@ -95,18 +91,15 @@ TEST_F(CalendarFeedTest, EachTimingModeTellsTheStartsItKnows) {
         // March 14.
         {"daily across New York's change", "America/New_York", TimingDaily, "9:00", 0, 0, 2, 1804816799,
          1804734000,
-         "2027-03-12 02:00 A (NASCAR Legends)\n2027-03-13 02:00 B (NASCAR Legends)\n"
-         "2027-03-14 02:00 A (NASCAR Legends)\n2027-03-15 01:00 A (NASCAR Legends)\n"
-         "2027-03-16 01:00 B (NASCAR Legends)\n2027-03-17 01:00 A (NASCAR Legends)\n"
-         "2027-03-18 01:00 A (NASCAR Legends)\n2027-03-19 01:00 B (NASCAR Legends)\n"
-         "2027-03-20 01:00 A (NASCAR Legends)\n2027-03-21 01:00 A (NASCAR Legends)\n"
-         "2027-03-22 01:00 B (NASCAR Legends)\n2027-03-23 01:00 A (NASCAR Legends)\n"
-         "2027-03-24 01:00 A (NASCAR Legends)\n2027-03-25 01:00 B (NASCAR Legends)\n"},
+         "03-12 02:00 A\n03-13 02:00 B\n03-14 02:00 A\n03-15 01:00 A\n03-16 01:00 B\n03-17 01:00 A\n03-18 "
+         "01:00 A\n"
+         "03-19 01:00 B\n03-20 01:00 A\n03-21 01:00 A\n03-22 01:00 B\n03-23 01:00 A\n03-24 01:00 A\n03-25 "
+         "01:00 B\n"},
         // Berlin's clocks go back on October 31; the schedule stops at its end.
         {"daily in Berlin to the end", "Europe/Berlin", TimingDaily, "8:30", 1, 1, 1, 1824921000, 1824890400,
-         "2027-10-30 18:30 B (NASCAR Legends)\n2027-10-31 19:30 A (NASCAR Legends)\n"},
+         "10-30 18:30 B\n10-31 19:30 A\n"},
         {"the continuous loop's next start", "Europe/Berlin", TimingContinuous, "", 0, 1, 1, 1824890700,
-         1824890400, "2027-10-30 10:05 B (NASCAR Legends)\n"},
+         1824890400, "10-30 10:05 B\n"},
         {"a dated schedule all past", "Europe/Berlin", TimingSpecific, "", 1, 0, 1, 1824890700, 1824890400,
          ""},
     };
@@ -122,9 +115,9 @@ TEST_F(CalendarFeedTest, EachTimingModeTellsTheStartsItKnows) {
         server.StartTimePM = 1;
         server.StopTime = "11:30";
         server.StopTimePM = 1;
-        RaceList events = Schedule({Event(1, "A", "03/01/2027", 2), Event(1, "B", "03/01/2027")});
+        RaceList events = Schedule({Event("A", "", 2), Event("B", "")});
         if (row.stopAtEnd)
-            events.push_back(std::make_unique<RACE>(Event(1, "A", "03/01/2027")));
+            events.push_back(std::make_unique<RACE>(Event("A", "")));
         std::string feed = CalendarFeed(
             "L", UpcomingStarts(server, events, row.index, row.runNumber, row.startsAt, row.now), row.now);
         EXPECT_EQ(ReadBack(feed), row.starts);

@@ -100,14 +100,8 @@ TEST(SeasonStandings, FiveThousandRacesAreSummedInAFewMillisecondsAHundred) {
     std::vector<KeptRace> kept(5000);
     std::vector<const KeptRace*> races;
     for (size_t n = 0; n < kept.size(); ++n) {
-        kept[n] = {static_cast<long long>(n),
-                   "2027-03-01 21:00:00",
-                   n % 2 ? "N3" : "NL",
-                   "Oak",
-                   "",
-                   0,
-                   "race" + std::to_string(n) + ".html",
-                   {}};
+        kept[n].simulator = n % 2 ? "N3" : "NL";
+        kept[n].page = "race" + std::to_string(n) + ".html";
         for (long long place = 1; place <= 20; ++place)
             kept[n].drivers.push_back(
                 {"Driver " + std::to_string((n + place) % 40), place, 200 - place, place});
