@@ -16,15 +16,15 @@ for dialog in main running server-settings schedule event timing; do
         ./build/tools/screenshots/quorva-screenshots "$demo/program" "$dialog" "docs/$dialog-dialog.png"
 done
 
-# The published folder after two runs of the demo schedule: the index and a race page, on a phone (a
-# 390-pixel frame, since a headless window is never narrower than 500 pixels) and on a desktop.
+# The published folder after two runs of the demo schedule: the index, the standings and a race page, on
+# a phone (a 390-pixel frame, since a headless window is never narrower than 500 pixels) and on a desktop.
 for run in 1 2; do
     (cd / && WINEPREFIX="$demo/wine" SIMSTANDIN_DELAY_MS=0 "$demo/program/quorva-run" >/dev/null)
 done
 results="$demo/program/results"
 race="$(ls "$results" | grep '_NL_.*\.html$' | head -n 1)"
-for page in index "$race"; do
-    name=$([ "$page" = index ] && echo index || echo race)
+for page in index standings "$race"; do
+    name=$([ "$page" = "$race" ] && echo race || echo "$page")
     file="$results/${page%.html}.html"
     printf '<body style="margin:0;background:#2d3340"><iframe src="file://%s" width="390" height="844" style="border:0;display:block;margin:0 auto"></iframe></body>' \
         "$file" >"$demo/phone.html"

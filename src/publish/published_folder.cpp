@@ -4,7 +4,10 @@
 #include "platform/file_system.h"
 #include "platform/host_path.h"
 #include "publish/archive_name.h"
+#include "publish/calendar_feed.h"
+#include "publish/season_standings.h"
 #include "publish/site_pages.h"
+#include "publish/standings_pages.h"
 #include "results/stn_file.h"
 #include "results/won_file.h"
 
@@ -12,11 +15,14 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 #include <sys/stat.h>
 #include <vector>
 
-PublishedFolder::PublishedFolder(std::string folder, std::string title, std::string templatePath)
-    : m_folder(std::move(folder)), m_title(std::move(title)), m_templatePath(std::move(templatePath)) {}
+PublishedFolder::PublishedFolder(std::string folder, std::string title, std::string templatePath,
+                                 std::string seasonStart)
+    : m_folder(std::move(folder)), m_title(std::move(title)), m_templatePath(std::move(templatePath)),
+      m_seasonStart(std::move(seasonStart)) {}
 
 std::optional<PublishedFolder::Failure> PublishedFolder::MakeFolder() {
     std::string host = HostPath(m_folder);
@@ -116,7 +122,7 @@ std::optional<PublishedFolder::Failure> PublishedFolder::RebuildIndex() {
         for (const Simulator& kept : Simulators)
             if (extension == kept.standingsExtension)
                 standings[entry->path().stem().string()] = {kept.value, info.st_mtim.tv_sec};
-        if (extension == ".json" && name != "status.json")
+        if (extension == ".json" && name != "status.json" && name != "standings.json")
             read.emplace(name, ReadCopy(name, info));
     }
     if (error)
@@ -152,7 +158,14 @@ std::optional<PublishedFolder::Failure> PublishedFolder::RebuildIndex() {
     for (const Cached* cached : kept)
         races.push_back(&*cached->race);
     m_newest = races.empty() ? std::nullopt : std::optional<KeptRace>(*races.front());
-    std::optional<Failure> failure = Write("index.html", IndexPage(m_title, Style(), races));
+    std::string style = Style();
+    std::optional<Failure> failure = Write("index.html", IndexPage(m_title, style, races));
+    std::vector<SimulatorStandings> season = SeasonStandings(
+        races, SeasonStartTime(m_seasonStart).value_or(std::numeric_limits<std::time_t>::min()));
+    if (!failure)
+        failure = Write("standings.json", StandingsJson(m_title, m_seasonStart, season));
+    if (!failure)
+        failure = Write("standings.html", StandingsPage(m_title, style, m_seasonStart, season));
     return failure ? failure : incomplete;
 }
 
@@ -163,4 +176,11 @@ std::optional<PublishedFolder::Failure> PublishedFolder::WriteStatus(RunStatus s
     if (auto failure = Write("status.json", StatusJson(m_title, status)))
         return failure;
     return Write("status.html", StatusPage(m_title, Style(), status));
+}
+
+std::optional<PublishedFolder::Failure> PublishedFolder::WriteFeed(const std::vector<UpcomingStart>& starts,
+                                                                   std::time_t now) {
+    if (auto failure = MakeFolder())
+        return failure;
+    return Write("schedule.ics", CalendarFeed(m_title, starts, now));
 }

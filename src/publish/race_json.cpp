@@ -136,12 +136,15 @@ std::optional<KeptRace> KeptRaceFromJson(std::string_view text, std::string& why
     race.track = json->TextOf("track");
     // The winner is the driver who finished first, else the first listed.
     const JsonValue* winner = nullptr;
+    bool foundFirst = false;
+    race.drivers.reserve(drivers->items.size());
     for (const JsonValue& driver : drivers->items) {
-        if (winner == nullptr || WholeNumber(driver.Find("finish")) == 1) {
+        race.drivers.push_back({driver.TextOf("name"), WholeNumber(driver.Find("finish")),
+                                WholeNumber(driver.Find("points")), WholeNumber(driver.Find("lapsLed"))});
+        bool first = race.drivers.back().finish == 1;
+        if (winner == nullptr || (first && !foundFirst))
             winner = &driver;
-            if (WholeNumber(driver.Find("finish")) == 1)
-                break;
-        }
+        foundFirst = foundFirst || first;
     }
     if (winner != nullptr) {
         race.winner = winner->TextOf("name");

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The JSON copy of a kept race: the race's facts and every driver with every value the standings
 // reader gives, under field names that stay the same from version to version (README, "The published
@@ -23,7 +24,17 @@ struct RaceFacts {
 std::string RaceJson(const RaceFacts& facts, CStnFile& standings);
 std::string RaceJson(const RaceFacts& facts, CWonFile& standings);
 
-// What the index shows of a kept race.
+// What the standings count of a driver in a kept race.
+struct KeptDriver {
+    std::string name;
+    long long finish = 0;
+    long long points = 0;
+    long long lapsLed = 0;
+
+    bool operator==(const KeptDriver&) const = default;
+};
+
+// What the index and the standings show of a kept race.
 struct KeptRace {
     long long ended = 0;
     std::string endedText;
@@ -32,6 +43,7 @@ struct KeptRace {
     std::string winner;
     long long laps = 0;
     std::string page;
+    std::vector<KeptDriver> drivers;
 
     bool operator==(const KeptRace&) const = default;
 };

@@ -9,6 +9,8 @@
 #include "schedule/countdown.h"
 #include "settings/publish_settings.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr size_t nextEventsShown = 5;
@@ -34,12 +36,12 @@ std::vector<StatusEvent> EventsAfter(int index) {
 
 std::unique_ptr<ResultsPublisher> PublisherFromSettings() {
     return std::make_unique<ResultsPublisher>(PublishedFolderPath(), PublishedTitle(),
-                                              GetProgramFolder() + "Quorvahtml.html");
+                                              GetProgramFolder() + "Quorvahtml.html", Publish.SeasonStart);
 }
 
 ResultsPublisher::ResultsPublisher(const std::string& folder, const std::string& title,
-                                   const std::string& templatePath)
-    : m_folder(folder, title, templatePath) {
+                                   const std::string& templatePath, const std::string& seasonStart)
+    : m_folder(folder, title, templatePath, seasonStart) {
     RemoveStaleTemporaryFiles(folder);
 }
 
@@ -83,9 +85,18 @@ void ResultsPublisher::CountingDown(const RACE& event, int index, std::time_t st
     status.event = StatusEventOf(event, startsAt);
     status.nextEvents = EventsAfter(index);
     WriteStatus(status);
+    if (!Server)
+        return;
+    // After the last of an event's runs the schedule goes on with run 1, of the same event when it is the
+    // only one.
+    int runs = std::max(event.Runs, 1);
+    int runNumber = index == m_racedIndex ? m_racesInARow % runs + 1 : 1;
+    Tell(m_folder.WriteFeed(UpcomingStarts(*Server, EventList, index, runNumber, startsAt, now), now));
 }
 
 void ResultsPublisher::RaceStarted(const RACE& event, int index, std::time_t now) {
+    m_racesInARow = index == m_racedIndex ? m_racesInARow + 1 : 1;
+    m_racedIndex = index;
     m_told = false;
     RunStatus status;
     status.state = RunState::Racing;
@@ -113,4 +124,5 @@ void ResultsPublisher::RunEnded(RunEnd how, const std::string& error, std::time_
     status.updated = now;
     status.error = error;
     WriteStatus(status);
+    Tell(m_folder.WriteFeed({}, now));
 }

@@ -14,22 +14,6 @@ std::string When(std::time_t moment) {
     return FormatLocalTime(moment, "%Y-%m-%d %H:%M");
 }
 
-std::string SimulatorName(const std::string& id) {
-    for (const Simulator& simulator : Simulators)
-        if (id == simulator.id)
-            return simulator.name;
-    return id;
-}
-
-std::string Head(const std::string& title, const std::string& style, const std::string& extra) {
-    return "<!DOCTYPE html><html lang=\"en\"><head><meta charset=\"utf-8\"><meta name=\"viewport\" "
-           "content=\"width=device-width, initial-scale=1\">" +
-           extra + "<title>" + HtmlEscape(title) + "</title><style>" + style +
-           "</style></head>\n<body><main>";
-}
-
-const char* const tail = "<footer>Published by Quorva.</footer></main></body></html>\n";
-
 const char* StateName(RunState state) {
     switch (state) {
     case RunState::CountingDown:
@@ -78,6 +62,22 @@ std::string LinkToPage(const KeptRace& race, const std::string& text) {
 
 } // namespace
 
+const char* const pageTail = "<footer>Published by Quorva.</footer></main></body></html>\n";
+
+std::string SimulatorName(const std::string& id) {
+    for (const Simulator& simulator : Simulators)
+        if (id == simulator.id)
+            return simulator.name;
+    return id;
+}
+
+std::string PageHead(const std::string& title, const std::string& style, const std::string& extra) {
+    return "<!DOCTYPE html><html lang=\"en\"><head><meta charset=\"utf-8\"><meta name=\"viewport\" "
+           "content=\"width=device-width, initial-scale=1\">" +
+           extra + "<title>" + HtmlEscape(title) + "</title><style>" + style +
+           "</style></head>\n<body><main>";
+}
+
 std::string StyleOfTemplate(const std::string& templateText) {
     std::string firstLine = templateText.substr(0, templateText.find('\n'));
     size_t start = firstLine.find("<style>");
@@ -90,9 +90,10 @@ std::string StyleOfTemplate(const std::string& templateText) {
 
 std::string IndexPage(const std::string& title, const std::string& style,
                       const std::vector<const KeptRace*>& races) {
-    std::string page = Head(title + " results", style, "") + "<h1>" + HtmlEscape(title) +
-                       "</h1><p class=\"date\">Results of every race, newest first. <a "
-                       "href=\"status.html\">Server status</a></p>\n";
+    std::string page =
+        PageHead(title + " results", style, "") + "<h1>" + HtmlEscape(title) +
+        "</h1><p class=\"date\">Results of every race, newest first. <a "
+        "href=\"standings.html\">Standings</a> <a href=\"status.html\">Server status</a></p>\n";
     page += "<div class=\"scroll\"><table><thead><tr><th class=\"name\">Date</th><th>Sim</th><th "
             "class=\"name\">Track</th><th class=\"name\">Winner</th><th>Laps</th></tr></thead><tbody>\n";
     page.reserve(page.size() + races.size() * 320);
@@ -111,13 +112,15 @@ std::string IndexPage(const std::string& title, const std::string& style,
     }
     if (races.empty())
         page += "<tr><td class=\"name\" colspan=\"5\">No race has been kept yet.</td></tr>\n";
-    return page + "</tbody></table></div>\n" + tail;
+    return page + "</tbody></table></div>\n" + pageTail;
 }
 
 std::string StatusPage(const std::string& title, const std::string& style, const RunStatus& status) {
-    std::string page = Head(title + " status", style, "<meta http-equiv=\"refresh\" content=\"60\">") +
+    std::string page = PageHead(title + " status", style, "<meta http-equiv=\"refresh\" content=\"60\">") +
                        "<h1>" + HtmlEscape(title) + "</h1><p class=\"date\">Updated " + When(status.updated) +
-                       ". <a href=\"index.html\">Results</a></p>\n<p class=\"state\" data-state=\"" +
+                       ". <a href=\"index.html\">Results</a> <a href=\"standings.html\">Standings</a> <a "
+                       "href=\"schedule.ics\">Subscribe</a> to the next races in your calendar.</p>\n<p "
+                       "class=\"state\" data-state=\"" +
                        StateName(status.state) + "\">" + StateSentence(status) + "</p>\n";
     if (status.lastRace)
         page += "<p>Last race: " +
@@ -135,7 +138,7 @@ std::string StatusPage(const std::string& title, const std::string& style, const
                     HtmlEscape(event.track) + "</td></tr>\n";
         page += "</tbody></table></div>\n";
     }
-    return page + tail;
+    return page + pageTail;
 }
 
 std::string StatusJson(const std::string& title, const RunStatus& status) {

@@ -10,6 +10,13 @@
 // template's head, so index, status and race pages look alike and the operator styles all three in one
 // place.
 
+// The start of a page of the folder up to its main part, with extra in its head, and its end.
+std::string PageHead(const std::string& title, const std::string& style, const std::string& extra);
+extern const char* const pageTail;
+
+// "NASCAR Racing 3" or "NASCAR Legends" for a simulator's short id; the id itself for another.
+std::string SimulatorName(const std::string& id);
+
 // The CSS between "<style>" and "</style>" in the first line of the template text; empty without one.
 std::string StyleOfTemplate(const std::string& templateText);
 

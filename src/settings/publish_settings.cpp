@@ -24,15 +24,19 @@ struct PublishKey {
     size_t readLimit;
 };
 
-const std::array<PublishKey, 2> publishKeys = {{
+// A key of no field is set by hand: neither checked nor written, so the file keeps what it holds.
+const std::array<PublishKey, 3> publishKeys = {{
     {PublishField::Folder, "Folder", &PUBLISH::Folder, "", 254},
     {PublishField::Title, "Title", &PUBLISH::Title, "", 79},
+    {PublishField::None, "SeasonStart", &PUBLISH::SeasonStart, "", 10},
 }};
 
 } // namespace
 
 PublishCheck CheckPublishSettings(const PUBLISH& values) {
     for (const PublishKey& key : publishKeys) {
+        if (key.field == PublishField::None)
+            continue;
         const std::string& value = values.*key.member;
         std::string name = key.field == PublishField::Folder ? "results folder" : "league title";
         if (value.find_first_of("\r\n") != std::string::npos)
@@ -52,7 +56,8 @@ void ReadPublishSettings(const ProfileFile& file) {
 bool WritePublishSettings() {
     ProfileFile file(SettingsFilePath());
     for (const PublishKey& key : publishKeys)
-        file.SetString(publishSection, key.key, Publish.*key.member);
+        if (key.field != PublishField::None)
+            file.SetString(publishSection, key.key, Publish.*key.member);
     return StoreSettings(file);
 }
 

@@ -2,14 +2,18 @@
 
 #include <string>
 
-// Section "PUBLISH" of the settings file: where the published folder is and the league's name on its
-// pages. The original program ignores the section, so the file still moves between the two.
+// Section "PUBLISH" of the settings file: where the published folder is, the league's name on its
+// pages and the first day of the season its standings count. The original program ignores the section, so the
+// file still moves between the two.
 struct PUBLISH {
     // A Windows or POSIX path; empty for "results" in the program's folder, and a relative path is
     // taken from the program's folder.
     std::string Folder;
     // The league's name on every published page; empty for the server's HostName.
     std::string Title;
+    // "mm/dd/yyyy": races that ended before that day leave the standings (not the index); empty for
+    // every kept race. Set in the settings file by hand.
+    std::string SeasonStart;
 
     bool operator==(const PUBLISH&) const = default;
 };
@@ -32,7 +36,8 @@ class ProfileFile;
 // defaults.
 void ReadPublishSettings(const ProfileFile& file);
 
-// Stores both keys in one write of the settings file; false, after telling the operator, when it fails.
+// Stores Folder and Title in one write of the settings file; false, after telling the operator, when it
+// fails.
 bool WritePublishSettings();
 
 // The published folder that Publish names, ending in a separator.

@@ -74,7 +74,8 @@ protected:
 
 } // namespace
 
-// Race pages keep their header in view as the table scrolls; the status page is too short to scroll.
+// Race pages keep their header in view as the table scrolls; the status page and the standings of one
+// race's drivers are too short to scroll.
 TEST_F(BrowserLayoutTest, EveryPageShowsItsColumnsOnAPhoneAndADesktop) {
     std::string racePages[2];
     RaceResults made;
@@ -101,6 +102,8 @@ TEST_F(BrowserLayoutTest, EveryPageShowsItsColumnsOnAPhoneAndADesktop) {
         ExpectFits(racePages[1], width, phone ? "['Fin', 'Driver', 'Pts']" : "['St', 'Qual time']");
         ExpectFits(program.Read("site/index.html"), width, "['Date', 'Track', 'Winner', 'Laps']");
         ExpectFits(program.Read("site/status.html"), width, "['Starts', 'Sim', 'Track']", false);
+        ExpectFits(program.Read("site/standings.html"), width,
+                   phone ? "['Pos', 'Driver', 'Pts']" : "['Pos', 'Driver', 'Pts', 'Top 10', 'Avg']", false);
     }
     EXPECT_TRUE(recorder.messages.empty());
 }

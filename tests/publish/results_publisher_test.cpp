@@ -43,6 +43,7 @@ TEST_F(PublisherTest, TheStatusFollowsTheScheduleEachPageIsKeptAndAStopOrAFailur
     runner.OnInitDialog();
     EXPECT_TRUE(Says("\"state\": \"counting-down\""));
     EXPECT_TRUE(Says("\"NL\", \"track\": \"Oak Ridge\", \"startsAt\": \"2026-06-15 20:05\""));
+    EXPECT_TRUE(Says("DTSTART:20260615T200500Z\r\nSUMMARY:Oak Ridge (NASCAR Legends)", "schedule.ics"));
     // Ticks and a status that says nothing new write nothing.
     std::filesystem::remove(program.File("site/status.json"));
     runner.OnCountdownTick();
@@ -58,6 +59,7 @@ TEST_F(PublisherTest, TheStatusFollowsTheScheduleEachPageIsKeptAndAStopOrAFailur
     EXPECT_TRUE(recorder.messages.empty());
     publisher.RunEnded(RunEnd::Stopped, "", clock.now);
     EXPECT_TRUE(Says("\"state\": \"not-running\""));
+    EXPECT_FALSE(Says("BEGIN:VEVENT", "schedule.ics"));
     ScheduleRunner failing{clock, launcher, view, timers.Factory()};
     failing.SetObserver(&publisher);
     launcher.refuse = true;

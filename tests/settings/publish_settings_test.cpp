@@ -33,18 +33,24 @@ TEST_F(PublishSettingsTest, BothSectionsAreStoredBesideTheServersAndAMissingOneO
     Publish.Folder = "web\\league";
     EXPECT_EQ(PublishedFolderPath(), GetProgramFolder() + "web/league/");
     program.Write("Quorvadata.ini", "[SERVER]\r\nHostName=Oak Host\r\n");
-    Publish = {"x", "y"};
+    Publish = {"x", "y", "z"};
     ReadPublishSettings(*ReadSettingsFile());
     EXPECT_EQ(Publish, PUBLISH{});
     EXPECT_EQ(PublishedFolderPath(), GetProgramFolder() + "results/");
     EXPECT_EQ(PublishedTitle(), "Oak Host");
 
-    Publish = {"/srv/www/league", "Thursday Night League"};
+    // The season start is set by hand: the dialog's store keeps it as the file holds it.
+    program.Write("Quorvadata.ini",
+                  "[SERVER]\r\nHostName=Oak Host\r\n\r\n[PUBLISH]\r\nSeasonStart=03/01/2027\r\n");
+    ReadPublishSettings(*ReadSettingsFile());
+    EXPECT_EQ(Publish.SeasonStart, "03/01/2027");
+    Publish = {"/srv/www/league", "Thursday Night League", "04/01/2027"};
     EXPECT_TRUE(WritePublishSettings());
     EXPECT_TRUE(WriteWatchdogSettings({45}));
     EXPECT_EQ(
         program.Read("Quorvadata.ini"),
-        "[SERVER]\r\nHostName=Oak Host\r\n\r\n[PUBLISH]\r\nFolder=/srv/www/league\r\nTitle=Thursday Night "
+        "[SERVER]\r\nHostName=Oak "
+        "Host\r\n\r\n[PUBLISH]\r\nSeasonStart=03/01/2027\r\nFolder=/srv/www/league\r\nTitle=Thursday Night "
         "League\r\n\r\n[WATCHDOG]\r\nMaxRaceMinutes=45\r\n");
     EXPECT_EQ(PublishedTitle(), "Thursday Night League");
     EXPECT_TRUE(recorder.messages.empty());

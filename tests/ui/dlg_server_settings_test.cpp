@@ -111,7 +111,7 @@ TEST_F(ServerSettingsDialogTest, AWindowsSettingsFileShowsItsCharactersAndKeepsT
 // each value is stored. A value that the Windows program wrote shows as its characters and stays as stored.
 TEST_F(ServerSettingsDialogTest,
        PublishingKeepsAStoredValueRefusesWhatTheFileCannotHoldThenStoresEachInItsOwnSection) {
-    Publish = {"C:\\Sites\\caf\xE9", "L\xE9gends"};
+    Publish = {"C:\\Sites\\caf\xE9", "L\xE9gends", ""};
     driveFurther = [](wxDialog& further) {
         EXPECT_EQ(Text(further, Pub::IDC_PUBLISH_FOLDER) + "|" + Text(further, Pub::IDC_PUBLISH_TITLE),
                   "C:\\Sites\\caf\u00E9|L\u00E9gends");

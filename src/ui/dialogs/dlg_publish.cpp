@@ -57,7 +57,7 @@ void CDlgPublish::OnOK() {
     auto* folder = static_cast<wxTextCtrl*>(FindWindow(IDC_PUBLISH_FOLDER));
     auto* title = static_cast<wxTextCtrl*>(FindWindow(IDC_PUBLISH_TITLE));
     PUBLISH values{EditedText(m_values.Folder, folder->GetValue().utf8_string()),
-                   EditedText(m_values.Title, title->GetValue().utf8_string())};
+                   EditedText(m_values.Title, title->GetValue().utf8_string()), m_values.SeasonStart};
     PublishCheck check = CheckPublishSettings(values);
     if (check.field != PublishField::None) {
         Refuse(check.field == PublishField::Folder ? folder : title, check.message);
