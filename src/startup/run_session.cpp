@@ -3,77 +3,71 @@
 #include "platform/process.h"
 #include "schedule/schedule_lock.h"
 
-// Passes everything on to the front end's view and keeps the snapshot of what it shows, on the run's
-// thread; each change is copied in under the session's mutex, so a snapshot read during a race is as
-// current as one read between ticks.
+// Passes everything on to the front end's view and keeps what it shows in the session, on the run's
+// thread. As a race begins the run's thread waits for its end, so the snapshot is published then too.
 class RunSession::View : public ScheduleView {
 public:
     View(RunSession& session, const Clock& clock)
-        : m_session(session), m_front(session.m_frontView), m_clock(clock) {}
+        : m_session(session), m_shown(session.m_shown), m_front(session.m_frontView), m_clock(clock) {}
 
     void SetCaption(const std::string& caption) override { m_front.SetCaption(caption); }
     void SetEventItems(const std::vector<std::string>& items) override {
         m_front.SetEventItems(items);
-        Change([&](RunSnapshot& shown) { shown.items = items; });
+        m_shown.items = items;
     }
     void ReplaceEventItem(int index, const std::string& text) override {
         m_front.ReplaceEventItem(index, text);
-        Change([&](RunSnapshot& shown) {
-            if (index >= 0 && index < static_cast<int>(shown.items.size()))
-                shown.items[static_cast<size_t>(index)] = text;
-        });
+        if (index >= 0 && index < static_cast<int>(m_shown.items.size()))
+            m_shown.items[static_cast<size_t>(index)] = text;
     }
     void SelectEventItem(int index) override {
         m_front.SelectEventItem(index);
-        Change([&](RunSnapshot& shown) { shown.marked = index; });
+        m_shown.marked = index;
     }
     void ShowNextEvent(const NextEventTexts& texts, const RACE& event) override {
         m_front.ShowNextEvent(texts, event);
-        Change([&](RunSnapshot& shown) { shown.next = texts; });
+        m_shown.next = texts;
     }
     void ShowCountdown(const std::string& text, int seconds) override {
         m_front.ShowCountdown(text, seconds);
-        Change([&](RunSnapshot& shown) {
-            shown.countdown = text;
-            shown.seconds = seconds;
-        });
+        m_shown.countdown = text;
+        m_shown.seconds = seconds;
     }
     void ShowRunText(const std::string& text) override {
         m_front.ShowRunText(text);
-        Change([&](RunSnapshot& shown) { shown.next.consecutiveRun = text; });
+        m_shown.next.consecutiveRun = text;
     }
     void SetStopAtEnd(bool checked, bool enabled) override {
         m_front.SetStopAtEnd(checked, enabled);
-        Change([&](RunSnapshot& shown) {
-            shown.stopAtEnd = checked;
-            shown.stopAtEndEnabled = enabled;
-        });
+        m_shown.stopAtEnd = checked;
+        m_shown.stopAtEndEnabled = enabled;
     }
     bool StopAtEndChecked() const override { return m_front.StopAtEndChecked(); }
     void EndRun(int result) override {
-        Change([](RunSnapshot& shown) {
-            shown.running = false;
-            shown.stopping = false;
-        });
+        m_shown.running = false;
+        m_session.Publish();
         m_front.EndRun(result);
     }
     void RaceStarted(int launchNumber, const std::string& commandLine, const std::string& how) override {
-        // Commands queued for the turn that launched the race are discarded as the window's input is,
-        // but a stop among them stops the run once the race is over, as one posted during it does.
-        std::time_t now = m_clock.Now();
+        m_shown.racingSince = m_clock.Now();
+        m_shown.countdown.clear();
         {
+            // Commands queued for the turn that launched the race are discarded as the window's input
+            // is, but a stop among them stops the run once the race is over, as one posted during it does.
             std::lock_guard lock(m_session.m_mutex);
             for (const RunCommand& command : m_session.m_posted)
-                m_session.m_snapshot.stopping |= command.kind == RunCommand::Stop;
+                m_session.m_stopAfterRace |= command.kind == RunCommand::Stop;
             m_session.m_posted.clear();
-            m_session.m_snapshot.racingSince = now;
-            m_session.m_snapshot.countdown.clear();
         }
+        m_session.Publish();
         m_front.RaceStarted(launchNumber, commandLine, how);
     }
     void RaceNotStarted(const std::string& why) override { m_front.RaceNotStarted(why); }
     void RaceEnded(const RaceOutcome& outcome, const std::string& outputFile) override {
-        Change([](RunSnapshot& shown) { shown.racingSince = 0; });
+        m_shown.racingSince = 0;
+        // A stop posted from now on is carried out as the run's next turn; one posted before is asked for
+        // at the race's end.
+        m_session.Publish();
         m_front.RaceEnded(outcome, outputFile);
     }
     void ResultsPublished(const std::string& pagePath) override { m_front.ResultsPublished(pagePath); }
@@ -83,17 +77,12 @@ public:
     bool StopRequestedDuringRace() override {
         bool front = m_front.StopRequestedDuringRace();
         std::lock_guard lock(m_session.m_mutex);
-        return front || m_session.m_snapshot.stopping;
-    }
-
-    template <typename Changer>
-    void Change(Changer change) {
-        std::lock_guard lock(m_session.m_mutex);
-        change(m_session.m_snapshot);
+        return front || m_session.m_stopAfterRace;
     }
 
 private:
     RunSession& m_session;
+    RunSnapshot& m_shown;
     ScheduleView& m_front;
     const Clock& m_clock;
 };
@@ -122,14 +111,15 @@ RunSession::~RunSession() {
 }
 
 void RunSession::Start() {
-    m_view->Change([](RunSnapshot& shown) { shown.running = true; });
+    m_shown.running = true;
     m_runner->OnInitDialog();
+    Publish();
 }
 
 void RunSession::Tick() {
     RunPosted();
     m_runner->OnCountdownTick();
-    RefreshStopAtEnd();
+    Publish();
 }
 
 void RunSession::RunPosted() {
@@ -139,11 +129,16 @@ void RunSession::RunPosted() {
         posted.swap(m_posted);
     }
     for (const RunCommand& command : posted)
-        Carry(command);
-    RefreshStopAtEnd();
+        CarryOut(command);
+    Publish();
 }
 
 void RunSession::Carry(const RunCommand& command) {
+    CarryOut(command);
+    Publish();
+}
+
+void RunSession::CarryOut(const RunCommand& command) {
     switch (command.kind) {
     case RunCommand::StartNow:
         m_runner->OnStartNow();
@@ -155,25 +150,34 @@ void RunSession::Carry(const RunCommand& command) {
         m_runner->OnSelectEvent(command.index);
         break;
     case RunCommand::StopAtEnd:
-        if (!m_runner->Ended() && Snapshot().stopAtEndEnabled)
+        if (!m_runner->Ended() && !m_runner->Racing() && m_shown.stopAtEndEnabled)
             m_view->SetStopAtEnd(command.checked, true);
         break;
     case RunCommand::Stop:
         m_runner->OnOK();
         break;
-    case RunCommand::EndRace: // never queued: Post hands it to the race's wait
+    case RunCommand::Cancel:
+        m_runner->OnCancel();
+        break;
+    case RunCommand::EndRace:
+        if (m_runner->Racing())
+            RequestRaceEnd();
         break;
     }
 }
 
-// The front end's own switch may have been changed by its operator meanwhile.
-void RunSession::RefreshStopAtEnd() {
-    bool checked = m_frontView.StopAtEndChecked();
-    m_view->Change([&](RunSnapshot& shown) { shown.stopAtEnd = checked; });
+void RunSession::ShowProblem(const std::string& line) {
+    m_shown.problem = line;
+    Publish();
 }
 
-void RunSession::ShowProblem(const std::string& line) {
-    m_view->Change([&](RunSnapshot& shown) { shown.problem = line; });
+void RunSession::Publish() {
+    // The front end's own switch may have been changed by its operator meanwhile.
+    m_shown.stopAtEnd = m_frontView.StopAtEndChecked();
+    std::lock_guard lock(m_mutex);
+    m_snapshot = m_shown;
+    if (!m_shown.running)
+        m_stopAfterRace = false;
 }
 
 bool RunSession::Post(const RunCommand& command) {
@@ -186,7 +190,7 @@ bool RunSession::Post(const RunCommand& command) {
             if (command.kind == RunCommand::EndRace)
                 RequestRaceEnd();
             else if (command.kind == RunCommand::Stop)
-                m_snapshot.stopping = true;
+                m_stopAfterRace = true;
             return command.kind == RunCommand::EndRace || command.kind == RunCommand::Stop;
         }
         if (command.kind == RunCommand::EndRace)
@@ -200,5 +204,7 @@ bool RunSession::Post(const RunCommand& command) {
 
 RunSnapshot RunSession::Snapshot() const {
     std::lock_guard lock(m_mutex);
-    return m_snapshot;
+    RunSnapshot snapshot = m_snapshot;
+    snapshot.stopping = m_stopAfterRace;
+    return snapshot;
 }

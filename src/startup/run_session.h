@@ -21,6 +21,7 @@ struct RunCommand {
         Choose,    // the event at index runs next
         StopAtEnd, // the "Stop at end of schedule" switch, set to checked
         Stop,      // "Stop"; during a race, once the race is over
+        Cancel,    // the close box: ends the run without storing where it stopped
         EndRace,   // ends the race in progress; the schedule goes on
     };
     Kind kind;
@@ -28,7 +29,8 @@ struct RunCommand {
     bool checked = false;
 };
 
-// What a front end shows of a running schedule, copied at one moment.
+// What a front end shows of a running schedule, as it stood at the end of the run's latest turn (or as
+// the race began).
 struct RunSnapshot {
     bool running = false;  // from the start of the run to its end
     bool stopping = false; // a stop was asked during the race: the run ends once it is over
@@ -71,11 +73,13 @@ public:
     RunSession(const RunSession&) = delete;
     RunSession& operator=(const RunSession&) = delete;
 
-    // On the run's thread.
+    // On the run's thread; each is a turn of the run, which publishes the snapshot at its end.
     void Start();
     // A tick of the countdown timer: the posted commands first.
     void Tick();
     void RunPosted();
+    // A command of the front end's own, given on the run's thread: carried out at once.
+    void Carry(const RunCommand& command);
     // The front end's problem line changed.
     void ShowProblem(const std::string& line);
     ScheduleRunner& Runner() { return *m_runner; }
@@ -89,11 +93,16 @@ private:
     class View;
 
     RunSession(std::unique_ptr<RunLock> lock, Parts& parts);
-    void Carry(const RunCommand& command);
-    void RefreshStopAtEnd();
+    void CarryOut(const RunCommand& command);
+    // Copies what the run shows now into the snapshot that other threads read.
+    void Publish();
+
+    // What the run shows as it goes, on the run's thread only.
+    RunSnapshot m_shown;
 
     mutable std::mutex m_mutex;
     RunSnapshot m_snapshot;
+    bool m_stopAfterRace = false;
     std::deque<RunCommand> m_posted;
 
     std::unique_ptr<RunLock> m_lock;

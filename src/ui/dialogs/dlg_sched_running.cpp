@@ -137,21 +137,21 @@ void CDlgSchedRunning::CreateControls() {
     auto* stop = new wxButton(this, wxID_OK, "Stop", at(343, 295), size(50, 14));
     stop->SetDefault();
 
-    skip->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Command([this] { Runner().OnSkipEvent(); }); });
-    startNow->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Command([this] { Runner().OnStartNow(); }); });
-    stop->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Command([this] { Runner().OnOK(); }); });
+    skip->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Carry({RunCommand::Skip}); });
+    startNow->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Carry({RunCommand::StartNow}); });
+    stop->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Carry({RunCommand::Stop}); });
     preview->Bind(wxEVT_BUTTON, &CDlgSchedRunning::OnPreview, this);
     // Only the pointer's double click chooses the next event: the toolkit reports Enter and Space on the
     // list as a double click of the list too. Enter still presses the default button, "Stop".
     m_eventList->Bind(wxEVT_LEFT_DCLICK, [this](wxMouseEvent& click) {
         click.Skip();
-        Command([this] { Runner().OnSelectEvent(m_eventList->GetSelection()); });
+        Carry({RunCommand::Choose, m_eventList->GetSelection()});
     });
     m_eventList->Bind(wxEVT_LISTBOX_DCLICK, [](wxCommandEvent&) {});
-    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { Command([this] { Runner().OnCancel(); }); });
+    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { Carry({RunCommand::Cancel}); });
     Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& key) {
         if (key.GetKeyCode() == WXK_ESCAPE)
-            Command([this] { Runner().OnCancel(); });
+            Carry({RunCommand::Cancel});
         else
             key.Skip();
     });
@@ -183,6 +183,10 @@ void CDlgSchedRunning::Command(const std::function<void()>& command) {
         return;
     m_messages.Step();
     command();
+}
+
+void CDlgSchedRunning::Carry(const RunCommand& command) {
+    Command([&] { m_session->Carry(command); });
 }
 
 void CDlgSchedRunning::OnPreview(wxCommandEvent&) {

@@ -77,6 +77,8 @@ private:
     void ShowProblem(const std::string& text, const std::string& details);
     // A step of the run: a command of the operator's or a tick.
     void Command(const std::function<void()>& command);
+    // The operator's command, carried out by the run at once.
+    void Carry(const RunCommand& command);
     void CreateControls();
     void OnInitDialog(wxInitDialogEvent& event) override;
     void OnPreview(wxCommandEvent& event);
