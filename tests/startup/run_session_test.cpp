@@ -123,6 +123,8 @@ TEST_F(RunSessionTest, CommandsFromOtherThreadsAreCarriedOutOnTheRunsThreadAndSn
     std::thread poster([&] {
         for (int n = 0; n < 7; ++n)
             EXPECT_TRUE(session->Post({RunCommand::Skip}));
+        EXPECT_TRUE(session->Post({RunCommand::Choose, 0}) && session->Post({RunCommand::Choose, 1}));
+        EXPECT_TRUE(session->Post({RunCommand::StopAtEnd, 0, true}));
         EXPECT_TRUE(session->Post({RunCommand::StartNow}));
         for (auto until = std::chrono::steady_clock::now() + 10s;
              session->Snapshot().racingSince == 0 && std::chrono::steady_clock::now() < until;)
@@ -139,8 +141,8 @@ TEST_F(RunSessionTest, CommandsFromOtherThreadsAreCarriedOutOnTheRunsThreadAndSn
         thread->join();
 
     EXPECT_EQ(torn, 0);
-    // Seven skips from the first of three events: the second raced, ended at once by the request (the
-    // simulator would sleep 30 s), and the mark moved on after it.
+    // Seven skips and two choices: the second event raced, ended at once by the request (the simulator
+    // would sleep 30 s), and the mark moved on after it.
     EXPECT_EQ(view.outcomes,
               std::vector<std::string>{"the race was ended on the operator's request: the "
                                        "simulator was ended by signal 15 (Terminated) (the race "
@@ -148,5 +150,6 @@ TEST_F(RunSessionTest, CommandsFromOtherThreadsAreCarriedOutOnTheRunsThreadAndSn
     RunSnapshot shown = session->Snapshot();
     EXPECT_EQ(shown.items, (std::vector<std::string>{"\tAshford", "\tBrook", ">>\tCedar"}));
     EXPECT_FALSE(shown.running || shown.stopping || shown.racingSince != 0);
+    EXPECT_TRUE(view.stopAtEnd && shown.stopAtEnd);
     EXPECT_FALSE(session->Post({RunCommand::StartNow}));
 }
