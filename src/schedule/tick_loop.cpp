@@ -7,7 +7,7 @@
 namespace {
 
 constexpr char tickByte = 'T';
-constexpr char stopByte = 'S';
+constexpr char wakeByte = 'W';
 
 } // namespace
 
@@ -35,13 +35,13 @@ void TickLoop::DeliverTick() {
     m_handled.wait(lock, [&] { return m_closed || m_done >= ticket; });
 }
 
-void TickLoop::WakeForStop() {
-    char byte = stopByte;
+void TickLoop::Wake() {
+    char byte = wakeByte;
     ssize_t written = write(m_writeEnd, &byte, 1);
     (void)written;
 }
 
-void TickLoop::Run(const std::function<void()>& onTick, const std::function<void()>& onStop,
+void TickLoop::Run(const std::function<void()>& onTick, const std::function<void()>& onWake,
                    const std::function<bool()>& done) {
     while (!done()) {
         char byte = 0;
@@ -50,8 +50,8 @@ void TickLoop::Run(const std::function<void()>& onTick, const std::function<void
             continue;
         if (got <= 0)
             break;
-        if (byte == stopByte) {
-            onStop();
+        if (byte == wakeByte) {
+            onWake();
             continue;
         }
         onTick();

@@ -7,8 +7,9 @@
 #include <mutex>
 
 // The owner's side of the countdown ticks for a program without a window loop: timers' workers deliver
-// ticks into it, and the owner's thread handles them one at a time in Run. A signal handler can wake
-// it with a stop request (WakeForStop is safe to call there).
+// ticks into it, and the owner's thread handles them one at a time in Run. A signal handler (a stop
+// request) or another thread (a command posted to the run) wakes it; Wake is safe to call in a signal
+// handler.
 class TickLoop : public TickTarget {
 public:
     TickLoop();
@@ -19,11 +20,11 @@ public:
     // On a worker's thread: queues the tick and returns once Run has handled it, or the loop has ended.
     void DeliverTick() override;
 
-    void WakeForStop();
+    void Wake();
 
-    // Handles ticks with onTick and stop requests with onStop until done() holds after one of them.
+    // Handles ticks with onTick and wake-ups with onWake until done() holds after one of them.
     // Workers still waiting when it returns are let go without their tick.
-    void Run(const std::function<void()>& onTick, const std::function<void()>& onStop,
+    void Run(const std::function<void()>& onTick, const std::function<void()>& onWake,
              const std::function<bool()>& done);
 
 private:

@@ -69,7 +69,7 @@ TEST(CountdownTimer, AReleasedTimerStopsAndTheLoopLetsWaitingWorkersGo) {
     EXPECT_EQ(target->ticks, 1);
     std::thread stopper([loop] {
         std::this_thread::sleep_for(10ms);
-        loop->WakeForStop();
+        loop->Wake();
     });
     bool stopped = false;
     int handled = 0;

@@ -52,7 +52,8 @@ protected:
     Dlg* dialog = nullptr;
 };
 
-// The toggles follow the next event and cannot be changed; on the list only a double click chooses.
+// The toggles follow the next event and cannot be changed; on the list only a double click chooses, and
+// a command posted from another thread is carried out too.
 TEST_F(RunningDialogTest, ShowsTheEventsAndTheCountdownOnlyADoubleClickChoosesAndTheCloseBoxCancels) {
     RealInput input;
     OpenRun(&input);
@@ -76,6 +77,10 @@ TEST_F(RunningDialogTest, ShowsTheEventsAndTheCountdownOnlyADoubleClickChoosesAn
     EXPECT_EQ(dialog->Runner().CurrentIndex(), 1);
     input.Click(List(), ItemCentre(0), true);
     EXPECT_TRUE(input.PumpUntil([&] { return dialog->Runner().CurrentIndex() == 0; }));
+    // A command posted from another thread wakes the windows' thread, which carries it out.
+    std::thread([&] { EXPECT_TRUE(dialog->Session().Post({RunCommand::Skip})); }).join();
+    EXPECT_TRUE(input.PumpUntil([&] { return dialog->Runner().CurrentIndex() == 1; }));
+    EXPECT_EQ(dialog->Session().Snapshot().marked, 1);
     input.RequestClose(dialog);
     EXPECT_TRUE(input.PumpUntil([&] { return dialog->GetReturnCode() == RunResultCancel; }));
 }
@@ -91,6 +96,7 @@ TEST_F(RunningDialogTest, ALaunchThatDidNotRaceIsShownUntilAnotherFails) {
                 shown.find("race.\nwine: could not load kernel32.dll  (" + program.File("n3/")) !=
                     std::string::npos)
         << shown;
+    EXPECT_EQ(dialog->Session().Snapshot().problem, shown);
     Click(*dialog, Dlg::IDC_START_NOW);
     EXPECT_EQ(Label(*dialog, Dlg::IDC_BACK_OFF),
               "2 launches in a row did not race: the next launch waits at least 1 minute, until 20:01:00.");

@@ -10,12 +10,12 @@
 #include "platform/process.h"
 #include "platform/service_notify.h"
 #include "publish/results_publisher.h"
-#include "schedule/schedule_lock.h"
 #include "schedule/schedule_runner.h"
 #include "schedule/system_launcher.h"
 #include "schedule/tick_loop.h"
 #include "settings/settings_file.h"
 #include "startup/installation_check.h"
+#include "startup/run_session.h"
 #include "startup/startup.h"
 
 #include <csignal>
@@ -44,7 +44,7 @@ extern "C" void OnRaceEndSignal(int) {
 extern "C" void OnStopSignal(int signal) {
     RequestStop(signal);
     if (signalledLoop != nullptr)
-        signalledLoop->WakeForStop();
+        signalledLoop->Wake();
 }
 
 void CatchStopSignals() {
@@ -107,10 +107,30 @@ std::string EndText(const ScheduleRunner& runner) {
     return "Schedule ended.";
 }
 
+// Runs the opened session on this thread until the run ends; the exit status.
+int RunOpened(RunSession& session, TickLoop& loop, ConsoleView& view) {
+    NotifyService("READY=1");
+    session.Start();
+    ScheduleRunner& runner = session.Runner();
+    loop.Run([&] { session.Tick(); },
+             [&] {
+                 // A stop signal, or commands posted to the run.
+                 NoticeStopRequests(false);
+                 if (StopRequests() > 0)
+                     runner.OnOK();
+                 session.RunPosted();
+             },
+             [&] { return runner.Ended(); });
+    NoticeStopRequests(false);
+    NotifyService("STOPPING=1");
+    view.Line(EndText(runner) + " " + TallyText(runner.Launches()) + ".");
+    const ScheduleRunner::Tally& tally = runner.Launches();
+    if (runner.EndedOnError())
+        return statusError;
+    return tally.failedLaunches > 0 && tally.races + tally.cutShort == 0 ? statusNoRace : 0;
+}
+
 int RunSchedule() {
-    std::unique_ptr<RunLock> lock = LockScheduleForRun();
-    if (!lock)
-        return statusAlreadyRunning;
     auto loop = std::make_shared<TickLoop>();
     signalledLoop = loop.get();
     SystemClock clock;
@@ -118,27 +138,14 @@ int RunSchedule() {
     signalView = &view;
     SetStopNotice(LogStopSignal);
     SystemLauncher launcher;
-    ScheduleRunner runner(clock, launcher, view, [&] { return std::make_unique<CCountdownTimer>(loop); });
-    std::unique_ptr<ResultsPublisher> publisher = PublisherFromSettings();
-    runner.SetObserver(publisher.get());
-    NotifyService("READY=1");
-    runner.OnInitDialog();
-    loop->Run([&] { runner.OnCountdownTick(); },
-              [&] {
-                  NoticeStopRequests(false);
-                  runner.OnOK();
-              },
-              [&] { return runner.Ended(); });
-    NoticeStopRequests(false);
-    NotifyService("STOPPING=1");
-    view.Line(EndText(runner) + " " + TallyText(runner.Launches()) + ".");
+    std::unique_ptr<RunSession> session =
+        RunSession::Open({clock, launcher, view, [&] { return std::make_unique<CCountdownTimer>(loop); },
+                          [&] { loop->Wake(); }, PublisherFromSettings});
+    int status = session ? RunOpened(*session, *loop, view) : statusAlreadyRunning;
     SetStopNotice(nullptr);
     signalView = nullptr;
     signalledLoop = nullptr;
-    const ScheduleRunner::Tally& tally = runner.Launches();
-    if (runner.EndedOnError())
-        return statusError;
-    return tally.failedLaunches > 0 && tally.races + tally.cutShort == 0 ? statusNoRace : 0;
+    return status;
 }
 
 // Checks the installation as start-up finds it, runs no schedule, and prints the report; 0 when a

@@ -2,6 +2,7 @@
 
 #include "platform/host_path.h"
 #include "platform/local_time.h"
+#include "publish/results_publisher.h"
 #include "schedule/run_texts.h"
 #include "ui/dialogs/dlg_cmd_preview.h"
 #include "ui/support/record_fields.h"
@@ -65,25 +66,25 @@ const Toggle toggles[] = {
 CDlgSchedRunning::CDlgSchedRunning(wxWindow* parent)
     : CDlgSchedRunning(parent, m_systemClock, m_paintedLauncher, nullptr) {
     // The published folder's problems are told as messages, which the run's messages take.
-    m_publisher = PublisherFromSettings();
-    m_runner->SetObserver(m_publisher.get());
+    m_makeObserver = PublisherFromSettings;
 }
 
 CDlgSchedRunning::CDlgSchedRunning(wxWindow* parent, const Clock& clock, SimulatorLauncher& launcher,
                                    ScheduleRunner::TimerFactory makeTimer)
-    : CDlgBase(templateId, parent, "Schedule Is Running", dialogSize), m_clock(clock),
+    : CDlgBase(templateId, parent, "Schedule Is Running", dialogSize), m_clock(clock), m_launcher(launcher),
+      m_makeTimer(std::move(makeTimer)),
       m_messages([this] { return m_clock.Now(); },
                  [this] { ShowProblem(m_messages.NewestLine(), m_messages.List()); }),
-      m_ticks(std::make_shared<WindowTicks>([this] { Command([this] { m_runner->OnCountdownTick(); }); })) {
-    if (!makeTimer)
-        makeTimer = [ticks = m_ticks] { return std::make_unique<CCountdownTimer>(ticks); };
-    m_runner = std::make_unique<ScheduleRunner>(clock, launcher, *this, std::move(makeTimer));
+      m_ticks(std::make_shared<WindowTicks>([this] { Command([this] { m_session->Tick(); }); },
+                                            [this] { Command([this] { m_session->RunPosted(); }); })) {
+    if (!m_makeTimer)
+        m_makeTimer = [ticks = m_ticks] { return std::make_unique<CCountdownTimer>(ticks); };
     CreateControls();
 }
 
 CDlgSchedRunning::~CDlgSchedRunning() {
     m_ticks->Close();
-    m_runner.reset();
+    m_session.reset();
 }
 
 void CDlgSchedRunning::CreateControls() {
@@ -136,21 +137,21 @@ void CDlgSchedRunning::CreateControls() {
     auto* stop = new wxButton(this, wxID_OK, "Stop", at(343, 295), size(50, 14));
     stop->SetDefault();
 
-    skip->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Command([this] { m_runner->OnSkipEvent(); }); });
-    startNow->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Command([this] { m_runner->OnStartNow(); }); });
-    stop->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Command([this] { m_runner->OnOK(); }); });
+    skip->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Carry({RunCommand::Skip}); });
+    startNow->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Carry({RunCommand::StartNow}); });
+    stop->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Carry({RunCommand::Stop}); });
     preview->Bind(wxEVT_BUTTON, &CDlgSchedRunning::OnPreview, this);
     // Only the pointer's double click chooses the next event: the toolkit reports Enter and Space on the
     // list as a double click of the list too. Enter still presses the default button, "Stop".
     m_eventList->Bind(wxEVT_LEFT_DCLICK, [this](wxMouseEvent& click) {
         click.Skip();
-        Command([this] { m_runner->OnSelectEvent(m_eventList->GetSelection()); });
+        Carry({RunCommand::Choose, m_eventList->GetSelection()});
     });
     m_eventList->Bind(wxEVT_LISTBOX_DCLICK, [](wxCommandEvent&) {});
-    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { Command([this] { m_runner->OnCancel(); }); });
+    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { Carry({RunCommand::Cancel}); });
     Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& key) {
         if (key.GetKeyCode() == WXK_ESCAPE)
-            Command([this] { m_runner->OnCancel(); });
+            Carry({RunCommand::Cancel});
         else
             key.Skip();
     });
@@ -165,22 +166,33 @@ void CDlgSchedRunning::OnInitDialog(wxInitDialogEvent& event) {
 void CDlgSchedRunning::StartRun() {
     m_messages.Begin();
     m_messages.Step();
+    m_session.reset();
     // Another runner of this program folder keeps this one from starting.
-    m_lock = LockScheduleForRun();
-    if (!m_lock) {
+    m_session = RunSession::Open(
+        {m_clock, m_launcher, *this, m_makeTimer, [ticks = m_ticks] { ticks->Wake(); }, m_makeObserver});
+    if (!m_session) {
         EndRun(RunResultStop);
         return;
     }
-    m_runner->OnInitDialog();
+    m_session->Start();
 }
 
 void CDlgSchedRunning::Command(const std::function<void()>& command) {
+    // Before the run has started there is nothing to command.
+    if (!m_session)
+        return;
     m_messages.Step();
     command();
 }
 
+void CDlgSchedRunning::Carry(const RunCommand& command) {
+    Command([&] { m_session->Carry(command); });
+}
+
 void CDlgSchedRunning::OnPreview(wxCommandEvent&) {
-    CDlgCmdPreview preview(m_runner->PreviewOptionsText(), this);
+    if (!m_session)
+        return;
+    CDlgCmdPreview preview(Runner().PreviewOptionsText(), this);
     preview.ShowModal();
 }
 
@@ -282,7 +294,7 @@ void CDlgSchedRunning::RaceEnded(const RaceOutcome& outcome, const std::string& 
         return;
     // Kept until another launch fails, with its time, for an operator who looks in later.
     std::string text = FormatLocalTime(std::time(nullptr), "%H:%M") + ", launch " +
-                       std::to_string(m_runner->LaunchNumber()) + ": " + outcome.text + "\n" +
+                       std::to_string(Runner().LaunchNumber()) + ": " + outcome.text + "\n" +
                        (outcome.lastLines.empty() ? "" : outcome.lastLines.back() + "  ") +
                        (outputFile.empty() ? "" : "(" + outputFile + ")");
     std::string details = "Its last output:";
@@ -300,6 +312,8 @@ void CDlgSchedRunning::BackingOff(int failuresInARow, int pauseMinutes, std::tim
 void CDlgSchedRunning::ShowProblem(const std::string& text, const std::string& details) {
     m_raceProblem->SetLabel(wxString::FromUTF8(text));
     m_raceProblem->SetToolTip(wxString::FromUTF8(details));
+    if (m_session)
+        m_session->ShowProblem(text);
 }
 
 void CDlgSchedRunning::EndRun(int result) {

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "publish/results_publisher.h"
 #include "resources/race_control_ids.h"
 #include "schedule/run_messages.h"
-#include "schedule/schedule_lock.h"
 #include "schedule/schedule_runner.h"
+#include "startup/run_session.h"
 #include "ui/support/dlg_base.h"
 #include "ui/support/painted_launcher.h"
 #include "ui/support/window_ticks.h"
@@ -45,9 +44,11 @@ public:
                      ScheduleRunner::TimerFactory makeTimer);
     ~CDlgSchedRunning() override;
 
-    // Starts the run; the dialog does so itself once it shows.
+    // Starts the run; the dialog does so itself once it shows. A second start replaces the first run.
     void StartRun();
-    ScheduleRunner& Runner() { return *m_runner; }
+    // The run, from its start; commands may be posted to it from any thread.
+    RunSession& Session() { return *m_session; }
+    ScheduleRunner& Runner() { return m_session->Runner(); }
 
     void SetCaption(const std::string& caption) override;
     void SetEventItems(const std::vector<std::string>& items) override;
@@ -76,22 +77,26 @@ private:
     void ShowProblem(const std::string& text, const std::string& details);
     // A step of the run: a command of the operator's or a tick.
     void Command(const std::function<void()>& command);
+    // The operator's command, carried out by the run at once.
+    void Carry(const RunCommand& command);
     void CreateControls();
     void OnInitDialog(wxInitDialogEvent& event) override;
     void OnPreview(wxCommandEvent& event);
     // While a race runs the window says so, and its controls take no input.
     void ShowRacing(bool racing);
 
-    // This program folder's run lock, held while the schedule runs.
-    std::unique_ptr<RunLock> m_lock;
     SystemClock m_systemClock;
     const Clock& m_clock;
+    SimulatorLauncher& m_launcher;
+    ScheduleRunner::TimerFactory m_makeTimer;
+    // The program's run publishes its races; the tests' runs do not.
+    RunSession::ObserverFactory m_makeObserver;
     // What the run tells goes to the problem line, not to message boxes.
     RunMessages m_messages;
     PaintedLauncher m_paintedLauncher;
     std::shared_ptr<WindowTicks> m_ticks;
-    std::unique_ptr<ResultsPublisher> m_publisher;
-    std::unique_ptr<ScheduleRunner> m_runner;
+    // The running schedule, with this program folder's run lock, from StartRun on.
+    std::unique_ptr<RunSession> m_session;
 
     wxListBox* m_eventList = nullptr;
     wxCheckBox* m_stopAtEnd = nullptr;
