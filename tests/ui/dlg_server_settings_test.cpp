@@ -127,24 +127,6 @@ TEST_F(ServerSettingsDialogTest,
     EXPECT_TRUE(Stored("[WATCHDOG]\r\nMaxRaceMinutes=10080\r\n"));
 }
 
-// A mended fault: a runner in another process reads LastRace from the file.
-TEST_F(ServerSettingsDialogTest, AChangedScheduleIsStoredWithItsRememberedPlaceForgotten) {
-    EventList.push_back(std::make_unique<RACE>(*DefaultRace));
-    program.Write("Quorvadata.ini", "[SERVER]\r\nLastRace=3\r\n");
-    Server->LastRace = 3;
-    driveFurther = [](wxDialog& further) { static_cast<CDlgSchedule&>(further).OnOK(); };
-    OpenDialog();
-    dialog->OnEditSchedule();
-    EXPECT_TRUE(Stored("LastRace=3\r\n") && Stored("Events=1\r\n"));
-    driveFurther = [](wxDialog& further) {
-        static_cast<CDlgSchedule&>(further).OnDeleteEvent();
-        static_cast<CDlgSchedule&>(further).OnOK();
-    };
-    dialog->OnEditSchedule();
-    EXPECT_EQ(Server->LastRace, -1);
-    EXPECT_TRUE(Stored("LastRace=-1\r\n") && Stored("Events=0\r\n"));
-}
-
 TEST_F(ServerSettingsDialogTest, WhileAnotherProcessRunsTheScheduleTheDialogSaysChangesApplyFromItsNextRun) {
     pid_t runner = fork();
     if (runner == 0) {
