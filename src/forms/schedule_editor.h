@@ -52,7 +52,8 @@ public:
     void MoveDown();
     // Appends a copy of the default race for every track of the simulator's calendar, leaving the
     // selection as it was. A calendar that is missing or lists no tracks adds nothing and gives the
-    // message to tell; the editor keeps its work. The calendar's track dictionary is read once.
+    // message to tell; the editor keeps its work. The names come from one listing of the calendar, so a
+    // track dictionary that cannot be written is told once.
     std::optional<Message> AddAll(int simulator);
 
     // Hands the lines to EventList in their order and stores the schedule in the settings file. When the
