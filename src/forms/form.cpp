@@ -61,7 +61,7 @@ bool Form::Enabled(std::string_view key) const {
 
 void Form::Enter(std::string_view key, FieldValue value) {
     size_t index = IndexOf(key);
-    if (m_enabled[index])
+    if (m_enabled[index] && !m_fields[index].readOnly)
         m_values[index] = std::move(value);
 }
 

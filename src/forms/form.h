@@ -33,6 +33,9 @@ struct FormField {
     // The simulators read the quoted texts, and a text named here, in Windows-1252: these refuse
     // characters it cannot hold, naming the field in the message.
     const char* unquotedSimulatorName = nullptr;
+    // Shown for reading only: it never takes what is entered, and a window shows it read-only rather
+    // than greyed.
+    bool readOnly = false;
 };
 
 // What a field shows and what the operator leaves in it: a number for checks and choices, the text
@@ -66,7 +69,7 @@ public:
     const FieldValue& Value(std::string_view key) const;
     bool Enabled(std::string_view key) const;
 
-    // What the operator left in a field; a disabled field keeps what it shows.
+    // What the operator left in a field; a disabled or read-only field keeps what it shows.
     void Enter(std::string_view key, FieldValue value);
 
 protected:

@@ -107,55 +107,24 @@ TEST_F(ServerSettingsDialogTest, AWindowsSettingsFileShowsItsCharactersAndKeepsT
     EXPECT_EQ(program.Read("n3/options.cfg"), std::string(160, '\1'));
 }
 
-// The reasons are the publish and watchdog settings' own; here the order, the beeps, the focus and where
-// each value is stored. A value that the Windows program wrote shows as its characters and stays as stored.
+// The rules are the form's; here that the fields show it, a refused field is focused after a beep, and OK
+// stores each value in its own section.
 TEST_F(ServerSettingsDialogTest,
-       PublishingKeepsAStoredValueRefusesWhatTheFileCannotHoldThenStoresEachInItsOwnSection) {
-    Publish = {"C:\\Sites\\caf\xE9", "L\xE9gends", ""};
-    driveFurther = [](wxDialog& further) {
-        EXPECT_EQ(Text(further, Pub::IDC_PUBLISH_FOLDER) + "|" + Text(further, Pub::IDC_PUBLISH_TITLE),
-                  "C:\\Sites\\caf\u00E9|L\u00E9gends");
+       PublishingShowsTheStoredValuesRefusesAtTheFieldThenStoresEachInItsOwnSection) {
+    Publish = {"C:\\Sites\\caf\xE9", "L\xE9gends"};
+    driveFurther = [this](wxDialog& further) {
+        EXPECT_EQ(Text(further, Pub::IDC_PUBLISH_FOLDER) + "|" + Text(further, Pub::IDC_PUBLISH_TITLE) + "|" +
+                      Text(further, Pub::IDC_MAX_RACE_MINUTES),
+                  "C:\\Sites\\caf\u00E9|L\u00E9gends|0");
+        ExpectRefusedInOrder(further,
+                             {{Pub::IDC_MAX_RACE_MINUTES, "10081", "The longest race takes", "10080"}});
+        EXPECT_EQ(recorder.beeps, 1);
         ClickOk(further);
     };
     OpenDialog();
     Click(*dialog, Dlg::IDC_UNATTENDED_RUNNING);
     EXPECT_TRUE(Stored("[PUBLISH]\r\nFolder=C:\\Sites\\caf\xE9\r\nTitle=L\xE9gends\r\n"));
-
-    // 79 characters, one of them two bytes.
-    const std::string title = "Thursday Night L\xc3\xa9gends" + std::string(57, '.');
-    driveFurther = [this, &title](wxDialog& further) {
-        EXPECT_EQ(Text(further, Pub::IDC_MAX_RACE_MINUTES), "0");
-        ExpectRefusedInOrder(
-            further, {{Pub::IDC_PUBLISH_FOLDER, std::string(255, 'f'),
-                       "The results folder takes at most 254 characters.", "/srv/www/league"},
-                      {Pub::IDC_PUBLISH_TITLE, "two\nlines", "The league title must be one line.", title},
-                      {Pub::IDC_MAX_RACE_MINUTES, "10081",
-                       "The longest race takes a whole number of minutes from 0 to 10080.", "10080"}});
-        EXPECT_EQ(recorder.beeps, 3);
-        EXPECT_EQ(Publish.Title, "L\xE9gends");
-        ClickOk(further);
-    };
-    Click(*dialog, Dlg::IDC_UNATTENDED_RUNNING);
-    EXPECT_TRUE(Stored("[PUBLISH]\r\nFolder=/srv/www/league\r\nTitle=" + title + "\r\n"));
     EXPECT_TRUE(Stored("[WATCHDOG]\r\nMaxRaceMinutes=10080\r\n"));
-}
-
-// A mended fault: a runner in another process reads LastRace from the file.
-TEST_F(ServerSettingsDialogTest, AChangedScheduleIsStoredWithItsRememberedPlaceForgotten) {
-    EventList.push_back(std::make_unique<RACE>(*DefaultRace));
-    program.Write("Quorvadata.ini", "[SERVER]\r\nLastRace=3\r\n");
-    Server->LastRace = 3;
-    driveFurther = [](wxDialog& further) { static_cast<CDlgSchedule&>(further).OnOK(); };
-    OpenDialog();
-    dialog->OnEditSchedule();
-    EXPECT_TRUE(Stored("LastRace=3\r\n") && Stored("Events=1\r\n"));
-    driveFurther = [](wxDialog& further) {
-        static_cast<CDlgSchedule&>(further).OnDeleteEvent();
-        static_cast<CDlgSchedule&>(further).OnOK();
-    };
-    dialog->OnEditSchedule();
-    EXPECT_EQ(Server->LastRace, -1);
-    EXPECT_TRUE(Stored("LastRace=-1\r\n") && Stored("Events=0\r\n"));
 }
 
 TEST_F(ServerSettingsDialogTest, WhileAnotherProcessRunsTheScheduleTheDialogSaysChangesApplyFromItsNextRun) {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "real_input.h"
-#include "simfiles/calendars.h"
 #include "support/runner_fakes.h"
+#include "support/sample_calendars.h"
 
 #include <wx/app.h>
 #include <wx/checkbox.h>
@@ -109,8 +109,7 @@ protected:
     MessageRecorder recorder;
 };
 
-// A new server whose simulators are both installed, a default race, an N3 calendar of three tracks and
-// an NL calendar of two, named by the dictionaries of the program folder.
+// A new server whose simulators are both installed, a default race, and the sample calendars.
 class RaceDialogTest : public DialogTest {
 protected:
     RaceDialogTest() {
@@ -120,14 +119,7 @@ protected:
         N3Installed = NLInstalled = true;
         DefaultRace = std::make_unique<RACE>();
         SetNewDefaultRaceValues(*DefaultRace, false);
-        auto line = [](const char* id) { return std::string(13, ' ') + id + "\n"; };
-        program.Write("n3.cal", line("ashford") + line("bayview") + line("cedarpk"));
-        program.Write("nl.cal", line("oakridge") + line("millbrk"));
-        program.Write("TrackDictionaryN3.ini",
-                      "[TRACKS]\nashford=Ashford\nbayview=Bayview\ncedarpk=Cedar Park\n");
-        program.Write("TrackDictionaryNL.ini", "[TRACKS]\noakridge=Oak Ridge\nmillbrk=Millbrook\n");
-        CreateCalendarN3(program.File("n3.cal"));
-        CreateCalendarNL(program.File("nl.cal"));
+        UseSampleCalendarsIn(program);
     }
 
     bool Stored(const std::string& line) {

@@ -1,14 +1,12 @@
 #include "ui/dialogs/dlg_file_locations.h"
 
 #include "core/app_state.h"
-#include "settings/install_lookup.h"
 #include "startup/installation_check.h"
 #include "ui/dialogs/dlg_check_report.h"
 #include "ui/support/dialog_layout.h"
 #include "ui/support/dlg_folder_browse.h"
+#include "ui/support/form_controls.h"
 #include "ui/support/next_run_note.h"
-#include "ui/support/record_fields.h"
-#include "ui/support/typing_limit.h"
 
 #include <wx/busyinfo.h>
 #include <wx/button.h>
@@ -20,7 +18,6 @@ namespace {
 
 constexpr int templateId = 147;
 const wxSize dialogSize(400, 300);
-constexpr int pathLength = 512;
 
 std::optional<std::string> BrowseForFolder(wxWindow* owner) {
     CDlgFolderBrowse browser(owner);
@@ -31,9 +28,14 @@ std::optional<std::string> BrowseForFolder(wxWindow* owner) {
     return browser.GetPath();
 }
 
-FieldControl FieldOf(size_t index) {
-    return {CDlgFileLocations::IDC_PATH_N3 + static_cast<int>(index), FieldKind::Text, 0, 0, pathLength};
-}
+using Dlg = CDlgFileLocations;
+
+const FieldControlId controls[] = {
+    {"path_n3", Dlg::IDC_PATH_N3},     {"calendar_n3", Dlg::IDC_CALENDAR_N3},
+    {"invite_n3", Dlg::IDC_INVITE_N3}, {"muzzle_n3", Dlg::IDC_MUZZLE_N3},
+    {"path_nl", Dlg::IDC_PATH_NL},     {"calendar_nl", Dlg::IDC_CALENDAR_NL},
+    {"invite_nl", Dlg::IDC_INVITE_NL}, {"muzzle_nl", Dlg::IDC_MUZZLE_NL},
+};
 
 } // namespace
 
@@ -44,19 +46,16 @@ CDlgFileLocations::CDlgFileLocations(wxWindow* parent, FolderChooser chooseFolde
       m_runReport(std::move(runReport)) {
     auto at = [this](int x, int y) { return ConvertDialogToPixels(wxPoint(x, y)); };
     auto size = [this](int w, int h) { return ConvertDialogToPixels(wxSize(w, h)); };
-    const char* const labels[] = {"Program path", "Calendar file", "Invite list file", "Muzzle list file"};
     for (int sim = 0; sim < 2; ++sim) {
         int top = 7 + sim * 78;
-        int firstId = sim == 0 ? IDC_PATH_N3 : IDC_PATH_NL;
         new wxStaticBox(this, wxID_ANY, sim == 0 ? "Nascar Racing 3" : "Nascar Legends", at(7, top),
                         size(386, 72));
         for (int row = 0; row < 4; ++row) {
             int y = top + 12 + row * 14;
-            new wxStaticText(this, wxID_ANY, labels[row], at(13, y + 2), size(64, 8));
-            // Only the program path may be changed; the files are named after it.
-            auto* field = new wxTextCtrl(this, firstId + row, "", at(80, y), size(row == 0 ? 172 : 306, 12),
-                                         row == 0 ? 0 : wxTE_READONLY);
-            LimitTyping(field, pathLength);
+            const FieldControlId& control = controls[sim * 4 + row];
+            new wxStaticText(this, wxID_ANY, m_form.Field(control.key).label, at(13, y + 2), size(64, 8));
+            // The program path leaves room for its buttons.
+            new wxTextCtrl(this, control.id, "", at(80, y), size(row == 0 ? 172 : 306, 12));
         }
         new wxButton(this, sim == 0 ? IDC_BROWSE_N3 : IDC_BROWSE_NL, "...", at(256, top + 11), size(24, 14));
         new wxButton(this, sim == 0 ? IDC_RESTORE_N3 : IDC_RESTORE_NL, "Restore From Registry",
@@ -79,6 +78,7 @@ CDlgFileLocations::CDlgFileLocations(wxWindow* parent, FolderChooser chooseFolde
         note->Wrap(size(386, height).GetWidth());
         y += height + 6;
     }
+    LimitFormTyping(this, m_form, controls);
     DialogLayout place(this);
     place.Button(IDC_CHECK_INSTALLATION, "Check Installation...", 7, 278, 80);
     AddNextRunNote(*this, 92, 274, 190, 24);
@@ -99,14 +99,8 @@ CDlgFileLocations::CDlgFileLocations(wxWindow* parent, FolderChooser chooseFolde
 void CDlgFileLocations::OnInitDialog(wxInitDialogEvent& event) {
     CDlgBase::OnInitDialog(event);
     SetTitle("File Locations, v" + wxString::FromUTF8(ProgramVersion));
-    m_values = {Server->PathN3, Server->CalendarFileN3, Server->InviteFileN3, Server->MuzzleFileN3,
-                Server->PathNL, Server->CalendarFileNL, Server->InviteFileNL, Server->MuzzleFileNL};
-    ShowValues();
-}
-
-void CDlgFileLocations::ShowValues() {
-    for (size_t k = 0; k < m_values.size(); ++k)
-        ShowFieldValue(this, FieldOf(k), {0, m_values[k]});
+    m_form = FileLocationsForm();
+    ShowForm(this, m_form, controls);
 }
 
 void CDlgFileLocations::OnBrowse(int simulator) {
@@ -118,8 +112,8 @@ void CDlgFileLocations::OnBrowse(int simulator) {
 }
 
 void CDlgFileLocations::OnRestoreFromRegistry(int simulator) {
-    m_values[simulator == 0 ? 0 : 4] = LookupInstallPath(simulator == 0 ? InstallItemN3 : InstallItemNL);
-    ShowValues();
+    m_form.RestoreFromRegistry(simulator);
+    ShowForm(this, m_form, controls);
 }
 
 int CDlgFileLocations::RunModally(wxDialog& dialog) {
@@ -138,11 +132,10 @@ void CDlgFileLocations::OnCheckInstallation() {
 }
 
 void CDlgFileLocations::OnOK() {
-    for (size_t k = 0; k < m_values.size(); ++k) {
-        FieldValue value{0, m_values[k]};
-        if (!ReadFieldValue(this, FieldOf(k), value))
-            return;
-        m_values[k] = value.text;
+    EnterForm(this, m_form, controls);
+    if (std::optional<FormProblem> problem = m_form.Accept()) {
+        ShowFormProblem(this, *problem, controls);
+        return;
     }
     FinishDialog(*this, wxID_OK);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "forms/file_locations_form.h"
 #include "ui/support/dlg_base.h"
 
-#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -43,16 +43,12 @@ public:
     void OnCheckInstallation();
     void OnOK();
 
-    // The dialog's eight values, in the order of the fields' ids.
-    const std::array<std::string, 8>& Values() const { return m_values; }
-
 private:
     void OnInitDialog(wxInitDialogEvent& event) override;
-    void ShowValues();
 
     static int RunModally(wxDialog& dialog);
 
     FolderChooser m_chooseFolder;
     DialogRun m_runReport;
-    std::array<std::string, 8> m_values;
+    FileLocationsForm m_form;
 };

@@ -1,77 +1,45 @@
 #include "ui/dialogs/dlg_publish.h"
 
-#include "forms/stored_text.h"
-#include "platform/messages.h"
-#include "settings/watchdog_settings.h"
 #include "ui/support/dialog_layout.h"
+#include "ui/support/form_controls.h"
 #include "ui/support/next_run_note.h"
-#include "ui/support/record_fields.h"
-#include "ui/support/typing_limit.h"
-
-#include <wx/button.h>
-#include <wx/textctrl.h>
-
-#include <optional>
 
 namespace {
 
 constexpr int templateId = 160;
 const wxSize dialogSize(260, 150);
-constexpr int folderLength = 254;
-constexpr int titleLength = 79;
-constexpr int minutesLength = 6;
 
-void Refuse(wxTextCtrl* field, const std::string& message) {
-    MessageBeep();
-    ShowMessage(message, MessageIcon::Warning);
-    field->SetFocus();
-    field->SelectAll();
-}
+using Dlg = CDlgPublish;
+
+const FieldControlId controls[] = {
+    {"publish_folder", Dlg::IDC_PUBLISH_FOLDER},
+    {"publish_title", Dlg::IDC_PUBLISH_TITLE},
+    {"max_race_minutes", Dlg::IDC_MAX_RACE_MINUTES},
+};
 
 } // namespace
 
-CDlgPublish::CDlgPublish(wxWindow* parent)
-    : wxDialog(parent, templateId, "Unattended Running"), m_values(Publish) {
+CDlgPublish::CDlgPublish(wxWindow* parent) : wxDialog(parent, templateId, "Unattended Running") {
     SetClientSize(ConvertDialogToPixels(dialogSize));
     DialogLayout place(this);
-    place.Label("Results folder (empty: \"results\" in the program folder)", 7, 7, 246);
-    wxTextCtrl* folder = place.Edit(IDC_PUBLISH_FOLDER, 7, 19, 246);
-    place.Label("League title (empty: the host name)", 7, 39, 246);
-    wxTextCtrl* title = place.Edit(IDC_PUBLISH_TITLE, 7, 51, 246);
-    place.Label("Longest race in minutes, then its simulator is ended (0: no limit)", 7, 71, 246);
-    wxTextCtrl* minutes = place.Edit(IDC_MAX_RACE_MINUTES, 7, 83, 40);
-    // A stored value that a run would refuse shows as the no limit that the run reads it as.
-    std::vector<std::string> refused;
-    minutes->ChangeValue(std::to_string(ReadWatchdogSettings(refused).MaxRaceMinutes));
-    LimitTyping(minutes, minutesLength);
-    folder->ChangeValue(ShownText(m_values.Folder));
-    title->ChangeValue(ShownText(m_values.Title));
-    LimitTyping(folder, folderLength);
-    LimitTyping(title, titleLength);
+    int y = 7;
+    for (const FieldControlId& control : controls) {
+        place.Label(m_form.Field(control.key).label, 7, y, 246);
+        place.Edit(control.id, 7, y + 12, control.id == IDC_MAX_RACE_MINUTES ? 40 : 246);
+        y += 32;
+    }
+    ShowForm(this, m_form, controls);
+    LimitFormTyping(this, m_form, controls);
     AddNextRunNote(*this, 7, 101, 246, 24);
     place.OkCancel(149, 129);
     FindWindow(wxID_OK)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnOK(); });
 }
 
 void CDlgPublish::OnOK() {
-    auto* folder = static_cast<wxTextCtrl*>(FindWindow(IDC_PUBLISH_FOLDER));
-    auto* title = static_cast<wxTextCtrl*>(FindWindow(IDC_PUBLISH_TITLE));
-    PUBLISH values{EditedText(m_values.Folder, folder->GetValue().utf8_string()),
-                   EditedText(m_values.Title, title->GetValue().utf8_string()), m_values.SeasonStart};
-    PublishCheck check = CheckPublishSettings(values);
-    if (check.field != PublishField::None) {
-        Refuse(check.field == PublishField::Folder ? folder : title, check.message);
+    EnterForm(this, m_form, controls);
+    if (std::optional<FormProblem> problem = m_form.Accept()) {
+        ShowFormProblem(this, *problem, controls);
         return;
     }
-    auto* minutesField = static_cast<wxTextCtrl*>(FindWindow(IDC_MAX_RACE_MINUTES));
-    std::optional<int> minutes = MaxRaceMinutesOf(minutesField->GetValue().utf8_string());
-    if (!minutes) {
-        Refuse(minutesField, MaxRaceMinutesRefusal());
-        return;
-    }
-    Publish = values;
-    // One failed write is told once; the second would only repeat it.
-    if (WritePublishSettings())
-        WriteWatchdogSettings({*minutes});
     FinishDialog(*this, wxID_OK);
 }

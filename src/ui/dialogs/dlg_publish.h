@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/publish_settings.h"
+#include "forms/unattended_running_form.h"
 
 #include <wx/dialog.h>
 
@@ -20,5 +20,5 @@ public:
     void OnOK();
 
 private:
-    PUBLISH m_values;
+    UnattendedRunningForm m_form;
 };

@@ -1,13 +1,11 @@
 #include "ui/dialogs/dlg_schedule.h"
 
+#include "core/app_state.h"
 #include "platform/messages.h"
-#include "simfiles/calendars.h"
 #include "ui/dialogs/dlg_sched_config.h"
 #include "ui/support/dialog_layout.h"
 #include "ui/support/next_run_note.h"
-#include "ui/support/record_fields.h"
 
-#include <algorithm>
 #include <wx/button.h>
 #include <wx/listbox.h>
 #include <wx/stattext.h>
@@ -64,105 +62,80 @@ CDlgSchedule::CDlgSchedule(wxWindow* parent, EventEditor editEvent)
         {wxID_CANCEL, &CDlgSchedule::OnCancel}};
     for (const auto& [id, method] : handlers)
         FindWindow(id)->Bind(wxEVT_BUTTON, [this, handler = method](wxCommandEvent&) { (this->*handler)(); });
-    m_events->Bind(wxEVT_LISTBOX, [this](wxCommandEvent&) { UpdateButtons(); });
+    m_events->Bind(wxEVT_LISTBOX, [this](wxCommandEvent&) {
+        m_editor.Select(m_events->GetSelection());
+        ShowEditor();
+    });
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { OnCancel(); });
 }
 
 void CDlgSchedule::OnInitDialog(wxInitDialogEvent& event) {
     CDlgBase::OnInitDialog(event);
     SetTitle("Current Schedule, v" + wxString::FromUTF8(ProgramVersion));
-    FindWindow(IDC_ADD_ALL_N3)->Enable(!Server->PathN3.empty());
-    FindWindow(IDC_ADD_ALL_NL)->Enable(!Server->PathNL.empty());
-    m_working.clear();
-    m_events->Clear();
-    for (const auto& scheduled : EventList) {
-        m_working.push_back(std::make_unique<RACE>(*scheduled));
-        AppendLine(*m_working.back());
+    FindWindow(IDC_ADD_ALL_N3)->Enable(ScheduleEditor::CanAddAll(0));
+    FindWindow(IDC_ADD_ALL_NL)->Enable(ScheduleEditor::CanAddAll(1));
+    m_editor = ScheduleEditor();
+    ShowEditor();
+}
+
+void CDlgSchedule::ShowEditor() {
+    std::vector<std::string> lines = m_editor.Lines();
+    // Lines that stay are changed in place, so the list keeps its scrolling.
+    while (m_events->GetCount() > lines.size())
+        m_events->Delete(m_events->GetCount() - 1);
+    for (unsigned line = 0; line < lines.size(); ++line) {
+        wxString text = wxString::FromUTF8(lines[line]);
+        if (line == m_events->GetCount())
+            m_events->Append(text);
+        else if (m_events->GetString(line) != text)
+            m_events->SetString(line, text);
     }
-    if (!m_working.empty())
-        m_events->SetSelection(0);
-    UpdateButtons();
-}
-
-void CDlgSchedule::UpdateButtons() {
-    int count = static_cast<int>(m_events->GetCount());
-    int selected = m_events->GetSelection();
-    FindWindow(IDC_EDIT_EVENT)->Enable(count > 0);
-    FindWindow(IDC_DELETE_EVENT)->Enable(count > 0);
-    FindWindow(IDC_MOVE_UP)->Enable(count > 0 && selected > 0);
-    FindWindow(IDC_MOVE_DOWN)->Enable(count > 0 && selected < count - 1);
-}
-
-void CDlgSchedule::AppendLine(RACE& event) {
-    m_events->Append(ShownText(event.TrackName), &event);
-}
-
-RACE& CDlgSchedule::EventOfLine(int line) const {
-    return *static_cast<RACE*>(m_events->GetClientData(static_cast<unsigned>(line)));
+    m_events->SetSelection(m_editor.Selected());
+    const ScheduleEditor::Buttons& buttons = m_editor.ButtonStates();
+    FindWindow(IDC_EDIT_EVENT)->Enable(buttons.edit);
+    FindWindow(IDC_DELETE_EVENT)->Enable(buttons.remove);
+    FindWindow(IDC_MOVE_UP)->Enable(buttons.moveUp);
+    FindWindow(IDC_MOVE_DOWN)->Enable(buttons.moveDown);
 }
 
 void CDlgSchedule::OnRaceadd() {
-    auto event = std::make_unique<RACE>();
-    if (m_editEvent(this, *event, true) == wxID_OK) {
-        m_working.push_back(std::move(event));
-        AppendLine(*m_working.back());
-        m_events->SetSelection(static_cast<int>(m_events->GetCount()) - 1);
-    }
-    UpdateButtons();
+    RACE event;
+    bool added = m_editEvent(this, event, true) == wxID_OK;
+    m_editor.Add(added ? std::optional(std::move(event)) : std::nullopt);
+    ShowEditor();
 }
 
 void CDlgSchedule::OnEditEvent() {
-    int line = m_events->GetSelection();
-    if (line == wxNOT_FOUND)
+    if (m_editor.SelectedEvent() == nullptr)
         return;
-    RACE& event = EventOfLine(line);
-    if (m_editEvent(this, event, false) == wxID_OK)
-        m_events->SetString(static_cast<unsigned>(line), ShownText(event.TrackName));
-    m_events->SetSelection(line);
-    UpdateButtons();
+    // The event dialog changes its event only on OK.
+    RACE event = *m_editor.SelectedEvent();
+    bool edited = m_editEvent(this, event, false) == wxID_OK;
+    m_editor.Edit(edited ? std::optional(std::move(event)) : std::nullopt);
+    ShowEditor();
 }
 
 void CDlgSchedule::OnDeleteEvent() {
-    int line = m_events->GetSelection();
-    if (line == wxNOT_FOUND)
-        return;
-    RACE* event = &EventOfLine(line);
-    m_events->Delete(static_cast<unsigned>(line));
-    std::erase_if(m_working, [event](const auto& owned) { return owned.get() == event; });
-    int count = static_cast<int>(m_events->GetCount());
-    if (count > 0)
-        m_events->SetSelection(std::min(line, count - 1));
-    UpdateButtons();
+    m_editor.Delete();
+    ShowEditor();
 }
 
 void CDlgSchedule::OnDeleteAll() {
-    if (ShowMessage("This will delete ALL events from the schedule.\nAre you sure you want to do this?",
-                    MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
+    Message question = ScheduleEditor::DeleteAllQuestion();
+    if (ShowMessage(question.text, question.icon, question.buttons) != MessageAnswer::Yes)
         return;
-    m_events->Clear();
-    m_working.clear();
-    UpdateButtons();
+    m_editor.DeleteAll();
+    ShowEditor();
 }
 
 void CDlgSchedule::OnMoveUp() {
-    MoveSelected(-1);
+    m_editor.MoveUp();
+    ShowEditor();
 }
 
 void CDlgSchedule::OnMoveDown() {
-    MoveSelected(1);
-}
-
-void CDlgSchedule::MoveSelected(int step) {
-    int line = m_events->GetSelection();
-    int target = line + step;
-    if (line == wxNOT_FOUND || target < 0 || target >= static_cast<int>(m_events->GetCount()))
-        return;
-    RACE* event = &EventOfLine(line);
-    wxString text = m_events->GetString(static_cast<unsigned>(line));
-    m_events->Delete(static_cast<unsigned>(line));
-    m_events->Insert(text, static_cast<unsigned>(target), event);
-    m_events->SetSelection(target);
-    UpdateButtons();
+    m_editor.MoveDown();
+    ShowEditor();
 }
 
 void CDlgSchedule::OnAddAllN3() {
@@ -174,52 +147,18 @@ void CDlgSchedule::OnAddAllNL() {
 }
 
 void CDlgSchedule::AddAll(int sim) {
-    const CCalendarFile* calendar =
-        sim == 1 ? static_cast<const CCalendarFile*>(CalendarNL.get()) : CalendarN3.get();
-    // Without tracks nothing is added, and the schedule built so far stays in the editor.
-    if (calendar == nullptr) {
-        ShowMessage("Calendar file not initialized");
+    if (std::optional<Message> problem = m_editor.AddAll(sim)) {
+        ShowMessage(problem->text, problem->icon, problem->buttons);
         return;
     }
-    int count = calendar->GetTrackCount();
-    if (count == 0) {
-        ShowMessage("Schedule Tab reports no tracks found in specified calendar file.");
-        return;
-    }
-    std::vector<std::string> names = calendar->GetTrackNames();
-    for (int entry = 0; entry < count; ++entry) {
-        auto event = std::make_unique<RACE>(*DefaultRace);
-        event->SimExe = sim == 1 ? Server->PathNL + Server->ExeFileNL : Server->PathN3 + Server->ExeFileN3;
-        event->CalendarFile = calendar->GetFileName();
-        event->TrackName = names[static_cast<size_t>(entry)];
-        event->TrackId = calendar->GetTrackId(entry);
-        event->Sim = sim;
-        event->TrackNumber = entry + 1;
-        m_working.push_back(std::move(event));
-        AppendLine(*m_working.back());
-    }
+    ShowEditor();
 }
 
 void CDlgSchedule::OnOK() {
-    RaceList schedule;
-    for (unsigned line = 0; line < m_events->GetCount(); ++line)
-        schedule.push_back(std::make_unique<RACE>(EventOfLine(static_cast<int>(line))));
-    m_scheduleChanged = !std::equal(schedule.begin(), schedule.end(), EventList.begin(), EventList.end(),
-                                    [](const auto& shown, const auto& stored) { return *shown == *stored; });
-    if (m_scheduleChanged)
-        Server->LastRace = -1;
-    ClearEvents();
-    EventList = std::move(schedule);
-    m_working.clear();
-    Finish(wxID_OK);
+    m_editor.Accept();
+    FinishDialog(*this, wxID_OK);
 }
 
 void CDlgSchedule::OnCancel() {
-    m_working.clear();
-    Finish(wxID_CANCEL);
-}
-
-void CDlgSchedule::Finish(int result) {
-    m_events->Clear();
-    FinishDialog(*this, result);
+    FinishDialog(*this, wxID_CANCEL);
 }

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "core/app_state.h"
+#include "forms/schedule_editor.h"
 #include "ui/support/dlg_base.h"
 
 #include <functional>
 
 class wxListBox;
 
-// "Current Schedule": the editor of the schedule. It works on copies of the events; only OK hands them
-// to the program's schedule, in the order shown.
+// "Current Schedule": the window of the schedule editor. It works on copies of the events; only OK hands
+// them to the program's schedule, in the order shown, and stores it.
 class CDlgSchedule : public CDlgBase {
 public:
     enum ControlId {
@@ -29,7 +29,6 @@ public:
     explicit CDlgSchedule(wxWindow* parent);
     CDlgSchedule(wxWindow* parent, EventEditor editEvent);
 
-    void UpdateButtons();
     void OnRaceadd();
     void OnEditEvent();
     void OnDeleteEvent();
@@ -41,20 +40,13 @@ public:
     void OnOK();
     void OnCancel();
 
-    // After OK: whether the schedule handed over differs from the one before. Its runner's remembered
-    // place ("LastRace") is then forgotten, as after an edit in the event dialog.
-    bool ScheduleChanged() const { return m_scheduleChanged; }
-
 private:
     void OnInitDialog(wxInitDialogEvent& event) override;
     void AddAll(int sim);
-    void AppendLine(RACE& event);
-    void MoveSelected(int step);
-    RACE& EventOfLine(int line) const;
-    void Finish(int result);
+    // Shows the editor's lines, its selection and its buttons.
+    void ShowEditor();
 
     EventEditor m_editEvent;
     wxListBox* m_events = nullptr;
-    RaceList m_working;
-    bool m_scheduleChanged = false;
+    ScheduleEditor m_editor;
 };

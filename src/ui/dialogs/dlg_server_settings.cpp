@@ -5,7 +5,6 @@
 #include "resources/string_ids.h"
 #include "resources/string_table.h"
 #include "results/html_results.h"
-#include "settings/race_store.h"
 #include "ui/dialogs/dlg_default_race.h"
 #include "ui/dialogs/dlg_file_locations.h"
 #include "ui/dialogs/dlg_publish.h"
@@ -168,10 +167,7 @@ void CDlgServerSettings::OnDefaultRace() {
 
 void CDlgServerSettings::OnEditSchedule() {
     CDlgSchedule schedule(this);
-    if (m_runDialog(schedule) != wxID_OK)
-        return;
-    WriteEvents(schedule.ScheduleChanged());
-    ScheduleLoaded = !EventList.empty();
+    m_runDialog(schedule);
 }
 
 void CDlgServerSettings::OnTestHtml(int simulator) {

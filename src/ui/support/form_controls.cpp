@@ -57,6 +57,8 @@ void ShowForm(wxWindow* dialog, const Form& form, std::span<const FieldControlId
         case FieldKind::Integer:
         case FieldKind::Text:
             ControlOf<wxTextCtrl>(dialog, control.id)->ChangeValue(wxString::FromUTF8(value.text));
+            if (field.readOnly)
+                ControlOf<wxTextCtrl>(dialog, control.id)->SetEditable(false);
             break;
         case FieldKind::Choice:
             ShowChoice(dialog, field, control.id, value.number);
@@ -103,7 +105,7 @@ void ShowFormProblem(wxWindow* dialog, const FormProblem& problem, std::span<con
 void LimitFormTyping(wxWindow* dialog, const Form& form, std::span<const FieldControlId> controls) {
     for (const FieldControlId& control : controls) {
         const FormField& field = form.Field(control.key);
-        if (field.kind == FieldKind::Text && field.limit > 0)
+        if (field.kind != FieldKind::Check && field.kind != FieldKind::Choice && field.limit > 0)
             LimitTyping(ControlOf<wxTextCtrl>(dialog, control.id), field.limit);
     }
 }

@@ -23,5 +23,5 @@ void EnterForm(wxWindow* dialog, Form& form, std::span<const FieldControlId> con
 // selected.
 void ShowFormProblem(wxWindow* dialog, const FormProblem& problem, std::span<const FieldControlId> controls);
 
-// Text fields stop typing at their limit.
+// Text fields stop typing at their limit, and so do integer fields given one.
 void LimitFormTyping(wxWindow* dialog, const Form& form, std::span<const FieldControlId> controls);
