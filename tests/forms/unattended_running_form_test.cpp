@@ -64,7 +64,8 @@ TEST_F(UnattendedRunningFormTest, AcceptStoresThePublishSettingsThenTheLimitAndA
     form.Enter("max_race_minutes", {0, "10080"});
     EXPECT_EQ(form.Accept(), std::nullopt);
     EXPECT_EQ(Stored(), "[WATCHDOG]\r\nMaxRaceMinutes=10080\r\n\r\n[PUBLISH]\r\nFolder=C:\\Sites\\caf\xE9\r\n"
-                        "Title=L\xE9gends\r\nSeasonStart=03/01/2027\r\n");
+                        "Title=L\xE9gends\r\n");
+    EXPECT_EQ(Publish.SeasonStart, "03/01/2027");
     EXPECT_TRUE(recorder.messages.empty());
 
     const std::string before = Stored();
