@@ -31,9 +31,8 @@ FileLocationsForm::FileLocationsForm() : RecordForm(fields), m_paths(*Server) {
     ShowRecord(m_paths);
 }
 
-void FileLocationsForm::RestoreFromRegistry(int simulator) {
-    (simulator == 0 ? m_paths.PathN3 : m_paths.PathNL) =
-        LookupInstallPath(simulator == 0 ? InstallItemN3 : InstallItemNL);
+void FileLocationsForm::RestoreFromRegistry(SimulatorValue simulator) {
+    m_paths.*Simulators[simulator].path = LookupInstallPath(InstallItems[simulator]);
     ShowRecord(m_paths);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/server.h"
+#include "core/simulator.h"
 #include "forms/record_form.h"
 
 // The File Locations dialog's fields: each simulator's program path, calendar file, invite list file
@@ -13,7 +14,7 @@ public:
 
     // Looks the simulator's program path up in the registry again and shows the eight paths as the form
     // holds them, so a path typed into the other program path since is replaced.
-    void RestoreFromRegistry(int simulator);
+    void RestoreFromRegistry(SimulatorValue simulator);
 
     // Checks the eight fields in their order; when all pass, the form holds them (Paths).
     std::optional<FormProblem> Accept();

@@ -26,8 +26,8 @@ const RACE* ScheduleEditor::SelectedEvent() const {
     return m_selected < 0 ? nullptr : &m_working[static_cast<size_t>(m_selected)];
 }
 
-bool ScheduleEditor::CanAddAll(int simulator) {
-    return !(simulator == 0 ? Server->PathN3 : Server->PathNL).empty();
+bool ScheduleEditor::CanAddAll(SimulatorValue simulator) {
+    return !(*Server.*Simulators[simulator].path).empty();
 }
 
 void ScheduleEditor::UpdateButtons() {
@@ -93,9 +93,9 @@ void ScheduleEditor::MoveSelected(int step) {
     UpdateButtons();
 }
 
-std::optional<Message> ScheduleEditor::AddAll(int simulator) {
-    const CCalendarFile* calendar =
-        simulator == 1 ? static_cast<const CCalendarFile*>(CalendarNL.get()) : CalendarN3.get();
+std::optional<Message> ScheduleEditor::AddAll(SimulatorValue simulator) {
+    const Simulator& adding = Simulators[simulator];
+    const CCalendarFile* calendar = CalendarOf(simulator);
     if (calendar == nullptr)
         return Message{"Calendar file not initialized"};
     int count = calendar->GetTrackCount();
@@ -104,8 +104,7 @@ std::optional<Message> ScheduleEditor::AddAll(int simulator) {
     std::vector<std::string> names = calendar->GetTrackNames();
     for (int entry = 0; entry < count; ++entry) {
         RACE event = *DefaultRace;
-        event.SimExe =
-            simulator == 1 ? Server->PathNL + Server->ExeFileNL : Server->PathN3 + Server->ExeFileN3;
+        event.SimExe = *Server.*adding.path + *Server.*adding.exeFile;
         event.CalendarFile = calendar->GetFileName();
         event.TrackName = names[static_cast<size_t>(entry)];
         event.TrackId = calendar->GetTrackId(entry);

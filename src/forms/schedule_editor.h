@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/race.h"
+#include "core/simulator.h"
 #include "platform/messages.h"
 
 #include <optional>
@@ -34,7 +35,7 @@ public:
     const RACE* SelectedEvent() const;
     const Buttons& ButtonStates() const { return m_buttons; }
     // Add All may be used for a simulator whose program path is set.
-    static bool CanAddAll(int simulator);
+    static bool CanAddAll(SimulatorValue simulator);
 
     // A line chosen by the operator; one outside the lines selects none.
     void Select(int line);
@@ -54,7 +55,7 @@ public:
     // selection as it was. A calendar that is missing or lists no tracks adds nothing and gives the
     // message to tell; the editor keeps its work. The names come from one listing of the calendar, so a
     // track dictionary that cannot be written is told once.
-    std::optional<Message> AddAll(int simulator);
+    std::optional<Message> AddAll(SimulatorValue simulator);
 
     // Hands the lines to EventList in their order and stores the schedule in the settings file. When the
     // schedule changed, the runner's remembered place (LastRace) is forgotten in the same write.

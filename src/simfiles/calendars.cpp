@@ -43,6 +43,12 @@ int CreateCalendarNL(const std::string& path) {
                           "Could not allocate memory for NL calendar file object.");
 }
 
+const CCalendarFile* CalendarOf(SimulatorValue simulator) {
+    if (simulator == SimulatorNL)
+        return CalendarNL.get();
+    return CalendarN3.get();
+}
+
 void DestroyCalendars() {
     CalendarN3.reset();
     CalendarNL.reset();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/simulator.h"
 #include "simfiles/calendar_file.h"
 
 #include <memory>
@@ -16,6 +17,9 @@ extern int TrackCountNL;
 // track count.
 int CreateCalendarN3(const std::string& path);
 int CreateCalendarNL(const std::string& path);
+
+// The calendar of a simulator, or none.
+const CCalendarFile* CalendarOf(SimulatorValue simulator);
 
 // Deletes both calendars.
 void DestroyCalendars();

@@ -56,10 +56,10 @@ TEST_F(FileLocationsFormTest, OnlyTheProgramPathsChangeAndNeitherRestoringNorAcc
     form.Enter("calendar_n3", {0, "typed"});
     EXPECT_EQ(form.Value("calendar_n3").text, "C:\\Old\\N3\\all.cal");
     form.Enter("path_nl", {0, "D:\\Typed\\"});
-    form.RestoreFromRegistry(0);
+    form.RestoreFromRegistry(SimulatorN3);
     EXPECT_EQ(form.Value("path_n3").text, "C:\\Sims\\N3");
     EXPECT_EQ(form.Value("path_nl").text, "Path not found");
-    form.RestoreFromRegistry(1);
+    form.RestoreFromRegistry(SimulatorNL);
     EXPECT_EQ(form.Value("path_nl").text, "Path not found");
     form.Enter("path_nl", {0, "C:\\Sims\\Nl\\"});
     EXPECT_EQ(form.Accept(), std::nullopt);

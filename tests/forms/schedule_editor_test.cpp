@@ -84,7 +84,7 @@ TEST_F(ScheduleEditorTest, EachOperationLeavesTheLinesTheSelectionAndTheButtonsA
         {'c', [](ScheduleEditor& e) { e.Edit(std::nullopt); }},
         {'a', [](ScheduleEditor& e) { e.Add(*Event("Edited")); }},
         {'n', [](ScheduleEditor& e) { e.Add(std::nullopt); }},
-        {'L', [](ScheduleEditor& e) { EXPECT_EQ(e.AddAll(1), std::nullopt); }},
+        {'L', [](ScheduleEditor& e) { EXPECT_EQ(e.AddAll(SimulatorNL), std::nullopt); }},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -111,7 +111,7 @@ TEST_F(ScheduleEditorTest, AcceptHandsOverTheLinesAndForgetsTheRememberedPlaceOn
     EXPECT_TRUE(Stored("LastRace=3\r\n") && Stored("Events=3\r\n"));
     ScheduleEditor editor;
     editor.MoveDown();
-    editor.AddAll(1);
+    editor.AddAll(SimulatorNL);
     editor.Accept();
     EXPECT_EQ(Server->LastRace, -1);
     EXPECT_TRUE(Stored("LastRace=-1\r\n") && Stored("Events=5\r\n") && ScheduleLoaded);
@@ -132,10 +132,11 @@ TEST_F(ScheduleEditorTest, AddAllWithoutTracksKeepsTheWorkAndTellsWhy) {
     CreateCalendarN3(program.File("missing.cal"));
     ScheduleEditor editor;
     editor.Delete();
-    EXPECT_EQ(editor.AddAll(1)->text, "Calendar file not initialized");
-    EXPECT_EQ(editor.AddAll(0)->text, "Schedule Tab reports no tracks found in specified calendar file.");
+    EXPECT_EQ(editor.AddAll(SimulatorNL)->text, "Calendar file not initialized");
+    EXPECT_EQ(editor.AddAll(SimulatorN3)->text,
+              "Schedule Tab reports no tracks found in specified calendar file.");
     EXPECT_EQ(State(editor), "Bayview|Oak Ridge @0 EE-E");
-    EXPECT_TRUE(ScheduleEditor::CanAddAll(1));
+    EXPECT_TRUE(ScheduleEditor::CanAddAll(SimulatorNL));
     Server->PathNL.clear();
-    EXPECT_FALSE(ScheduleEditor::CanAddAll(1));
+    EXPECT_FALSE(ScheduleEditor::CanAddAll(SimulatorNL));
 }

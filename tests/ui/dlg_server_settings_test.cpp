@@ -111,7 +111,7 @@ TEST_F(ServerSettingsDialogTest, AWindowsSettingsFileShowsItsCharactersAndKeepsT
 // stores each value in its own section.
 TEST_F(ServerSettingsDialogTest,
        PublishingShowsTheStoredValuesRefusesAtTheFieldThenStoresEachInItsOwnSection) {
-    Publish = {"C:\\Sites\\caf\xE9", "L\xE9gends"};
+    Publish = {"C:\\Sites\\caf\xE9", "L\xE9gends", ""};
     driveFurther = [this](wxDialog& further) {
         EXPECT_EQ(Text(further, Pub::IDC_PUBLISH_FOLDER) + "|" + Text(further, Pub::IDC_PUBLISH_TITLE) + "|" +
                       Text(further, Pub::IDC_MAX_RACE_MINUTES),

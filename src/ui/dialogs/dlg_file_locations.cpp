@@ -37,6 +37,17 @@ const FieldControlId controls[] = {
     {"invite_nl", Dlg::IDC_INVITE_NL}, {"muzzle_nl", Dlg::IDC_MUZZLE_NL},
 };
 
+// Each simulator's buttons and program path, by its value.
+struct SimulatorButtons {
+    int browse;
+    int restore;
+    int path;
+};
+const SimulatorButtons simulatorButtons[] = {
+    {CDlgFileLocations::IDC_BROWSE_N3, CDlgFileLocations::IDC_RESTORE_N3, CDlgFileLocations::IDC_PATH_N3},
+    {CDlgFileLocations::IDC_BROWSE_NL, CDlgFileLocations::IDC_RESTORE_NL, CDlgFileLocations::IDC_PATH_NL},
+};
+
 } // namespace
 
 CDlgFileLocations::CDlgFileLocations(wxWindow* parent) : CDlgFileLocations(parent, BrowseForFolder) {}
@@ -46,10 +57,10 @@ CDlgFileLocations::CDlgFileLocations(wxWindow* parent, FolderChooser chooseFolde
       m_runReport(std::move(runReport)) {
     auto at = [this](int x, int y) { return ConvertDialogToPixels(wxPoint(x, y)); };
     auto size = [this](int w, int h) { return ConvertDialogToPixels(wxSize(w, h)); };
-    for (int sim = 0; sim < 2; ++sim) {
+    for (const Simulator& simulator : Simulators) {
+        int sim = simulator.value;
         int top = 7 + sim * 78;
-        new wxStaticBox(this, wxID_ANY, sim == 0 ? "Nascar Racing 3" : "Nascar Legends", at(7, top),
-                        size(386, 72));
+        new wxStaticBox(this, wxID_ANY, simulator.label, at(7, top), size(386, 72));
         for (int row = 0; row < 4; ++row) {
             int y = top + 12 + row * 14;
             const FieldControlId& control = controls[sim * 4 + row];
@@ -57,9 +68,9 @@ CDlgFileLocations::CDlgFileLocations(wxWindow* parent, FolderChooser chooseFolde
             // The program path leaves room for its buttons.
             new wxTextCtrl(this, control.id, "", at(80, y), size(row == 0 ? 172 : 306, 12));
         }
-        new wxButton(this, sim == 0 ? IDC_BROWSE_N3 : IDC_BROWSE_NL, "...", at(256, top + 11), size(24, 14));
-        new wxButton(this, sim == 0 ? IDC_RESTORE_N3 : IDC_RESTORE_NL, "Restore From Registry",
-                     at(284, top + 11), size(103, 14));
+        new wxButton(this, simulatorButtons[sim].browse, "...", at(256, top + 11), size(24, 14));
+        new wxButton(this, simulatorButtons[sim].restore, "Restore From Registry", at(284, top + 11),
+                     size(103, 14));
     }
     const std::pair<const char*, int> notes[] = {
         {"If either of the program paths above read \"\"Path not found\"\", it means that the sim either is "
@@ -88,11 +99,14 @@ CDlgFileLocations::CDlgFileLocations(wxWindow* parent, FolderChooser chooseFolde
     FindWindow(IDC_CHECK_INSTALLATION)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
         OnCheckInstallation();
     });
-    for (int sim = 0; sim < 2; ++sim) {
-        FindWindow(sim == 0 ? IDC_BROWSE_N3 : IDC_BROWSE_NL)
-            ->Bind(wxEVT_BUTTON, [this, sim](wxCommandEvent&) { OnBrowse(sim); });
-        FindWindow(sim == 0 ? IDC_RESTORE_N3 : IDC_RESTORE_NL)
-            ->Bind(wxEVT_BUTTON, [this, sim](wxCommandEvent&) { OnRestoreFromRegistry(sim); });
+    for (const Simulator& simulator : Simulators) {
+        SimulatorValue sim = simulator.value;
+        FindWindow(simulatorButtons[sim].browse)->Bind(wxEVT_BUTTON, [this, sim](wxCommandEvent&) {
+            OnBrowse(sim);
+        });
+        FindWindow(simulatorButtons[sim].restore)->Bind(wxEVT_BUTTON, [this, sim](wxCommandEvent&) {
+            OnRestoreFromRegistry(sim);
+        });
     }
 }
 
@@ -103,15 +117,15 @@ void CDlgFileLocations::OnInitDialog(wxInitDialogEvent& event) {
     ShowForm(this, m_form, controls);
 }
 
-void CDlgFileLocations::OnBrowse(int simulator) {
+void CDlgFileLocations::OnBrowse(SimulatorValue simulator) {
     std::optional<std::string> folder = m_chooseFolder(this);
     if (!folder)
         return;
-    static_cast<wxTextCtrl*>(FindWindow(simulator == 0 ? IDC_PATH_N3 : IDC_PATH_NL))
+    static_cast<wxTextCtrl*>(FindWindow(simulatorButtons[simulator].path))
         ->ChangeValue(wxString::FromUTF8(*folder));
 }
 
-void CDlgFileLocations::OnRestoreFromRegistry(int simulator) {
+void CDlgFileLocations::OnRestoreFromRegistry(SimulatorValue simulator) {
     m_form.RestoreFromRegistry(simulator);
     ShowForm(this, m_form, controls);
 }

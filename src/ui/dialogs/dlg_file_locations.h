@@ -38,8 +38,8 @@ public:
     // With the folder browser, and the run of the report dialog, replaced (tests).
     CDlgFileLocations(wxWindow* parent, FolderChooser chooseFolder, DialogRun runReport = RunModally);
 
-    void OnBrowse(int simulator);
-    void OnRestoreFromRegistry(int simulator);
+    void OnBrowse(SimulatorValue simulator);
+    void OnRestoreFromRegistry(SimulatorValue simulator);
     void OnCheckInstallation();
     void OnOK();
 

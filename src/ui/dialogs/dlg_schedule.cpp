@@ -72,8 +72,8 @@ CDlgSchedule::CDlgSchedule(wxWindow* parent, EventEditor editEvent)
 void CDlgSchedule::OnInitDialog(wxInitDialogEvent& event) {
     CDlgBase::OnInitDialog(event);
     SetTitle("Current Schedule, v" + wxString::FromUTF8(ProgramVersion));
-    FindWindow(IDC_ADD_ALL_N3)->Enable(ScheduleEditor::CanAddAll(0));
-    FindWindow(IDC_ADD_ALL_NL)->Enable(ScheduleEditor::CanAddAll(1));
+    FindWindow(IDC_ADD_ALL_N3)->Enable(ScheduleEditor::CanAddAll(SimulatorN3));
+    FindWindow(IDC_ADD_ALL_NL)->Enable(ScheduleEditor::CanAddAll(SimulatorNL));
     m_editor = ScheduleEditor();
     ShowEditor();
 }
@@ -139,14 +139,14 @@ void CDlgSchedule::OnMoveDown() {
 }
 
 void CDlgSchedule::OnAddAllN3() {
-    AddAll(0);
+    AddAll(SimulatorN3);
 }
 
 void CDlgSchedule::OnAddAllNL() {
-    AddAll(1);
+    AddAll(SimulatorNL);
 }
 
-void CDlgSchedule::AddAll(int sim) {
+void CDlgSchedule::AddAll(SimulatorValue sim) {
     if (std::optional<Message> problem = m_editor.AddAll(sim)) {
         ShowMessage(problem->text, problem->icon, problem->buttons);
         return;

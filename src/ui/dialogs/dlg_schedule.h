@@ -42,7 +42,7 @@ public:
 
 private:
     void OnInitDialog(wxInitDialogEvent& event) override;
-    void AddAll(int sim);
+    void AddAll(SimulatorValue sim);
     // Shows the editor's lines, its selection and its buttons.
     void ShowEditor();
 
