@@ -2,7 +2,7 @@
 
 quorva_packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev
-    libwxgtk3.2-dev libgtest-dev libgmock-dev libbenchmark-dev
+    libwxgtk3.2-dev libgtest-dev libgmock-dev libbenchmark-dev libmicrohttpd-dev libsodium-dev pkg-config
     g++-mingw-w64-i686 g++-mingw-w64-x86-64
     xvfb xauth tzdata strace chromium python3-icalendar systemd
 )

@@ -10,7 +10,7 @@ constexpr int pathLength = 512;
 using Field = RecordField<SERVER>;
 
 constexpr FormField Path(const char* key, const char* label, bool readOnly) {
-    return {key, label, FieldKind::Text, 0, 0, pathLength, nullptr, false, nullptr, readOnly};
+    return {key, label, FieldKind::Text, 0, 0, pathLength, nullptr, false, nullptr, false, readOnly};
 }
 
 // In the order they are checked; the first that fails stops the checking.

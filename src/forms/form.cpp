@@ -59,6 +59,11 @@ bool Form::Enabled(std::string_view key) const {
     return m_enabled[IndexOf(key)];
 }
 
+std::vector<std::string> Form::ChoiceLabels(std::string_view key) const {
+    (void)IndexOf(key);
+    return {};
+}
+
 void Form::Enter(std::string_view key, FieldValue value) {
     size_t index = IndexOf(key);
     if (m_enabled[index] && !m_fields[index].readOnly)

@@ -33,6 +33,8 @@ struct FormField {
     // The simulators read the quoted texts, and a text named here, in Windows-1252: these refuse
     // characters it cannot hold, naming the field in the message.
     const char* unquotedSimulatorName = nullptr;
+    // A password: a web page never sends it back, and a field left empty there keeps the stored one.
+    bool secret = false;
     // Shown for reading only: it never takes what is entered, and a window shows it read-only rather
     // than greyed.
     bool readOnly = false;
@@ -68,6 +70,8 @@ public:
     const FormField& Field(std::string_view key) const;
     const FieldValue& Value(std::string_view key) const;
     bool Enabled(std::string_view key) const;
+    // What each position of a choice says, in order.
+    virtual std::vector<std::string> ChoiceLabels(std::string_view key) const;
 
     // What the operator left in a field; a disabled or read-only field keeps what it shows.
     void Enter(std::string_view key, FieldValue value);

@@ -3,6 +3,7 @@
 #include "core/app_state.h"
 #include "core/simulator.h"
 #include "resources/string_ids.h"
+#include "resources/string_table.h"
 #include "settings/server_settings.h"
 #include "simfiles/options_cfg.h"
 
@@ -17,7 +18,8 @@ using Field = RecordField<SERVER>;
 
 // In the order they are checked; the first that fails stops the checking.
 const Field fields[] = {
-    {{"admin_password", "Admin password", FieldKind::Text, 0, 0, nameLength, "admin password"},
+    {{"admin_password", "Admin password", FieldKind::Text, 0, 0, nameLength, "admin password", false, nullptr,
+      true},
      nullptr,
      &SERVER::AdminPassword},
     {{"check_latency", "Max latency of ", FieldKind::Check}, &SERVER::CheckLatency},
@@ -33,7 +35,8 @@ const Field fields[] = {
     {{"won_name", "WON login name", FieldKind::Text, 0, 0, nameLength, "WON login name"},
      nullptr,
      &SERVER::WonName},
-    {{"won_password", "WON login password", FieldKind::Text, 0, 0, nameLength, "WON login password"},
+    {{"won_password", "WON login password", FieldKind::Text, 0, 0, nameLength, "WON login password", false,
+      nullptr, true},
      nullptr,
      &SERVER::WonPassword},
     {{"added_params", "Additional commandline parameters (80 characters max)", FieldKind::Text, 0, 0,
@@ -51,6 +54,17 @@ ServerSettingsForm::ServerSettingsForm() : RecordForm(fields), m_shown(*Server) 
     ShowRecord(m_shown);
     Enable("arena_n3", N3Installed);
     Enable("arena_nl", NLInstalled);
+}
+
+std::vector<std::string> ServerSettingsForm::ChoiceLabels(std::string_view key) const {
+    if (key != "arena_n3" && key != "arena_nl")
+        return Form::ChoiceLabels(key);
+    int first = key == "arena_n3" ? IDS_ARENA_N3_FIRST : IDS_ARENA_NL_FIRST;
+    std::vector<std::string> names;
+    for (int k = 0; k < ArenaNameCount; ++k)
+        names.push_back(LoadString(first + k));
+    names.push_back(LoadString(IDS_ARENA_INVISIBLE));
+    return names;
 }
 
 std::optional<FormProblem> ServerSettingsForm::Accept() {

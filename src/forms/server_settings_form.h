@@ -9,6 +9,9 @@ public:
     // Shows the server settings; an arena may be chosen for an installed simulator only.
     ServerSettingsForm();
 
+    // The arenas' names from the string table, the invisible arena last.
+    std::vector<std::string> ChoiceLabels(std::string_view key) const override;
+
     // Checks the fields in their order; when all pass, stores them in the server settings, writes the
     // settings file and each installed simulator's options file.
     std::optional<FormProblem> Accept();

@@ -2,8 +2,6 @@
 
 #include "core/app_state.h"
 #include "forms/server_settings_form.h"
-#include "resources/string_ids.h"
-#include "resources/string_table.h"
 #include "results/html_results.h"
 #include "ui/dialogs/dlg_default_race.h"
 #include "ui/dialogs/dlg_file_locations.h"
@@ -101,13 +99,11 @@ void CDlgServerSettings::CreateControls() {
     place.Group("Arena", 203, 7, 190, 44);
     place.Label(label("arena_n3"), 209, 19, 76);
     place.Label(label("arena_nl"), 209, 34, 76);
-    for (auto [id, first] :
-         {std::pair{IDC_ARENA_N3, IDS_ARENA_N3_FIRST}, {IDC_ARENA_NL, IDS_ARENA_NL_FIRST}}) {
+    for (auto [key, id] : {std::pair{"arena_n3", IDC_ARENA_N3}, {"arena_nl", IDC_ARENA_NL}}) {
         auto* arenas =
             new wxChoice(this, id, place.At(290, id == IDC_ARENA_N3 ? 18 : 33), place.Size(96, 12));
-        for (int k = 0; k < ArenaNameCount; ++k)
-            arenas->Append(wxString::FromUTF8(LoadString(first + k)));
-        arenas->Append(wxString::FromUTF8(LoadString(IDS_ARENA_INVISIBLE)));
+        for (const std::string& name : m_form.ChoiceLabels(key))
+            arenas->Append(wxString::FromUTF8(name));
     }
     place.Group("General", 203, 55, 190, 90);
     place.Check(IDC_RESULTS_TO_HTML, label("results_to_html"), 209, 67, 178);
