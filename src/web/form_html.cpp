@@ -15,6 +15,7 @@ std::string Control(const Form& form, const FormField& field, bool refused) {
     std::string id = std::string("f-") + field.key;
     std::string common =
         Attribute("id", id) + Attribute("name", field.key) + (form.Enabled(field.key) ? "" : " disabled") +
+        (field.readOnly ? " readonly" : "") +
         (refused ? " aria-invalid=\"true\" aria-describedby=\"p-" + std::string(field.key) + "\" autofocus"
                  : "");
     switch (field.kind) {
