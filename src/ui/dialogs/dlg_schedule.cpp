@@ -1,11 +1,11 @@
 #include "ui/dialogs/dlg_schedule.h"
 
 #include "platform/messages.h"
+#include "platform/windows_1252.h"
 #include "simfiles/calendars.h"
 #include "ui/dialogs/dlg_sched_config.h"
 #include "ui/support/dialog_layout.h"
 #include "ui/support/next_run_note.h"
-#include "ui/support/record_fields.h"
 
 #include <algorithm>
 #include <wx/button.h>
@@ -94,7 +94,7 @@ void CDlgSchedule::UpdateButtons() {
 }
 
 void CDlgSchedule::AppendLine(RACE& event) {
-    m_events->Append(ShownText(event.TrackName), &event);
+    m_events->Append(wxString::FromUTF8(Utf8FromStored(event.TrackName)), &event);
 }
 
 RACE& CDlgSchedule::EventOfLine(int line) const {
@@ -117,7 +117,7 @@ void CDlgSchedule::OnEditEvent() {
         return;
     RACE& event = EventOfLine(line);
     if (m_editEvent(this, event, false) == wxID_OK)
-        m_events->SetString(static_cast<unsigned>(line), ShownText(event.TrackName));
+        m_events->SetString(static_cast<unsigned>(line), wxString::FromUTF8(Utf8FromStored(event.TrackName)));
     m_events->SetSelection(line);
     UpdateButtons();
 }
