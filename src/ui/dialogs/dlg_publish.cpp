@@ -2,10 +2,10 @@
 
 #include "forms/stored_text.h"
 #include "platform/messages.h"
+#include "platform/windows_1252.h"
 #include "settings/watchdog_settings.h"
 #include "ui/support/dialog_layout.h"
 #include "ui/support/next_run_note.h"
-#include "ui/support/record_fields.h"
 #include "ui/support/typing_limit.h"
 
 #include <wx/button.h>
@@ -44,8 +44,8 @@ CDlgPublish::CDlgPublish(wxWindow* parent)
     std::vector<std::string> refused;
     minutes->ChangeValue(std::to_string(ReadWatchdogSettings(refused).MaxRaceMinutes));
     LimitTyping(minutes, minutesLength);
-    folder->ChangeValue(ShownText(m_values.Folder));
-    title->ChangeValue(ShownText(m_values.Title));
+    folder->ChangeValue(wxString::FromUTF8(Utf8FromStored(m_values.Folder)));
+    title->ChangeValue(wxString::FromUTF8(Utf8FromStored(m_values.Title)));
     LimitTyping(folder, folderLength);
     LimitTyping(title, titleLength);
     AddNextRunNote(*this, 7, 101, 246, 24);

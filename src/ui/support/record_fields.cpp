@@ -5,10 +5,8 @@
 #include "forms/windows_text_check.h"
 #include "platform/messages.h"
 #include "platform/windows_1252.h"
-#include "ui/support/typing_limit.h"
 
 #include <wx/checkbox.h>
-#include <wx/choice.h>
 #include <wx/radiobut.h>
 #include <wx/textctrl.h>
 
@@ -34,10 +32,6 @@ std::optional<Message> CheckText(const FieldControl& control, const std::string&
 
 } // namespace
 
-wxString ShownText(const std::string& stored) {
-    return wxString::FromUTF8(Utf8FromStored(stored));
-}
-
 void ShowFieldValue(wxWindow* dialog, const FieldControl& control, const FieldValue& value) {
     switch (control.kind) {
     case FieldKind::Check:
@@ -47,7 +41,8 @@ void ShowFieldValue(wxWindow* dialog, const FieldControl& control, const FieldVa
         ControlOf<wxTextCtrl>(dialog, control.id)->ChangeValue(std::to_string(value.number));
         break;
     case FieldKind::Text:
-        ControlOf<wxTextCtrl>(dialog, control.id)->ChangeValue(ShownText(value.text));
+        ControlOf<wxTextCtrl>(dialog, control.id)
+            ->ChangeValue(wxString::FromUTF8(Utf8FromStored(value.text)));
         break;
     case FieldKind::Radio:
         if (value.number >= 0 && value.number < control.high)
@@ -81,30 +76,9 @@ bool ReadFieldValue(wxWindow* dialog, const FieldControl& control, FieldValue& v
     if (!problem)
         return true;
     ShowMessage(problem->text, problem->icon);
-    FocusField(dialog, control.id);
-    return false;
-}
-
-void LimitTextTyping(wxWindow* dialog, std::span<const FieldControl> controls) {
-    for (const FieldControl& control : controls)
-        if (control.kind == FieldKind::Text && control.limit > 0)
-            LimitTyping(ControlOf<wxTextCtrl>(dialog, control.id), control.limit);
-}
-
-void ShowChoicePosition(wxWindow* dialog, int id, int position) {
-    auto* list = ControlOf<wxChoice>(dialog, id);
-    bool listed = position >= 0 && position < static_cast<int>(list->GetCount());
-    list->SetSelection(listed ? position : wxNOT_FOUND);
-}
-
-int ChosenPosition(wxWindow* dialog, int id, int stored) {
-    int chosen = ControlOf<wxChoice>(dialog, id)->GetSelection();
-    return chosen == wxNOT_FOUND ? stored : chosen;
-}
-
-void FocusField(wxWindow* dialog, int id) {
-    wxWindow* field = dialog->FindWindow(id);
+    wxWindow* field = dialog->FindWindow(control.id);
     field->SetFocus();
     if (auto* edit = dynamic_cast<wxTextCtrl*>(field))
         edit->SelectAll();
+    return false;
 }

@@ -9,8 +9,8 @@
 
 class wxWindow;
 
-// The exchange between a dialog's controls and the fields of a record (a race, the server settings):
-// each dialog lists its fields in the order it reads them, with the check each must pass.
+// The exchange between the file locations dialog's controls and its paths, each with the check it must
+// pass.
 
 enum class FieldKind {
     Check,   // a check box: 1 or 0
@@ -40,83 +40,9 @@ struct FieldValue {
     std::string text;
 };
 
-// A stored text as a window shows it: its characters, also where the settings file holds it in
-// Windows-1252.
-wxString ShownText(const std::string& stored);
-
 void ShowFieldValue(wxWindow* dialog, const FieldControl& control, const FieldValue& value);
 
 // Reads the control; a value that fails its check leaves value as the check left it and is reported
 // (its message, then the focus on the control with its whole text selected): false. A text field left
 // as it showed value.text keeps value.text's bytes.
 bool ReadFieldValue(wxWindow* dialog, const FieldControl& control, FieldValue& value);
-
-// Text fields stop typing at their limit.
-void LimitTextTyping(wxWindow* dialog, std::span<const FieldControl> controls);
-
-// A drop-down list holding a stored position: a position outside the list shows no line, and the
-// stored value stays unless the operator picks one.
-void ShowChoicePosition(wxWindow* dialog, int id, int position);
-int ChosenPosition(wxWindow* dialog, int id, int stored);
-
-// Puts the focus on a control and selects its whole text.
-void FocusField(wxWindow* dialog, int id);
-
-// A control and the record member it edits.
-template <typename Record>
-struct RecordField {
-    FieldControl control;
-    int Record::*number = nullptr;
-    std::string Record::*text = nullptr;
-};
-
-template <typename Record>
-void ShowRecordFields(wxWindow* dialog, std::span<const RecordField<Record>> fields, const Record& record) {
-    for (const RecordField<Record>& field : fields) {
-        FieldValue value;
-        if (field.number != nullptr)
-            value.number = record.*field.number;
-        if (field.text != nullptr)
-            value.text = record.*field.text;
-        ShowFieldValue(dialog, field.control, value);
-    }
-}
-
-// Reads the fields in their order into record; the first that fails its check ends the reading: false.
-template <typename Record>
-bool ReadRecordFields(wxWindow* dialog, std::span<const RecordField<Record>> fields, Record& record) {
-    for (const RecordField<Record>& field : fields) {
-        FieldValue value;
-        if (field.number != nullptr)
-            value.number = record.*field.number;
-        if (field.text != nullptr)
-            value.text = record.*field.text;
-        bool passed = ReadFieldValue(dialog, field.control, value);
-        if (field.number != nullptr)
-            record.*field.number = value.number;
-        if (field.text != nullptr && passed)
-            record.*field.text = value.text;
-        if (!passed)
-            return false;
-    }
-    return true;
-}
-
-template <typename Record>
-void LimitTextTyping(wxWindow* dialog, std::span<const RecordField<Record>> fields) {
-    std::vector<FieldControl> controls;
-    for (const RecordField<Record>& field : fields)
-        controls.push_back(field.control);
-    LimitTextTyping(dialog, controls);
-}
-
-// Copies the fields' members from one record to another.
-template <typename Record>
-void CopyRecordFields(std::span<const RecordField<Record>> fields, const Record& from, Record& to) {
-    for (const RecordField<Record>& field : fields) {
-        if (field.number != nullptr)
-            to.*field.number = from.*field.number;
-        if (field.text != nullptr)
-            to.*field.text = from.*field.text;
-    }
-}
