@@ -67,6 +67,8 @@ TEST_F(ServerSettingsFormTest, TheFirstRefusedFieldInOrderIsToldAndNothingIsStor
 TEST_F(ServerSettingsFormTest, AcceptStoresTheFieldsKeepsUntouchedBytesAndPatchesInstalledSimulators) {
     Server->WonName = "Caf\xE9";
     Server->ArenaNL = 9;
+    program.Write("nl/options.cfg", std::string(160, '\1'));
+    Server->PathNL = program.File("nl/");
     ServerSettingsForm form;
     EXPECT_EQ(form.Value("won_name").text, "Caf\u00E9");
     EXPECT_EQ(form.Value("max_connections").text, std::to_string(Server->MaxConnections));
@@ -83,4 +85,5 @@ TEST_F(ServerSettingsFormTest, AcceptStoresTheFieldsKeepsUntouchedBytesAndPatche
     EXPECT_NE(Stored().find("HostName=Bobs Oval\r\n"), std::string::npos);
     EXPECT_NE(Stored().find("WonName=Caf\xE9\r\n"), std::string::npos);
     EXPECT_EQ(program.Read("n3/options.cfg").substr(143, 5), std::string("\0\1\1\1\2", 5));
+    EXPECT_EQ(program.Read("nl/options.cfg"), std::string(160, '\1'));
 }
