@@ -3,8 +3,6 @@
 #include "platform/run_lock.h"
 #include "race_dialog_fixture.h"
 #include "schedule/schedule_lock.h"
-#include "settings/server_settings.h"
-#include "settings/settings_file.h"
 #include "ui/dialogs/dlg_publish.h"
 #include "ui/dialogs/dlg_schedule.h"
 #include "ui/dialogs/dlg_timing.h"
@@ -88,19 +86,6 @@ TEST_F(ServerSettingsDialogTest, CancelKeepsTheServerButNotWhatTheFurtherDialogs
     EXPECT_EQ(Server->HostName, "Oval Nights");
     EXPECT_EQ(Server->RaceDelay, 17);
     EXPECT_TRUE(Stored("RaceDelay=17\r\n") && Stored("HostName=Oval Nights\r\n") && Stored("[SCHEDULE]"));
-}
-
-TEST_F(ServerSettingsDialogTest, AWindowsSettingsFileShowsItsCharactersAndKeepsTheBytesOfUntouchedFields) {
-    program.Write("Quorvadata.ini", "[SERVER]\r\nHostName=Caf\xE9\r\nAdminPassword=M\xFC"
-                                    "ller\r\nFieldSize=43\r\n");
-    ReadServerSettings(*ReadSettingsFile());
-    N3Installed = NLInstalled = false;
-    OpenDialog();
-    EXPECT_EQ(EnabledStates(*dialog, {Dlg::IDC_ARENA_N3, Dlg::IDC_ARENA_NL}), "--");
-    EXPECT_EQ(Text(*dialog, Dlg::IDC_HOST_NAME), "Caf\u00E9");
-    SetText(*dialog, Dlg::IDC_ADMIN_PASSWORD, "M\u00FCller!");
-    dialog->OnOK();
-    EXPECT_TRUE(Stored("HostName=Caf\xE9\r\n") && Stored("AdminPassword=M\xC3\xBCller!\r\n"));
 }
 
 // The reasons are the publish and watchdog settings' own; here the order, the beeps, the focus and where
