@@ -9,7 +9,6 @@
 
 #include <wx/checkbox.h>
 #include <wx/radiobut.h>
-#include <wx/textctrl.h>
 
 namespace {
 
@@ -65,18 +64,19 @@ CDlgTiming::CDlgTiming(wxWindow* parent)
 
 void CDlgTiming::CreateControls() {
     DialogLayout place(this);
-    place.Group("Timing", 7, 7, 190, 258);
+    auto label = [this](const char* key) { return m_form.Field(key).label; };
+    place.Group(label("timing"), 7, 7, 190, 258);
     place.Radio(IDC_CONTINUOUS_LOOP, "Continuous loop", 13, 19, 150, true);
-    place.Label("Time between races (1-60)", 25, 31, 98);
+    place.Label(label("race_delay"), 25, 31, 98);
     place.Edit(IDC_RACE_DELAY, 125, 31, 24);
     place.Label("minutes", 153, 31, 36);
     place.Radio(IDC_DAILY_TIME_MODE, "Daily time", 13, 54, 150, false);
-    place.Label("Time to start event", 25, 66, 72);
+    place.Label(label("daily_time"), 25, 66, 72);
     place.Edit(IDC_DAILY_TIME, 100, 66, 30);
-    place.Check(IDC_DAILY_PM, "PM", 135, 67, 30);
+    place.Check(IDC_DAILY_PM, label("daily_pm"), 135, 67, 30);
     place.Label("(00:01 - 12:00)", 25, 78, 72);
     AddTimeMeaning(*this, timeFields[0], 25, 88, 164);
-    place.Label("Verify time every", 25, 99, 72);
+    place.Label(label("verify_interval"), 25, 99, 72);
     place.Edit(IDC_VERIFY_INTERVAL, 100, 99, 24);
     place.Label("minutes (0-60)", 128, 99, 62);
     place.Radio(IDC_SPECIFIC_MODE, "Specific date/time for each event", 13, 117, 170, false);
@@ -86,23 +86,23 @@ void CDlgTiming::CreateControls() {
         25, 130, 164, 48);
 
     place.Group("Start/Stop", 203, 7, 190, 258);
-    place.Check(IDC_LIMIT_TIME, "Limit schedule to specified time-frame", 209, 19, 178);
-    place.Label("Run schedule from", 215, 33, 68);
+    place.Check(IDC_LIMIT_TIME, label("limit_time"), 209, 19, 178);
+    place.Label(label("start_time"), 215, 33, 68);
     place.Edit(IDC_START_TIME, 285, 33, 30);
-    place.Check(IDC_START_PM, "PM", 320, 34, 30);
+    place.Check(IDC_START_PM, label("start_pm"), 320, 34, 30);
     AddTimeMeaning(*this, timeFields[1], 215, 47, 172);
-    place.Label("to", 215, 57, 68);
+    place.Label(label("stop_time"), 215, 57, 68);
     place.Edit(IDC_STOP_TIME, 285, 57, 30);
-    place.Check(IDC_STOP_PM, "PM", 320, 58, 30);
+    place.Check(IDC_STOP_PM, label("stop_pm"), 320, 58, 30);
     AddTimeMeaning(*this, timeFields[2], 215, 71, 172);
     place.Note(
         "If you wish to continue each day where you left off, make sure you check the \"Remember last race\" "
         "checkbox below.",
         209, 84, 178, 32);
-    place.Check(IDC_STOP_AT_END, "Stop at end of schedule", 209, 118, 178);
-    place.Check(IDC_AUTO_TERMINATE, "Shut down program at end of schedule", 209, 132, 178);
-    place.Check(IDC_AUTO_START, "Start schedule at program startup", 209, 146, 178);
-    place.Check(IDC_REMEMBER_RACE, "Remember last race executed", 209, 160, 178);
+    place.Check(IDC_STOP_AT_END, label("stop_at_end"), 209, 118, 178);
+    place.Check(IDC_AUTO_TERMINATE, label("auto_terminate"), 209, 132, 178);
+    place.Check(IDC_AUTO_START, label("auto_start"), 209, 146, 178);
+    place.Check(IDC_REMEMBER_RACE, label("remember_race"), 209, 160, 178);
 
     AddNextRunNote(*this, 7, 268, 386, 18);
     place.OkCancel(147, 290);
