@@ -1,11 +1,6 @@
 #pragma once
 
-#include <optional>
-#include <span>
 #include <string>
-#include <vector>
-
-#include <wx/string.h>
 
 class wxWindow;
 
