@@ -62,11 +62,14 @@ TEST_F(ServerSettingsFormTest, TheFirstRefusedFieldInOrderIsToldAndNothingIsStor
     }
 }
 
-// A stored value the Windows program wrote shows as its characters and stays as stored unless edited;
-// an arena outside the list shows none and stays; a simulator that is not installed has no arena choice.
+// A stored value the Windows program wrote shows as its characters and stays as stored unless edited
+// (then it is stored in UTF-8); an arena outside the list shows none and stays; a simulator that is not
+// installed has no arena choice.
 TEST_F(ServerSettingsFormTest, AcceptStoresTheFieldsKeepsUntouchedBytesAndPatchesInstalledSimulators) {
     Server->WonName = "Caf\xE9";
     Server->ArenaNL = 9;
+    program.Write("nl/options.cfg", std::string(160, '\1'));
+    Server->PathNL = program.File("nl/");
     ServerSettingsForm form;
     EXPECT_EQ(form.Value("won_name").text, "Caf\u00E9");
     EXPECT_EQ(form.Value("max_connections").text, std::to_string(Server->MaxConnections));
@@ -75,6 +78,7 @@ TEST_F(ServerSettingsFormTest, AcceptStoresTheFieldsKeepsUntouchedBytesAndPatche
     form.Enter("arena_nl", {2, ""});
     form.Enter("arena_n3", {6, ""});
     form.Enter("host_name", {0, "Bobs Oval"});
+    form.Enter("admin_password", {0, "M\u00FCller!"});
     form.Enter("connect_ipx", {0, ""});
     form.Enter("connect_tcp", {1, ""});
     EXPECT_EQ(form.Accept(), std::nullopt);
@@ -82,5 +86,7 @@ TEST_F(ServerSettingsFormTest, AcceptStoresTheFieldsKeepsUntouchedBytesAndPatche
     EXPECT_EQ(Server->ArenaNL, 9);
     EXPECT_NE(Stored().find("HostName=Bobs Oval\r\n"), std::string::npos);
     EXPECT_NE(Stored().find("WonName=Caf\xE9\r\n"), std::string::npos);
+    EXPECT_NE(Stored().find("AdminPassword=M\xC3\xBCller!\r\n"), std::string::npos);
     EXPECT_EQ(program.Read("n3/options.cfg").substr(143, 5), std::string("\0\1\1\1\2", 5));
+    EXPECT_EQ(program.Read("nl/options.cfg"), std::string(160, '\1'));
 }

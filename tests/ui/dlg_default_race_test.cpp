@@ -1,7 +1,7 @@
 #include "ui/dialogs/dlg_default_race.h"
 
 #include "race_dialog_fixture.h"
-#include "ui/dialogs/race_controls.h"
+#include "resources/race_control_ids.h"
 
 class DefaultRaceDialogTest : public RaceDialogTest {
 protected:
@@ -11,46 +11,26 @@ protected:
     std::unique_ptr<CDlgDefaultRace> dialog;
 };
 
-TEST_F(DefaultRaceDialogTest, OkChecksTheFieldsThenStoresTheSettingsWithoutACalendarAndKeepsTheDateAndTime) {
-    DefaultRace->TrackNumber = 7;
-    DefaultRace->SimExe = "C:\\Sims\\N3\\nascar3.exe";
-    DefaultRace->CalendarFile = "C:\\Sims\\N3\\all.cal";
-    DefaultRace->TrackName = "Ashford";
-    DefaultRace->Date = "07/04/2026";
-    DefaultRace->Time = "8:15";
-    DefaultRace->AIStrength = 150;
-    RACE before = *DefaultRace;
+// The settings the form stores and how the installation chooses the simulator are the form's test's.
+TEST_F(DefaultRaceDialogTest, OkRefusesTheFieldsInOrderThenStoresTheRadiosAndTheList) {
     OpenDialog();
     EXPECT_EQ(dialog->GetTitle(), "Default Race Configuration, v0.1.0");
     ExpectRefusedInOrder(*dialog,
                          {{IDC_RACE_LENGTH, "101", "Please enter an integer between 1 and 100", "10"},
                           {IDC_TEMPERATURE, "30", "Please enter an integer between 40 and 95", "70"}});
-    EXPECT_EQ(*DefaultRace, before);
-
-    SetText(*dialog, IDC_WARMUP_TIME, "120");
     ClickRadio(*dialog, IDC_SIM_NL);
+    ClickRadio(*dialog, IDC_DAMAGE_REALISTIC);
     Find<wxChoice>(*dialog, IDC_WIND_DIRECTION)->SetSelection(4);
     ClickOk(*dialog);
-    EXPECT_TRUE(Stored("DefaultRace=1,,Ashford,,,,0,0,0,1,0,0,0,10,0,0,30,120,0,1,70,0,4,0,100,5,1,1,07/04/"
-                       "2026,8:15,1,0\r\n"))
-        << program.Read("Quorvadata.ini");
+    EXPECT_EQ(DefaultRace->Sim, 1);
+    EXPECT_EQ(DefaultRace->Damage, 2);
+    EXPECT_EQ(DefaultRace->WindDirection, 4);
+    EXPECT_EQ(DefaultRace->RaceLength, 10);
 }
 
-TEST_F(DefaultRaceDialogTest, AMissingFolderOrSimulatorForcesTheOther) {
-    Server->PathN3.clear();
-    OpenDialog();
-    EXPECT_TRUE(ShowsNL());
-    EXPECT_TRUE(Enabled(*dialog, IDC_SIM_N3));
-
-    Server->PathN3 = program.File("n3/");
-    DefaultRace->Sim = 1;
-    Server->PathNL.clear();
-    OpenDialog();
-    EXPECT_FALSE(ShowsNL());
-
-    Server->PathNL = program.File("nl/");
+TEST_F(DefaultRaceDialogTest, ASimulatorNotInstalledDisablesBothButtons) {
     N3Installed = false;
     OpenDialog();
     EXPECT_TRUE(ShowsNL());
-    EXPECT_FALSE(Enabled(*dialog, IDC_SIM_N3) || Enabled(*dialog, IDC_SIM_NL));
+    EXPECT_EQ(EnabledStates(*dialog, {IDC_SIM_N3, IDC_SIM_NL, IDC_DAMAGE_NONE}), "--E");
 }

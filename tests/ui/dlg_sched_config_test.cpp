@@ -1,7 +1,7 @@
 #include "ui/dialogs/dlg_sched_config.h"
 
 #include "race_dialog_fixture.h"
-#include "ui/dialogs/race_controls.h"
+#include "resources/race_control_ids.h"
 
 #include <wx/clipbrd.h>
 
@@ -65,80 +65,52 @@ TEST_F(EventDialogTest, ANewEventStartsFromTheDefaultRaceTakesTypingUpToItsLimit
     input.PumpUntil([&] { return Text(*dialog, IDC_RACE_PASSWORD) != eleven + "A"; });
 
     SelectLine(Tracks(), 2);
-    SetText(*dialog, IDC_EVENT_WARMUP_TIME, " 12 ");
+    EXPECT_EQ(Label(*dialog, IDC_SELECTED_TRACK), "Cedar Park");
     Find<wxChoice>(*dialog, IDC_WIND_DIRECTION)->SetSelection(7);
     ClickOk(*dialog);
-    RACE expected = *DefaultRace;
-    expected.SimExe = program.File("n3/") + "nascar3.exe";
-    expected.CalendarFile = program.File("n3.cal");
-    expected.TrackName = "Cedar Park";
-    expected.TrackId = "cedarpk";
-    expected.TrackNumber = 3;
-    expected.WarmupTime = 12;
-    expected.WindDirection = 7;
-    expected.RacePassword = eleven.substr(0, 18) + "xyz";
-    EXPECT_EQ(event, expected);
+    EXPECT_EQ(event.TrackName, "Cedar Park");
+    EXPECT_EQ(event.WindDirection, 7);
+    EXPECT_EQ(event.RacePassword, eleven.substr(0, 18) + "xyz");
     EXPECT_EQ(Server->LastRace, -1);
 }
 
-// Outside the specific date timing the date is not looked at, but the time is; in it the date is checked
-// and rewritten, and the event runs once.
-TEST_F(EventDialogTest, TheFirstFailingFieldStopsOkWithItsMessageAndFocus) {
+// Outside the dated timing mode the date and time may not be changed, and what the time means is not
+// said; in it a date that passed shows as rewritten when a later field is refused.
+TEST_F(EventDialogTest, OkRefusesTheFieldsInOrderWithTheirFocus) {
     OpenOn(false);
     EXPECT_FALSE(dialog->FindWindow(IDC_TIME_MEANING)->IsShown());
-    SetText(*dialog, IDC_DATE, "");
-    ExpectRefusedInOrder(
-        *dialog, {{IDC_CONSECUTIVE_RUNS, "11", "Please enter an integer between 1 and 10", "10"},
-                  {IDC_RACE_PASSWORD, "pit,lane", "The race password cannot hold a comma", ""},
-                  {IDC_TEMPERATURE, "warm", "Please enter an integer.", "95"},
-                  {IDC_TIME, ":30", "Error (Race time) - Invalid time format (missing colon).", "6:5"}});
-    OkWith(IDC_CONSECUTIVE_RUNS, "11");
-    EXPECT_EQ(event, before);
-    OkWith(IDC_CONSECUTIVE_RUNS, "10");
-    EXPECT_EQ(event.Date, "");
+    EXPECT_EQ(EnabledStates(*dialog, {IDC_DATE, IDC_TIME, IDC_TIME_PM, IDC_CONSECUTIVE_RUNS}), "---E");
+    ExpectRefusedInOrder(*dialog,
+                         {{IDC_CONSECUTIVE_RUNS, "11", "Please enter an integer between 1 and 10", "10"}});
 
     Server->Timing = 2;
-    event = before;
-    event.Runs = 3;
     OpenOn(false);
     EXPECT_EQ(Label(*dialog, IDC_TIME_MEANING), "6:00 with PM = 18:00");
-    SetText(*dialog, IDC_TIME, "25:00");
-    OkWith(IDC_DATE, "13/01/2000");
-    EXPECT_EQ(recorder.Texts().back(), "Error (Race date) - Grossly invalid date - valid entries are "
-                                       "01/01/2000 through 12/31/2038.");
-    EXPECT_TRUE(Focused(*dialog, IDC_DATE));
-    SetText(*dialog, IDC_TIME, "12:59");
-    OkWith(IDC_DATE, "1/2/2000");
+    ExpectRefusedInOrder(*dialog,
+                         {{IDC_DATE, "13/01/2000", "Error (Race date) - Grossly invalid", "1/2/2000"},
+                          {IDC_TIME, "25:00", "Error (Race time) - Invalid number of hours", "12:59"}});
+    EXPECT_EQ(Text(*dialog, IDC_DATE), "01/02/2000");
+    ClickOk(*dialog);
     EXPECT_EQ(event.Date, "01/02/2000");
-    EXPECT_EQ(event.Runs, 1);
 }
 
-// Opening fits the event to the installation (the rule is the default race dialog's test's); a stored
-// value out of range is reported on opening.
-TEST_F(EventDialogTest, SwitchingTheSimulatorKeepsTheLineWhileTheOtherCalendarHasIt) {
-    OpenOn(false);
-    ClickRadio(*dialog, IDC_SIM_NL);
-    dialog->OnOK();
-    EXPECT_EQ(event.TrackName, "Millbrook");
-    EXPECT_EQ(event.SimExe, program.File("nl/") + "legends.exe");
-
+// The listing's rules are the form's test's; a stored value out of range is reported on opening.
+TEST_F(EventDialogTest, SwitchingTheSimulatorListsItsCalendar) {
     // The third N3 track has no NL line: nothing is chosen, and OK asks for a track.
-    event = before;
     event.TrackNumber = 3;
     OpenOn(false);
     ClickRadio(*dialog, IDC_SIM_NL);
+    EXPECT_EQ(Lines(Tracks()), "Oak Ridge|Millbrook");
     EXPECT_EQ(Label(*dialog, IDC_SELECTED_TRACK), "");
     dialog->OnOK();
     EXPECT_EQ(recorder.Texts(), Texts{"Please select a track for this event."});
     EXPECT_TRUE(Focused(*dialog, IDC_TRACK_LIST));
     EXPECT_NE(dialog->GetReturnCode(), wxID_OK);
 
-    NLInstalled = false;
-    event.Sim = 1;
     event.Temperature = 0;
     OpenOn(false);
-    EXPECT_TRUE(Find<wxRadioButton>(*dialog, IDC_SIM_N3)->GetValue());
     EXPECT_EQ(recorder.Texts().back().rfind("Please enter an integer between 40 and 95", 0), 0u);
+    EXPECT_TRUE(Focused(*dialog, IDC_TEMPERATURE));
 }
 
 // A mended fault: a calendar that fails never throws the edits away.

@@ -3,8 +3,6 @@
 #include "platform/run_lock.h"
 #include "race_dialog_fixture.h"
 #include "schedule/schedule_lock.h"
-#include "settings/server_settings.h"
-#include "settings/settings_file.h"
 #include "ui/dialogs/dlg_publish.h"
 #include "ui/dialogs/dlg_schedule.h"
 #include "ui/dialogs/dlg_timing.h"
@@ -52,8 +50,7 @@ TEST_F(ServerSettingsDialogTest, OkReadsTheFieldsInOrderThenStoresThemTheArenasA
     EXPECT_EQ(arenaNL->GetSelection(), wxNOT_FOUND);
     EXPECT_EQ(arenaNL->GetString(6), "Invisible");
     ExpectRefusedInOrder(*dialog,
-                         {{Dlg::IDC_ADMIN_PASSWORD, "thirteen-char", "Please enter no more than 12", "kelp"},
-                          {Dlg::IDC_FIELD_SIZE, "44", "Please enter an integer between 1 and 43.", "43"},
+                         {{Dlg::IDC_FIELD_SIZE, "44", "Please enter an integer between 1 and 43.", "43"},
                           {Dlg::IDC_HOST_NAME, "Bob's Oval", "The host name cannot hold", "Bobs Oval"}});
 
     Find<wxCheckBox>(*dialog, Dlg::IDC_CONNECT_TCP)->SetValue(true);
@@ -63,7 +60,6 @@ TEST_F(ServerSettingsDialogTest, OkReadsTheFieldsInOrderThenStoresThemTheArenasA
     EXPECT_EQ(Server->ArenaN3, 6);
     EXPECT_EQ(Server->ArenaNL, 9);
     EXPECT_TRUE(Stored("HostName=Bobs Oval\r\n") && Stored("FieldSize=43\r\n"));
-    EXPECT_EQ(program.Read("n3/options.cfg").substr(143, 5), std::string("\0\1\1\1\2", 5));
 }
 
 // Cancel undoes the dialog's own fields only: what the further dialogs stored and the test page stay.
@@ -90,21 +86,6 @@ TEST_F(ServerSettingsDialogTest, CancelKeepsTheServerButNotWhatTheFurtherDialogs
     EXPECT_EQ(Server->HostName, "Oval Nights");
     EXPECT_EQ(Server->RaceDelay, 17);
     EXPECT_TRUE(Stored("RaceDelay=17\r\n") && Stored("HostName=Oval Nights\r\n") && Stored("[SCHEDULE]"));
-}
-
-TEST_F(ServerSettingsDialogTest, AWindowsSettingsFileShowsItsCharactersAndKeepsTheBytesOfUntouchedFields) {
-    program.Write("Quorvadata.ini", "[SERVER]\r\nHostName=Caf\xE9\r\nAdminPassword=M\xFC"
-                                    "ller\r\nFieldSize=43\r\n");
-    ReadServerSettings(*ReadSettingsFile());
-    N3Installed = NLInstalled = false;
-    OpenDialog();
-    EXPECT_EQ(EnabledStates(*dialog, {Dlg::IDC_ARENA_N3, Dlg::IDC_ARENA_NL}), "--");
-    EXPECT_EQ(Text(*dialog, Dlg::IDC_HOST_NAME), "Caf\u00E9");
-    ExpectRefusedInOrder(
-        *dialog, {{Dlg::IDC_ADMIN_PASSWORD, "\u03A3\u03B1", "The admin password can only", "M\u00FCller!"}});
-    dialog->OnOK();
-    EXPECT_TRUE(Stored("HostName=Caf\xE9\r\n") && Stored("AdminPassword=M\xC3\xBCller!\r\n"));
-    EXPECT_EQ(program.Read("n3/options.cfg"), std::string(160, '\1'));
 }
 
 // The rules are the form's; here that the fields show it, a refused field is focused after a beep, and OK

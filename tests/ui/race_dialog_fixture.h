@@ -87,7 +87,8 @@ protected:
         std::string typed, says, fixed;
     };
     // With every row typed at once, OK refuses the rows one by one in their order, each with its message
-    // and the focus on its field, and leaves the dialog open and the settings file as it was.
+    // and the focus on its field with its text selected, and leaves the dialog open and the settings file as
+    // it was.
     void ExpectRefusedInOrder(wxDialog& dialog, const std::vector<Refusal>& rows) {
         const std::string stored = program.Exists("Quorvadata.ini") ? program.Read("Quorvadata.ini") : "none";
         for (const Refusal& row : rows)
@@ -99,6 +100,7 @@ protected:
             ASSERT_EQ(recorder.messages.size(), shown + 1);
             EXPECT_EQ(recorder.messages.back().text.rfind(row.says, 0), 0u) << recorder.messages.back().text;
             EXPECT_TRUE(Focused(dialog, row.field));
+            EXPECT_EQ(Find<wxTextCtrl>(dialog, row.field)->GetStringSelection().utf8_string(), row.typed);
             EXPECT_NE(dialog.GetReturnCode(), wxID_OK);
             SetText(dialog, row.field, row.fixed);
         }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/race.h"
+#include "forms/default_race_form.h"
 #include "ui/support/dlg_base.h"
 
 // "Default Race Configuration": the settings that every new event starts from and that "Add All" gives
@@ -14,5 +14,5 @@ public:
 private:
     void OnInitDialog(wxInitDialogEvent& event) override;
 
-    RACE m_values;
+    DefaultRaceForm m_form;
 };

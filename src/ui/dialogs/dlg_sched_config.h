@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/race.h"
+#include "forms/event_form.h"
 #include "ui/support/dlg_base.h"
 
 class wxListBox;
@@ -23,14 +23,10 @@ public:
 
 private:
     void OnInitDialog(wxInitDialogEvent& event) override;
-    bool ValidateDate();
-    bool ValidateTime();
 
     RACE* m_event = nullptr;
     bool m_isNew = true;
-    RACE m_values;
+    // Until the dialog opens on its event, the form only gives the labels.
+    EventForm m_form{nullptr, true};
     wxListBox* m_trackList = nullptr;
-    int m_selectedEntry = 0;
-    // The simulator whose calendar the track list shows; -1 before the first filling.
-    int m_listedSim = -1;
 };

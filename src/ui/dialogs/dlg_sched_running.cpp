@@ -3,9 +3,9 @@
 #include "platform/host_path.h"
 #include "platform/local_time.h"
 #include "publish/results_publisher.h"
+#include "platform/windows_1252.h"
 #include "schedule/run_texts.h"
 #include "ui/dialogs/dlg_cmd_preview.h"
-#include "ui/support/record_fields.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -201,7 +201,7 @@ wxString CDlgSchedRunning::ListText(const std::string& item) {
     std::string mark = item.substr(0, tab);
     std::string rest = tab == std::string::npos ? "" : item.substr(tab + 1);
     // A track name from a settings file of the Windows program is Windows-1252.
-    return ShownText((mark.empty() ? "      " : mark + "  ") + rest);
+    return wxString::FromUTF8(Utf8FromStored((mark.empty() ? "      " : mark + "  ") + rest));
 }
 
 void CDlgSchedRunning::SetCaption(const std::string& caption) {
@@ -235,7 +235,7 @@ void CDlgSchedRunning::ShowNextEvent(const NextEventTexts& texts, const RACE& ev
                                                         {IDC_DAMAGE_MODEL, &texts.damageModel},
                                                         {IDC_CONSECUTIVE_RUNS, &texts.consecutiveRun}};
     for (auto [id, text] : shown)
-        FindWindow(id)->SetLabel(ShownText(*text));
+        FindWindow(id)->SetLabel(wxString::FromUTF8(Utf8FromStored(*text)));
     for (const Toggle& toggle : toggles)
         static_cast<wxCheckBox*>(FindWindow(toggle.id))->SetValue(event.*toggle.field != 0);
 }

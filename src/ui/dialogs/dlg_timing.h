@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/server.h"
+#include "forms/timing_form.h"
 
 #include <wx/dialog.h>
 
@@ -34,15 +34,10 @@ public:
     explicit CDlgTiming(wxWindow* parent);
 
     void OnOK();
-    // The layout of a timing mode: 0 continuous loop, 1 daily time, 2 a date and time for each event.
-    void ApplyLayout(int mode);
-    void StopAtEndRule();
-    void TimeFrameRule();
 
 private:
     void CreateControls();
     void OnInitDialog(wxInitDialogEvent& event);
-    bool ValidateTime(int id, const char* prefix);
 
-    SERVER m_values;
+    TimingForm m_form;
 };

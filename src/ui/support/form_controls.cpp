@@ -4,7 +4,7 @@
 #include "ui/support/typing_limit.h"
 
 #include <wx/checkbox.h>
-#include <wx/choice.h>
+#include <wx/ctrlsub.h>
 #include <wx/radiobut.h>
 #include <wx/textctrl.h>
 
@@ -17,19 +17,23 @@ Control* ControlOf(wxWindow* dialog, int id) {
     return static_cast<Control*>(dialog->FindWindow(id));
 }
 
-// A choice is a drop-down list or a group of radio buttons.
+// A choice is a list (drop-down or not) or a group of radio buttons.
+wxControlWithItems* ListOf(wxWindow* dialog, int id) {
+    return dynamic_cast<wxControlWithItems*>(dialog->FindWindow(id));
+}
+
 void ShowChoice(wxWindow* dialog, const FormField& field, int id, int position) {
-    bool listed = position >= 0 && position < field.high;
-    if (auto* list = dynamic_cast<wxChoice*>(dialog->FindWindow(id))) {
+    if (wxControlWithItems* list = ListOf(dialog, id)) {
+        bool listed = position >= 0 && position < static_cast<int>(list->GetCount());
         list->SetSelection(listed ? position : wxNOT_FOUND);
         return;
     }
-    if (listed)
+    if (position >= 0 && position < field.high)
         ControlOf<wxRadioButton>(dialog, id + position)->SetValue(true);
 }
 
 int ChosenPosition(wxWindow* dialog, const FormField& field, int id) {
-    if (auto* list = dynamic_cast<wxChoice*>(dialog->FindWindow(id)))
+    if (wxControlWithItems* list = ListOf(dialog, id))
         return list->GetSelection();
     for (int k = 0; k < field.high; ++k)
         if (ControlOf<wxRadioButton>(dialog, id + k)->GetValue())
@@ -38,8 +42,7 @@ int ChosenPosition(wxWindow* dialog, const FormField& field, int id) {
 }
 
 void EnableField(wxWindow* dialog, const FormField& field, int id, bool enabled) {
-    bool radios =
-        field.kind == FieldKind::Choice && dynamic_cast<wxChoice*>(dialog->FindWindow(id)) == nullptr;
+    bool radios = field.kind == FieldKind::Choice && ListOf(dialog, id) == nullptr;
     for (int k = 0; k < (radios ? field.high : 1); ++k)
         dialog->FindWindow(id + k)->Enable(enabled);
 }
@@ -108,4 +111,11 @@ void LimitFormTyping(wxWindow* dialog, const Form& form, std::span<const FieldCo
         if (field.kind != FieldKind::Check && field.kind != FieldKind::Choice && field.limit > 0)
             LimitTyping(ControlOf<wxTextCtrl>(dialog, control.id), field.limit);
     }
+}
+
+void ChangeForm(wxWindow* dialog, Form& form, std::span<const FieldControlId> controls,
+                const std::function<void()>& change) {
+    EnterForm(dialog, form, controls);
+    change();
+    ShowForm(dialog, form, controls);
 }

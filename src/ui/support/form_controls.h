@@ -2,6 +2,7 @@
 
 #include "forms/form.h"
 
+#include <functional>
 #include <span>
 
 class wxWindow;
@@ -10,8 +11,13 @@ class wxWindow;
 
 struct FieldControlId {
     const char* key;
-    int id; // a choice of radio buttons: the first button's id, the others following it
+    int id; // a choice of radio buttons: the first button's id, the others following it; or a list
 };
+
+// The operator changed a control: the form takes what the controls hold, the change applies its rules
+// and the controls show the form again.
+void ChangeForm(wxWindow* dialog, Form& form, std::span<const FieldControlId> controls,
+                const std::function<void()>& change);
 
 // Shows the form's values in the controls and enables each as its field is.
 void ShowForm(wxWindow* dialog, const Form& form, std::span<const FieldControlId> controls);
