@@ -2,6 +2,7 @@
 
 #include "core/app_state.h"
 #include "core/server.h"
+#include "core/simulator.h"
 #include "settings/race_store.h"
 
 namespace {
@@ -18,9 +19,9 @@ const std::vector<RaceField> fields = RaceFieldsInOrder(
 
 DefaultRaceForm::DefaultRaceForm() : RecordForm(fields), m_shown(*DefaultRace) {
     if (Server->PathN3.empty())
-        m_shown.Sim = 1;
+        m_shown.Sim = SimulatorNL;
     if (Server->PathNL.empty())
-        m_shown.Sim = 0;
+        m_shown.Sim = SimulatorN3;
     bool simulatorChoice = FitRaceToInstallation(m_shown);
     ShowRecord(m_shown);
     Enable("sim", simulatorChoice);

@@ -2,6 +2,7 @@
 
 #include "core/app_state.h"
 #include "core/server.h"
+#include "core/simulator.h"
 #include "forms/field_checks.h"
 #include "simfiles/calendars.h"
 
@@ -20,8 +21,9 @@ const std::vector<RaceField> fields = [] {
     return ordered;
 }();
 
-const CCalendarFile* CalendarOf(int sim) {
-    return sim == 1 ? static_cast<const CCalendarFile*>(CalendarNL.get()) : CalendarN3.get();
+// The simulator the radio buttons give: a position other than Legends' is Racing 3.
+SimulatorValue ChosenSimulator(int position) {
+    return position == SimulatorNL ? SimulatorNL : SimulatorN3;
 }
 
 } // namespace
@@ -30,7 +32,7 @@ EventForm::EventForm(RACE* event, bool isNew)
     : RecordForm(fields), m_event(event), m_isNew(isNew),
       m_shown(isNew || event == nullptr ? *DefaultRace : *event) {
     m_selectedEntry = isNew ? 0 : m_shown.TrackNumber;
-    bool dated = Server->Timing == 2;
+    bool dated = Server->Timing == TimingSpecific;
     if (dated)
         m_shown.Runs = 1;
     bool simulatorChoice = FitRaceToInstallation(m_shown);
@@ -49,7 +51,7 @@ std::optional<FormProblem> EventForm::FirstRefused() const {
 
 std::optional<Message> EventForm::ListTracks() {
     int sim = Value("sim").number;
-    const CCalendarFile* calendar = CalendarOf(sim);
+    const CCalendarFile* calendar = CalendarOf(ChosenSimulator(sim));
     const char* problem = nullptr;
     if (calendar == nullptr)
         problem = "Calendar file not initialized";
@@ -82,7 +84,7 @@ std::optional<FormProblem> EventForm::Accept() {
     RACE event = m_shown;
     if (std::optional<FormProblem> problem = ReadRecord(event))
         return problem;
-    if (Server->Timing == 2) {
+    if (Server->Timing == TimingSpecific) {
         if (std::optional<std::string> reason = CheckDateField(event.Date))
             return FormProblem{"date", {"Error (Race date) - " + *reason}, true};
         Show("date", {0, event.Date});
@@ -90,12 +92,13 @@ std::optional<FormProblem> EventForm::Accept() {
     if (std::optional<TimeFault> fault = CheckTimeField(event.Time))
         return FormProblem{"time", {"Error (Race time) - " + RaceTimeReason(*fault)}, true};
     int line = Value("track").number;
-    const CCalendarFile* calendar = CalendarOf(m_listedSim);
+    const CCalendarFile* calendar = CalendarOf(ChosenSimulator(m_listedSim));
     if (line < 0 || calendar == nullptr || line >= calendar->GetTrackCount() ||
         line >= static_cast<int>(m_trackNames.size()))
         return FormProblem{"track", {"Please select a track for this event.", MessageIcon::Warning}};
     event.Sim = m_listedSim;
-    event.SimExe = m_listedSim == 1 ? Server->PathNL + Server->ExeFileNL : Server->PathN3 + Server->ExeFileN3;
+    const Simulator& listed = Simulators[ChosenSimulator(m_listedSim)];
+    event.SimExe = *Server.*listed.path + *Server.*listed.exeFile;
     event.CalendarFile = calendar->GetFileName();
     event.TrackId = calendar->GetTrackId(line);
     event.TrackName = m_trackNames[line];

@@ -1,6 +1,7 @@
 #include "forms/race_fields.h"
 
 #include "core/app_state.h"
+#include "core/simulator.h"
 #include "resources/string_ids.h"
 
 #include <algorithm>
@@ -72,8 +73,8 @@ bool FitRaceToInstallation(RACE& race) {
     if (race.AIStrength < 80 || race.AIStrength > 120)
         race.AIStrength = 100;
     if (!NLInstalled)
-        race.Sim = 0;
+        race.Sim = SimulatorN3;
     if (!N3Installed)
-        race.Sim = 1;
+        race.Sim = SimulatorNL;
     return N3Installed && NLInstalled;
 }

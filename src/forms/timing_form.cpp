@@ -57,17 +57,17 @@ void TimingForm::Changed(std::string_view key) {
 }
 
 void TimingForm::ApplyLayout(int mode) {
-    if (mode < 0 || mode > 2)
+    if (mode != TimingContinuous && mode != TimingDaily && mode != TimingSpecific)
         return;
-    bool loop = mode == 0;
+    bool loop = mode == TimingContinuous;
     if (!loop)
         Show("limit_time", {});
     Enable("limit_time", loop);
     EnableTimeFrame(loop);
     // Events that run at their own times end with the last one.
-    if (mode == 2)
+    if (mode == TimingSpecific)
         Show("stop_at_end", {1, ""});
-    Enable("stop_at_end", mode != 2);
+    Enable("stop_at_end", mode != TimingSpecific);
     StopAtEndRule();
 }
 

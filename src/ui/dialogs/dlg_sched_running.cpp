@@ -2,8 +2,8 @@
 
 #include "platform/host_path.h"
 #include "platform/local_time.h"
-#include "publish/results_publisher.h"
 #include "platform/windows_1252.h"
+#include "publish/results_publisher.h"
 #include "schedule/run_texts.h"
 #include "ui/dialogs/dlg_cmd_preview.h"
 

@@ -59,8 +59,8 @@ CDlgServerSettings::CDlgServerSettings(wxWindow* parent, DialogRun runDialog)
         {IDC_FILE_LOCATIONS, [this] { OnFileLocations(); }},
         {IDC_DEFAULT_RACE, [this] { OnDefaultRace(); }},
         {IDC_EDIT_SCHEDULE, [this] { OnEditSchedule(); }},
-        {IDC_TEST_HTML_N3, [this] { OnTestHtml(0); }},
-        {IDC_TEST_HTML_NL, [this] { OnTestHtml(1); }},
+        {IDC_TEST_HTML_N3, [this] { OnTestHtml(SimulatorN3); }},
+        {IDC_TEST_HTML_NL, [this] { OnTestHtml(SimulatorNL); }},
         {IDC_UNATTENDED_RUNNING, [this] { OnUnattendedRunning(); }}};
     for (const auto& [id, action] : actions)
         FindWindow(id)->Bind(wxEVT_BUTTON, [run = action](wxCommandEvent&) { run(); });
@@ -166,7 +166,7 @@ void CDlgServerSettings::OnEditSchedule() {
     m_runDialog(schedule);
 }
 
-void CDlgServerSettings::OnTestHtml(int simulator) {
+void CDlgServerSettings::OnTestHtml(SimulatorValue simulator) {
     CHtmlResults::Sample(simulator).MakeHtmlResults();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/simulator.h"
 #include "forms/server_settings_form.h"
 #include "ui/support/dlg_base.h"
 
@@ -49,7 +50,7 @@ public:
     void OnFileLocations();
     void OnDefaultRace();
     void OnEditSchedule();
-    void OnTestHtml(int simulator);
+    void OnTestHtml(SimulatorValue simulator);
     void OnUnattendedRunning();
 
 private:

@@ -1,6 +1,7 @@
 #include "ui/dialogs/dlg_timing.h"
 
 #include "core/app_state.h"
+#include "core/server.h"
 #include "ui/support/dialog_layout.h"
 #include "ui/support/form_controls.h"
 #include "ui/support/next_run_note.h"
@@ -52,7 +53,7 @@ CDlgTiming::CDlgTiming(wxWindow* parent)
     auto changed = [this](const char* key) {
         ChangeForm(this, m_form, controls, [this, key] { m_form.Changed(key); });
     };
-    for (int mode = 0; mode < 3; ++mode)
+    for (int mode : {TimingContinuous, TimingDaily, TimingSpecific})
         OnRadioClick(static_cast<wxRadioButton*>(FindWindow(IDC_CONTINUOUS_LOOP + mode)),
                      [changed] { changed("timing"); });
     for (auto [id, key] : {std::pair{IDC_STOP_AT_END, "stop_at_end"}, {IDC_LIMIT_TIME, "limit_time"}})
