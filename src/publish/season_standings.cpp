@@ -105,6 +105,7 @@ std::vector<SimulatorStandings> SeasonStandings(const std::vector<const KeptRace
         for (size_t n = 0; n < order.size(); ++n)
             order[n] = n;
         const auto& rows = table.standings.rows;
+        const auto& keys = table.keys;
         // A row without a finish comes after every row with one.
         auto best = [](const StandingsRow& row) { return row.bestFinish == 0 ? LLONG_MAX : row.bestFinish; };
         std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
@@ -114,7 +115,7 @@ std::vector<SimulatorStandings> SeasonStandings(const std::vector<const KeptRace
                 return rows[a].wins > rows[b].wins;
             if (best(rows[a]) != best(rows[b]))
                 return best(rows[a]) < best(rows[b]);
-            return table.keys[a] < table.keys[b];
+            return keys[a] < keys[b];
         });
         SimulatorStandings sorted{simulator, table.standings.races, {}};
         sorted.rows.reserve(order.size());
