@@ -87,6 +87,9 @@ protected:
     }
 
     std::string Out() const { return WithoutTimeStamps(root.Read("out.txt")); }
+    std::string Err() const { return WithoutTimeStamps(root.Read("err.txt")); }
+    bool OutHolds(const std::string& text) const { return Out().find(text) != std::string::npos; }
+    bool ErrHolds(const std::string& text) const { return Err().find(text) != std::string::npos; }
     std::string Settings() const { return root.File("program/Quorvadata.ini"); }
     // A file of the simulators' folders, "N3/evt00001.dmn".
     std::string Sims(const std::string& file) const { return "wine/drive_c/Sims/" + file; }

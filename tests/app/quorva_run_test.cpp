@@ -24,8 +24,6 @@ protected:
             EventList.pop_back();
         });
     }
-
-    bool OutHolds(const std::string& text) const { return Out().find(text) != std::string::npos; }
 };
 
 } // namespace
@@ -78,8 +76,6 @@ TEST_F(QuorvaRunTest, CheckAndUsageRunNothingAndTheStoredScheduleRunsToItsEndAnd
     EXPECT_EQ(said[7], "STOPPING=1");
     EXPECT_TRUE(OutHolds("Launch 3: \"Nascar Legends.exe\" \"arena:Invisible\" \"serv: file evt00003.dmn\""));
     EXPECT_TRUE(OutHolds("Consecutive run: 2 of 2"));
-    // The stand-in races the track of the event's calendar line, under its name.
-    EXPECT_NE(root.Read(Sims("N3/evt00001.html")).find("<h1>Ashford Motor Speedway</h1>"), std::string::npos);
     EXPECT_TRUE(
         Out().ends_with("\nSchedule ended: the schedule reached its end. 3 races run, 0 launches that "
                         "did not race, 0 races ended by the time limit or SIGUSR1.\n"));
@@ -129,10 +125,9 @@ TEST_F(QuorvaRunTest, TheDailyAndTheDatedModesStartAtTheirClockTime) {
 }
 
 // A race past its limit is ended, gently first and for good after the grace time, with what it left
-// running. Launches that did not race are told with their last lines and their output file, and a run in
-// which none raced ends with status 3; a simulator that cannot be started ends the run, and fails the
-// check, with status 1.
-TEST_F(QuorvaRunTest, TheWatchdogAndLaunchesThatFailGiveTheExitStatus) {
+// running; a simulator that cannot be started ends the run, and fails the check, with status 1. (A run
+// in which none raced, status 3, meets real Wine in the Wine tests.)
+TEST_F(QuorvaRunTest, TheWatchdogEndsARaceAndASimulatorThatCannotStartGivesStatus1) {
     Change([] { EventList.front()->Runs = 1; });
     root.Write(Sims("N3/Nascar Racing 3.exe"), "#!/bin/sh\ntrap '' TERM\nsleep 60 &\necho $! > '" +
                                                    root.File("left.pid") +
@@ -149,18 +144,10 @@ TEST_F(QuorvaRunTest, TheWatchdogAndLaunchesThatFailGiveTheExitStatus) {
     EXPECT_TRUE(state.empty() || state[state.rfind(')') + 2] == 'Z') << state;
 
     environment = "";
-    root.Write(Sims("N3/Nascar Racing 3.exe"), "#!/bin/sh\necho 'cannot open the track' >&2\nexit 3\n");
-    root.Write(Sims("NL/Nascar Legends.exe"), "#!/bin/sh\nexit 4\n");
-    EXPECT_EQ(RunQuorva(), 3);
-    EXPECT_TRUE(OutHolds(" s after its start with status 3: it did not race.\n    | cannot open the track\n"
-                         "    Everything it wrote is in C:\\Sims\\N3\\evt00001.log (" +
-                         root.File(Sims("N3/evt00001.log")) + ")\n"));
-    EXPECT_TRUE(OutHolds("\n2 launches in a row did not race: the next launch waits"));
-    EXPECT_TRUE(OutHolds(" 0 races run, 2 launches that did not race, 0 races ended "));
     std::filesystem::remove(root.File(Sims("N3/Nascar Racing 3.exe")));
     EXPECT_EQ(RunQuorva("--check"), 1);
     EXPECT_EQ(RunQuorva(), 1);
-    EXPECT_TRUE(WithoutTimeStamps(root.Read("err.txt")).starts_with("Quorva: Could not start simulator\n"));
+    EXPECT_TRUE(Err().starts_with("Quorva: Could not start simulator\n"));
     EXPECT_TRUE(OutHolds("\nSchedule ended on an error: the simulator could not be started. "));
 }
 
@@ -199,9 +186,7 @@ TEST_F(QuorvaRunTest, DuringARaceASecondRunnerRefusesAndSignalsEndTheRace) {
     pid_t quorva = StartQuorva(60000);
     Await([&] { return root.Exists(Sims("N3/evt00001.seen")); });
     EXPECT_EQ(RunQuorva(), 4);
-    EXPECT_EQ(WithoutTimeStamps(root.Read("err.txt")),
-              "Quorva: The schedule of this program folder is already running (quorva-run, process " +
-                  std::to_string(quorva) + ").\n");
+    EXPECT_TRUE(ErrHolds("(quorva-run, process " + std::to_string(quorva) + ")"));
     kill(quorva, SIGUSR1);
     Await([&] { return root.Exists(Sims("N3/evt00002.seen")); });
     auto signalled = std::chrono::steady_clock::now();

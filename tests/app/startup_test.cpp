@@ -38,17 +38,9 @@ TEST(StartUpTest, EndsWithoutASimulatorOrReadableSettingsAndRemovesStaleTemporar
         std::function<void()> make;
         const char* cause;
     } cases[] = {
-        {"folder", [&] { std::filesystem::create_directory(path); }, "access denied"},
-        {"FIFO", [&] { mkfifo(path.c_str(), 0644); }, "access denied"},
+        // A look that fails, and a read that fails after a look that did not.
         {"link loop", [&] { std::filesystem::create_symlink("Quorvadata.ini", path); }, "unspecified error"},
-        // Sparse: refused before it is read, which would take minutes and gigabytes.
-        {"2 GB",
-         [&] {
-             program.Write("Quorvadata.ini", "[SERVER]\r\n");
-             std::filesystem::resize_file(path, 2'000'000'000);
-         },
-         "the file is 2000000000 bytes long, far more than any such file holds (16 MB at most): it was not "
-         "read"},
+        {"folder", [&] { std::filesystem::create_directory(path); }, "access denied"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -103,7 +95,7 @@ protected:
 TEST_F(InjectedFailureTest, ALockFileThatCannotBeMadeWarnsAndAnIOErrorOnTheSettingsFileEndsTheRun) {
     std::string lock = root.File("program/Quorvadata.lock");
     EXPECT_EQ(RunQuorvaFailing(lock, "openat", "EROFS"), 0);
-    EXPECT_EQ(WithoutTimeStamps(root.Read("err.txt")),
+    EXPECT_EQ(Err(),
               "Quorva: The lock file " + lock +
                   " cannot be made (Read-only file system): the schedule runs, but a second runner of this "
                   "program folder cannot be kept out.\n");
@@ -114,7 +106,7 @@ TEST_F(InjectedFailureTest, ALockFileThatCannotBeMadeWarnsAndAnIOErrorOnTheSetti
     for (const char* calls : {"%%stat", "openat", "read"}) {
         SCOPED_TRACE(calls);
         EXPECT_EQ(RunQuorvaFailing(Settings(), calls), 1);
-        EXPECT_EQ(WithoutTimeStamps(root.Read("err.txt")), error);
+        EXPECT_EQ(Err(), error);
         EXPECT_EQ(root.Read("program/Quorvadata.ini"), stored);
     }
     Change([] { Server->RememberRace = 1; });
@@ -124,22 +116,18 @@ TEST_F(InjectedFailureTest, ALockFileThatCannotBeMadeWarnsAndAnIOErrorOnTheSetti
     for (auto [calls, later] : {std::pair{"openat", "EIO:when=2+"}, std::pair{"read", "EIO:when=3+"}}) {
         SCOPED_TRACE(calls);
         EXPECT_EQ(RunQuorvaFailing(Settings(), calls, later), 0);
-        EXPECT_TRUE(WithoutTimeStamps(root.Read("err.txt"))
-                        .starts_with(
-                            "Quorva: The settings file " + Settings() +
-                            " could not be read (hardware error); races run without a time limit.\n" + error))
-            << root.Read("err.txt");
+        EXPECT_TRUE(Err().starts_with(
+            "Quorva: The settings file " + Settings() +
+            " could not be read (hardware error); races run without a time limit.\n" + error))
+            << Err();
         // The remembered place: the third event runs first.
-        EXPECT_NE(root.Read("out.txt").find("Next event: bayview / Bayview International Raceway"),
-                  std::string::npos);
+        EXPECT_TRUE(OutHolds("Next event: bayview / Bayview International Raceway"));
         EXPECT_EQ(root.Read("program/Quorvadata.ini"), stored);
     }
     std::filesystem::remove(Settings());
     EXPECT_EQ(RunQuorvaFailing(root.File("program"), "fsync"), 1);
-    EXPECT_NE(WithoutTimeStamps(root.Read("err.txt"))
-                  .find("Quorva: The following error occurred while trying to flush " + Settings() +
-                        " to the disk\n\nhardware error (Input/output error)\n"),
-              std::string::npos);
+    EXPECT_TRUE(ErrHolds("Quorva: The following error occurred while trying to flush " + Settings() +
+                         " to the disk\n\nhardware error (Input/output error)\n"));
 }
 
 // An I/O error keeps the first event file from being written: no simulator starts without it, and the
@@ -148,28 +136,21 @@ TEST_F(InjectedFailureTest, ALockFileThatCannotBeMadeWarnsAndAnIOErrorOnTheSetti
 TEST_F(InjectedFailureTest,
        AnEventFileThatCannotBeWrittenStartsNothingAndALogThatCannotBeOpenedStopsNothing) {
     EXPECT_EQ(RunQuorvaFailing(root.File(Sims("N3/evt00001.dmn")), "%%stat"), 0);
-    EXPECT_EQ(
-        WithoutTimeStamps(root.Read("err.txt")),
-        "Quorva: The following error occurred while trying to open C:\\Sims\\N3\\evt00001.dmn\n\nhardware "
-        "error\n");
+    EXPECT_EQ(Err(),
+              "Quorva: The following error occurred while trying to open C:\\Sims\\N3\\evt00001.dmn\n\n"
+              "hardware error\n");
     EXPECT_FALSE(root.Exists(Sims("N3/evt00001.seen")));
-    EXPECT_NE(
-        Out().find("\nThe event file C:\\Sims\\N3\\evt00001.dmn could not be written: the simulator was "
-                   "not started.\nNext event: oakridge / Oak Ridge Mile"),
-        std::string::npos)
+    EXPECT_TRUE(OutHolds("\nThe event file C:\\Sims\\N3\\evt00001.dmn could not be written: the simulator "
+                         "was not started.\nNext event: oakridge / Oak Ridge Mile"))
         << Out();
-    EXPECT_NE(Out().find(" 2 races run, 1 launch that did not race, "), std::string::npos);
 
     std::string log = root.File(Sims("N3/evt00001.log"));
     EXPECT_EQ(RunQuorva("", "strace -f -qq -o /dev/null -P '" + log +
                                 "' -e trace=openat -e inject=openat:error=EROFS"),
               0);
-    EXPECT_EQ(
-        WithoutTimeStamps(root.Read("err.txt")),
-        "Quorva: The simulator's output log C:\\Sims\\N3\\evt00001.log cannot be opened (access denied): "
-        "the simulator runs without it.\n");
+    EXPECT_EQ(Err(), "Quorva: The simulator's output log C:\\Sims\\N3\\evt00001.log cannot be opened (access "
+                     "denied): the simulator runs without it.\n");
     EXPECT_TRUE(root.Exists(Sims("N3/evt00001.WON")));
-    EXPECT_NE(Out().find(" 3 races run, 0 launches that did not race, "), std::string::npos);
 }
 
 // A template that cannot be read makes no race page, so no race is published; a published folder that
@@ -178,10 +159,8 @@ TEST_F(InjectedFailureTest,
 TEST_F(InjectedFailureTest, AnUnreadableTemplateMakesNoPageAndAFolderThatCannotBeListedIsToldAsSuch) {
     const std::string page = root.File("program/Quorvahtml.html");
     EXPECT_EQ(RunQuorvaFailing(page, "read"), 0);
-    EXPECT_NE(WithoutTimeStamps(root.Read("err.txt"))
-                  .find("Quorva: The following error occurred while trying to open " + page +
-                        "\n\nhardware error\n"),
-              std::string::npos);
+    EXPECT_TRUE(ErrHolds("Quorva: The following error occurred while trying to open " + page +
+                         "\n\nhardware error\n"));
     EXPECT_FALSE(root.Exists(Sims("N3/evt00001.html")));
     const std::string results = root.File("program/results");
     for (const auto& entry : std::filesystem::directory_iterator(results))
@@ -190,21 +169,17 @@ TEST_F(InjectedFailureTest, AnUnreadableTemplateMakesNoPageAndAFolderThatCannotB
             << entry.path();
 
     EXPECT_EQ(RunQuorvaFailing(results, "getdents64"), 0);
-    EXPECT_NE(WithoutTimeStamps(root.Read("err.txt"))
-                  .find("\n\nThe following error occurred while trying to list the folder " + results +
-                        "/\n\nhardware error (Input/output error)\n"),
-              std::string::npos)
-        << root.Read("err.txt");
+    EXPECT_TRUE(ErrHolds("\n\nThe following error occurred while trying to list the folder " + results +
+                         "/\n\nhardware error (Input/output error)\n"))
+        << Err();
     EXPECT_TRUE(root.Exists(Sims("N3/evt00003.html")));
 
     // The simulator writes "evt00001.WON", found as "evt00001.won" through the folder's listing.
     EXPECT_EQ(RunQuorvaFailing(root.File(Sims("N3")), "getdents64"), 0);
-    EXPECT_NE(
-        WithoutTimeStamps(root.Read("err.txt"))
-            .find("Quorva: The following error occurred while trying to open C:\\Sims\\N3\\evt00001.won\n\n"
-                  "hardware error\n"),
-        std::string::npos)
-        << root.Read("err.txt");
+    EXPECT_TRUE(
+        ErrHolds("Quorva: The following error occurred while trying to open C:\\Sims\\N3\\evt00001.won"
+                 "\n\nhardware error\n"))
+        << Err();
 }
 
 TEST_F(InjectedFailureTest, TheProgramsOwnPathIsReadOnce) {
@@ -218,5 +193,5 @@ TEST_F(InjectedFailureTest, TheProgramsOwnPathIsReadOnce) {
     int once = reads("--usage");
     ASSERT_GE(once, 1);
     EXPECT_EQ(reads(""), once);
-    EXPECT_NE(root.Read("out.txt").find("Schedule ended"), std::string::npos);
+    EXPECT_TRUE(OutHolds("Schedule ended"));
 }

@@ -22,7 +22,6 @@ TEST(ModuleVersion, TheBuiltProgramCarriesItsVersionBlockAndOtherFilesGiveNothin
     EXPECT_EQ(ProgramVersion, QUORVA_VERSION);
 
     TempFolder folder;
-    folder.Write("script", "#!/bin/sh\n");
     folder.Write("plain", TinyElf({{".text", "code"}}));
     std::string unsigned_ = BuildVersionBlock(SampleVersionBlock(true));
     unsigned_[40] = 0;
@@ -30,7 +29,6 @@ TEST(ModuleVersion, TheBuiltProgramCarriesItsVersionBlockAndOtherFilesGiveNothin
     folder.Write("untranslated",
                  TinyElf({{VersionSectionName, BuildVersionBlock(SampleVersionBlock(false))}}));
     CModuleVersion other;
-    EXPECT_FALSE(other.GetFileVersionInfo(folder.File("script")));
     EXPECT_FALSE(other.GetFileVersionInfo(folder.File("plain")));
     EXPECT_EQ(other.GetValue("ProductVersion"), "");
     EXPECT_FALSE(other.GetFileVersionInfo(folder.File("unsigned")));
