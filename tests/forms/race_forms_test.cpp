@@ -6,6 +6,7 @@
 #include "support/sample_calendars.h"
 
 #include <gmock/gmock.h>
+#include <tuple>
 
 // Both simulators installed, a default race, an event on the second track, and the sample calendars.
 class RaceFormsTest : public ::testing::Test {
@@ -29,13 +30,8 @@ protected:
 // Both forms check the shared fields in one order; the event's date (in the dated mode only), time and
 // track come last. The messages are the field checks' test's.
 TEST_F(RaceFormsTest, TheFirstRefusedFieldInOrderIsToldAndNothingIsStored) {
-    struct Row {
-        const char* name;
-        int timing;
-        Typed typed;
-        const char* refused; // its start
-    };
-    const Row rows[] = {
+    // The timing mode, the typed fields, and the start of the refusal.
+    const std::tuple<const char*, int, Typed, const char*> rows[] = {
         {"runs first", 0, {{"race_password", "pit,lane"}, {"runs", "11"}}, "runs: Please enter an integer"},
         {"password comma", 0, {{"race_password", "p,l"}, {"temperature", "30"}}, "race_password: The race"},
         {"race length", 0, {{"race_length", "101"}, {"temperature", "3"}}, "race_length: Please enter"},
@@ -44,13 +40,13 @@ TEST_F(RaceFormsTest, TheFirstRefusedFieldInOrderIsToldAndNothingIsStored) {
         {"time", 2, {{"time", ":30"}}, "beep time: Error (Race time) - Invalid time format"},
     };
     const RACE defaultRace = *DefaultRace;
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        Server->Timing = row.timing;
-        if (row.timing == 0) {
-            EXPECT_THAT(Refused(DefaultRaceForm(), row.typed), testing::StartsWith(row.refused));
+    for (const auto& [name, timing, typed, refused] : rows) {
+        SCOPED_TRACE(name);
+        Server->Timing = timing;
+        if (timing == 0) {
+            EXPECT_THAT(Refused(DefaultRaceForm(), typed), testing::StartsWith(refused));
         }
-        EXPECT_THAT(Refused(EventForm(&event, false), row.typed), testing::StartsWith(row.refused));
+        EXPECT_THAT(Refused(EventForm(&event, false), typed), testing::StartsWith(refused));
     }
     // The time is checked outside the dated mode too, where it may not be changed.
     Server->Timing = 0;
