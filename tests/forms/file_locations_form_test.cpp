@@ -1,10 +1,12 @@
 #include "forms/file_locations_form.h"
 
 #include "core/app_state.h"
+#include "form_refusal.h"
 #include "support/program_folder.h"
 #include "support/scoped_env.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 class FileLocationsFormTest : public ::testing::Test {
 protected:
@@ -25,28 +27,21 @@ protected:
 
 // The eight paths are checked in their order, the read-only ones as the settings file gave them.
 TEST_F(FileLocationsFormTest, TheFirstPathLongerThan512CharactersIsRefused) {
-    struct Row {
-        const char* name;
-        std::string storedCalendarN3;
-        std::string typedN3, typedNL;
-        const char* key;
-    };
     const std::string tooLong(513, 'x');
-    const Row rows[] = {
-        {"program path", "", tooLong, "", "path_n3"},
-        {"a stored file path, before the NL program path", tooLong, "", tooLong, "calendar_n3"},
-        {"the NL program path last, after 512 characters", "", std::string(512, 'x'), tooLong, "path_nl"},
+    // The stored N3 calendar, the typed program paths, and the field refused.
+    const std::tuple<const char*, std::string, Typed, const char*> rows[] = {
+        {"program path", "", {{"path_n3", tooLong}}, "path_n3"},
+        {"a stored file path, before the NL program path", tooLong, {{"path_nl", tooLong}}, "calendar_n3"},
+        {"the NL program path last, after 512 characters",
+         "",
+         {{"path_n3", std::string(512, 'x')}, {"path_nl", tooLong}},
+         "path_nl"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        Server->CalendarFileN3 = row.storedCalendarN3;
-        FileLocationsForm form;
-        form.Enter("path_n3", {0, row.typedN3});
-        form.Enter("path_nl", {0, row.typedNL});
-        std::optional<FormProblem> problem = form.Accept();
-        ASSERT_TRUE(problem.has_value());
-        EXPECT_EQ(problem->key, row.key);
-        EXPECT_EQ(problem->message.text, "Please enter no more than 512 characters.");
+    for (const auto& [name, calendarN3, typed, key] : rows) {
+        SCOPED_TRACE(name);
+        Server->CalendarFileN3 = calendarN3;
+        EXPECT_EQ(Refused(FileLocationsForm(), typed),
+                  std::string(key) + ": Please enter no more than 512 characters.");
     }
 }
 

@@ -7,6 +7,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
+#include <tuple>
 
 // A schedule of three events, and the sample calendars.
 class ScheduleEditorTest : public ::testing::Test {
@@ -55,12 +56,7 @@ protected:
 // d and u move down and up, e and c are an edit and a cancelled one, a and n an add and a cancelled
 // one, x deletes, X deletes all, L adds all NL tracks.
 TEST_F(ScheduleEditorTest, EachOperationLeavesTheLinesTheSelectionAndTheButtonsAsTheEditorShowsThem) {
-    struct Row {
-        const char* name;
-        const char* operations;
-        const char* state;
-    };
-    const Row rows[] = {
+    const std::tuple<const char*, const char*, const char*> rows[] = {
         {"opens on the first line", "", "Ashford|Bayview|Oak Ridge @0 EE-E"},
         {"moves down to the end and no further", "ddd", "Bayview|Oak Ridge|Ashford @2 EEE-"},
         {"moves up from the first line nowhere", "u", "Ashford|Bayview|Oak Ridge @0 EE-E"},
@@ -75,7 +71,7 @@ TEST_F(ScheduleEditorTest, EachOperationLeavesTheLinesTheSelectionAndTheButtonsA
         {"add all appends without selecting", "XL", "Oak Ridge|Millbrook @-1 ----"},
         {"with no line selected the buttons act on nothing", "XLnexd", "Oak Ridge|Millbrook @-1 EE-E"},
     };
-    const std::map<char, std::function<void(ScheduleEditor&)>> operations = {
+    const std::map<char, std::function<void(ScheduleEditor&)>> byLetter = {
         {'d', &ScheduleEditor::MoveDown},
         {'u', &ScheduleEditor::MoveUp},
         {'x', &ScheduleEditor::Delete},
@@ -86,17 +82,17 @@ TEST_F(ScheduleEditorTest, EachOperationLeavesTheLinesTheSelectionAndTheButtonsA
         {'n', [](ScheduleEditor& e) { e.Add(std::nullopt); }},
         {'L', [](ScheduleEditor& e) { EXPECT_EQ(e.AddAll(SimulatorNL), std::nullopt); }},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (auto [name, letters, state] : rows) {
+        SCOPED_TRACE(name);
         ScheduleEditor editor;
-        for (const char* op = row.operations; *op != '\0'; ++op) {
-            auto operation = operations.find(*op);
-            if (operation != operations.end())
+        for (const char* op = letters; *op != '\0'; ++op) {
+            auto operation = byLetter.find(*op);
+            if (operation != byLetter.end())
                 operation->second(editor);
             else
                 editor.Select(*op - '0');
         }
-        EXPECT_EQ(State(editor), row.state);
+        EXPECT_EQ(State(editor), state);
         EXPECT_EQ(Scheduled(), "Ashford|Bayview|Oak Ridge");
     }
 }

@@ -1,10 +1,12 @@
 #include "forms/timing_form.h"
 
 #include "core/app_state.h"
+#include "form_refusal.h"
 #include "settings/server_settings.h"
 #include "support/program_folder.h"
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
+#include <tuple>
 
 class TimingFormTest : public ::testing::Test {
 protected:
@@ -20,39 +22,32 @@ protected:
     ScopedProgramFolder program;
 };
 
-// The numbers before the times, the times in their order with their own words after a beep; refused is
-// the key, then the start of its message (the messages are the field checks' test's).
+// The numbers before the times, the times in their order with their own words after a beep (the
+// messages are the field checks' test's).
 TEST_F(TimingFormTest, TheFirstRefusedFieldInOrderIsToldAndNothingIsStored) {
-    struct Row {
-        const char* name;
-        std::vector<std::pair<const char*, const char*>> typed;
-        const char* refused;
-    };
-    const Row rows[] = {
+    const std::tuple<const char*, Typed, const char*> rows[] = {
         {"delay first", {{"daily_time", "930"}, {"race_delay", "61"}}, "race_delay: Please enter an integer"},
         {"a time's length", {{"daily_time", "12:300"}}, "daily_time: Please enter no more than 5"},
         {"verify interval", {{"verify_interval", "-1"}}, "verify_interval: Please enter an integer"},
-        {"daily time", {{"daily_time", "930"}, {"start_time", "13:00"}}, "daily_time: Daily Time: Invalid"},
-        {"start time", {{"start_time", "13:00"}, {"stop_time", "9:60"}}, "start_time: Schedule Start Time: "},
-        {"stop time", {{"stop_time", "9:60"}}, "stop_time: Schedule Stop Time: Invalid number of minute "},
+        {"daily time",
+         {{"daily_time", "930"}, {"start_time", "13:00"}},
+         "beep daily_time: Daily Time: Invalid"},
+        {"start time",
+         {{"start_time", "13:00"}, {"stop_time", "9:60"}},
+         "beep start_time: Schedule Start Time: "},
+        {"stop time",
+         {{"stop_time", "9:60"}},
+         "beep stop_time: Schedule Stop Time: Invalid number of minute "},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        TimingForm form;
-        for (auto [key, text] : row.typed)
-            form.Enter(key, {0, text});
-        std::optional<FormProblem> problem = form.Accept();
-        ASSERT_TRUE(problem.has_value());
-        EXPECT_EQ((problem->key + ": " + problem->message.text).rfind(row.refused, 0), 0u)
-            << problem->message.text;
-        EXPECT_EQ(problem->beep, problem->message.text.find("Time: ") != std::string::npos);
+    for (const auto& [name, typed, refused] : rows) {
+        SCOPED_TRACE(name);
+        EXPECT_THAT(Refused(TimingForm(), typed), testing::StartsWith(refused));
     }
     // A time whose field the timing mode disables is checked all the same.
     Server->Timing = 1;
     Server->StopTime = "9:60";
-    TimingForm daily;
-    EXPECT_FALSE(daily.Enabled("stop_time"));
-    EXPECT_EQ(daily.Accept()->key, "stop_time");
+    EXPECT_FALSE(TimingForm().Enabled("stop_time"));
+    EXPECT_THAT(Refused(TimingForm()), testing::StartsWith("beep stop_time: "));
     EXPECT_FALSE(program.Exists("Quorvadata.ini"));
 }
 

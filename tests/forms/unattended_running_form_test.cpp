@@ -1,10 +1,12 @@
 #include "forms/unattended_running_form.h"
 
+#include "form_refusal.h"
 #include "support/message_recorder.h"
 #include "support/program_folder.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <tuple>
 
 class UnattendedRunningFormTest : public ::testing::Test {
 protected:
@@ -18,37 +20,26 @@ protected:
 
 // The reasons are the publish and watchdog settings' own; here their order, and the warning after a beep.
 TEST_F(UnattendedRunningFormTest, TheFirstRefusedFieldInOrderIsToldAfterABeepAndNothingIsStored) {
-    struct Row {
-        const char* name;
-        std::string folder, title, minutes;
-        const char* key;
-        const char* message;
-    };
     // 79 characters, one of them two bytes.
     const std::string longestTitle = "L\xc3\xa9gends" + std::string(72, '.');
-    const Row rows[] = {
-        {"folder before title", std::string(255, 'f'), "two\nlines", "x", "publish_folder",
-         "The results folder takes at most 254 characters."},
-        {"title on one line", std::string(254, 'f'), "two\nlines", "x", "publish_title",
-         "The league title must be one line."},
-        {"a week at most", "", longestTitle, "10081", "max_race_minutes",
-         "The longest race takes a whole number of minutes from 0 to 10080."},
+    const std::tuple<const char*, std::string, std::string, const char*, const char*> rows[] = {
+        {"folder before title", std::string(255, 'f'), "two\nlines", "x",
+         "publish_folder: The results folder takes at most 254 characters."},
+        {"title on one line", std::string(254, 'f'), "two\nlines", "x",
+         "publish_title: The league title must be one line."},
+        {"a week at most", "", longestTitle, "10081",
+         "max_race_minutes: The longest race takes a whole number of minutes from 0 to 10080."},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        UnattendedRunningForm form;
-        form.Enter("publish_folder", {0, row.folder});
-        form.Enter("publish_title", {0, row.title});
-        form.Enter("max_race_minutes", {0, row.minutes});
-        std::optional<FormProblem> problem = form.Accept();
-        ASSERT_TRUE(problem.has_value());
-        EXPECT_EQ(problem->key, row.key);
-        EXPECT_EQ(problem->message.text, row.message);
-        EXPECT_EQ(problem->message.icon, MessageIcon::Warning);
-        EXPECT_TRUE(problem->beep);
-        EXPECT_EQ(Publish, PUBLISH{});
-        EXPECT_FALSE(program.Exists("Quorvadata.ini"));
+    for (const auto& [name, folder, title, minutes, refused] : rows) {
+        SCOPED_TRACE(name);
+        Typed typed = {{"publish_folder", folder}, {"publish_title", title}, {"max_race_minutes", minutes}};
+        EXPECT_EQ(Refused(UnattendedRunningForm(), typed), std::string("beep ") + refused);
     }
+    UnattendedRunningForm form;
+    form.Enter("max_race_minutes", {0, "x"});
+    EXPECT_EQ(form.Accept()->message.icon, MessageIcon::Warning);
+    EXPECT_EQ(Publish, PUBLISH{});
+    EXPECT_FALSE(program.Exists("Quorvadata.ini"));
 }
 
 // A value that the Windows program wrote shows as its characters and stays as stored; a stored limit a

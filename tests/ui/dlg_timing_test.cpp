@@ -14,8 +14,8 @@ protected:
     std::unique_ptr<Dlg> dialog = std::make_unique<Dlg>(nullptr);
 };
 
-// The label under a time follows the time and its PM box; the boxes and the modes apply their rules as
-// they are clicked (the rules are the form's test's); a time refused comes after a beep.
+// The label under a time follows the time and its PM box; a box and a mode apply their rules as they are
+// clicked (the rules are the form's test's); a time refused comes after a beep.
 TEST_F(TimingDialogTest, TheClicksApplyTheRulesAndOkRefusesTheFieldsInOrder) {
     Open(*dialog);
     EXPECT_EQ(dialog->GetTitle(), "Timing Settings, v0.1.0");
@@ -27,8 +27,6 @@ TEST_F(TimingDialogTest, TheClicksApplyTheRulesAndOkRefusesTheFieldsInOrder) {
 
     ClickBox(*dialog, Dlg::IDC_STOP_AT_END);
     EXPECT_FALSE(Enabled(*dialog, Dlg::IDC_AUTO_TERMINATE) || Checked(*dialog, Dlg::IDC_AUTO_TERMINATE));
-    ClickBox(*dialog, Dlg::IDC_LIMIT_TIME);
-    EXPECT_EQ(EnabledStates(*dialog, {Dlg::IDC_START_TIME, Dlg::IDC_START_PM, Dlg::IDC_STOP_TIME}), "---");
     ClickRadio(*dialog, Dlg::IDC_SPECIFIC_MODE);
     EXPECT_EQ(EnabledStates(*dialog, {Dlg::IDC_LIMIT_TIME, Dlg::IDC_STOP_AT_END, Dlg::IDC_AUTO_TERMINATE}),
               "--E");
@@ -38,5 +36,5 @@ TEST_F(TimingDialogTest, TheClicksApplyTheRulesAndOkRefusesTheFieldsInOrder) {
                   {Dlg::IDC_DAILY_TIME, "930", "Daily Time: Invalid time format (missing colon).", "12:30"}});
     EXPECT_EQ(recorder.beeps, 1);
     ClickOk(*dialog);
-    EXPECT_TRUE(Stored("Timing=2\r\n") && Stored("LimitTime=0\r\n") && Stored("RaceDelay=60\r\n"));
+    EXPECT_TRUE(Stored("Timing=2\r\n") && Stored("RaceDelay=60\r\n"));
 }
