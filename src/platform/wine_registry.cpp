@@ -9,16 +9,6 @@ namespace {
 
 const std::string wineHeader = "WINE REGISTRY Version 2";
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // Escaped wide characters (UTF-16 code units) among the file's own UTF-8 bytes, as UTF-8.
 class WideText {
 public:

@@ -1,18 +1,9 @@
 #include "web/request_text.h"
 
+#include "platform/hex_digit.h"
 #include "platform/unicode.h"
 
 namespace {
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 bool AcceptableText(std::string_view text) {
     size_t at = 0;

@@ -128,13 +128,7 @@ TEST_F(RaceFormsTest, AnEventTakesTheChosenSimulatorsTrack) {
     EXPECT_EQ(form.ChosenTrackName(), "Oak Ridge");
     form.ChooseTrack(1);
     EXPECT_EQ(Refused(form, {{"warmup_time", " 12 "}}), "none");
-    RACE expected = *DefaultRace;
-    expected.Sim = 1;
-    expected.SimExe = program.File("nl/") + "legends.exe";
-    expected.CalendarFile = program.File("nl.cal");
-    expected.TrackName = "Millbrook";
-    expected.TrackId = "millbrk";
-    expected.TrackNumber = 2;
+    RACE expected = SampleMillbrookEvent(program, *DefaultRace);
     expected.WarmupTime = 12;
     EXPECT_EQ(event, expected);
     EXPECT_EQ(Server->LastRace, -1);

@@ -112,13 +112,7 @@ TEST_F(ScheduleEditorTest, AcceptHandsOverTheLinesAndForgetsTheRememberedPlaceOn
     EXPECT_EQ(Server->LastRace, -1);
     EXPECT_TRUE(Stored("LastRace=-1\r\n") && Stored("Events=5\r\n") && ScheduleLoaded);
     EXPECT_EQ(Scheduled(), "Bayview|Ashford|Oak Ridge|Oak Ridge|Millbrook");
-    RACE expected = *DefaultRace;
-    expected.Sim = 1;
-    expected.SimExe = program.File("nl/") + "legends.exe";
-    expected.CalendarFile = program.File("nl.cal");
-    expected.TrackName = "Millbrook";
-    expected.TrackId = "millbrk";
-    expected.TrackNumber = 2;
+    RACE expected = SampleMillbrookEvent(program, *DefaultRace);
     EXPECT_EQ(*EventList.at(4), expected);
 }
 
