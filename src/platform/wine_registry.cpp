@@ -1,5 +1,6 @@
 #include "platform/wine_registry.h"
 
+#include "platform/hex_digit.h"
 #include "platform/letter_case.h"
 #include "platform/unicode.h"
 
