@@ -57,7 +57,7 @@ CDlgTiming::CDlgTiming(wxWindow* parent)
         OnRadioClick(static_cast<wxRadioButton*>(FindWindow(IDC_CONTINUOUS_LOOP + mode)),
                      [changed] { changed("timing"); });
     for (auto [id, key] : {std::pair{IDC_STOP_AT_END, "stop_at_end"}, {IDC_LIMIT_TIME, "limit_time"}})
-        FindWindow(id)->Bind(wxEVT_CHECKBOX, [changed, key](wxCommandEvent& event) {
+        FindWindow(id)->Bind(wxEVT_CHECKBOX, [changed, key = key](wxCommandEvent& event) {
             event.Skip();
             changed(key);
         });
