@@ -22,7 +22,6 @@ struct Simulator {
     const char* standingsExtension; // ".won", the standings file it writes at a race's end
     const char* dictionaryFile;     // "TrackDictionaryN3.ini", its track dictionary in the program's folder
     const char* calendarName;       // "Nascar Race 3", as the track name prompt names its calendar
-    bool* installed;                // N3Installed
     std::string SERVER::*path;      // its installation folder, ending in a backslash
     std::string SERVER::*exeFile;
     std::string SERVER::*calendarFile;
@@ -35,16 +34,19 @@ struct Simulator {
 // One row per simulator, at the index of its value.
 inline constexpr Simulator Simulators[] = {
     {SimulatorN3, "N3", "NASCAR Racing 3", "Nascar Racing 3", "Nascar Racing 3.exe", ".won",
-     "TrackDictionaryN3.ini", "Nascar Race 3", &N3Installed, &SERVER::PathN3, &SERVER::ExeFileN3,
-     &SERVER::CalendarFileN3, &SERVER::InviteFileN3, &SERVER::MuzzleFileN3, &SERVER::ArenaN3,
-     IDS_ARENA_N3_FIRST},
+     "TrackDictionaryN3.ini", "Nascar Race 3", &SERVER::PathN3, &SERVER::ExeFileN3, &SERVER::CalendarFileN3,
+     &SERVER::InviteFileN3, &SERVER::MuzzleFileN3, &SERVER::ArenaN3, IDS_ARENA_N3_FIRST},
     {SimulatorNL, "NL", "NASCAR Legends", "Nascar Legends", "Nascar Legends.exe", ".stn",
-     "TrackDictionaryNL.ini", "Nascar Legends", &NLInstalled, &SERVER::PathNL, &SERVER::ExeFileNL,
-     &SERVER::CalendarFileNL, &SERVER::InviteFileNL, &SERVER::MuzzleFileNL, &SERVER::ArenaNL,
-     IDS_ARENA_NL_FIRST},
+     "TrackDictionaryNL.ini", "Nascar Legends", &SERVER::PathNL, &SERVER::ExeFileNL, &SERVER::CalendarFileNL,
+     &SERVER::InviteFileNL, &SERVER::MuzzleFileNL, &SERVER::ArenaNL, IDS_ARENA_NL_FIRST},
 };
 
 static_assert(Simulators[SimulatorN3].value == SimulatorN3 && Simulators[SimulatorNL].value == SimulatorNL);
+
+// Whether start-up found the simulator installed (N3Installed, NLInstalled).
+inline bool Installed(const Simulator& simulator) {
+    return simulator.value == SimulatorNL ? NLInstalled : N3Installed;
+}
 
 // The simulator of a stored value: 0 is NASCAR Racing 3 and any other value NASCAR Legends, as the
 // launch, its files and the results pages take a hand-edited one.

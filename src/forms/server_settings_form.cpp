@@ -75,7 +75,7 @@ std::optional<FormProblem> ServerSettingsForm::Accept() {
     CopyFields(read, *Server);
     WriteServerSettings();
     for (const Simulator& simulator : Simulators)
-        if (*simulator.installed)
+        if (Installed(simulator))
             PatchOptionsCfg(simulator.value);
     return std::nullopt;
 }

@@ -5,7 +5,7 @@
 #include "platform/file_system.h"
 #include "platform/text_mode.h"
 
-std::unique_ptr<HTML_TEMPLATE> HtmlTemplate;
+thread_local std::unique_ptr<HTML_TEMPLATE> HtmlTemplate;
 
 bool LoadHtmlTemplate() {
     std::string path = GetProgramFolder() + "Quorvahtml.html";

@@ -11,7 +11,7 @@ struct HTML_TEMPLATE {
 };
 
 // Made on the first conversion and refilled by each one; parts the file lacks keep their last text.
-extern std::unique_ptr<HTML_TEMPLATE> HtmlTemplate;
+extern thread_local std::unique_ptr<HTML_TEMPLATE> HtmlTemplate;
 
 // Reads the template file into HtmlTemplate, up to its first empty line. A file that cannot be read
 // is told to the operator, leaves the parts as they were and gives false: no page is made from it.

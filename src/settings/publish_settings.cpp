@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <array>
 
-PUBLISH Publish;
+thread_local PUBLISH Publish;
 
 namespace {
 

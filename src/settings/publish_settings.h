@@ -19,7 +19,7 @@ struct PUBLISH {
 };
 
 // The section as start-up read it and the publishing dialog changed it.
-extern PUBLISH Publish;
+extern thread_local PUBLISH Publish;
 
 // The first value that the settings file could not give back as it is (a line end, or more than is
 // read back), with what to tell the operator; PublishField::None when both can be stored.

@@ -6,10 +6,10 @@
 
 #include <new>
 
-std::unique_ptr<CCalendarFileN3> CalendarN3;
-std::unique_ptr<CCalendarFileNL> CalendarNL;
-int TrackCountN3 = 0;
-int TrackCountNL = 0;
+thread_local std::unique_ptr<CCalendarFileN3> CalendarN3;
+thread_local std::unique_ptr<CCalendarFileNL> CalendarNL;
+thread_local int TrackCountN3 = 0;
+thread_local int TrackCountNL = 0;
 
 namespace {
 

@@ -19,7 +19,7 @@ char Allowed(int connection) {
 
 void PatchOptionsCfg(int simulator) {
     const Simulator& installation = SimulatorOf(simulator);
-    if (!*installation.installed)
+    if (!Installed(installation))
         return;
     std::string path = (*Server).*installation.path + "options.cfg";
     FileFailure failure = PatchFileBytes(path, {{ipxOffset, Allowed(Server->ConnectIPX)},

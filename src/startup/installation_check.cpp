@@ -72,7 +72,7 @@ public:
         bool started = Server && (N3Installed || NLInstalled);
         CheckPrefix();
         for (const Simulator& simulator : Simulators) {
-            if (started && *simulator.installed)
+            if (started && Installed(simulator))
                 CheckSimulator(simulator);
             else
                 NotInstalled(simulator);

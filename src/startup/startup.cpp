@@ -74,7 +74,7 @@ bool StartUp() {
     CreateDefaultRace(*settings);
     // Event files and results pages are replaced in the simulators' folders, so a kill can leave one there.
     for (const Simulator& simulator : Simulators)
-        if (*simulator.installed)
+        if (Installed(simulator))
             RemoveStaleTemporaryFiles((*Server).*simulator.path);
     ReadEvents(*settings);
     ReadPublishSettings(*settings);

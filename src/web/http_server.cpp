@@ -196,7 +196,7 @@ std::unique_ptr<HttpServer> HttpServer::Start(const ListenAddress& address,
     auto daemon = std::make_unique<Daemon>();
     daemon->handler = std::move(handler);
     daemon->limits = limits;
-    unsigned flags = MHD_USE_AUTO_INTERNAL_THREAD;
+    unsigned flags = MHD_USE_EPOLL;
     if (address.socket.ss_family == AF_INET6)
         flags |= MHD_USE_IPv6;
     if (https) {
@@ -213,7 +213,6 @@ std::unique_ptr<HttpServer> HttpServer::Start(const ListenAddress& address,
         {MHD_OPTION_CONNECTION_LIMIT, limits.connections, nullptr},
         {MHD_OPTION_PER_IP_CONNECTION_LIMIT, limits.connectionsPerAddress, nullptr},
         {MHD_OPTION_CONNECTION_TIMEOUT, limits.idleSeconds, nullptr},
-        {MHD_OPTION_THREAD_POOL_SIZE, 2, nullptr},
     };
     if (https) {
         options.push_back({MHD_OPTION_HTTPS_MEM_CERT, 0, const_cast<char*>(https->certificate.c_str())});
@@ -241,6 +240,11 @@ HttpServer::~HttpServer() {
     }
     m_daemon->wake.notify_all();
     m_daemon->watcher.join();
+}
+
+void HttpServer::Serve(const std::function<bool()>& done) {
+    while (!done())
+        MHD_run_wait(m_daemon->daemon, 250);
 }
 
 unsigned short HttpServer::Port() const {

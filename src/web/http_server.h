@@ -48,7 +48,8 @@ struct HttpLimits {
     unsigned idleSeconds = 5;
 };
 
-// Serves requests on threads of its own until it is destroyed.
+// Listens from Start until it is destroyed, and answers requests on the thread that calls Serve, so the
+// handler runs where the program's records are (core/app_state.h).
 class HttpServer {
 public:
     // Listens at the address, over HTTPS when files are given; nothing, with the reason, when it cannot.
@@ -56,6 +57,9 @@ public:
                                              const std::optional<HttpsFiles>& https, HttpHandler handler,
                                              std::string& reason, HttpLimits limits = {});
     ~HttpServer();
+
+    // Answers requests until done() holds, which is asked at least four times a second.
+    void Serve(const std::function<bool()>& done);
     HttpServer(const HttpServer&) = delete;
     HttpServer& operator=(const HttpServer&) = delete;
 

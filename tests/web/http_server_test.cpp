@@ -69,9 +69,18 @@ protected:
             },
             reason, limits);
         ASSERT_NE(server, nullptr) << reason;
+        serving = std::thread([this] { server->Serve([this] { return stop.load(); }); });
+    }
+
+    ~HttpServerTest() override {
+        stop = true;
+        if (serving.joinable())
+            serving.join();
     }
 
     std::unique_ptr<HttpServer> server;
+    std::atomic<bool> stop = false;
+    std::thread serving;
     std::atomic<int> handled = 0;
     HttpRequest seen;
 };
