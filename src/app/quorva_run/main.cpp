@@ -6,7 +6,6 @@
 // SIGUSR1 ends the race in progress, and the schedule goes on. A closed output does not end it. "quorva-run
 // --check" only checks the installation.
 
-#include "app/quorva_run/console_view.h"
 #include "platform/process.h"
 #include "platform/service_notify.h"
 #include "publish/results_publisher.h"
@@ -14,6 +13,7 @@
 #include "schedule/system_launcher.h"
 #include "schedule/tick_loop.h"
 #include "settings/settings_file.h"
+#include "startup/console_view.h"
 #include "startup/installation_check.h"
 #include "startup/run_session.h"
 #include "startup/startup.h"

@@ -1,4 +1,4 @@
-#include "app/quorva_run/console_view.h"
+#include "startup/console_view.h"
 
 #include "platform/host_path.h"
 #include "platform/local_time.h"
