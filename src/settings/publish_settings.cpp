@@ -54,11 +54,11 @@ void ReadPublishSettings(const ProfileFile& file) {
 }
 
 bool WritePublishSettings() {
-    ProfileFile file(SettingsFilePath());
-    for (const PublishKey& key : publishKeys)
-        if (key.field != PublishField::None)
-            file.SetString(publishSection, key.key, Publish.*key.member);
-    return StoreSettings(file);
+    return ChangeSettings([](ProfileFile& file) {
+        for (const PublishKey& key : publishKeys)
+            if (key.field != PublishField::None)
+                file.SetString(publishSection, key.key, Publish.*key.member);
+    });
 }
 
 std::string PublishedFolderPath() {

@@ -72,9 +72,8 @@ void ReadDefaultRace(const ProfileFile& file) {
 void WriteDefaultRace() {
     if (!DefaultRace)
         return;
-    ProfileFile file(SettingsFilePath());
-    file.SetString(serverSection, "DefaultRace", FormatRaceRecord(*DefaultRace));
-    StoreSettings(file);
+    std::string record = FormatRaceRecord(*DefaultRace);
+    ChangeSettings([&record](ProfileFile& file) { file.SetString(serverSection, "DefaultRace", record); });
 }
 
 void ReadEvents(const ProfileFile& file) {
@@ -117,9 +116,9 @@ void WriteEvents(bool forgetLastRace) {
     int n = 1;
     for (const std::unique_ptr<RACE>& race : EventList)
         entries.emplace_back(std::to_string(n++), FormatRaceRecord(*race));
-    ProfileFile file(SettingsFilePath());
-    file.ReplaceSection(scheduleSection, entries);
-    if (forgetLastRace)
-        file.SetString(serverSection, "LastRace", "-1");
-    StoreSettings(file);
+    ChangeSettings([&](ProfileFile& file) {
+        file.ReplaceSection(scheduleSection, entries);
+        if (forgetLastRace)
+            file.SetString(serverSection, "LastRace", "-1");
+    });
 }

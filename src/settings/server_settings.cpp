@@ -105,21 +105,21 @@ void ReadServerSettings(const ProfileFile& file) {
 void WriteServerSettings() {
     if (!Server)
         return;
-    ProfileFile file(SettingsFilePath());
-    for (const ServerKey& key : serverKeys) {
-        if (auto text = std::get_if<std::string SERVER::*>(&key.member))
-            file.SetString(serverSection, key.key, Server.get()->*(*text));
-        else
-            file.SetString(serverSection, key.key,
-                           std::to_string(Server.get()->*std::get<int SERVER::*>(key.member)));
-    }
-    StoreSettings(file);
+    const SERVER& server = *Server;
+    ChangeSettings([&server](ProfileFile& file) {
+        for (const ServerKey& key : serverKeys) {
+            if (auto text = std::get_if<std::string SERVER::*>(&key.member))
+                file.SetString(serverSection, key.key, server.*(*text));
+            else
+                file.SetString(serverSection, key.key,
+                               std::to_string(server.*std::get<int SERVER::*>(key.member)));
+        }
+    });
 }
 
 void WriteLastRace() {
     if (!Server)
         return;
-    ProfileFile file(SettingsFilePath());
-    file.SetString(serverSection, "LastRace", std::to_string(Server->LastRace));
-    StoreSettings(file);
+    std::string place = std::to_string(Server->LastRace);
+    ChangeSettings([&place](ProfileFile& file) { file.SetString(serverSection, "LastRace", place); });
 }

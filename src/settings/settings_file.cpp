@@ -5,6 +5,27 @@
 #include "platform/file_system.h"
 #include "platform/messages.h"
 
+#include <mutex>
+
+namespace {
+
+bool StoreSettings(const ProfileFile& file) {
+    FileFailure failure = file.Save();
+    if (failure.cause == CauseNone)
+        return true;
+    std::string folder = GetProgramFolder();
+    if (failure.cause == CauseAccessDenied && PathExists(file.Path()) && !IsReadOnly(file.Path()) &&
+        !IsWritableFolder(folder)) {
+        ShowMessage(FileFailureText(file.Path(), failure) + "\n\nThe program folder " + folder +
+                    " must be writable: the settings file is saved by replacing it.");
+        return false;
+    }
+    ShowFileFailure(file.Path(), failure);
+    return false;
+}
+
+} // namespace
+
 std::string SettingsFilePath() {
     return GetProgramFolder() + "Quorvadata.ini";
 }
@@ -25,17 +46,10 @@ std::optional<ProfileFile> ReadSettingsFile() {
     return file;
 }
 
-bool StoreSettings(const ProfileFile& file) {
-    FileFailure failure = file.Save();
-    if (failure.cause == CauseNone)
-        return true;
-    std::string folder = GetProgramFolder();
-    if (failure.cause == CauseAccessDenied && PathExists(file.Path()) && !IsReadOnly(file.Path()) &&
-        !IsWritableFolder(folder)) {
-        ShowMessage(FileFailureText(file.Path(), failure) + "\n\nThe program folder " + folder +
-                    " must be writable: the settings file is saved by replacing it.");
-        return false;
-    }
-    ShowFileFailure(file.Path(), failure);
-    return false;
+bool ChangeSettings(const std::function<void(ProfileFile&)>& change) {
+    static std::mutex changing;
+    std::lock_guard lock(changing);
+    ProfileFile file(SettingsFilePath());
+    change(file);
+    return StoreSettings(file);
 }

@@ -45,7 +45,7 @@ WatchdogSettings ReadWatchdogSettings(std::vector<std::string>& problems) {
 }
 
 bool WriteWatchdogSettings(const WatchdogSettings& settings) {
-    ProfileFile file(SettingsFilePath());
-    file.SetString(watchdogSection, maxRaceMinutesKey, std::to_string(settings.MaxRaceMinutes));
-    return StoreSettings(file);
+    return ChangeSettings([&settings](ProfileFile& file) {
+        file.SetString(watchdogSection, maxRaceMinutesKey, std::to_string(settings.MaxRaceMinutes));
+    });
 }

@@ -32,7 +32,5 @@ WEB ReadWebSettings(const ProfileFile& file) {
 }
 
 bool WritePasswordHash(const std::string& hash) {
-    ProfileFile file(SettingsFilePath());
-    file.SetString(webSection, "PasswordHash", hash);
-    return StoreSettings(file);
+    return ChangeSettings([&hash](ProfileFile& file) { file.SetString(webSection, "PasswordHash", hash); });
 }

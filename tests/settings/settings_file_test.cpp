@@ -7,19 +7,18 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
 
 // Stores a changed host name as a user without the right to write into the program folder (root gives
 // that right up in the child process of the check) and writes what the operator was told.
-void StoreAsOrdinaryUser(const std::string& path) {
+void StoreAsOrdinaryUser() {
     if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
         _exit(2);
     MessageRecorder recorder;
-    ProfileFile file(path);
-    file.SetString("SERVER", "HostName", "new");
-    StoreSettings(file);
+    ChangeSettings([](ProfileFile& file) { file.SetString("SERVER", "HostName", "new"); });
     for (const std::string& text : recorder.Texts())
         std::fputs(text.c_str(), stderr);
     _exit(0);
@@ -27,7 +26,7 @@ void StoreAsOrdinaryUser(const std::string& path) {
 
 } // namespace
 
-TEST(StoreSettings, AFolderThatIsNotWritableIsNamedAsTheCause) {
+TEST(ChangeSettings, AFolderThatIsNotWritableIsNamedAsTheCause) {
     ScopedProgramFolder program;
     const struct {
         const char* name;
@@ -43,10 +42,30 @@ TEST(StoreSettings, AFolderThatIsNotWritableIsNamedAsTheCause) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         chmod(program.SettingsFile().c_str(), c.fileMode);
-        EXPECT_EXIT(StoreAsOrdinaryUser(program.SettingsFile()), testing::ExitedWithCode(0),
+        EXPECT_EXIT(StoreAsOrdinaryUser(), testing::ExitedWithCode(0),
                     "The following error occurred while trying to open " + program.SettingsFile() +
                         "\n\naccess denied" + c.hint + "$");
         EXPECT_EQ(program.Read("Quorvadata.ini"), stored);
     }
     chmod(program.Path().c_str(), 0777);
+}
+
+// Two threads that change the file at once (a run storing its place, a page storing a form) lose
+// neither change: each reading and storing is one step.
+TEST(ChangeSettings, ChangesFromTwoThreadsAtOnceAreAllKept) {
+    ScopedProgramFolder program;
+    auto change = [](const char* key) {
+        for (int n = 0; n < 100; ++n)
+            ChangeSettings(
+                [key, n](ProfileFile& file) { file.SetString("WEB", key + std::to_string(n), "1"); });
+    };
+    std::thread run(change, "run");
+    change("page");
+    run.join();
+    ProfileFile stored(program.SettingsFile());
+    int kept = 0;
+    for (int n = 0; n < 100; ++n)
+        kept += stored.Find("WEB", "run" + std::to_string(n)).has_value() +
+                stored.Find("WEB", "page" + std::to_string(n)).has_value();
+    EXPECT_EQ(kept, 200);
 }
