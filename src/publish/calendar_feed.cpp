@@ -1,8 +1,8 @@
 #include "publish/calendar_feed.h"
 
+#include "core/simulator.h"
 #include "platform/windows_1252.h"
 #include "publish/archive_name.h"
-#include "publish/site_pages.h"
 
 namespace {
 
@@ -54,7 +54,7 @@ std::string Minutes(int minutes) {
 std::string Event(const UpcomingStart& start, const std::string& league, const std::string& stamp) {
     const RACE& event = start.event;
     std::string track = Utf8FromStored(event.TrackName);
-    std::string simulator = SimulatorName(SimulatorId(event.Sim));
+    std::string simulator = SimulatorOf(event.Sim).name;
     std::string description =
         "Track: " + track + "\nSimulator: " + simulator +
         "\nRace length: " + std::to_string(event.RaceLength) + "%\nPractice: " + Minutes(event.PracticeTime) +

@@ -1,5 +1,6 @@
 #include "publish/season_standings.h"
 
+#include "platform/letter_case.h"
 #include "schedule/clock_time.h"
 
 #include <algorithm>
@@ -19,12 +20,6 @@ std::string WithoutBlanks(const std::string& name) {
     if (first == std::string::npos)
         return "";
     return name.substr(first, name.find_last_not_of(" \t") - first + 1);
-}
-
-std::string Folded(std::string name) {
-    std::transform(name.begin(), name.end(), name.begin(),
-                   [](unsigned char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
-    return name;
 }
 
 // The number of one part of the date; -1 unless it has from fewest to most digits.
@@ -75,7 +70,7 @@ std::vector<SimulatorStandings> SeasonStandings(const std::vector<const KeptRace
         ++table.standings.races;
         for (const KeptDriver& driver : race->drivers) {
             std::string name = WithoutBlanks(driver.name);
-            std::string key = Folded(name);
+            std::string key = LowerCase(name);
             auto [found, added] = table.rowOf.emplace(key, table.standings.rows.size());
             if (added) {
                 table.standings.rows.push_back({});
